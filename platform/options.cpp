@@ -1,0 +1,114 @@
+#include "platform/options.h"
+
+#include <CLI/CLI.hpp>
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "platform/runtime.h"
+
+namespace plat {
+
+std::optional<std::vector<std::string>> ParseKeyScript(const std::string& script, std::string& error) {
+    static const std::pair<const char*, int> kNamed[] = {
+        {"Enter", kKeyEnter}, {"BS", kKeyBackspace}, {"Del", kKeyClear}, {"Right", kKeyRight},
+        {"Left", kKeyLeft},   {"Up", kKeyUp},        {"Down", kKeyDown}, {"Esc", kKeyEscape},
+    };
+    std::vector<std::string> keys;
+    size_t i = 0;
+    while (i < script.size()) {
+        char c = script[i];
+        if (c == '{') {
+            if (i + 1 < script.size() && script[i + 1] == '{') {
+                keys.emplace_back("{");
+                i += 2;
+                continue;
+            }
+            size_t close = script.find('}', i);
+            if (close == std::string::npos) {
+                error = "unclosed '{' in the key script";
+                return std::nullopt;
+            }
+            std::string name = script.substr(i + 1, close - i - 1);
+            bool found = false;
+            for (const auto& [n, code] : kNamed) {
+                if (name == n) {
+                    keys.emplace_back(1, static_cast<char>(code));
+                    found = true;
+                }
+            }
+            if (!found) {
+                error = "unknown key {" + name + "} in the key script";
+                return std::nullopt;
+            }
+            i = close + 1;
+            continue;
+        }
+        if (c == '\n' || c == '\r') {   // line breaks in a keys file are layout
+            ++i;
+            continue;
+        }
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            error = "the key script holds a character that is not a key (only ASCII keys can be typed)";
+            return std::nullopt;
+        }
+        keys.emplace_back(1, c);
+        ++i;
+    }
+    return keys;
+}
+
+bool ValidClock(const std::string& clock) {
+    if (clock.size() != 8 || clock[2] != ':' || clock[5] != ':') return false;
+    for (int i : {0, 1, 3, 4, 6, 7})
+        if (clock[i] < '0' || clock[i] > '9') return false;
+    int h = std::stoi(clock.substr(0, 2)), m = std::stoi(clock.substr(3, 2)), s = std::stoi(clock.substr(6, 2));
+    return h <= 23 && m <= 59 && s <= 59;
+}
+
+ParseResult ParseOptions(int argc, char** argv, const std::string& program, const std::string& description) {
+    CLI::App app{description, program};
+    Options o;
+    std::string keys, keysFile;
+    app.add_flag("--headless", o.headless, "Run without a window; keys come from --keys or --keys-file");
+    auto* keysOpt = app.add_option("--keys", keys,
+                                   "Keys to deliver in order, one per key wait: characters stand for themselves; "
+                                   "{Enter} {BS} {Del} {Right} {Left} {Up} {Down} {Esc}, {{ for a brace");
+    auto* fileOpt = app.add_option("--keys-file", keysFile, "Read the key script from FILE")->check(CLI::ExistingFile);
+    keysOpt->excludes(fileOpt);
+    app.add_option("--clock", o.clock, "Time of day the program reads, HH:MM:SS")
+        ->check(CLI::Validator([](std::string& v) { return ValidClock(v) ? std::string() : "expected HH:MM:SS"; },
+                               "HH:MM:SS"));
+    app.add_option("--trace", o.trace, "Write every drawing operation and key as JSON Lines to FILE");
+    app.add_option("--screenshot", o.screenshot, "Write a PNG of the screen to FILE when the program ends");
+    app.add_option("--shots", o.shots, "Write a PNG of the screen to DIR at every key read, and one at the end");
+    app.set_version_flag("--version", std::string(program) + " " + "0.1.0");
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return {std::nullopt, app.exit(e)};
+    } catch (const CLI::CallForVersion& e) {
+        return {std::nullopt, app.exit(e)};
+    } catch (const CLI::ParseError& e) {
+        std::cerr << program << ": " << e.what() << "\n\n" << app.help();
+        return {std::nullopt, 2};
+    }
+    std::string script = keys;
+    if (!keysFile.empty()) {
+        std::ifstream in(keysFile, std::ios::binary);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        script = ss.str();
+    }
+    std::string error;
+    auto parsed = ParseKeyScript(script, error);
+    if (!parsed) {
+        std::cerr << program << ": " << error << "\n\n" << app.help();
+        return {std::nullopt, 2};
+    }
+    o.keys = std::move(*parsed);
+    return {o, 0};
+}
+
+}  // namespace plat

@@ -1,0 +1,37 @@
+// The command line every program takes.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace plat {
+
+struct Options {
+    bool headless = false;
+    std::vector<std::string> keys;   // the key script, one key text each
+    std::string clock;               // "HH:MM:SS", empty: the real time of day
+    std::string trace;
+    std::string screenshot;
+    std::string shots;
+    std::string windowTitle;         // set by the program, not on the command line
+};
+
+// Parses the command line. Returns the options, or the exit status when the
+// program should stop at once (0 after --help or --version, 2 after a
+// message for a bad option or value, both printed here).
+struct ParseResult {
+    std::optional<Options> options;
+    int exitStatus = 0;
+};
+ParseResult ParseOptions(int argc, char** argv, const std::string& program, const std::string& description);
+
+// A key script: characters stand for themselves; {Enter}, {BS}, {Del},
+// {Right}, {Left}, {Up}, {Down}, {Esc} and {{ for the keys and the brace.
+// Returns nothing for a malformed script, with the reason in `error`.
+std::optional<std::vector<std::string>> ParseKeyScript(const std::string& script, std::string& error);
+
+// True for a valid "HH:MM:SS" (00-23, 00-59, 00-59).
+bool ValidClock(const std::string& clock);
+
+}  // namespace plat

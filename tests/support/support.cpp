@@ -1,0 +1,210 @@
+#include "support/support.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cairo.h>
+
+#include "platform/canvas.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace testing_support {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const ProgramInfo kDefaultInfo{"varnel", "Varnel", "移動の学習", 60, true, nullptr};
+
+std::string TempPath(const std::string& stem, const std::string& ext) {
+    static std::atomic<int> counter{0};
+    fs::path dir = fs::temp_directory_path() / "geo-tests";
+    fs::create_directories(dir);
+    return (dir / (stem + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ext)).string();
+}
+
+std::vector<nlohmann::json> ReadJsonLines(const std::string& path) {
+    std::vector<nlohmann::json> events;
+    std::ifstream in(path);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty()) continue;
+        events.push_back(nlohmann::json::parse(line, nullptr, false));
+    }
+    return events;
+}
+
+std::vector<nlohmann::json> Filter(const std::vector<nlohmann::json>& events, const std::string& op) {
+    std::vector<nlohmann::json> out;
+    for (const auto& e : events)
+        if (e.is_object() && e.value("op", "") == op) out.push_back(e);
+    return out;
+}
+
+}  // namespace
+
+Fixture::Fixture(const ProgramInfo* info, const std::string& keys, bool trace) {
+    if (trace) tracePath = TempPath("fixture", ".jsonl");
+    rt = Runtime::CreateHeadless(keys, "12:00:00", tracePath);
+    p = std::make_unique<Program>(*rt, info ? *info : kDefaultInfo);
+    StartUp(*p);
+}
+
+Fixture::~Fixture() {
+    p.reset();
+    rt.reset();
+    if (!tracePath.empty()) {
+        std::error_code ec;
+        fs::remove(tracePath, ec);
+    }
+}
+
+std::vector<nlohmann::json> Fixture::Events() {
+    if (tracePath.empty()) return {};
+    rt->FlushTrace();
+    auto all = ReadJsonLines(tracePath);
+    std::vector<nlohmann::json> out(all.begin() + std::min(skip_, all.size()), all.end());
+    return out;
+}
+
+std::vector<nlohmann::json> Fixture::Events(const std::string& op) { return Filter(Events(), op); }
+
+void Fixture::ClearEvents() {
+    if (tracePath.empty()) return;
+    rt->FlushTrace();
+    skip_ = ReadJsonLines(tracePath).size();
+}
+
+std::vector<nlohmann::json> RunResult::Of(const std::string& op) const { return Filter(events, op); }
+
+std::vector<std::string> RunResult::RunTexts() const {
+    std::vector<std::string> out;
+    for (const auto& e : Of("run"))
+        if (!e.value("measure", false)) out.push_back(e.value("text", ""));
+    return out;
+}
+
+bool RunResult::DrewRun(const std::string& text) const {
+    for (const auto& t : RunTexts())
+        if (t == text) return true;
+    return false;
+}
+
+RunResult RunProgramHeadless(const std::string& program, const std::string& keys,
+                             const std::vector<std::string>& extraArgs, bool shots, const std::string& clock,
+                             int timeoutSec) {
+    RunResult result;
+    const std::string tracePath = TempPath(program + "-trace", ".jsonl");
+    const std::string errPath = TempPath(program + "-stderr", ".txt");
+    std::vector<std::string> args{std::string(GEO_BIN_DIR) + "/" + program, "--headless", "--keys", keys,
+                                  "--clock", clock, "--trace", tracePath};
+    if (shots) {
+        result.shotsDir = TempPath(program + "-shots", "");
+        args.push_back("--shots");
+        args.push_back(result.shotsDir);
+    }
+    args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+
+    pid_t pid = fork();
+    if (pid == 0) {
+        FILE* err = std::freopen(errPath.c_str(), "w", stderr);
+        (void)err;
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSec);
+    while (true) {
+        pid_t r = waitpid(pid, &status, WNOHANG);
+        if (r == pid) break;
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            ADD_FAILURE() << program << " did not end within " << timeoutSec << " s (keys: " << keys << ")";
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    result.events = ReadJsonLines(tracePath);
+    std::ifstream err(errPath);
+    std::stringstream ss;
+    ss << err.rdbuf();
+    result.stderrText = ss.str();
+    std::error_code ec;
+    fs::remove(tracePath, ec);
+    fs::remove(errPath, ec);
+    return result;
+}
+
+void ExpectMatchesReference(const Runtime& rt, const std::string& name) {
+    const fs::path ref = fs::path(GEO_REFERENCE_DIR) / (name + ".png");
+    const char* update = std::getenv("GEO_UPDATE_REFERENCES");
+    if (update && std::strcmp(update, "1") == 0) {
+        ASSERT_TRUE(rt.WritePng(ref.string())) << "cannot write " << ref;
+        std::cerr << "wrote reference " << ref << " (look at it before committing)\n";
+        return;
+    }
+    cairo_surface_t* img = cairo_image_surface_create_from_png(ref.string().c_str());
+    if (cairo_surface_status(img) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(img);
+        FAIL() << "no reference picture " << ref << "; run with GEO_UPDATE_REFERENCES=1 to make it, then look at it";
+    }
+    const int w = cairo_image_surface_get_width(img), h = cairo_image_surface_get_height(img);
+    const int stride = cairo_image_surface_get_stride(img);
+    const unsigned char* data = cairo_image_surface_get_data(img);
+    // Reference pixels back to colour codes.
+    long changed = 0;
+    int firstX = -1, firstY = -1;
+    fs::create_directories(GEO_ACTUAL_DIR);
+    const fs::path diffPath = fs::path(GEO_ACTUAL_DIR) / (name + "-diff.png");
+    cairo_surface_t* diff = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kSurfaceWidth, kSurfaceHeight);
+    unsigned char* dd = cairo_image_surface_get_data(diff);
+    const int dstride = cairo_image_surface_get_stride(diff);
+    for (int y = 0; y < kSurfaceHeight; ++y) {
+        for (int x = 0; x < kSurfaceWidth; ++x) {
+            uint32_t refPx = 0xFFFFFF;
+            if (x < w && y < h) {
+                std::memcpy(&refPx, data + y * stride + x * 4, 4);
+                refPx &= 0xFFFFFF;
+            }
+            int code = rt.PixelColor(x, y);
+            uint32_t actual = code >= 0 ? plat::PaletteColor(code) : 0x123456;
+            uint32_t out = actual == refPx ? 0xFFFFFF : 0xFF0000;
+            if (actual == refPx && actual != 0xFFFFFF) out = 0xC8C8C8;
+            if (actual != refPx) {
+                if (changed == 0) {
+                    firstX = x;
+                    firstY = y;
+                }
+                ++changed;
+            }
+            std::memcpy(dd + y * dstride + x * 4, &out, 4);
+        }
+    }
+    cairo_surface_mark_dirty(diff);
+    cairo_surface_destroy(img);
+    if (changed > 0 || w != kSurfaceWidth || h != kSurfaceHeight) {
+        const fs::path actualPath = fs::path(GEO_ACTUAL_DIR) / (name + "-actual.png");
+        rt.WritePng(actualPath.string());
+        cairo_surface_write_to_png(diff, diffPath.string().c_str());
+        ADD_FAILURE() << name << ": " << changed << " pixels differ from " << ref << " (first at " << firstX << ", "
+                      << firstY << "); the new picture is " << actualPath << ", the differences in red in "
+                      << diffPath;
+    }
+    cairo_surface_destroy(diff);
+}
+
+}  // namespace testing_support

@@ -1,0 +1,64 @@
+// Test helpers: a headless program run for unit tests, whole-program runs
+// through the command line, the trace they write, and reference pictures.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "platform/runtime.h"
+#include "shell/program.h"
+
+namespace testing_support {
+
+// A headless runtime plus a Program on it, with start-up already run (font
+// "ｺﾞｼｯｸ" 16, pen width 3, the arrays created), so a test can set cells and
+// call a routine. `info` defaults to Varnel's. Pass a trace path to record
+// the routine's drawing; Events() reads it back.
+struct Fixture {
+    explicit Fixture(const ProgramInfo* info = nullptr, const std::string& keys = "", bool trace = true);
+    ~Fixture();
+    std::unique_ptr<Runtime> rt;
+    std::unique_ptr<Program> p;
+    std::string tracePath;
+    // The events recorded so far (the trace is flushed first).
+    std::vector<nlohmann::json> Events();
+    // Events of one kind ("text", "line", "run", ...) recorded so far.
+    std::vector<nlohmann::json> Events(const std::string& op);
+    // Forgets the events recorded so far.
+    void ClearEvents();
+
+private:
+    std::size_t skip_ = 0;
+};
+
+// Result of running a built program headless.
+struct RunResult {
+    int status = -1;                      // exit status
+    std::vector<nlohmann::json> events;   // the trace
+    std::string stderrText;
+    std::string shotsDir;                 // with shots = true
+    // The events of one kind.
+    std::vector<nlohmann::json> Of(const std::string& op) const;
+    // The texts of all "run" events (whole texts drawn), in order, UTF-8.
+    std::vector<std::string> RunTexts() const;
+    // True when some "run" event's text equals `text`.
+    bool DrewRun(const std::string& text) const;
+};
+
+// Runs bin/<program> --headless --keys <keys> --clock <clock> --trace ...
+// (plus `extraArgs`), waits for it (at most `timeoutSec`) and reads the trace.
+RunResult RunProgramHeadless(const std::string& program, const std::string& keys,
+                             const std::vector<std::string>& extraArgs = {}, bool shots = false,
+                             const std::string& clock = "12:00:00", int timeoutSec = 60);
+
+// Compares the surface with tests/reference/<name>.png pixel by pixel. On a
+// mismatch writes <build>/test-pictures/<name>-actual.png and
+// <name>-diff.png and fails with the number of changed pixels and where the
+// pictures are. With GEO_UPDATE_REFERENCES=1 in the environment the reference
+// is (re)written instead; look at it before you commit it.
+void ExpectMatchesReference(const Runtime& rt, const std::string& name);
+
+}  // namespace testing_support
