@@ -15,22 +15,25 @@ namespace plat {
 
 namespace {
 
-// Readable on the white background; 14 (yellow) serves for fills.
+// Chosen for the pairings the lessons use: dark text and lines (0-3, 5-9)
+// on the white background; pale fills 4 and 12 behind text in 9 (the
+// message and step boxes); white and 13 on the board green 10 (the menu
+// panel); black outlines and text on the fills 13 and 14.
 constexpr uint32_t kPalette[16] = {
     0x000000,  // 0 black
-    0x0000C0,  // 1 blue
+    0x0000A8,  // 1 blue
     0x008000,  // 2 green
-    0x008080,  // 3 teal
-    0xC00000,  // 4 red
-    0xA000A0,  // 5 magenta
+    0x006A6A,  // 3 teal
+    0xFFE9A0,  // 4 pale amber (message boxes)
+    0xA000A0,  // 5 purple
     0x985000,  // 6 brown
     0x808080,  // 7 grey
     0x404040,  // 8 dark grey
-    0x2060FF,  // 9 light blue
-    0x00B000,  // 10 light green
-    0x0098C0,  // 11 light cyan
-    0xFF3030,  // 12 light red
-    0xD000D0,  // 13 light magenta
+    0x0038D0,  // 9 bright blue
+    0x0F4D28,  // 10 board green (menu panel)
+    0x00A8C8,  // 11 cyan
+    0xFFC8C8,  // 12 pale rose (step box)
+    0xF050B0,  // 13 pink
     0xFFD800,  // 14 yellow
     0xFFFFFF,  // 15 white (background)
 };

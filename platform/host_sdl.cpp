@@ -54,8 +54,18 @@ public:
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
         SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
         if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
-        window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kSurfaceWidth,
-                                   kSurfaceHeight, SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
+        // Sized to fit the screen before it is maximised, so that it shows
+        // the whole picture even where no window manager maximises it.
+        int w = kSurfaceWidth, h = kSurfaceHeight;
+        SDL_Rect usable;
+        if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0 && usable.h > 0) {
+            double fit = std::min({1.0, usable.w / static_cast<double>(kSurfaceWidth),
+                                   usable.h / static_cast<double>(kSurfaceHeight)});
+            w = static_cast<int>(kSurfaceWidth * fit);
+            h = static_cast<int>(kSurfaceHeight * fit);
+        }
+        window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
+                                   SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
         if (!window_) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
         renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
         if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
