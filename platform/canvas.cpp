@@ -42,14 +42,21 @@ constexpr uint32_t kPalette[16] = {
 constexpr double kFar = 100000.0;
 
 // The installed families that stand for the program's face names.
+// How a face fills the cell of RtSymbol (size x scale): the em's width and
+// height per unit of cell. The Gothic face's full-width glyphs are one em
+// wide, so they fill the cell. The serif letters are drawn half as wide per
+// unit of scale, in proportion beside the Gothic half-width cells, and a
+// quarter taller, so that at the offsets the formulas give them they stand
+// on the baseline of the Gothic glyphs around them.
 struct FaceChoice {
     const char* family;
-    bool gothicCells;   // full-width glyphs are one em wide
+    double emWidth;
+    double emHeight;
 };
 constexpr FaceChoice kFaces[3] = {
-    {"IPAGothic", true},
-    {"Liberation Serif", false},
-    {"Liberation Serif", false},   // its U+2113 is the script l of the sign face
+    {"IPAGothic", 1.0, 1.0},
+    {"Liberation Serif", 0.5, 1.25},
+    {"Liberation Serif", 0.5, 1.0},   // the sign face: its U+2113 is the script l
 };
 
 // Cohen-Sutherland style clip of a segment to [-kFar, kFar]^2 (Liang-Barsky).
@@ -130,15 +137,14 @@ Canvas::Canvas() {
                 faces_[f][b][i] = cairo_ft_font_face_create_for_pattern(match);
                 FcPatternDestroy(match);
 
-                // Where the baseline falls in a cell one unit high.
+                // Where the baseline falls below the top of an em one unit high.
                 cairo_save(cr_);
                 cairo_set_font_face(cr_, faces_[f][b][i]);
                 cairo_set_font_size(cr_, 1000);
                 cairo_font_extents_t ext;
                 cairo_font_extents(cr_, &ext);
                 cairo_restore(cr_);
-                double total = ext.ascent + ext.descent;
-                ascentRatio_[f][b][i] = total > 0 ? ext.ascent / total : 0.88;
+                ascentRatio_[f][b][i] = ext.ascent > 0 ? ext.ascent / 1000 : 0.88;
             }
         }
     }
@@ -247,12 +253,8 @@ void Canvas::Symbol(double x, double y, double hscale, double vscale, int color,
     cairo_font_face_t* face = FontFace(font.face, font.bold, font.italic);
     if (!face || utf8.empty()) return;
     const int f = static_cast<int>(font.face);
-    // The cell is size x scale high; a Gothic full-width character is as
-    // wide as the cell is high at equal scales, a half-width one half as wide.
-    // The Latin faces use half that width per unit of scale, which keeps their
-    // letters in proportion beside the Gothic half-width cells.
-    double emH = font.size * vscale;
-    double emW = font.size * hscale * (kFaces[f].gothicCells ? 1.0 : 0.5);
+    double emH = font.size * vscale * kFaces[f].emHeight;
+    double emW = font.size * hscale * kFaces[f].emWidth;
     if (!(std::abs(emH) > 0) || !(std::abs(emW) > 0) || std::abs(emH) > kFar || std::abs(emW) > kFar) return;
     if (std::abs(x) > kFar || std::abs(y) > kFar) return;
 
