@@ -1,0 +1,278 @@
+// The wide-character glyph text: look-up tables, 16 px cells, the full stop
+// that takes no cell, the narrow mark "^" and what carries over between calls.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "shell/wide_text.h"
+#include "support/support.h"
+
+namespace {
+
+using testing_support::Fixture;
+
+struct Glyph {
+    std::string text;
+    float x;
+    float y;
+};
+
+std::vector<Glyph> Glyphs(Fixture& f) {
+    std::vector<Glyph> out;
+    for (const auto& e : f.Events("text")) out.push_back({e["text"], e["x"], e["y"]});
+    return out;
+}
+
+// The glyphs with a visible character (an empty pass draws nothing visible).
+std::vector<Glyph> VisibleGlyphs(Fixture& f) {
+    std::vector<Glyph> out;
+    for (const Glyph& g : Glyphs(f))
+        if (!g.text.empty() && g.text != "　") out.push_back(g);
+    return out;
+}
+
+void DrawWide(Fixture& f, const char* text, float x = 100, float y = 200) {
+    f.p->PenX = x;
+    f.p->PenY = y;
+    f.p->TextCell = text;
+    f.ClearEvents();
+    DrawWideText(*f.p);
+}
+
+struct Conversion {
+    const char* narrow;
+    const char* wide;
+    float raise;   // how much higher than the pen the glyph stands
+};
+
+class WideConversion : public testing::TestWithParam<Conversion> {};
+
+TEST_P(WideConversion, OneCharacterTakesOneCellInItsWideForm) {
+    const Conversion& c = GetParam();
+    Fixture f;
+    DrawWide(f, c.narrow);
+    auto glyphs = VisibleGlyphs(f);
+    ASSERT_EQ(glyphs.size(), 1u);
+    EXPECT_EQ(glyphs[0].text, c.wide);
+    EXPECT_EQ(glyphs[0].x, 100);
+    EXPECT_EQ(glyphs[0].y, 200 - c.raise);
+    EXPECT_EQ(f.p->PenX, 116);
+    EXPECT_EQ(f.p->CurChar, Text(c.wide));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, WideConversion,
+    testing::Values(Conversion{"A", "Α", 0},   // Greek capital alpha, not "Ａ"
+                    Conversion{"B", "Ｂ", 0}, Conversion{"X", "Ｘ", 0}, Conversion{"Y", "Ｙ", 0},
+                    Conversion{"Z", "Ｚ", 0}, Conversion{"x", "χ", 0}, Conversion{"y", "ｙ", 0},
+                    Conversion{"a", "ａ", 0}, Conversion{"w", "ｗ", 0}, Conversion{"0", "０", 0},
+                    Conversion{"9", "９", 0}, Conversion{"%", "°", 0}, Conversion{"ﾀ", "―", 0},
+                    Conversion{"'", "∠", 0}, Conversion{"~", "△", 0}, Conversion{"/", "÷", 0},
+                    Conversion{"*", "×", 0}, Conversion{"-", "－", 0}, Conversion{"+", "＋", 0},
+                    Conversion{"?", "∽", 0}, Conversion{"!", "√", 0}, Conversion{"$", "≡", 0},
+                    Conversion{"@", "±", 0}, Conversion{"&", "π", 0}, Conversion{"[", "≦", 0},
+                    Conversion{"]", "≧", 0}, Conversion{"<", "＜", 0}, Conversion{">", "＞", 0},
+                    Conversion{"(", "（", 0}, Conversion{")", "）", 0}, Conversion{",", "，", 0},
+                    Conversion{":", "：", 0}, Conversion{"=", "＝", 0},
+                    // In neither table: kept, and a one-byte character stands 4 px higher.
+                    Conversion{"z", "z", 4}, Conversion{"#", "#", 4}, Conversion{";", ";", 4},
+                    Conversion{"ﾝ", "ﾝ", 4}, Conversion{"倍", "倍", 0}, Conversion{"Ａ", "Ａ", 0}));
+
+TEST(WideText, WideFormsAreTheCodePage932CharactersNamed) {
+    EXPECT_EQ(Text("Α").bytes(), "\x83\x9F");
+    EXPECT_EQ(Text("χ").bytes(), "\x83\xD4");
+    EXPECT_EQ(Text("―").bytes(), "\x81\x5C");
+    EXPECT_EQ(Text("－").bytes(), "\x81\x7C");
+    EXPECT_EQ(Text("．").bytes(), "\x81\x44");
+    EXPECT_EQ(Text("ﾀ").bytes(), "\xC0");
+}
+
+TEST(WideText, ToWideCharLeavesWhereEachTableFoundTheCharacter) {
+    Fixture f;
+    Program& p = *f.p;
+    p.CurChar = " ";   // the letters table holds the space first and wins
+    ToWideChar(p);
+    EXPECT_EQ(p.CurChar, Text("　"));
+    EXPECT_EQ(p.IndexA, 1);
+    EXPECT_EQ(p.ToPoint, 0);
+    p.CurChar = "5";
+    ToWideChar(p);
+    EXPECT_EQ(p.CurChar, Text("５"));
+    EXPECT_EQ(p.IndexA, 0);
+    EXPECT_EQ(p.ToPoint, 7);
+    p.CurChar = "倍";
+    ToWideChar(p);
+    EXPECT_EQ(p.CurChar, Text("倍"));
+    EXPECT_EQ(p.IndexA, 0);
+    EXPECT_EQ(p.ToPoint, 0);
+}
+
+TEST(WideText, EmptyTextDrawsNothingAndKeepsThePen) {
+    Fixture f;
+    DrawWide(f, "");
+    EXPECT_TRUE(Glyphs(f).empty());
+    EXPECT_EQ(f.p->PenX, 100);
+    EXPECT_EQ(f.p->PenY, 200);
+}
+
+TEST(WideText, DoubleByteCharactersTakeOneCellEach) {
+    Fixture f;
+    DrawWide(f, "入力");
+    auto glyphs = Glyphs(f);
+    ASSERT_EQ(glyphs.size(), 2u);
+    EXPECT_EQ(glyphs[0].x, 100);
+    EXPECT_EQ(glyphs[1].x, 116);
+    EXPECT_EQ(f.p->PenX, 132);
+    EXPECT_TRUE(f.p->TextCell.empty());
+    EXPECT_EQ(f.p->TextLength, 0);
+    EXPECT_EQ(f.p->TextArg, Text("力"));
+}
+
+TEST(WideText, FullStopStandsInTheCornerOfTheCellBeforeAndTakesNone) {
+    Fixture f;
+    DrawWide(f, "3.5");
+    auto glyphs = Glyphs(f);
+    ASSERT_EQ(glyphs.size(), 3u);
+    EXPECT_EQ(glyphs[0].text, "３");
+    EXPECT_EQ(glyphs[0].x, 100);
+    EXPECT_EQ(glyphs[1].text, "．");
+    EXPECT_EQ(glyphs[1].x, 112);
+    EXPECT_EQ(glyphs[1].y, 200);
+    EXPECT_EQ(glyphs[2].text, "５");
+    EXPECT_EQ(glyphs[2].x, 116);
+    EXPECT_EQ(f.p->PenX, 132);
+}
+
+TEST(WideText, SpaceLeavesABlankCellInDrawWideTextButNoneInDrawWideString) {
+    Fixture f;
+    DrawWide(f, "a b");
+    auto glyphs = VisibleGlyphs(f);
+    ASSERT_EQ(glyphs.size(), 2u);
+    EXPECT_EQ(glyphs[0].text, "ａ");
+    EXPECT_EQ(glyphs[0].x, 100);
+    EXPECT_EQ(glyphs[1].text, "ｂ");
+    EXPECT_EQ(glyphs[1].x, 132);
+    EXPECT_EQ(f.p->PenX, 148);
+    EXPECT_EQ(f.p->TextArg, Text("b"));
+    DrawWide(f, "a ");
+    EXPECT_TRUE(f.p->TextArg.empty());   // the last space, taken out by StripSpaces
+    EXPECT_EQ(f.p->PenX, 132);
+
+    f.ClearEvents();
+    f.p->PenX = 100;
+    f.p->TextArg = "a b";
+    DrawWideString(*f.p);
+    glyphs = VisibleGlyphs(f);
+    ASSERT_EQ(glyphs.size(), 2u);
+    EXPECT_EQ(glyphs[1].x, 116);
+    EXPECT_EQ(f.p->GlyphX, 132);
+    EXPECT_EQ(f.p->PenX, 100);
+    EXPECT_EQ(f.p->TextArg, Text("ab"));
+}
+
+TEST(WideText, EmptyOrBlankStringStillTakesOneCell) {
+    for (const char* text : {"", " ", "   "}) {
+        Fixture f;
+        f.p->PenX = 50;
+        f.p->PenY = 60;
+        f.p->TextArg = text;
+        f.ClearEvents();
+        DrawWideString(*f.p);
+        EXPECT_TRUE(VisibleGlyphs(f).empty()) << '"' << text << '"';
+        EXPECT_EQ(f.p->GlyphX, 66) << '"' << text << '"';
+    }
+}
+
+TEST(WideText, CaretKeepsTheNextCharacterNarrowAndRaised) {
+    Fixture f;
+    DrawWide(f, "^2");
+    auto glyphs = Glyphs(f);
+    ASSERT_EQ(glyphs.size(), 1u);
+    EXPECT_EQ(glyphs[0].text, "2");
+    EXPECT_EQ(glyphs[0].y, 196);
+    EXPECT_EQ(f.p->PenX, 116);
+    EXPECT_EQ(f.p->SuperscriptFlag, 0);
+
+    // A kept "." is no longer the full stop: a whole cell.
+    DrawWide(f, "^.5");
+    glyphs = Glyphs(f);
+    ASSERT_EQ(glyphs.size(), 2u);
+    EXPECT_EQ(glyphs[0].text, ".");
+    EXPECT_EQ(glyphs[0].x, 100);
+    EXPECT_EQ(glyphs[0].y, 196);
+    EXPECT_EQ(glyphs[1].text, "５");
+    EXPECT_EQ(glyphs[1].x, 116);
+}
+
+TEST(WideText, CaretAtTheEndCarriesIntoTheNextText) {
+    Fixture f;
+    DrawWide(f, "X^");
+    EXPECT_EQ(f.p->SuperscriptFlag, 1);
+    EXPECT_EQ(f.p->TextArg, Text("^"));
+    EXPECT_EQ(f.p->PenX, 116);
+    DrawWide(f, "2");
+    auto glyphs = Glyphs(f);
+    ASSERT_EQ(glyphs.size(), 1u);
+    EXPECT_EQ(glyphs[0].text, "2");
+    EXPECT_EQ(f.p->SuperscriptFlag, 0);
+}
+
+TEST(WideText, BlankCellUsesUpTheCaret) {
+    Fixture f;
+    DrawWide(f, "^ 2");
+    auto glyphs = VisibleGlyphs(f);
+    ASSERT_EQ(glyphs.size(), 1u);
+    EXPECT_EQ(glyphs[0].text, "２");
+    EXPECT_EQ(glyphs[0].x, 116);
+    EXPECT_EQ(glyphs[0].y, 200);
+    EXPECT_EQ(f.p->PenX, 132);
+}
+
+TEST(WideText, LeavesBoldOnAndTheFaceAsFound) {
+    Fixture f;
+    f.rt->RtSetFontBold(0);
+    f.rt->RtSetFontSize(13);
+    DrawWide(f, "1");
+    EXPECT_TRUE(f.rt->FontBold());
+    EXPECT_EQ(f.rt->FontSize(), 13);
+    EXPECT_EQ(f.rt->FontName(), Text("ｺﾞｼｯｸ"));
+    auto e = f.Events("text");
+    ASSERT_EQ(e.size(), 1u);
+    EXPECT_EQ(e[0]["bold"], true);
+    EXPECT_EQ(e[0]["hscale"], 1);
+    EXPECT_EQ(e[0]["vscale"], 1);
+}
+
+TEST(WideText, EachCallRecordsItsRun) {
+    Fixture f;
+    f.p->PenColor = 5;
+    DrawWide(f, "入 X");
+    auto runs = f.Events("run");
+    ASSERT_EQ(runs.size(), 4u);
+    EXPECT_EQ(runs[0]["routine"], "DrawWideText");
+    EXPECT_EQ(runs[0]["text"], "入 X");
+    EXPECT_EQ(runs[0]["x"], 100);
+    EXPECT_EQ(runs[0]["y"], 200);
+    EXPECT_EQ(runs[0]["color"], 5);
+    EXPECT_EQ(runs[1]["routine"], "DrawWideString");
+    EXPECT_EQ(runs[1]["text"], "入");
+    EXPECT_EQ(runs[2]["text"], " ");
+    EXPECT_EQ(runs[3]["text"], "X");
+    EXPECT_EQ(runs[3]["x"], 132);
+}
+
+TEST(StripSpaces, RemovesHalfWidthSpacesOnly) {
+    Fixture f;
+    struct Case {
+        const char* in;
+        const char* out;
+    } cases[] = {{"", ""}, {" 5", "5"}, {"-0.5", "-0.5"}, {" 1 2　3 ", "12　3"}, {"ﾀ1 / 2ﾀ", "ﾀ1/2ﾀ"}};
+    for (const Case& c : cases) {
+        f.p->TextArg = c.in;
+        StripSpaces(*f.p);
+        EXPECT_EQ(f.p->TextArg, Text(c.out)) << c.in;
+    }
+}
+
+}  // namespace
