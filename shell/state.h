@@ -10,6 +10,7 @@
 #pragma once
 
 #include "figures/figure_vars.h"
+#include "lessons/varnel/varnel_vars.h"
 #include "platform/arrays.h"
 #include "platform/text.h"
 #include "shell/shell_vars.h"
@@ -56,4 +57,4 @@ struct CommonVars {
     float CellSize = 0, GridOriginX = 0, GridOriginY = 0, GridColumns = 0, GridRows = 0;
 };
 
-struct State : CommonVars, ShellVars, TextVars, FigureVars {};
+struct State : CommonVars, ShellVars, TextVars, FigureVars, VarnelVars {};

@@ -1,0 +1,107 @@
+// The main menu of every program, the sub-menu convention of the lessons and
+// the erases of the work area.
+#include "platform/numbers.h"
+#include "shell/shell.h"
+#include "shell/wide_text.h"
+#include "text/text.h"
+
+// The markup driver (text/); declared here too so the menu does not depend on
+// the order in which the text area publishes it.
+void DrawMarkupText(Program& p);
+
+namespace {
+
+// The full-screen erase: a filled box from (0,0), 1760 wide, 1800 high.
+void EraseWholeScreen(Program& p) { p.rt.RtLine(0, 0, 1760, 1800, 15, BoxShape::Filled, 15, true); }
+
+void DrawMenuPanel(Program& p, std::span<const MenuItem> items) {
+    p.rt.RtLine(22, 10, 1342, 610, 15, BoxShape::Filled, 10);
+    p.PenColor = 15;
+    p.PenX = 264;
+    p.PenY = 30;
+    p.TextCell = Text("＜") + p.ProgramTitle + Text("　メニュー＞");
+    DrawMarkupText(p);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const int k = static_cast<int>(i) + 1;
+        p.PenColor = (k % 2 == 1) ? 13 : 15;
+        p.PenX = 44;
+        p.PenY = static_cast<float>(120 + 60 * (k - 1));
+        p.TextCell = items[i].text;
+        DrawMarkupText(p);
+    }
+}
+
+// True when `value` lies in 1..count (false for a value that is not a number).
+bool InItemRange(float value, int count) { return value >= 1 && value <= static_cast<float>(count); }
+
+}  // namespace
+
+int MenuSelector(float value) { return RtCInt(value); }
+
+void ShowMainMenu(Program& p) {
+    const std::span<const MenuItem> items = p.info.menuItems;
+    const int n = static_cast<int>(items.size());
+    // Each pass draws the whole menu again: after a refused number, a blank
+    // item or a lesson's last item.
+    while (true) {
+        ClearDrawingArea(p);
+        EraseWholeScreen(p);
+        DrawMenuPanel(p, items);
+        p.PenColor = 0;
+        p.PenX = p.PromptX - 240;
+        p.PenY = p.PromptY;
+        p.TextCell = "番号を入力して下さい。";
+        DrawWideText(p);
+        AskNumberBesideField(p);
+        ClearPromptLine(p);
+        if (p.EntryValue == static_cast<float>(n)) return;
+        if (!InItemRange(p.EntryValue, n)) continue;
+        // The item is chosen by the value just checked, made whole as in the
+        // sub-menus (the old menu jumped on the numerator of a typed fraction,
+        // so "9/3" passed the test and named no item). A selector that names
+        // no lesson (7.6 rounds to the last item) draws the menu again.
+        const int selector = MenuSelector(p.EntryValue);
+        if (selector < 1 || selector > n - 1) continue;
+        EraseWholeScreen(p);
+        const auto entry = items[static_cast<std::size_t>(selector - 1)].entry;
+        if (entry != nullptr) entry(p);
+    }
+}
+
+void ShowBasicConstructionsMainMenu(Program& p) { ShowMainMenu(p); }
+void ShowRulerCompassMainMenu(Program& p) { ShowMainMenu(p); }
+void ShowConstructionsAndSectorsMainMenu(Program& p) { ShowMainMenu(p); }
+
+void ReturnToMainMenu(Program&) {}
+
+void ClearDrawingArea(Program& p) { p.rt.RtLine(0, 54, 1440, 900, 15, BoxShape::Filled, 15); }
+
+void ClearRightOfEntryField(Program& p) {
+    p.PenX = p.PromptX + 80;
+    p.PenY = p.PromptY - 72;
+    p.rt.RtLine(p.PenX, p.PenY, 1440, 90, 15, BoxShape::Filled, 15, true);
+}
+
+int AskSubMenuChoice(Program& p, const Text& caption, int itemCount) {
+    while (true) {
+        p.TextCell = caption;
+        AskNumberInMessageBar(p);
+        p.MenuChoice = p.EntryValue;
+        p.EntryValue = 10;
+        ClearMessageBar(p);
+        if (!InItemRange(p.MenuChoice, itemCount)) continue;
+        const int choice = MenuSelector(p.MenuChoice);
+        p.MenuChoice = static_cast<float>(choice);
+        return choice;
+    }
+}
+
+void RunSubMenu(Program& p, const Text& caption, std::span<const SubMenuTopic> topics) {
+    const int itemCount = static_cast<int>(topics.size()) + 1;
+    while (true) {
+        const int choice = AskSubMenuChoice(p, caption, itemCount);
+        if (choice == itemCount) return;
+        const SubMenuTopic topic = topics[static_cast<std::size_t>(choice - 1)];
+        if (topic != nullptr) topic(p);
+    }
+}
