@@ -1,0 +1,116 @@
+// The two set squares: outer triangle, then the hole one cell inside it.
+#include "lessons/varnel/set_squares.h"
+
+#include <array>
+#include <cmath>
+#include <utility>
+
+#include "figures/figures.h"
+
+namespace {
+
+// Working point k of the set squares.
+float& X(Program& p, int k) { return p.PointX2(k); }
+float& Y(Program& p, int k) { return p.PointY2(k); }
+
+// Point `to` := point `from` moved r along the direction `angle`.
+void Along(Program& p, int to, int from, float r, float angle) {
+    X(p, to) = X(p, from) + r * std::cos(angle);
+    Y(p, to) = Y(p, from) - r * std::sin(angle);
+}
+
+// Direction of point `to` seen from point `from`.
+float Direction(Program& p, int from, int to) {
+    p.MarkAX = X(p, from);
+    p.MarkAY = Y(p, from);
+    p.MarkBX = X(p, to);
+    p.MarkBY = Y(p, to);
+    ComputeDirectionAngle(p);
+    return p.DirectionAngle;
+}
+
+// Point `to` := crossing of the line through a1, a2 with the line through b1, b2.
+void Cross(Program& p, int to, int a1, int a2, int b1, int b2) {
+    // The crossing is taken along the less steep line: in single precision a
+    // nearly vertical first line (a turn near 90 or 270 degrees) put the hole
+    // many pixels off.
+    const float adx = std::fabs(X(p, a2) - X(p, a1)), ady = std::fabs(Y(p, a2) - Y(p, a1));
+    const float bdx = std::fabs(X(p, b2) - X(p, b1)), bdy = std::fabs(Y(p, b2) - Y(p, b1));
+    if (ady * bdx > bdy * adx) {
+        std::swap(a1, b1);
+        std::swap(a2, b2);
+    }
+    p.Seg1X1 = X(p, a1);
+    p.Seg1Y1 = Y(p, a1);
+    p.Seg1X2 = X(p, a2);
+    p.Seg1Y2 = Y(p, a2);
+    p.Seg2X1 = X(p, b1);
+    p.Seg2Y1 = Y(p, b1);
+    p.Seg2X2 = X(p, b2);
+    p.Seg2Y2 = Y(p, b2);
+    IntersectLines(p);
+    X(p, to) = p.CrossX;
+    Y(p, to) = p.CrossY;
+}
+
+void FilledTriangle(Program& p, int a, int b, int c, float fill) {
+    const std::array<Pt, 4> points{Pt{X(p, a), Y(p, a)}, Pt{X(p, b), Y(p, b)}, Pt{X(p, c), Y(p, c)},
+                                   Pt{X(p, a), Y(p, a)}};
+    p.rt.RtConnect(points, 0, true, fill);
+}
+
+// Points 7 to 12 are set: the hole's corners, the outer triangle and the hole.
+void FinishSetSquare(Program& p) {
+    Cross(p, 4, 7, 8, 11, 12);
+    Cross(p, 5, 9, 10, 11, 12);
+    Cross(p, 6, 7, 8, 9, 10);
+    FilledTriangle(p, 1, 3, 2, 14);
+    FilledTriangle(p, 4, 6, 5, 15);
+}
+
+}  // namespace
+
+void DrawFortyFiveSetSquare(Program& p) {
+    const float c = p.CellSize;
+    const float a = p.FortyFiveSetSquareAngle;
+    const float root2 = std::sqrt(2.0f);
+    p.Radius = 7 * c;
+    p.Radius2 = p.Radius * root2 / 2;
+    X(p, 1) = p.PointX2(31);
+    Y(p, 1) = p.PointY2(31);
+    Along(p, 3, 1, p.Radius, a);
+    Along(p, 2, 1, p.Radius2, a + 315 * p.Pi / 180);
+    float d = Direction(p, 2, 1);
+    Along(p, 9, 2, c, d);
+    Along(p, 7, 2, p.Radius2 - root2 * c, d);
+    d = Direction(p, 3, 2);
+    Along(p, 8, 3, root2 * c, d);
+    Along(p, 12, 3, p.Radius2 - c, d);
+    d = Direction(p, 3, 1);
+    Along(p, 10, 3, root2 * c, d);
+    Along(p, 11, 3, p.Radius - root2 * c, d);
+    FinishSetSquare(p);
+}
+
+void DrawThirtySixtySetSquare(Program& p) {
+    const float c = p.CellSize;
+    const float a = p.SetSquareAngle;
+    const float root3 = std::sqrt(3.0f);
+    p.Radius = 2 * root3 * 7 * c / 3;
+    p.Radius2 = p.Radius / 2;
+    p.SegmentLength = 7 * c;
+    X(p, 1) = p.PointX2(32);
+    Y(p, 1) = p.PointY2(32);
+    Along(p, 3, 1, p.SegmentLength, a);
+    Along(p, 2, 1, p.Radius2, a + 270 * p.Pi / 180);
+    float d = Direction(p, 2, 1);
+    Along(p, 9, 2, 2 * root3 / 3 * c, d);
+    Along(p, 7, 2, p.Radius2 - c, d);
+    d = Direction(p, 3, 2);
+    Along(p, 8, 3, 2 * c, d);
+    Along(p, 12, 3, p.Radius - 2 * root3 / 3 * c, d);
+    d = Direction(p, 3, 1);
+    Along(p, 10, 3, 2 * c, d);
+    Along(p, 11, 3, p.SegmentLength - c, d);
+    FinishSetSquare(p);
+}

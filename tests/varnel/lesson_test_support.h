@@ -1,0 +1,111 @@
+// Helpers of the Varnel lesson tests: running a lesson routine on a key
+// script and reading what it drew from the trace.
+#pragma once
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "support/support.h"
+
+namespace varnel_test {
+
+using nlohmann::json;
+
+// Runs `routine` on the fixture's key script. When the script runs out the
+// run stops at that key wait, with every cell as it stood there.
+inline void RunUntilKeysEnd(testing_support::Fixture& f, void (*routine)(Program&)) {
+    try {
+        routine(*f.p);
+    } catch (const ProgramExit&) {
+    }
+}
+
+// A key text repeated n times ("{Right}" x 12).
+inline std::string Repeat(const std::string& key, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += key;
+    return out;
+}
+
+// The texts that DrawMarkupText drew (not measured), in order.
+inline std::vector<json> MarkupRuns(const std::vector<json>& events) {
+    std::vector<json> out;
+    for (const auto& e : events)
+        if (e.value("op", "") == "run" && e.value("routine", "") == "DrawMarkupText" && !e.value("measure", false))
+            out.push_back(e);
+    return out;
+}
+
+// The first markup run of `text` (a null json when there is none).
+inline json FindRun(const std::vector<json>& events, const std::string& text) {
+    for (const auto& e : MarkupRuns(events))
+        if (e["text"] == text) return e;
+    return json();
+}
+
+// The last markup run of `text` (a null json when there is none).
+inline json FindLastRun(const std::vector<json>& events, const std::string& text) {
+    json found;
+    for (const auto& e : MarkupRuns(events))
+        if (e["text"] == text) found = e;
+    return found;
+}
+
+inline int CountRuns(const std::vector<json>& events, const std::string& text) {
+    int n = 0;
+    for (const auto& e : MarkupRuns(events)) n += e["text"] == text;
+    return n;
+}
+
+// The events between key reads: frame k holds what was drawn before the
+// (k+1)-th key was read; the last frame what came after the last key.
+inline std::vector<std::vector<json>> Frames(const std::vector<json>& events) {
+    std::vector<std::vector<json>> frames(1);
+    for (const auto& e : events) {
+        if (e.value("op", "") == "key")
+            frames.emplace_back();
+        else
+            frames.back().push_back(e);
+    }
+    return frames;
+}
+
+inline bool Near(const json& v, double expected, double tolerance = 0.02) {
+    return v.is_number() && std::fabs(v.get<double>() - expected) <= tolerance;
+}
+
+// A segment event ("line") from (x1, y1) to (x2, y2) in `color`.
+inline bool IsLine(const json& e, double x1, double y1, double x2, double y2, int color, double tolerance = 0.02) {
+    return e.value("op", "") == "line" && e["color"] == color && Near(e["x1"], x1, tolerance) &&
+           Near(e["y1"], y1, tolerance) && Near(e["x2"], x2, tolerance) && Near(e["y2"], y2, tolerance);
+}
+
+inline bool HasLine(const std::vector<json>& events, double x1, double y1, double x2, double y2, int color,
+                    double tolerance = 0.02) {
+    for (const auto& e : events)
+        if (IsLine(e, x1, y1, x2, y2, color, tolerance)) return true;
+    return false;
+}
+
+inline bool IsBox(const json& e, double x1, double y1, double x2, double y2, int color, int fill) {
+    return e.value("op", "") == "box" && Near(e["x1"], x1) && Near(e["y1"], y1) && Near(e["x2"], x2) &&
+           Near(e["y2"], y2) && e["color"] == color && e["fill"] == fill;
+}
+
+inline int CountBoxes(const std::vector<json>& events, double x1, double y1, double x2, double y2) {
+    int n = 0;
+    for (const auto& e : events) n += IsBox(e, x1, y1, x2, y2, 15, 15);
+    return n;
+}
+
+inline std::vector<json> Of(const std::vector<json>& events, const std::string& op) {
+    std::vector<json> out;
+    for (const auto& e : events)
+        if (e.value("op", "") == op) out.push_back(e);
+    return out;
+}
+
+}  // namespace varnel_test
