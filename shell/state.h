@@ -55,6 +55,14 @@ struct CommonVars {
     Text MarkLabel;
     // Grid frame.
     float CellSize = 0, GridOriginX = 0, GridOriginY = 0, GridColumns = 0, GridRows = 0;
+    // Cells the lessons of every program share: the left margin of a topic's
+    // item numbers, point numbers of the segment being drawn, scratch values,
+    // the counter of lesson loops that call library routines (which count in
+    // LoopIndex themselves), and circle and compass radii.
+    float ItemLeft = 0, FromPoint = 0;
+    float WorkC = 0, WorkE = 0, WorkF = 0;
+    float InnerIndex = 0;
+    float Radius = 0, Radius2 = 0;
 };
 
 struct State : CommonVars, ShellVars, TextVars, FigureVars, VarnelVars {};
