@@ -28,6 +28,19 @@ Text StepText(Program& p, float pixels) {
     return p.TextArg;
 }
 
+// One of the two arrows of a translation vector: from (ax, ay) with its head
+// of size 16 at (tx, ty).
+void VectorArrow(Program& p, float ax, float ay, float tx, float ty, float color) {
+    p.MarkAX = ax;
+    p.MarkAY = ay;
+    p.TipX = tx;
+    p.TipY = ty;
+    p.ArrowDirection = 1;
+    p.LineColor = color;
+    p.MarkSize = 16;
+    DrawArrow(p);
+}
+
 }  // namespace
 
 void DrawArrow(Program& p) {
@@ -72,22 +85,8 @@ void DrawTranslationVector(Program& p) {
         std::swap(p.VectorStartY, p.VectorEndY);
     }
     p.rt.RtSetDrawWidth(4);
-    p.MarkAX = p.VectorStartX;
-    p.MarkAY = p.VectorStartY;
-    p.TipX = p.VectorEndX;
-    p.TipY = p.VectorStartY;
-    p.ArrowDirection = 1;
-    p.LineColor = 7;
-    p.MarkSize = 16;
-    DrawArrow(p);
-    p.MarkAX = p.VectorEndX;
-    p.MarkAY = p.VectorStartY;
-    p.TipX = p.VectorEndX;
-    p.TipY = p.VectorEndY;
-    p.ArrowDirection = 1;
-    p.LineColor = 3;
-    p.MarkSize = 16;
-    DrawArrow(p);
+    VectorArrow(p, p.VectorStartX, p.VectorStartY, p.VectorEndX, p.VectorStartY, 7);   // across
+    VectorArrow(p, p.VectorEndX, p.VectorStartY, p.VectorEndX, p.VectorEndY, 3);       // up or down
     // A cell size of 0 gives no steps and no labels (the old routine divided
     // by it after drawing the arrows).
     if (p.CellSize == 0) {

@@ -36,6 +36,19 @@ Text Stacked(const Text& top, const Text& bottom) {
     return k.bar + top + k.slash + bottom + k.bar;
 }
 
+// A term top/bottom of a sum as it stands alone (a positive one without its
+// sign) and with its sign always written.
+struct SignedTerm {
+    Text alone, withSign;
+};
+
+SignedTerm Term(bool positive, const Text& top, const Text& bottom) {
+    const FractionCodes& k = Codes();
+    if (positive) return {Stacked(top, bottom), k.plusBar + top + k.slash + bottom + k.bar};
+    const Text negative = k.minusBar + top + k.slash + bottom + k.bar;
+    return {negative, negative};
+}
+
 }  // namespace
 
 void ComputeGcdLcm(Program& p) {
@@ -191,29 +204,17 @@ void AddFractions(Program& p) {
     const Text s = NumberText(p, std::fabs(p.SumNumerator));
     p.SumNumeratorText = s;
 
-    if (p.FirstNumerator > 0) {
-        p.UpperText = Stacked(a, d);
-        p.FirstTermSigned = k.plusBar + a + k.slash + d + k.bar;
-    } else {
-        p.UpperText = k.minusBar + a + k.slash + d + k.bar;
-        p.FirstTermSigned = p.UpperText;
-    }
-    if (p.SecondNumerator > 0) {
-        p.FractionLead = Stacked(b, d);
-        p.FractionSigned = k.plusBar + b + k.slash + d + k.bar;
-    } else {
-        p.FractionLead = k.minusBar + b + k.slash + d + k.bar;
-        p.FractionSigned = p.FractionLead;
-    }
+    const SignedTerm first = Term(p.FirstNumerator > 0, a, d);
+    p.UpperText = first.alone;
+    p.FirstTermSigned = first.withSign;
+    const SignedTerm second = Term(p.SecondNumerator > 0, b, d);
+    p.FractionLead = second.alone;
+    p.FractionSigned = second.withSign;
     if (p.FirstNumerator < 0) p.FractionNumText = k.minus + a;
     p.SecondNumeratorText = (p.SecondNumerator < 0 ? k.minus : k.plus) + b;
-    if (p.SumNumerator > 0) {
-        p.SumFractionText = Stacked(s, d);
-        p.SumFractionSigned = k.plusBar + s + k.slash + d + k.bar;
-    } else {
-        p.SumFractionText = k.minusBar + s + k.slash + d + k.bar;
-        p.SumFractionSigned = p.SumFractionText;
-    }
+    const SignedTerm sum = Term(p.SumNumerator > 0, s, d);
+    p.SumFractionText = sum.alone;
+    p.SumFractionSigned = sum.withSign;
     p.SumEquationText = Stacked(p.FractionNumText + p.SecondNumeratorText, d);
     p.SumExpressionText = p.UpperText + p.FractionSigned;
     p.FirstTermMagnitude = Stacked(a, d);

@@ -2,6 +2,8 @@
 // column, labels, triangles from the point tables.
 #pragma once
 
+#include <cmath>
+
 #include "shell/program.h"
 #include "text/text.h"
 #include "figures/figures.h"
@@ -63,6 +65,13 @@ inline void CellsToPixels(Program& p, int first, int last) {
         p.PointX(i) = p.OriginX + p.CellSize * p.PointX(i);
         p.PointY(i) = p.OriginY - p.CellSize * p.PointY(i);
     }
+}
+
+// Point `to` of the point table xs/ys := point `from` moved r along the
+// direction `angle` (radians, counter-clockwise as seen on the screen).
+inline void MovePoint(Array<float>& xs, Array<float>& ys, int to, int from, float r, float angle) {
+    xs(to) = xs(from) + r * std::cos(angle);
+    ys(to) = ys(from) - r * std::sin(angle);
 }
 
 // An invisible grid frame (LineColor 15): sets the frame cells only.

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "figures/figures.h"
+#include "lessons/varnel/lesson_steps.h"
 
 namespace {
 
@@ -15,8 +16,7 @@ float& Y(Program& p, int k) { return p.PointY2(k); }
 
 // Point `to` := point `from` moved r along the direction `angle`.
 void Along(Program& p, int to, int from, float r, float angle) {
-    X(p, to) = X(p, from) + r * std::cos(angle);
-    Y(p, to) = Y(p, from) - r * std::sin(angle);
+    varnel::MovePoint(p.PointX2, p.PointY2, to, from, r, angle);
 }
 
 // Direction of point `to` seen from point `from`.

@@ -100,6 +100,39 @@ void TriangleOfPoints(Program& p, int a, int b, int c, float color, bool filled,
     p.rt.RtConnect(points, color, filled, fill);
 }
 
+// An arrow with one head from point `from` to point `to` in `color`.
+void ArrowOfPoints(Program& p, int from, int to, float color) {
+    p.FromPoint = static_cast<float>(from);
+    p.ToPoint = static_cast<float>(to);
+    p.MarkAX = p.PointX(from);
+    p.MarkAY = p.PointY(from);
+    p.TipX = p.PointX(to);
+    p.TipY = p.PointY(to);
+    p.ArrowDirection = 1;
+    p.ArrowHeadMode = 1;
+    p.LineColor = color;
+    p.MarkSize = 30;
+    DrawArrow(p);
+}
+
+// The names A', B', C' of the image of triangle ア.
+void LabelImagePoints(Program& p) {
+    WriteLabel(p, p.PointX(0) + 12, p.PointY(0) - 45, 3, "A'");
+    WriteLabel(p, p.PointX(3) - 30, p.PointY(3) + 10, 3, "B'");
+    WriteLabel(p, p.PointX(8), p.PointY(8) + 10, 3, "C'");
+}
+
+// Points 1 to N of PointX/PointY from grid cells (x right, y up), then in
+// pixels.
+template <std::size_t N>
+void PointsFromCells(Program& p, const float (&cells)[N][2]) {
+    for (int i = 1; i <= static_cast<int>(N); i++) {
+        p.PointX(i) = cells[i - 1][0];
+        p.PointY(i) = cells[i - 1][1];
+    }
+    varnel::CellsToPixels(p, 1, static_cast<int>(N));
+}
+
 }  // namespace
 
 void DrawTranslationFigure(Program& p) {
@@ -129,9 +162,7 @@ void DrawTranslationFigure(Program& p) {
 }
 
 void DrawCorrespondingSegments(Program& p) {
-    WriteLabel(p, p.PointX(0) + 12, p.PointY(0) - 45, 3, "A'");
-    WriteLabel(p, p.PointX(3) - 30, p.PointY(3) + 10, 3, "B'");
-    WriteLabel(p, p.PointX(8), p.PointY(8) + 10, 3, "C'");
+    LabelImagePoints(p);
     LineOfPoints(p, 1, 0, 3);
     LineOfPoints(p, 2, 3, 3);
     LineOfPoints(p, 9, 8, 3);
@@ -151,9 +182,7 @@ void ShowTranslationQuestionP156(Program& p) {
     WriteText(p, p.ItemLeft, p.TextLineY + 50, 7, "(1)");
     WriteText(p, p.TextEndX, p.TextLineY, 0, "A',B',C'はどこ？");
     WaitForAnyKey(p);
-    WriteLabel(p, p.PointX(0) + 12, p.PointY(0) - 45, 3, "A'");
-    WriteLabel(p, p.PointX(3) - 30, p.PointY(3) + 10, 3, "B'");
-    WriteLabel(p, p.PointX(8), p.PointY(8) + 10, 3, "C'");
+    LabelImagePoints(p);
     WaitForAnyKey(p);
     WriteText(p, p.ItemLeft, p.TextLineY + 50, 7, "(2)");
     WriteText(p, p.TextEndX, p.TextLineY, 0, "AとA',BとB',CとC'");
@@ -219,55 +248,47 @@ void ShowTranslationQuestionP156(Program& p) {
     TriangleOfPoints(p, 0, 3, 8, 7, false, 0);
     DrawCorrespondingSegments(p);
     WaitForAnyKey(p);
-    p.FromPoint = 1;
-    p.ToPoint = 0;
-    p.MarkAX = p.PointX(1);
-    p.MarkAY = p.PointY(1);
-    p.TipX = p.PointX(0);
-    p.TipY = p.PointY(0);
-    p.ArrowDirection = 1;
-    p.ArrowHeadMode = 1;
-    p.LineColor = 5;
-    p.MarkSize = 30;
-    DrawArrow(p);
+    ArrowOfPoints(p, 1, 0, 5);
     WaitForAnyKey(p);
     WriteText(p, p.TextLeft, p.TextLineY + 50, 3, "三角形アをAからA'の方向に");
     WriteText(p, p.TextLeft, p.TextLineY + 50, 3, "線分AA'の長さだけ");
     WriteText(p, p.TextLeft, p.TextLineY + 50, 3, "移動させる。");
 }
 
-// ---- Topic 3: answers to questions 1 and 2 ----------------------------------
+// ---- Topics 3 and 5: the answers --------------------------------------------
 
-void ShowTranslationAnswers1And2(Program& p) {
+namespace {
+
+// An erased screen with the answer pages' text column: numbers at x 40, texts
+// at 78, from line 30; pen width 5.
+void BeginAnswerPage(Program& p) {
     EraseScreen(p);
     p.ItemLeft = 40;
     p.TextLeft = p.ItemLeft + 38;
     p.TextLineY = 30;
     p.rt.RtSetDrawWidth(5);
-    WriteText(p, p.TextLeft, p.TextLineY, 3, "問1 解答");
-    varnel::SetGridFrame(p, 560, 50, 16, 12, 35);
-    const float cells[8][2] = {{5, 6}, {1, 1}, {6, 1}, {13, 8}, {9, 3}, {14, 3}, {5, 8}, {13, 10}};
-    for (int i = 1; i <= 8; i++) {
-        p.PointX(i) = cells[i - 1][0];
-        p.PointY(i) = cells[i - 1][1];
-    }
-    varnel::CellsToPixels(p, 1, 8);
-    varnel::DrawTriangleOfPoints(p, 1, 5, 0, 10, "A");
+}
+
+// A', B', C' in the name table, for DrawTriangleOfPoints with the label "1".
+void NameImageVertices(Program& p) {
     p.PointLabel(1) = "A'";
     p.PointLabel(2) = "B'";
     p.PointLabel(3) = "C'";
+}
+
+}  // namespace
+
+// Topic 3: answers to questions 1 and 2.
+void ShowTranslationAnswers1And2(Program& p) {
+    BeginAnswerPage(p);
+    WriteText(p, p.TextLeft, p.TextLineY, 3, "問1 解答");
+    varnel::SetGridFrame(p, 560, 50, 16, 12, 35);
+    const float cells[8][2] = {{5, 6}, {1, 1}, {6, 1}, {13, 8}, {9, 3}, {14, 3}, {5, 8}, {13, 10}};
+    PointsFromCells(p, cells);
+    varnel::DrawTriangleOfPoints(p, 1, 5, 0, 10, "A");
+    NameImageVertices(p);
     varnel::DrawTriangleOfPoints(p, 4, 5, 0, 10, "1");
-    p.FromPoint = 7;
-    p.ToPoint = 8;
-    p.MarkAX = p.PointX(7);
-    p.MarkAY = p.PointY(7);
-    p.TipX = p.PointX(8);
-    p.TipY = p.PointY(8);
-    p.ArrowDirection = 1;
-    p.ArrowHeadMode = 1;
-    p.LineColor = 3;
-    p.MarkSize = 30;
-    DrawArrow(p);
+    ArrowOfPoints(p, 7, 8, 3);
     p.WorkA = 7;
     WriteLabel(p, p.PointX(7) - 14, p.PointY(7) - 50, 0, "O");
     p.WorkA = 8;
@@ -283,41 +304,20 @@ void ShowTranslationAnswers1And2(Program& p) {
     WriteText(p, p.TextLeft, p.TextLineY + 50, 5, "AA'∥BB',AA'=BB'");
 }
 
-// ---- Topic 5: answer to question 3 ------------------------------------------
-
+// Topic 5: answer to question 3.
 void ShowTranslationAnswer3(Program& p) {
-    EraseScreen(p);
-    p.ItemLeft = 40;
-    p.TextLeft = p.ItemLeft + 38;
-    p.TextLineY = 30;
-    p.rt.RtSetDrawWidth(5);
+    BeginAnswerPage(p);
     varnel::SetGridFrame(p, 200, 50, 16, 12, 35);
     WriteText(p, p.TextLeft, p.TextLineY, 3, "問3 解答");
     const float cells[6][2] = {{5, 6}, {1, 1}, {6, 1}, {13, 8}, {9, 3}, {14, 3}};
-    for (int i = 1; i <= 6; i++) {
-        p.PointX(i) = cells[i - 1][0];
-        p.PointY(i) = cells[i - 1][1];
-    }
-    varnel::CellsToPixels(p, 1, 6);
+    PointsFromCells(p, cells);
     varnel::DrawTriangleOfPoints(p, 1, 5, 0, 10, "A");
-    p.FromPoint = 1;
-    p.ToPoint = 4;
-    p.MarkAX = p.PointX(1);
-    p.MarkAY = p.PointY(1);
-    p.TipX = p.PointX(4);
-    p.TipY = p.PointY(4);
-    p.ArrowDirection = 1;
-    p.ArrowHeadMode = 1;
-    p.LineColor = 3;
-    p.MarkSize = 30;
-    DrawArrow(p);
+    ArrowOfPoints(p, 1, 4, 3);
     WaitForAnyKey(p);
     LineOfPoints(p, 2, 5, 3);
     WaitForAnyKey(p);
     LineOfPoints(p, 3, 6, 3);
     WaitForAnyKey(p);
-    p.PointLabel(1) = "A'";
-    p.PointLabel(2) = "B'";
-    p.PointLabel(3) = "C'";
+    NameImageVertices(p);
     varnel::DrawTriangleOfPoints(p, 4, 5, 5, 10, "1");
 }

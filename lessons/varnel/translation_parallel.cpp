@@ -17,12 +17,6 @@ namespace {
 float& X(Program& p, int n) { return p.PointX(n); }
 float& Y(Program& p, int n) { return p.PointY(n); }
 
-// Point `to` := point `from` moved r along the direction `angle`.
-void MovePoint(Program& p, int to, int from, float r, float angle) {
-    X(p, to) = X(p, from) + r * std::cos(angle);
-    Y(p, to) = Y(p, from) - r * std::sin(angle);
-}
-
 // A segment between two points in `color`; `shifted` draws it 5 px higher,
 // so that it shows just above the edge of a set square laid on it.
 void Segment(Program& p, int from, int to, float color, bool shifted) {
@@ -41,9 +35,18 @@ void StepHeader(Program& p, const Text& number, const Text& sentence) {
     WriteText(p, p.TextEndX, p.TextLineY, 0, sentence);
 }
 
-// Wipes the figure's frame box; the text column stays.
-void EraseFrame(Program& p) {
+// The length of segment AB (points 1 and 2).
+float LengthOfAB(Program& p) {
+    return std::sqrt((X(p, 1) - X(p, 2)) * (X(p, 1) - X(p, 2)) + (Y(p, 1) - Y(p, 2)) * (Y(p, 1) - Y(p, 2)));
+}
+
+// Wipes the figure's frame box (the text column stays) and draws segment AB
+// with its names again.
+void RedrawSegmentAB(Program& p) {
     p.rt.RtLine(p.GridLeft, p.GridTop, p.GridRight, p.GridBottom, 15, BoxShape::Filled, 15);
+    Segment(p, 1, 2, 3, false);
+    PointName(p, 1, "A");
+    PointName(p, 2, "B");
 }
 
 void Needle(Program& p, int n) { p.rt.RtCircle(X(p, n), Y(p, n), 6, 5, 1, 0, 0, true); }
@@ -123,10 +126,10 @@ void ShowParallelLineConstruction(Program& p) {
     p.PointX2(32) = X(p, 1);
     p.PointY2(32) = Y(p, 1);
     p.Radius2 = 3 * p.CellSize;
-    p.SegmentLength = std::sqrt((X(p, 1) - X(p, 2)) * (X(p, 1) - X(p, 2)) + (Y(p, 1) - Y(p, 2)) * (Y(p, 1) - Y(p, 2)));
-    MovePoint(p, 3, 1, p.Radius2, 270 * p.Pi / 180 + theta);
-    MovePoint(p, 4, 3, p.SegmentLength, theta);
-    MovePoint(p, 5, 3, p.SegmentLength + 2 * p.CellSize, theta);
+    p.SegmentLength = LengthOfAB(p);
+    varnel::MovePoint(p.PointX, p.PointY, 3, 1, p.Radius2, 270 * p.Pi / 180 + theta);
+    varnel::MovePoint(p.PointX, p.PointY, 4, 3, p.SegmentLength, theta);
+    varnel::MovePoint(p.PointX, p.PointY, 5, 3, p.SegmentLength + 2 * p.CellSize, theta);
     p.FortyFiveSetSquareAngle = 270 * p.Pi / 180 + theta;
     p.PointX2(31) = X(p, 1) + p.CellSize * std::cos(90 * p.Pi / 180 + theta);
     p.PointY2(31) = Y(p, 1) - p.CellSize * std::sin(90 * p.Pi / 180 + theta);
@@ -148,10 +151,7 @@ void ShowParallelLineConstruction(Program& p) {
     WaitForAnyKey(p);
 
     StepHeader(p, "③", "最初の定規をずらす。");
-    EraseFrame(p);
-    Segment(p, 1, 2, 3, false);
-    PointName(p, 1, "A");
-    PointName(p, 2, "B");
+    RedrawSegmentAB(p);
     DrawFortyFiveSetSquare(p);
     p.PointX2(32) = X(p, 3);
     p.PointY2(32) = Y(p, 3);
@@ -163,10 +163,7 @@ void ShowParallelLineConstruction(Program& p) {
     WaitForAnyKey(p);
 
     StepHeader(p, "⑤", "コンパスの針を点Aにおく。");
-    EraseFrame(p);
-    Segment(p, 1, 2, 3, false);
-    PointName(p, 1, "A");
-    PointName(p, 2, "B");
+    RedrawSegmentAB(p);
     Segment(p, 3, 5, 7, false);
     Needle(p, 1);
     PointName(p, 3, "C");
@@ -175,7 +172,7 @@ void ShowParallelLineConstruction(Program& p) {
     WaitForAnyKey(p);
 
     StepHeader(p, "⑥", "コンパスの幅を線分ABの長さにする。");
-    p.Radius = std::sqrt((X(p, 1) - X(p, 2)) * (X(p, 1) - X(p, 2)) + (Y(p, 1) - Y(p, 2)) * (Y(p, 1) - Y(p, 2)));
+    p.Radius = LengthOfAB(p);
     CompassArc(p, 1, 4, 2);
     WaitForAnyKey(p);
 

@@ -30,6 +30,26 @@ void CopyPoint(Program& p, int to, int from) {
     Y(p, to) = Y(p, from);
 }
 
+// The other corners of the image from its first one (point 4): point 5 three
+// cells left of it and five down, point 6 one cell right of it on point 5's
+// line.
+void PlaceImageCorners(Program& p) {
+    X(p, 5) = X(p, 4) - 3 * p.CellSize;
+    Y(p, 5) = Y(p, 4) + 5 * p.CellSize;
+    X(p, 6) = X(p, 4) + p.CellSize;
+    Y(p, 6) = Y(p, 5);
+}
+
+// The traces AA', BB', CC' (points 1 to 3 to points 4 to 6) in colour 0 at
+// pen width 5.
+void DrawTraces(Program& p) {
+    p.rt.RtSetDrawWidth(5);
+    for (int i = 1; i <= 3; i++) {
+        p.InnerIndex = static_cast<float>(i);
+        p.rt.RtLine(X(p, i), Y(p, i), X(p, i + 3), Y(p, i + 3), 0);
+    }
+}
+
 // End stops of the slide: A' (point 4) is held between A (point 1) and D
 // (point 7). The x decides; where it cannot (D in A's column, or an x step
 // too small to move A'), the same rules on y hold A' on the screen.
@@ -136,10 +156,7 @@ void BeginTranslationSlide(Program& p) {
 void DrawTranslationSlideFrame(Program& p) {
     EraseFigureArea(p);
     StopAtEnds(p);
-    X(p, 5) = X(p, 4) - 3 * p.CellSize;
-    X(p, 6) = X(p, 4) + p.CellSize;
-    Y(p, 5) = Y(p, 4) + 5 * p.CellSize;
-    Y(p, 6) = Y(p, 5);
+    PlaceImageCorners(p);
     DrawTargetDot(p, 7);
     DrawOriginalTriangle(p);
     // The image is named DEF once it stands on D; it is drawn in A's colour
@@ -157,11 +174,7 @@ void DrawTranslationSlideFrame(Program& p) {
     p.VertexCount = 3;
     p.MarkSize = 0;
     DrawPolygon(p);
-    p.rt.RtSetDrawWidth(5);
-    for (int i = 1; i <= 3; i++) {
-        p.InnerIndex = static_cast<float>(i);
-        p.rt.RtLine(X(p, i), Y(p, i), X(p, i + 3), Y(p, i + 3), 0);
-    }
+    DrawTraces(p);
 }
 
 void SlideTriangleToTarget(Program& p) {
@@ -203,18 +216,11 @@ void AskTranslationRepeat(Program& p) {
 void DrawTranslationSummary(Program& p) {
     EraseFigureArea(p);
     CopyPoint(p, 4, 7);
-    X(p, 5) = X(p, 4) - 3 * p.CellSize;
-    Y(p, 5) = Y(p, 4) + 5 * p.CellSize;
-    X(p, 6) = X(p, 4) + p.CellSize;
-    Y(p, 6) = Y(p, 5);
+    PlaceImageCorners(p);
     DrawTargetDot(p, 7);
     DrawOriginalTriangle(p);
     varnel::DrawTriangleOfPoints(p, 4, 7, 5, 0, "D");
-    p.rt.RtSetDrawWidth(5);
-    for (int i = 1; i <= 3; i++) {
-        p.InnerIndex = static_cast<float>(i);
-        p.rt.RtLine(X(p, i), Y(p, i), X(p, i + 3), Y(p, i + 3), 0);
-    }
+    DrawTraces(p);
     for (int i = 1; i <= 3; i++) {
         p.InnerIndex = static_cast<float>(i);
         p.Seg1X1 = X(p, i);

@@ -6,18 +6,11 @@
 #include <vector>
 
 #include "figures/figures.h"
-#include "support/support.h"
+#include "tests/figures/figure_test_support.h"
 
 namespace {
 
-using testing_support::Fixture;
-
-void SetEnds(Program& p, float ax, float ay, float bx, float by) {
-    p.MarkAX = ax;
-    p.MarkAY = ay;
-    p.MarkBX = bx;
-    p.MarkBY = by;
-}
+using namespace figure_test;
 
 // ---- PointOnArcOverSegment ------------------------------------------------------------
 
@@ -224,9 +217,7 @@ TEST(DrawDottedDimensionArc, LabelOutsideTheMiddleAndTheCellsLeft) {
         EXPECT_EQ(p.MarkCY, 300);
         EXPECT_EQ(p.SavedMarkAX, 100);
         EXPECT_EQ(p.SavedMarkBX, 300);
-        std::vector<nlohmann::json> runs;
-        for (const auto& e : f.Events("run"))
-            if (!e.value("measure", false)) runs.push_back(e);
+        const auto runs = DrawnRunEvents(f);
         ASSERT_EQ(runs.size(), 1u);
         EXPECT_EQ(runs[0]["text"], "5cm");
         EXPECT_EQ(runs[0]["color"].get<float>(), 13);

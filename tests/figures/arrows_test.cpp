@@ -5,45 +5,18 @@
 #include <vector>
 
 #include "figures/figures.h"
-#include "support/support.h"
+#include "tests/figures/figure_test_support.h"
 
 namespace {
 
-using testing_support::Fixture;
-
-struct Stroke {
-    float x1, y1, x2, y2;
-    int color = -1;
-};
-
-std::vector<Stroke> Strokes(Fixture& f) {
-    std::vector<Stroke> out;
-    for (const auto& e : f.Events("line"))
-        out.push_back({e["x1"].get<float>(), e["y1"].get<float>(), e["x2"].get<float>(), e["y2"].get<float>(),
-                       e["color"].get<int>()});
-    return out;
-}
-
-void ExpectStrokes(const std::vector<Stroke>& got, const std::vector<Stroke>& want) {
-    ASSERT_EQ(got.size(), want.size());
-    for (std::size_t i = 0; i < got.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_NEAR(got[i].x1, want[i].x1, 1e-3f);
-        EXPECT_NEAR(got[i].y1, want[i].y1, 1e-3f);
-        EXPECT_NEAR(got[i].x2, want[i].x2, 1e-3f);
-        EXPECT_NEAR(got[i].y2, want[i].y2, 1e-3f);
-        if (want[i].color >= 0) {
-            EXPECT_EQ(got[i].color, want[i].color);
-        }
-    }
-}
+using namespace figure_test;
 
 // ---- DrawArrow ----------------------------------------------------------------------
 
 struct ArrowCase {
     const char* name;
     float ax, ay, tx, ty, direction, headMode, size;
-    std::vector<Stroke> lines;
+    std::vector<Segment> lines;
     float ax2, ay2, tx2, ty2;   // the ends afterwards
     float footX, footY, headModeAfter;
 };
@@ -88,9 +61,9 @@ TEST(DrawArrow, WorkedArrows) {
         p.LoopIndex = 3;
         f.ClearEvents();
         DrawArrow(p);
-        std::vector<Stroke> want = c.lines;
+        std::vector<Segment> want = c.lines;
         for (auto& s : want) s.color = 5;
-        ExpectStrokes(Strokes(f), want);
+        ExpectSegments(Segments(f), want);
         for (const auto& e : f.Events("line")) EXPECT_EQ(e["width"], 6);
         EXPECT_EQ(p.MarkAX, c.ax2);
         EXPECT_EQ(p.MarkAY, c.ay2);
@@ -128,7 +101,7 @@ TEST(DrawArrow, WorkCellsOfTheFirstExample) {
     // (100, 200) now.
     f.ClearEvents();
     DrawArrow(p);
-    ExpectStrokes(Strokes(f), {{300, 200, 100, 200}, {130, 185, 100, 200}, {130, 215, 100, 200}});
+    ExpectSegments(Segments(f), {{300, 200, 100, 200}, {130, 185, 100, 200}, {130, 215, 100, 200}});
     EXPECT_EQ(p.Seg2X1, -200);
 }
 
@@ -157,31 +130,6 @@ TEST(DrawArrow, CoincidingEndsDrawNothing) {
 
 // ---- DrawTranslationVector -----------------------------------------------------------
 
-struct TextRun {
-    std::string text;
-    float x, y;
-    int color;
-};
-
-std::vector<TextRun> Labels(Fixture& f) {
-    std::vector<TextRun> out;
-    for (const auto& e : f.Events("run")) {
-        if (e.value("measure", false) || e.value("text", "").empty()) continue;
-        out.push_back({e["text"].get<std::string>(), e["x"].get<float>(), e["y"].get<float>(),
-                       static_cast<int>(e["color"].get<float>())});
-    }
-    return out;
-}
-
-void SetVector(Program& p, float sx, float sy, float ex, float ey, const char* flags, float cell = 40) {
-    p.VectorStartX = sx;
-    p.VectorStartY = sy;
-    p.VectorEndX = ex;
-    p.VectorEndY = ey;
-    p.StepLabelFlags = flags;
-    p.CellSize = cell;
-}
-
 TEST(DrawTranslationVector, TwoArrowsAndTheirLabels) {
     for (bool exchanged : {false, true}) {
         SCOPED_TRACE(exchanged ? "given from right to left" : "given from left to right");
@@ -195,12 +143,12 @@ TEST(DrawTranslationVector, TwoArrowsAndTheirLabels) {
         p.rt.RtSetDrawWidth(2);
         f.ClearEvents();
         DrawTranslationVector(p);
-        ExpectStrokes(Strokes(f), {{100, 300, 260, 300, 7}, {244, 308, 260, 300, 7}, {244, 292, 260, 300, 7},
-                                   {260, 300, 260, 180, 3}, {268, 196, 260, 180, 3}, {252, 196, 260, 180, 3}});
+        ExpectSegments(Segments(f), {{100, 300, 260, 300, 7}, {244, 308, 260, 300, 7}, {244, 292, 260, 300, 7},
+                                     {260, 300, 260, 180, 3}, {268, 196, 260, 180, 3}, {252, 196, 260, 180, 3}});
         for (const auto& e : f.Events("line")) EXPECT_EQ(e["width"], 4);
         EXPECT_EQ(p.HorizontalStepText.utf8(), "4");
         EXPECT_EQ(p.VerticalStepText.utf8(), "3");
-        const auto labels = Labels(f);
+        const auto labels = DrawnRuns(f);
         ASSERT_EQ(labels.size(), 2u);
         EXPECT_EQ(labels[0].text, "4");
         EXPECT_EQ(labels[0].color, 7);
@@ -256,7 +204,7 @@ TEST(DrawTranslationVector, HorizontalLabelSitsOnTheSideTheVerticalArrowRunsTo) 
     SetVector(p, 100, 180, 260, 300, "y");
     f.ClearEvents();
     DrawTranslationVector(p);
-    const auto labels = Labels(f);
+    const auto labels = DrawnRuns(f);
     ASSERT_EQ(labels.size(), 1u);   // only the horizontal label was asked for
     EXPECT_EQ(labels[0].y, 180);
     EXPECT_EQ(labels[0].text, "4");
@@ -274,7 +222,7 @@ TEST(DrawTranslationVector, LabelSwitches) {
         SetVector(p, 100, 300, 260, 180, c.flags);
         f.ClearEvents();
         DrawTranslationVector(p);
-        const auto labels = Labels(f);
+        const auto labels = DrawnRuns(f);
         ASSERT_EQ(labels.size(), c.labels.size());
         for (std::size_t i = 0; i < labels.size(); ++i) EXPECT_EQ(labels[i].text, c.labels[i]);
     }
@@ -301,10 +249,10 @@ TEST(DrawTranslationVector, MissingComponentsAndZeroCell) {
         SetVector(p, c.sx, c.sy, c.ex, c.ey, "yy", c.cell);
         f.ClearEvents();
         EXPECT_NO_THROW(DrawTranslationVector(p));
-        const auto lines = Strokes(f);
+        const auto lines = Segments(f);
         ASSERT_EQ(lines.size(), 3 * c.arrowColors.size());
         for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i].color, c.arrowColors[i / 3]);
-        const auto labels = Labels(f);
+        const auto labels = DrawnRuns(f);
         ASSERT_EQ(labels.size(), c.labels.size());
         for (std::size_t i = 0; i < labels.size(); ++i) EXPECT_EQ(labels[i].text, c.labels[i]);
         EXPECT_EQ(p.rt.RtGetDrawWidth(), 4);
@@ -318,7 +266,7 @@ TEST(DrawTranslationVector, TwoHeadModeAppliesToTheHorizontalArrowOnly) {
     p.ArrowHeadMode = 2;
     f.ClearEvents();
     DrawTranslationVector(p);
-    const auto lines = Strokes(f);
+    const auto lines = Segments(f);
     ASSERT_EQ(lines.size(), 9u);
     EXPECT_EQ(lines[5].color, 7);
     EXPECT_EQ(lines[6].color, 3);

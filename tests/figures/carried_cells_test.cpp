@@ -7,41 +7,23 @@
 #include <vector>
 
 #include "figures/figures.h"
-#include "support/support.h"
+#include "tests/figures/figure_test_support.h"
 
 namespace {
 
-using testing_support::Fixture;
+using namespace figure_test;
 
 // A small figure every routine can work on: a triangle in the vertex table,
 // an angle at A, two crossing lines, a grid frame, a vector.
 void SetScene(Program& p) {
-    p.PolygonVertex(1, 1) = 100;
-    p.PolygonVertex(1, 2) = 100;
-    p.PolygonVertex(2, 1) = 50;
-    p.PolygonVertex(2, 2) = 200;
-    p.PolygonVertex(3, 1) = 150;
-    p.PolygonVertex(3, 2) = 200;
-    p.VertexCount = 3;
+    SetVertices(p, {{100, 100}, {50, 200}, {150, 200}});
     p.PointLabel(1) = "P";
     p.PointLabel(2) = "Q";
     p.PointLabel(3) = "R";
-    p.MarkAX = 300;
-    p.MarkAY = 300;
-    p.MarkBX = 400;
-    p.MarkBY = 300;
-    p.MarkCX = 300;
-    p.MarkCY = 200;
+    SetAngle(p, 300, 300, 400, 300, 300, 200);
     p.MarkSize = 40;
     p.MarkCount = 2;
-    p.Seg1X1 = 100;
-    p.Seg1Y1 = 100;
-    p.Seg1X2 = 300;
-    p.Seg1Y2 = 100;
-    p.Seg2X1 = 200;
-    p.Seg2Y1 = 0;
-    p.Seg2X2 = 200;
-    p.Seg2Y2 = 50;
+    SetLines(p, 100, 100, 300, 100, 200, 0, 200, 50);
     p.WorkA = 1;
     p.WorkB = 2;
     p.TipX = 500;
@@ -50,12 +32,7 @@ void SetScene(Program& p) {
     p.ArcSide = 1;
     p.ArcAngle = 200;
     p.BoxWidth = 10;
-    p.GridOriginX = 0;
-    p.GridOriginY = 0;
-    p.CellSize = 40;
-    p.GridColumns = 3;
-    p.GridRows = 2;
-    p.LineColor = 0;
+    SetGrid(p, 0, 0, 40, 3, 2, 0);
     p.LineWidth = 5;
     p.VectorStartX = 100;
     p.VectorStartY = 300;
@@ -177,10 +154,7 @@ TEST(CarriedCells, MarksOverwriteCrossingAndFoot) {
     IntersectLines(p);
     EXPECT_EQ(p.CrossX, 200);
     EXPECT_EQ(p.CrossY, 100);
-    p.Seg1X1 = 0;   // a segment whose marks lie elsewhere
-    p.Seg1Y1 = 400;
-    p.Seg1X2 = 50;
-    p.Seg1Y2 = 400;
+    SetSegment(p, 0, 400, 50, 400);   // a segment whose marks lie elsewhere
     DrawTickMarks(p);
     EXPECT_NE(p.CrossY, 100);
     DrawPerpendicularFoot(p);

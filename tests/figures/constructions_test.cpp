@@ -6,22 +6,11 @@
 #include <vector>
 
 #include "figures/figures.h"
-#include "support/support.h"
+#include "tests/figures/figure_test_support.h"
 
 namespace {
 
-using testing_support::Fixture;
-
-void SetLines(Program& p, float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4) {
-    p.Seg1X1 = x1;
-    p.Seg1Y1 = y1;
-    p.Seg1X2 = x2;
-    p.Seg1Y2 = y2;
-    p.Seg2X1 = x3;
-    p.Seg2Y1 = y3;
-    p.Seg2X2 = x4;
-    p.Seg2Y2 = y4;
-}
+using namespace figure_test;
 
 // ---- IntersectLines ------------------------------------------------------------------
 

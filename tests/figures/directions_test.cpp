@@ -5,11 +5,19 @@
 #include <string>
 
 #include "figures/figures.h"
-#include "support/support.h"
+#include "tests/figures/figure_test_support.h"
 
 namespace {
 
-using testing_support::Fixture;
+using namespace figure_test;
+
+// Points B and C of the angle; A stays where it is.
+void SetRays(Program& p, float bx, float by, float cx, float cy) {
+    p.MarkBX = bx;
+    p.MarkBY = by;
+    p.MarkCX = cx;
+    p.MarkCY = cy;
+}
 
 struct DirectionCase {
     const char* name;
@@ -46,10 +54,7 @@ TEST(ComputeDirectionAngle, WorkedDirections) {
         SCOPED_TRACE(c.name);
         Fixture f;
         auto& p = *f.p;
-        p.MarkAX = 200;
-        p.MarkAY = 200;
-        p.MarkBX = c.bx;
-        p.MarkBY = c.by;
+        SetEnds(p, 200, 200, c.bx, c.by);
         ComputeDirectionAngle(p);
         EXPECT_EQ(p.Pi, 3.14159f);
         ExpectNear(p.DirectionAngle, c.direction, c.tolerance, "DirectionAngle");
@@ -66,10 +71,7 @@ TEST(ComputeDirectionAngle, WorkedDirections) {
 TEST(ComputeDirectionAngle, ExactQuarterTurnsInDegrees) {
     Fixture f;
     auto& p = *f.p;
-    p.MarkAX = 50;
-    p.MarkAY = 50;
-    p.MarkBX = 50;
-    p.MarkBY = 10;
+    SetEnds(p, 50, 50, 50, 10);
     ComputeDirectionAngle(p);
     EXPECT_EQ(p.AngleDegrees, 90.0f);
     p.MarkBY = 90;
@@ -80,10 +82,7 @@ TEST(ComputeDirectionAngle, ExactQuarterTurnsInDegrees) {
 TEST(ComputeDirectionAngle, TouchesOnlyItsResults) {
     Fixture f;
     auto& p = *f.p;
-    p.MarkAX = 0;
-    p.MarkAY = 0;
-    p.MarkBX = 10;
-    p.MarkBY = -10;
+    SetEnds(p, 0, 0, 10, -10);
     p.RayAngleB = 7;
     p.BisectorAngle = 8;
     p.LoopIndex = 9;
@@ -96,12 +95,8 @@ TEST(ComputeDirectionAngle, TouchesOnlyItsResults) {
 TEST(ComputeAngleArcRange, RoundingStepsAroundTheRightDirection) {
     Fixture f;
     auto& p = *f.p;
-    p.MarkAX = 0;
-    p.MarkAY = 100;
-    p.MarkBX = 100;
-    p.MarkBY = std::nextafter(100.0f, 0.0f);   // one step above level
-    p.MarkCX = 100;
-    p.MarkCY = std::nextafter(100.0f, 200.0f);   // one step below level
+    // B one step above level, C one step below.
+    SetAngle(p, 0, 100, 100, std::nextafter(100.0f, 0.0f), 100, std::nextafter(100.0f, 200.0f));
     ComputeAngleArcRange(p);
     EXPECT_LT(p.RayAngleB, 0);
     EXPECT_GT(p.RayAngleB, -2e-6f);
@@ -133,10 +128,7 @@ TEST(ComputeAngleArcRange, Bisectors) {
         SCOPED_TRACE(c.name);
         Fixture f;
         auto& p = *f.p;
-        p.MarkBX = c.bx;
-        p.MarkBY = c.by;
-        p.MarkCX = c.cx;
-        p.MarkCY = c.cy;
+        SetRays(p, c.bx, c.by, c.cx, c.cy);
         p.MarkShift = c.shift;
         ComputeAngleArcRange(p);
         EXPECT_NEAR(p.BisectorAngle, c.bisector, 2e-5f);
@@ -148,10 +140,7 @@ TEST(ComputeAngleArcRange, Bisectors) {
 TEST(ComputeAngleArcRange, SameDirectionGivesEqualRaysAndFractions) {
     Fixture f;
     auto& p = *f.p;
-    p.MarkBX = 30;
-    p.MarkBY = -40;
-    p.MarkCX = 60;
-    p.MarkCY = -80;
+    SetRays(p, 30, -40, 60, -80);
     ComputeAngleArcRange(p);
     EXPECT_EQ(p.RayAngleB, p.RayAngleC);
     EXPECT_EQ(p.BisectorAngle, p.RayAngleB);
@@ -163,10 +152,7 @@ TEST(ComputeAngleArcRange, OnlyMinusOneExchangesTheRays) {
         SCOPED_TRACE(shift);
         Fixture f;
         auto& p = *f.p;
-        p.MarkBX = 100;   // right: fraction 1
-        p.MarkBY = 0;
-        p.MarkCX = 0;     // up: fraction 0.75
-        p.MarkCY = -100;
+        SetRays(p, 100, 0, 0, -100);   // B right (fraction 1), C up (fraction 0.75)
         p.MarkShift = shift;
         ComputeAngleArcRange(p);
         const bool exchanged = shift == -1;
@@ -197,10 +183,7 @@ TEST(FormatAngleDegrees, SizeAndText) {
         SCOPED_TRACE(c.name);
         Fixture f;
         auto& p = *f.p;
-        p.MarkBX = c.bx;
-        p.MarkBY = c.by;
-        p.MarkCX = c.cx;
-        p.MarkCY = c.cy;
+        SetRays(p, c.bx, c.by, c.cx, c.cy);
         FormatAngleDegrees(p);
         EXPECT_NEAR(p.AngleDegrees, c.degrees, 1e-4f);
         EXPECT_EQ(p.AngleText.utf8(), c.text);

@@ -4,33 +4,11 @@
 #include <vector>
 
 #include "figures/figures.h"
-#include "support/support.h"
+#include "tests/figures/figure_test_support.h"
 
 namespace {
 
-using testing_support::Fixture;
-
-void SetGrid(Program& p, float x, float y, float cell, float columns, float rows, float color) {
-    p.GridOriginX = x;
-    p.GridOriginY = y;
-    p.CellSize = cell;
-    p.GridColumns = columns;
-    p.GridRows = rows;
-    p.LineColor = color;
-}
-
-struct Line {
-    float x1, y1, x2, y2;
-    int color, width;
-};
-
-std::vector<Line> Lines(Fixture& f) {
-    std::vector<Line> out;
-    for (const auto& e : f.Events("line"))
-        out.push_back({e["x1"].get<float>(), e["y1"].get<float>(), e["x2"].get<float>(), e["y2"].get<float>(),
-                       e["color"].get<int>(), e["width"].get<int>()});
-    return out;
-}
+using namespace figure_test;
 
 TEST(DrawGrid, FrameOnlyDrawsNothingAndKeepsAccentAndCounter) {
     Fixture f;
@@ -62,11 +40,11 @@ TEST(DrawGrid, SevenBySixHeavyLinesAnchoredAtTheBottomLeft) {
     SetGrid(p, 100, 50, 40, 7, 6, 0);
     f.ClearEvents();
     DrawGrid(p);
-    const auto lines = Lines(f);
+    const auto lines = Segments(f);
     ASSERT_EQ(lines.size(), 15u);   // 8 columns, then 7 rows
     for (int i = 0; i <= 7; ++i) {
         SCOPED_TRACE(i);
-        const Line& l = lines[i];
+        const Segment& l = lines[i];
         const bool heavy = i % 5 == 0;
         EXPECT_EQ(l.x1, 100 + 40 * i);
         EXPECT_EQ(l.x2, l.x1);
@@ -77,7 +55,7 @@ TEST(DrawGrid, SevenBySixHeavyLinesAnchoredAtTheBottomLeft) {
     }
     for (int i = 0; i <= 6; ++i) {
         SCOPED_TRACE(i);
-        const Line& l = lines[8 + i];
+        const Segment& l = lines[8 + i];
         const bool heavy = i % 5 == 0;
         EXPECT_EQ(l.y1, 290 - 40 * i);   // bottom to top
         EXPECT_EQ(l.y2, l.y1);
@@ -98,7 +76,7 @@ TEST(DrawGrid, ZeroAndNegativeCountsStillDrawLineZero) {
     SetGrid(p, 10, 10, 20, 0, -3, 1);
     f.ClearEvents();
     DrawGrid(p);
-    const auto lines = Lines(f);
+    const auto lines = Segments(f);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].x1, 10);   // the left edge, heavy
     EXPECT_EQ(lines[0].width, 3);
@@ -121,12 +99,7 @@ TEST(DrawGrid, LeavesAccentColorForTheNextAngleMark) {
     SetGrid(p, 0, 0, 40, 2, 2, 0);
     p.AccentColor = 2;
     DrawGrid(p);
-    p.MarkAX = 300;
-    p.MarkAY = 300;
-    p.MarkBX = 400;
-    p.MarkBY = 300;
-    p.MarkCX = 300;
-    p.MarkCY = 200;
+    SetAngle(p, 300, 300, 400, 300, 300, 200);
     p.MarkCount = 1;
     p.MarkSize = 40;
     f.ClearEvents();

@@ -6,37 +6,11 @@
 #include <vector>
 
 #include "figures/figures.h"
-#include "support/support.h"
+#include "tests/figures/figure_test_support.h"
 
 namespace {
 
-using testing_support::Fixture;
-
-struct TextRun {
-    std::string routine, text;
-    float x, y;
-    int color;
-};
-
-// The texts drawn (not measured, not empty) since the last ClearEvents.
-std::vector<TextRun> DrawnRuns(Fixture& f) {
-    std::vector<TextRun> out;
-    for (const auto& e : f.Events("run")) {
-        if (e.value("measure", false) || e.value("text", "").empty()) continue;
-        out.push_back({e["routine"].get<std::string>(), e["text"].get<std::string>(), e["x"].get<float>(),
-                       e["y"].get<float>(), static_cast<int>(e["color"].get<float>())});
-    }
-    return out;
-}
-
-void SetAngle(Program& p, float ax, float ay, float bx, float by, float cx, float cy) {
-    p.MarkAX = ax;
-    p.MarkAY = ay;
-    p.MarkBX = bx;
-    p.MarkBY = by;
-    p.MarkCX = cx;
-    p.MarkCY = cy;
-}
+using namespace figure_test;
 
 struct PlacementCase {
     const char* name;
@@ -139,29 +113,6 @@ TEST(PlaceVertexLabel, PlainSwitchAndTallParenFlag) {
 
 // ---- DrawPolygon ------------------------------------------------------------------
 
-void SetVertices(Program& p, std::initializer_list<std::pair<float, float>> vertices) {
-    int i = 1;
-    for (const auto& [x, y] : vertices) {
-        p.PolygonVertex(i, 1) = x;
-        p.PolygonVertex(i, 2) = y;
-        ++i;
-    }
-    p.VertexCount = static_cast<float>(vertices.size());
-}
-
-struct Edge {
-    float x1, y1, x2, y2;
-    int width;
-};
-
-std::vector<Edge> Edges(Fixture& f) {
-    std::vector<Edge> out;
-    for (const auto& e : f.Events("line"))
-        out.push_back({e["x1"].get<float>(), e["y1"].get<float>(), e["x2"].get<float>(), e["y2"].get<float>(),
-                       e["width"].get<int>()});
-    return out;
-}
-
 // The centre of a label's 44 px high box relative to its vertex.
 struct Offset {
     float dx, dy;
@@ -180,7 +131,7 @@ TEST(DrawPolygon, CounterClockwiseTriangleLabelledOutside) {
     p.rt.RtSetDrawWidth(3);
     f.ClearEvents();
     DrawPolygon(p);
-    const auto edges = Edges(f);
+    const auto edges = Segments(f);
     ASSERT_EQ(edges.size(), 3u);
     const float expected[3][4] = {{100, 100, 50, 200}, {50, 200, 150, 200}, {150, 200, 100, 100}};
     for (int i = 0; i < 3; ++i) {

@@ -6,44 +6,19 @@
 #include <vector>
 
 #include "figures/figures.h"
-#include "support/support.h"
+#include "tests/figures/figure_test_support.h"
 
 namespace {
 
-using testing_support::Fixture;
-
-struct Seg {
-    float x1, y1, x2, y2;
-};
-
-std::vector<Seg> LinesOf(Fixture& f) {
-    std::vector<Seg> out;
-    for (const auto& e : f.Events("line"))
-        out.push_back({e["x1"].get<float>(), e["y1"].get<float>(), e["x2"].get<float>(), e["y2"].get<float>()});
-    return out;
-}
-
-void ExpectSeg(const Seg& s, Seg want, float tol = 1e-3f) {
-    EXPECT_NEAR(s.x1, want.x1, tol);
-    EXPECT_NEAR(s.y1, want.y1, tol);
-    EXPECT_NEAR(s.x2, want.x2, tol);
-    EXPECT_NEAR(s.y2, want.y2, tol);
-}
-
-void SetSegment(Program& p, float x1, float y1, float x2, float y2) {
-    p.Seg1X1 = x1;
-    p.Seg1Y1 = y1;
-    p.Seg1X2 = x2;
-    p.Seg1Y2 = y2;
-}
+using namespace figure_test;
 
 // ---- Chevrons ----------------------------------------------------------------------
 
 struct ChevronCase {
     const char* name;
-    Seg segment;
+    Segment segment;
     float ratioA, ratioB, size, count;
-    std::vector<Seg> lines;   // n-side wing to tip, other wing to tip, per chevron
+    std::vector<Segment> lines;   // n-side wing to tip, other wing to tip, per chevron
     float footX, footY;
 };
 
@@ -85,9 +60,7 @@ TEST(DrawChevronMarks, WorkedChevrons) {
         p.rt.RtSetDrawWidth(4);
         f.ClearEvents();
         DrawChevronMarks(p);
-        const auto lines = LinesOf(f);
-        ASSERT_EQ(lines.size(), c.lines.size());
-        for (std::size_t i = 0; i < lines.size(); ++i) ExpectSeg(lines[i], c.lines[i]);
+        ExpectSegments(Segments(f), c.lines);
         for (const auto& e : f.Events("line")) {
             EXPECT_EQ(e["color"], 5);
             EXPECT_EQ(e["width"], 4);
@@ -99,9 +72,9 @@ TEST(DrawChevronMarks, WorkedChevrons) {
         EXPECT_EQ(p.Seg2X1, c.segment.x2 - c.segment.x1);
         EXPECT_EQ(p.rt.RtGetDrawWidth(), 4);
         // The last chevron's wings stay in MarkStart and Cross.
-        ExpectSeg({p.MarkStartX, p.MarkStartY, p.CrossX, p.CrossY},
-                  {c.lines[c.lines.size() - 2].x1, c.lines[c.lines.size() - 2].y1, c.lines.back().x1,
-                   c.lines.back().y1});
+        ExpectSegment({p.MarkStartX, p.MarkStartY, p.CrossX, p.CrossY},
+                      {c.lines[c.lines.size() - 2].x1, c.lines[c.lines.size() - 2].y1, c.lines.back().x1,
+                       c.lines.back().y1});
     }
 }
 
@@ -127,7 +100,7 @@ TEST(DrawChevronMarks, CountOutOfRangeBecomesOne) {
 TEST(DrawChevronMarks, DegenerateSegmentOrRatioDrawsNothing) {
     const struct {
         const char* name;
-        Seg segment;
+        Segment segment;
         float a, b;
     } cases[] = {{"zeroLength", {150, 150, 150, 150}, 1, 2}, {"zeroRatio", {100, 100, 300, 100}, 0, 0},
                  {"oppositeRatio", {100, 100, 300, 100}, 2, -2}};
@@ -161,10 +134,10 @@ TEST(DrawTickMarks, TwoTicksFromTheMidpointAndTheSpacingLeftBehind) {
     p.LineColor = 3;
     f.ClearEvents();
     DrawTickMarks(p);
-    auto lines = LinesOf(f);
+    auto lines = Segments(f);
     ASSERT_EQ(lines.size(), 2u);
-    ExpectSeg(lines[0], {200, 85, 200, 115});
-    ExpectSeg(lines[1], {208, 85, 208, 115});
+    ExpectSegment(lines[0], {200, 85, 200, 115});
+    ExpectSegment(lines[1], {208, 85, 208, 115});
     EXPECT_EQ(p.TickSpacing, 24);
     EXPECT_EQ(p.TickStep, 8);
     EXPECT_EQ(p.LoopIndex, 3);
@@ -179,7 +152,7 @@ TEST(DrawTickMarks, TwoTicksFromTheMidpointAndTheSpacingLeftBehind) {
     SetSegment(p, 100, 300, 300, 300);
     f.ClearEvents();
     DrawTickMarks(p);
-    lines = LinesOf(f);
+    lines = Segments(f);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].x1, 216);
     EXPECT_EQ(lines[1].x1, 240);
@@ -209,7 +182,7 @@ TEST(DrawTickMarks, SpacingAndCountRules) {
         p.MarkSize = 5;
         f.ClearEvents();
         DrawTickMarks(p);
-        const auto lines = LinesOf(f);
+        const auto lines = Segments(f);
         ASSERT_EQ(lines.size(), static_cast<std::size_t>(c.ticks));
         EXPECT_EQ(p.TickStep, c.usedSpacing);
         for (std::size_t k = 0; k < lines.size(); ++k) EXPECT_EQ(lines[k].x1, 200 + (k + 1) * c.usedSpacing);
@@ -228,9 +201,9 @@ TEST(DrawTickMarks, VerticalSegmentGivesHorizontalTicks) {
     p.MarkCount = 1;
     f.ClearEvents();
     DrawTickMarks(p);
-    const auto lines = LinesOf(f);
+    const auto lines = Segments(f);
     ASSERT_EQ(lines.size(), 1u);
-    ExpectSeg(lines[0], {110, 200, 90, 200});
+    ExpectSegment(lines[0], {110, 200, 90, 200});
 }
 
 TEST(DrawTickMarks, ZeroLengthSegmentDrawsNothing) {
@@ -254,15 +227,6 @@ TEST(DrawTickMarks, ZeroLengthSegmentDrawsNothing) {
 
 ProgramInfo QuilletLike() {
     return ProgramInfo{"quillet", "Quillet", "作図の学習", 50, false, nullptr};
-}
-
-void SetAngle(Program& p, float ax, float ay, float bx, float by, float cx, float cy) {
-    p.MarkAX = ax;
-    p.MarkAY = ay;
-    p.MarkBX = bx;
-    p.MarkBY = by;
-    p.MarkCX = cx;
-    p.MarkCY = cy;
 }
 
 struct ArcCase {
@@ -343,9 +307,7 @@ TEST(DrawAngleMark, LabelOnTheMarkedSideAndOneShotSettingsCleared) {
         ASSERT_EQ(circles.size(), 1u);
         EXPECT_EQ(circles[0]["start"].get<float>(), shift == -1 ? 1.0f : 0.75f);
         EXPECT_EQ(circles[0]["end"].get<float>(), shift == -1 ? 0.75f : 1.0f);
-        std::vector<nlohmann::json> runs;
-        for (const auto& e : f.Events("run"))
-            if (!e.value("measure", false)) runs.push_back(e);
+        const auto runs = DrawnRunEvents(f);
         ASSERT_EQ(runs.size(), 1u);
         EXPECT_EQ(runs[0]["text"], "45%");
         const float x = runs[0]["x"].get<float>();

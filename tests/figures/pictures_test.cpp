@@ -2,28 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "figures/figures.h"
-#include "support/support.h"
+#include "tests/figures/figure_test_support.h"
 
 namespace {
 
+using namespace figure_test;
 using testing_support::ExpectMatchesReference;
-using testing_support::Fixture;
-
-void SetSegment(Program& p, float x1, float y1, float x2, float y2) {
-    p.Seg1X1 = x1;
-    p.Seg1Y1 = y1;
-    p.Seg1X2 = x2;
-    p.Seg1Y2 = y2;
-}
-
-void SetAngle(Program& p, float ax, float ay, float bx, float by, float cx, float cy) {
-    p.MarkAX = ax;
-    p.MarkAY = ay;
-    p.MarkBX = bx;
-    p.MarkBY = by;
-    p.MarkCX = cx;
-    p.MarkCY = cy;
-}
 
 // An isosceles triangle ABC listed counter-clockwise as seen, labelled
 // outside, with one tick on each equal side, two on the base, a chevron and
@@ -31,13 +15,7 @@ void SetAngle(Program& p, float ax, float ay, float bx, float by, float cx, floa
 TEST(FigurePictures, LabelledTriangleWithTicks) {
     Fixture f(nullptr, "", false);
     auto& p = *f.p;
-    p.PolygonVertex(1, 1) = 400;
-    p.PolygonVertex(1, 2) = 150;
-    p.PolygonVertex(2, 1) = 250;
-    p.PolygonVertex(2, 2) = 450;
-    p.PolygonVertex(3, 1) = 550;
-    p.PolygonVertex(3, 2) = 450;
-    p.VertexCount = 3;
+    SetVertices(p, {{400, 150}, {250, 450}, {550, 450}});
     p.LineWidth = 5;
     p.LineColor = 1;
     p.PenColor = 1;
@@ -121,20 +99,10 @@ TEST(FigurePictures, AngleArcAndSectorWithLabels) {
 TEST(FigurePictures, Grid) {
     Fixture f(nullptr, "", false);
     auto& p = *f.p;
-    p.GridOriginX = 100;
-    p.GridOriginY = 100;
-    p.CellSize = 50;
-    p.GridColumns = 12;
-    p.GridRows = 8;
-    p.LineColor = 0;
+    SetGrid(p, 100, 100, 50, 12, 8, 0);
     DrawGrid(p);
-    p.PolygonVertex(1, 1) = p.OriginX + 2 * p.CellSize;
-    p.PolygonVertex(1, 2) = p.OriginY - 6 * p.CellSize;
-    p.PolygonVertex(2, 1) = p.OriginX + 1 * p.CellSize;
-    p.PolygonVertex(2, 2) = p.OriginY - 2 * p.CellSize;
-    p.PolygonVertex(3, 1) = p.OriginX + 6 * p.CellSize;
-    p.PolygonVertex(3, 2) = p.OriginY - 1 * p.CellSize;
-    p.VertexCount = 3;
+    const float x0 = p.OriginX, y0 = p.OriginY, cell = p.CellSize;
+    SetVertices(p, {{x0 + 2 * cell, y0 - 6 * cell}, {x0 + 1 * cell, y0 - 2 * cell}, {x0 + 6 * cell, y0 - 1 * cell}});
     p.LineWidth = 7;
     p.LineColor = 1;
     p.PenColor = 1;
@@ -210,24 +178,12 @@ TEST(FigurePictures, ArrowsAndTranslationVector) {
     p.MarkSize = 25;
     DrawArrow(p);
 
-    p.GridOriginX = 700;
-    p.GridOriginY = 100;
-    p.CellSize = 40;
-    p.GridColumns = 15;
-    p.GridRows = 10;
-    p.LineColor = 0;
+    SetGrid(p, 700, 100, 40, 15, 10, 0);
     DrawGrid(p);
-    p.VectorStartX = 780;
-    p.VectorStartY = 420;
-    p.VectorEndX = 1100;
-    p.VectorEndY = 200;
-    p.StepLabelFlags = "yy";
+    SetVector(p, 780, 420, 1100, 200, "yy", 40);
     DrawTranslationVector(p);
     // Given from right to left and pointing down: drawn from its end.
-    p.VectorStartX = 1260;
-    p.VectorStartY = 420;
-    p.VectorEndX = 1140;
-    p.VectorEndY = 200;
+    SetVector(p, 1260, 420, 1140, 200, "yy", 40);
     DrawTranslationVector(p);
     ExpectMatchesReference(p.rt, "fig-arrows");
 }

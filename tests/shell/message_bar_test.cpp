@@ -2,6 +2,7 @@
 // next-step box, number prompts and the erases, checked through the trace.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,11 +34,18 @@ std::vector<Box> Boxes(const std::vector<json>& events) {
     return out;
 }
 
-// The first glyph drawn in `color`: its text and place.
-json FirstGlyph(const std::vector<json>& texts, int color) {
-    for (const auto& e : texts)
-        if (e["color"] == color) return e;
-    return json();
+// The first glyph drawn in `color` is `text` at (x, y).
+void ExpectFirstGlyph(testing_support::Fixture& f, int color, const char* text, int x, int y) {
+    json first;
+    for (const auto& e : f.Events("text")) {
+        if (e["color"] == color) {
+            first = e;
+            break;
+        }
+    }
+    EXPECT_EQ(first["text"], text);
+    EXPECT_EQ(first["x"], x);
+    EXPECT_EQ(first["y"], y);
 }
 
 // A program state with a colour and pen width of the caller's own.
@@ -46,22 +54,44 @@ void SetCallerPen(Program& p) {
     p.rt.RtSetDrawWidth(5);
 }
 
-TEST(WaitForAnyKey, ShowsThePauseBoxAndRestoresColourAndWidth) {
-    testing_support::Fixture f(nullptr, "x");
-    Program& p = *f.p;
-    SetCallerPen(p);
-    p.TextCell = "left by the caller";
-    WaitForAnyKey(p);
-    EXPECT_EQ(p.LastKey, Text("x"));
-    EXPECT_EQ(p.PenColor, 7);
-    EXPECT_EQ(p.rt.RtGetDrawWidth(), 5);
-    EXPECT_TRUE(p.TextCell.empty());
-    EXPECT_EQ(p.PenX, 128 + 12 * 16);
-    EXPECT_EQ(Boxes(f.Events()), (std::vector<Box>{{96, 657, 400, 693, 13, 4, 3}, {0, 657, 400, 693, 15, 15, 3}}));
-    const json first = FirstGlyph(f.Events("text"), 9);
-    EXPECT_EQ(first["text"], "何");
-    EXPECT_EQ(first["x"], 128);
-    EXPECT_EQ(first["y"], 666);
+// The two pauses on the bottom band: a box with its text in colour 9, one
+// key, then the box erased and the caller's colour and pen width back.
+struct PauseCase {
+    const char* name;
+    void (*routine)(Program&);
+    const char* keys;
+    const char* textCell;   // what the caller left in TextCell
+    const char* lastKey;
+    std::vector<Box> boxes;   // the box, then the erase
+    const char* firstGlyph;
+    int firstX;
+    std::optional<float> penX;   // where the pause text ended
+};
+
+TEST(PauseBoxes, ShowTheBoxAndRestoreColourAndWidth) {
+    const PauseCase cases[] = {
+        {"WaitForAnyKey", WaitForAnyKey, "x", "left by the caller", "x",
+         {{96, 657, 400, 693, 13, 4, 3}, {0, 657, 400, 693, 15, 15, 3}}, "何", 128, 128 + 12 * 16},
+        {"ShowMessageAndWaitKey", ShowMessageAndWaitKey, "{Right}", "△ABC を ←→で動かす。Enterキーで終了", "\x1c",
+         {{16, 657, 496, 693, 13, 4, 3}, {0, 657, 992, 720, 15, 15, 3}}, "△", 48, std::nullopt},
+    };
+    for (const PauseCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing_support::Fixture f(nullptr, c.keys);
+        Program& p = *f.p;
+        SetCallerPen(p);
+        p.TextCell = c.textCell;
+        c.routine(p);
+        EXPECT_EQ(p.LastKey, Text(c.lastKey));
+        EXPECT_EQ(p.PenColor, 7);
+        EXPECT_EQ(p.rt.RtGetDrawWidth(), 5);
+        EXPECT_TRUE(p.TextCell.empty());
+        if (c.penX) {
+            EXPECT_EQ(p.PenX, *c.penX);
+        }
+        EXPECT_EQ(Boxes(f.Events()), c.boxes);
+        ExpectFirstGlyph(f, 9, c.firstGlyph, c.firstX, 666);
+    }
 }
 
 TEST(WaitForAnyKey, AnyKeyEndsTheWait) {
@@ -71,23 +101,6 @@ TEST(WaitForAnyKey, AnyKeyEndsTheWait) {
         EXPECT_FALSE(f.p->LastKey.empty()) << key;
         EXPECT_NE(f.p->LastKey, Text("q")) << key;
     }
-}
-
-TEST(ShowMessageAndWaitKey, ShowsTheMessageBoxAndErasesTheBand) {
-    testing_support::Fixture f(nullptr, "{Right}");
-    Program& p = *f.p;
-    SetCallerPen(p);
-    p.TextCell = "△ABC を ←→で動かす。Enterキーで終了";
-    ShowMessageAndWaitKey(p);
-    EXPECT_EQ(p.LastKey, Text("\x1c"));
-    EXPECT_EQ(p.PenColor, 7);
-    EXPECT_EQ(p.rt.RtGetDrawWidth(), 5);
-    EXPECT_TRUE(p.TextCell.empty());
-    EXPECT_EQ(Boxes(f.Events()), (std::vector<Box>{{16, 657, 496, 693, 13, 4, 3}, {0, 657, 992, 720, 15, 15, 3}}));
-    const json first = FirstGlyph(f.Events("text"), 9);
-    EXPECT_EQ(first["text"], "△");
-    EXPECT_EQ(first["x"], 48);
-    EXPECT_EQ(first["y"], 666);
 }
 
 TEST(ShowMessageAndWaitKey, EmptyMessageStillWaits) {
@@ -136,10 +149,7 @@ TEST(AskNextStep, AsksInTheStepBoxAndErasesIt) {
         EXPECT_EQ(boxes.front(), (Box{96, 639, 400, 675, 13, 12, 2}));
         EXPECT_EQ(boxes[boxes.size() - 2], (Box{1008, 639, 1168, 666, 15, 15, 2}));
         EXPECT_EQ(boxes.back(), (Box{96, 639, 400, 675, 15, 15, 2}));
-        const json first = FirstGlyph(f.Events("text"), 9);
-        EXPECT_EQ(first["text"], "次");
-        EXPECT_EQ(first["x"], 128);
-        EXPECT_EQ(first["y"], 648);
+        ExpectFirstGlyph(f, 9, "次", 128, 648);
     }
 }
 
@@ -172,10 +182,7 @@ TEST(AskNumberBesideField, CaptionEndsEightyPixelsLeftOfTheAnchor) {
     p.TextCell = "角度を";
     AskNumberBesideField(p);
     EXPECT_EQ(p.EntryValue, 45);
-    const json first = FirstGlyph(f.Events("text"), 5);
-    EXPECT_EQ(first["text"], "角");
-    EXPECT_EQ(first["x"], 1056 - 16 * 8);
-    EXPECT_EQ(first["y"], 648);
+    ExpectFirstGlyph(f, 5, "角", 1056 - 16 * 8, 648);
 }
 
 TEST(AskNumberBesideField, EmptyCaptionDrawsNothingBeforeTheLabel) {
@@ -193,10 +200,7 @@ TEST(AskNumberInMessageBar, WritesTheCaptionOnTheBand) {
     p.TextCell = "①P154　②P155　③終了";
     AskNumberInMessageBar(p);
     EXPECT_EQ(p.EntryValue, 3);
-    const json first = FirstGlyph(f.Events("text"), 0);
-    EXPECT_EQ(first["text"], "①");
-    EXPECT_EQ(first["x"], 16);
-    EXPECT_EQ(first["y"], 666);
+    ExpectFirstGlyph(f, 0, "①", 16, 666);
     // The caption stays: nothing erases the band.
     for (const Box& b : Boxes(f.Events())) EXPECT_NE(b, (Box{0, 657, 992, 720, 15, 15, 3}));
 }

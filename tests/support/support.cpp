@@ -84,12 +84,18 @@ void Fixture::ClearEvents() {
     skip_ = ReadJsonLines(tracePath).size();
 }
 
+std::vector<nlohmann::json> Visible(const std::vector<nlohmann::json>& events) {
+    std::vector<nlohmann::json> out;
+    for (const auto& e : events)
+        if (!(e.is_object() && e.value("measure", false))) out.push_back(e);
+    return out;
+}
+
 std::vector<nlohmann::json> RunResult::Of(const std::string& op) const { return Filter(events, op); }
 
 std::vector<std::string> RunResult::RunTexts() const {
     std::vector<std::string> out;
-    for (const auto& e : Of("run"))
-        if (!e.value("measure", false)) out.push_back(e.value("text", ""));
+    for (const auto& e : Visible(Of("run"))) out.push_back(e.value("text", ""));
     return out;
 }
 

@@ -34,6 +34,10 @@ private:
     std::size_t skip_ = 0;
 };
 
+// The events that reached the window: all but those recorded while a routine
+// only measured (they carry "measure": true).
+std::vector<nlohmann::json> Visible(const std::vector<nlohmann::json>& events);
+
 // Result of running a built program headless.
 struct RunResult {
     int status = -1;                      // exit status

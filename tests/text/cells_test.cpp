@@ -12,13 +12,7 @@ namespace {
 
 using nlohmann::json;
 using testing_support::Fixture;
-
-std::vector<json> Visible(const std::vector<json>& events) {
-    std::vector<json> out;
-    for (const json& e : events)
-        if (!e.contains("measure")) out.push_back(e);
-    return out;
-}
+using testing_support::Visible;
 
 // The visible runs of one text routine.
 std::vector<json> Runs(Fixture& f, const char* routine) {

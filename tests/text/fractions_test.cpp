@@ -5,11 +5,13 @@
 #include <vector>
 
 #include "support/support.h"
+#include "tests/text/text_test_support.h"
 #include "text/text.h"
 
 namespace {
 
 using testing_support::Fixture;
+using text_test::ExpectTextArgRewrites;
 
 // ---- FormatFraction ---------------------------------------------------------------
 
@@ -158,17 +160,9 @@ TEST(ComputeGcdLcm, NonWholeOperandsEnd) {
 // ---- StripMarkupCodes -----------------------------------------------------------------
 
 TEST(StripMarkupCodes, RemovesTheFourCodes) {
-    struct Case {
-        const char* in;
-        const char* out;
-    } cases[] = {{"-ﾀ3/2ﾀ", "-3/2"}, {"a^2=ﾀ1/2ﾀ", "a21/2"}, {"#!ﾝ", "#!"}, {"12", "12"}, {"", ""},
-                 {"運タ佳", "運タ佳"}};   // trail bytes 5E and C0 are not codes
-    Fixture f(nullptr, "", false);
-    for (const Case& c : cases) {
-        f.p->TextArg = c.in;
-        StripMarkupCodes(*f.p);
-        EXPECT_EQ(f.p->TextArg, Text(c.out)) << c.in;
-    }
+    // In the last case the trail bytes 5E and C0 are not codes.
+    ExpectTextArgRewrites(StripMarkupCodes, {{"-ﾀ3/2ﾀ", "-3/2"}, {"a^2=ﾀ1/2ﾀ", "a21/2"}, {"#!ﾝ", "#!"}, {"12", "12"},
+                                             {"", ""}, {"運タ佳", "運タ佳"}});
 }
 
 // ---- AddFractions ---------------------------------------------------------------------
@@ -275,29 +269,13 @@ TEST(AddFractions, ZeroDenominatorsGiveASumOverZeroInsteadOfAnError) {
 // ---- String and number helpers ------------------------------------------------------------
 
 TEST(ParenthesizeNegative, WrapsATextWithAMinusSignAnywhere) {
-    struct Case {
-        const char* in;
-        const char* out;
-    } cases[] = {{"", ""}, {"5", "5"}, {"-5", "(-5)"}, {"3-2", "(3-2)"}, {"(-5)", "((-5))"}, {"－5", "－5"}};
-    Fixture f(nullptr, "", false);
-    for (const Case& c : cases) {
-        f.p->TextArg = c.in;
-        ParenthesizeNegative(*f.p);
-        EXPECT_EQ(f.p->TextArg, Text(c.out)) << c.in;
-    }
+    ExpectTextArgRewrites(ParenthesizeNegative,
+                          {{"", ""}, {"5", "5"}, {"-5", "(-5)"}, {"3-2", "(3-2)"}, {"(-5)", "((-5))"}, {"－5", "－5"}});
 }
 
 TEST(StripParensAndPlus, RemovesParenthesesAndPlusSigns) {
-    struct Case {
-        const char* in;
-        const char* out;
-    } cases[] = {{"", ""}, {"(+5)", "5"}, {"(-5)", "-5"}, {"a+(b+c)", "abc"}, {"（＋５）", "（＋５）"}};
-    Fixture f(nullptr, "", false);
-    for (const Case& c : cases) {
-        f.p->TextArg = c.in;
-        StripParensAndPlus(*f.p);
-        EXPECT_EQ(f.p->TextArg, Text(c.out)) << c.in;
-    }
+    ExpectTextArgRewrites(StripParensAndPlus,
+                          {{"", ""}, {"(+5)", "5"}, {"(-5)", "-5"}, {"a+(b+c)", "abc"}, {"（＋５）", "（＋５）"}});
 }
 
 TEST(ListDivisors, DivisorsAndQuotientsInPairs) {

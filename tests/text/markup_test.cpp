@@ -14,6 +14,7 @@ namespace {
 
 using nlohmann::json;
 using testing_support::Fixture;
+using testing_support::Visible;
 
 // Draws `text` with DrawMarkupText from (100, 200) and returns the advance.
 float Advance(Fixture& f, const char* text) {
@@ -33,13 +34,6 @@ void Formula(Fixture& f, const char* text, float fractionFlag = 0) {
     f.p->TextArg = text;
     f.ClearEvents();
     DrawFormulaText(*f.p);
-}
-
-std::vector<json> Visible(const std::vector<json>& events) {
-    std::vector<json> out;
-    for (const json& e : events)
-        if (!e.contains("measure")) out.push_back(e);
-    return out;
 }
 
 struct AdvanceCase {

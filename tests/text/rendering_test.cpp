@@ -4,6 +4,8 @@
 // the message says where the new picture and the difference are.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "shell/wide_text.h"
 #include "support/support.h"
 #include "text/text.h"
@@ -19,6 +21,19 @@ void Markup(Program& p, float x, float y, float color, const char* text) {
     p.PenColor = color;
     p.TextCell = text;
     DrawMarkupText(p);
+}
+
+// A row of markup cells 160 px wide and `height` high from (40, y).
+void MarkupRow(Program& p, float y, float height, float color, std::initializer_list<const char*> texts) {
+    p.PenX = 40;
+    p.PenY = y;
+    p.GridRows = height;
+    p.PenColor = color;
+    for (const char* text : texts) {
+        p.BoxWidth = 160;
+        p.TextArg = text;
+        DrawMarkupTableCell(p);
+    }
 }
 
 TEST(TextRendering, MarkupLines) {
@@ -68,28 +83,10 @@ TEST(TextRendering, PromptsPlainTextAndCells) {
     p.TextArg = "1";
     DrawMarkupTableCell(p);
 
-    const char* header[] = {"中心角", "弧の長さ", "面積"};
-    const char* values[] = {"30%", "ﾀ1/12ﾀ倍", "2倍"};
     p.LineColor = 0;
     p.AccentColor = 15;
-    p.PenX = 40;
-    p.PenY = 280;
-    p.GridRows = 50;
-    p.PenColor = 3;
-    for (const char* text : header) {
-        p.BoxWidth = 160;
-        p.TextArg = text;
-        DrawMarkupTableCell(p);
-    }
-    p.PenX = 40;
-    p.PenY = 330;
-    p.GridRows = 80;
-    p.PenColor = 5;
-    for (const char* text : values) {
-        p.BoxWidth = 160;
-        p.TextArg = text;
-        DrawMarkupTableCell(p);
-    }
+    MarkupRow(p, 280, 50, 3, {"中心角", "弧の長さ", "面積"});
+    MarkupRow(p, 330, 80, 5, {"30%", "ﾀ1/12ﾀ倍", "2倍"});
 
     p.PenX = 40;
     p.PenY = 460;

@@ -7,6 +7,7 @@
 
 #include "shell/wide_text.h"
 #include "support/support.h"
+#include "tests/text/text_test_support.h"
 
 namespace {
 
@@ -30,6 +31,17 @@ std::vector<Glyph> VisibleGlyphs(Fixture& f) {
     for (const Glyph& g : Glyphs(f))
         if (!g.text.empty() && g.text != "　") out.push_back(g);
     return out;
+}
+
+// The same glyphs at the same places, in order.
+void ExpectGlyphs(const std::vector<Glyph>& got, const std::vector<Glyph>& want) {
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(got[i].text, want[i].text);
+        EXPECT_EQ(got[i].x, want[i].x);
+        EXPECT_EQ(got[i].y, want[i].y);
+    }
 }
 
 void DrawWide(Fixture& f, const char* text, float x = 100, float y = 200) {
@@ -116,43 +128,46 @@ TEST(WideText, EmptyTextDrawsNothingAndKeepsThePen) {
     EXPECT_EQ(f.p->PenY, 200);
 }
 
-TEST(WideText, DoubleByteCharactersTakeOneCellEach) {
+// A text drawn from (100, 200): its glyphs in order and where the pen ends.
+struct LayoutCase {
+    const char* name;
+    const char* text;
+    bool visibleOnly;   // a blank cell may draw a glyph of its own: not compared
+    std::vector<Glyph> glyphs;
+    float penX;
+};
+
+const LayoutCase kLayouts[] = {
+    // Double-byte characters take one cell each.
+    {"doubleByte", "入力", false, {{"入", 100, 200}, {"力", 116, 200}}, 132},
+    // The full stop stands in the corner of the cell before and takes none.
+    {"fullStop", "3.5", false, {{"３", 100, 200}, {"．", 112, 200}, {"５", 116, 200}}, 132},
+    // A blank cell uses up the caret: the "2" after it is wide and level.
+    {"blankAfterCaret", "^ 2", true, {{"２", 116, 200}}, 132},
+};
+
+TEST(WideText, Layouts) {
+    for (const LayoutCase& c : kLayouts) {
+        SCOPED_TRACE(c.name);
+        Fixture f;
+        DrawWide(f, c.text);
+        ExpectGlyphs(c.visibleOnly ? VisibleGlyphs(f) : Glyphs(f), c.glyphs);
+        EXPECT_EQ(f.p->PenX, c.penX);
+    }
+}
+
+TEST(WideText, LeavesTheLastCharacterInTextArgAndTextCellEmpty) {
     Fixture f;
     DrawWide(f, "入力");
-    auto glyphs = Glyphs(f);
-    ASSERT_EQ(glyphs.size(), 2u);
-    EXPECT_EQ(glyphs[0].x, 100);
-    EXPECT_EQ(glyphs[1].x, 116);
-    EXPECT_EQ(f.p->PenX, 132);
     EXPECT_TRUE(f.p->TextCell.empty());
     EXPECT_EQ(f.p->TextLength, 0);
     EXPECT_EQ(f.p->TextArg, Text("力"));
 }
 
-TEST(WideText, FullStopStandsInTheCornerOfTheCellBeforeAndTakesNone) {
-    Fixture f;
-    DrawWide(f, "3.5");
-    auto glyphs = Glyphs(f);
-    ASSERT_EQ(glyphs.size(), 3u);
-    EXPECT_EQ(glyphs[0].text, "３");
-    EXPECT_EQ(glyphs[0].x, 100);
-    EXPECT_EQ(glyphs[1].text, "．");
-    EXPECT_EQ(glyphs[1].x, 112);
-    EXPECT_EQ(glyphs[1].y, 200);
-    EXPECT_EQ(glyphs[2].text, "５");
-    EXPECT_EQ(glyphs[2].x, 116);
-    EXPECT_EQ(f.p->PenX, 132);
-}
-
 TEST(WideText, SpaceLeavesABlankCellInDrawWideTextButNoneInDrawWideString) {
     Fixture f;
     DrawWide(f, "a b");
-    auto glyphs = VisibleGlyphs(f);
-    ASSERT_EQ(glyphs.size(), 2u);
-    EXPECT_EQ(glyphs[0].text, "ａ");
-    EXPECT_EQ(glyphs[0].x, 100);
-    EXPECT_EQ(glyphs[1].text, "ｂ");
-    EXPECT_EQ(glyphs[1].x, 132);
+    ExpectGlyphs(VisibleGlyphs(f), {{"ａ", 100, 200}, {"ｂ", 132, 200}});
     EXPECT_EQ(f.p->PenX, 148);
     EXPECT_EQ(f.p->TextArg, Text("b"));
     DrawWide(f, "a ");
@@ -163,7 +178,7 @@ TEST(WideText, SpaceLeavesABlankCellInDrawWideTextButNoneInDrawWideString) {
     f.p->PenX = 100;
     f.p->TextArg = "a b";
     DrawWideString(*f.p);
-    glyphs = VisibleGlyphs(f);
+    const auto glyphs = VisibleGlyphs(f);
     ASSERT_EQ(glyphs.size(), 2u);
     EXPECT_EQ(glyphs[1].x, 116);
     EXPECT_EQ(f.p->GlyphX, 132);
@@ -187,22 +202,13 @@ TEST(WideText, EmptyOrBlankStringStillTakesOneCell) {
 TEST(WideText, CaretKeepsTheNextCharacterNarrowAndRaised) {
     Fixture f;
     DrawWide(f, "^2");
-    auto glyphs = Glyphs(f);
-    ASSERT_EQ(glyphs.size(), 1u);
-    EXPECT_EQ(glyphs[0].text, "2");
-    EXPECT_EQ(glyphs[0].y, 196);
+    ExpectGlyphs(Glyphs(f), {{"2", 100, 196}});
     EXPECT_EQ(f.p->PenX, 116);
     EXPECT_EQ(f.p->SuperscriptFlag, 0);
 
     // A kept "." is no longer the full stop: a whole cell.
     DrawWide(f, "^.5");
-    glyphs = Glyphs(f);
-    ASSERT_EQ(glyphs.size(), 2u);
-    EXPECT_EQ(glyphs[0].text, ".");
-    EXPECT_EQ(glyphs[0].x, 100);
-    EXPECT_EQ(glyphs[0].y, 196);
-    EXPECT_EQ(glyphs[1].text, "５");
-    EXPECT_EQ(glyphs[1].x, 116);
+    ExpectGlyphs(Glyphs(f), {{".", 100, 196}, {"５", 116, 200}});
 }
 
 TEST(WideText, CaretAtTheEndCarriesIntoTheNextText) {
@@ -212,21 +218,8 @@ TEST(WideText, CaretAtTheEndCarriesIntoTheNextText) {
     EXPECT_EQ(f.p->TextArg, Text("^"));
     EXPECT_EQ(f.p->PenX, 116);
     DrawWide(f, "2");
-    auto glyphs = Glyphs(f);
-    ASSERT_EQ(glyphs.size(), 1u);
-    EXPECT_EQ(glyphs[0].text, "2");
+    ExpectGlyphs(Glyphs(f), {{"2", 100, 196}});   // raised by the carried caret
     EXPECT_EQ(f.p->SuperscriptFlag, 0);
-}
-
-TEST(WideText, BlankCellUsesUpTheCaret) {
-    Fixture f;
-    DrawWide(f, "^ 2");
-    auto glyphs = VisibleGlyphs(f);
-    ASSERT_EQ(glyphs.size(), 1u);
-    EXPECT_EQ(glyphs[0].text, "２");
-    EXPECT_EQ(glyphs[0].x, 116);
-    EXPECT_EQ(glyphs[0].y, 200);
-    EXPECT_EQ(f.p->PenX, 132);
 }
 
 TEST(WideText, LeavesBoldOnAndTheFaceAsFound) {
@@ -263,16 +256,8 @@ TEST(WideText, EachCallRecordsItsRun) {
 }
 
 TEST(StripSpaces, RemovesHalfWidthSpacesOnly) {
-    Fixture f;
-    struct Case {
-        const char* in;
-        const char* out;
-    } cases[] = {{"", ""}, {" 5", "5"}, {"-0.5", "-0.5"}, {" 1 2　3 ", "12　3"}, {"ﾀ1 / 2ﾀ", "ﾀ1/2ﾀ"}};
-    for (const Case& c : cases) {
-        f.p->TextArg = c.in;
-        StripSpaces(*f.p);
-        EXPECT_EQ(f.p->TextArg, Text(c.out)) << c.in;
-    }
+    text_test::ExpectTextArgRewrites(
+        StripSpaces, {{"", ""}, {" 5", "5"}, {"-0.5", "-0.5"}, {" 1 2　3 ", "12　3"}, {"ﾀ1 / 2ﾀ", "ﾀ1/2ﾀ"}});
 }
 
 }  // namespace
