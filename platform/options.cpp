@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -67,6 +68,31 @@ bool ValidClock(const std::string& clock) {
     return h <= 23 && m <= 59 && s <= 59;
 }
 
+namespace {
+
+// The file an option names can be written: its folder exists.
+std::string WritableFile(std::string& path) {
+    std::error_code ec;
+    std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    if (parent.empty()) parent = ".";
+    if (!std::filesystem::is_directory(parent, ec)) return "no folder " + parent.string() + " to write " + path + " in";
+    if (std::filesystem::is_directory(path, ec)) return path + " is a folder";
+    return {};
+}
+
+// The folder an option names exists or can be made (its parent exists).
+std::string UsableFolder(std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return {};
+    if (std::filesystem::exists(path, ec)) return path + " is not a folder";
+    std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    if (parent.empty()) parent = ".";
+    if (!std::filesystem::is_directory(parent, ec)) return "no folder " + parent.string() + " to make " + path + " in";
+    return {};
+}
+
+}  // namespace
+
 ParseResult ParseOptions(int argc, char** argv, const std::string& program, const std::string& description) {
     CLI::App app{description, program};
     Options o;
@@ -80,9 +106,13 @@ ParseResult ParseOptions(int argc, char** argv, const std::string& program, cons
     app.add_option("--clock", o.clock, "Time of day the program reads, HH:MM:SS")
         ->check(CLI::Validator([](std::string& v) { return ValidClock(v) ? std::string() : "expected HH:MM:SS"; },
                                "HH:MM:SS"));
-    app.add_option("--trace", o.trace, "Write every drawing operation and key as JSON Lines to FILE");
-    app.add_option("--screenshot", o.screenshot, "Write a PNG of the screen to FILE when the program ends");
-    app.add_option("--shots", o.shots, "Write a PNG of the screen to DIR at every key read, and one at the end");
+    const CLI::Validator file(WritableFile, "FILE");
+    const CLI::Validator folder(UsableFolder, "DIR");
+    app.add_option("--trace", o.trace, "Write every drawing operation and key as JSON Lines to FILE")->check(file);
+    app.add_option("--screenshot", o.screenshot, "Write a PNG of the screen to FILE when the program ends")
+        ->check(file);
+    app.add_option("--shots", o.shots, "Write a PNG of the screen to DIR at every key read, and one at the end")
+        ->check(folder);
     app.set_version_flag("--version", std::string(program) + " " + "0.1.0");
     try {
         app.parse(argc, argv);

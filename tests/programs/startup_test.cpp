@@ -37,7 +37,8 @@ TEST_P(EveryProgram, SameKeysAndClockGiveTheSameTrace) {
 TEST_P(EveryProgram, RefusesBadOptionsWithUsage) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"--no-such-option"}, {"--clock", "25:00:00"}, {"--clock", "noon"}, {"--keys", "{Nope}"},
-             {"--keys-file", "/nonexistent/keys.txt"}}) {
+             {"--keys-file", "/nonexistent/keys.txt"}, {"--screenshot", "/nonexistent/dir/end.png"},
+             {"--shots", "/nonexistent/dir/shots"}}) {
         auto r = RunProgramHeadless(GetParam(), "", args);
         EXPECT_EQ(r.status, 2) << args[0];
         EXPECT_NE(r.stderrText.find("Usage"), std::string::npos) << r.stderrText;
