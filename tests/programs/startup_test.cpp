@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -157,7 +158,7 @@ TEST(Window, IdleWaitUsesNoCpuAndCloseEndsTheProgram) {
         execl((std::string(GEO_BIN_DIR) + "/varnel").c_str(), "varnel", static_cast<char*>(nullptr));
         _exit(127);
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
     auto cpuTicks = [pid] {
         std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
         std::string field;
@@ -166,11 +167,16 @@ TEST(Window, IdleWaitUsesNoCpuAndCloseEndsTheProgram) {
             if (i == 14 || i == 15) ticks += std::atol(field.c_str());
         return ticks;
     };
-    const long before = cpuTicks();
-    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
-    const long after = cpuTicks();
-    // A busy loop would use about 100 ticks a second; the cursor's blink a few.
-    EXPECT_LT(after - before, 20);
+    // A busy loop would use about 100 ticks a second; the cursor's blink a
+    // few. The quietest of three seconds counts, so a slow start-up on a
+    // loaded machine cannot spoil the measure.
+    long quietest = 1000;
+    for (int i = 0; i < 3; ++i) {
+        const long before = cpuTicks();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+        quietest = std::min(quietest, cpuTicks() - before);
+    }
+    EXPECT_LT(quietest, 20);
     kill(pid, SIGTERM);
     int status = 0;
     for (int i = 0; i < 300; ++i) {
