@@ -52,13 +52,17 @@ void DrawTraces(Program& p) {
 
 // End stops of the slide: A' (point 4) is held between A (point 1) and D
 // (point 7). The x decides; where it cannot (D in A's column, or an x step
-// too small to move A'), the same rules on y hold A' on the screen.
+// too small to move A', so that A' stays in A's column), the same rules on y
+// hold A' on the screen.
 void StopAtEnds(Program& p) {
     const float a = X(p, 1), d = X(p, 7), m = X(p, 4);
     if (d > a && m > d) return CopyPoint(p, 4, 7);
     if (d > a && m < a) return CopyPoint(p, 4, 1);
     if (d < a && m > a) return CopyPoint(p, 4, 1);
     if (d < a && m < d) return CopyPoint(p, 4, 7);
+    // Once A' has left A's column the x alone decides, also where a rounded
+    // sum puts the y a hair past D's before the x reaches it.
+    if (m != a) return;
     // The old slide looked at x alone and, with D in A's column, let the
     // triangle run off the screen.
     const float ay = Y(p, 1), dy = Y(p, 7), my = Y(p, 4);

@@ -179,6 +179,70 @@ TEST(TranslationQuestionP156, TheFigurePoints) {
     EXPECT_TRUE(f.Events("line").empty());
 }
 
+TEST(TranslationQuestionP156, LatticeTrianglesAndJoiningSegmentsInOrder) {
+    Fixture f;
+    Program& p = *f.p;
+    p.CellSize = 60;
+    p.OriginX = 640;
+    p.OriginY = 650;
+    p.Pi = 3.14159f;
+    BuildTranslationFigure(p);
+    DrawTranslationFigure(p);
+    DrawCorrespondingSegments(p);
+    // The drawing, texts left out, in the order drawn.
+    std::vector<json> shapes;
+    for (const auto& e : f.Events())
+        if (e["op"] == "line" || e["op"] == "polyline") shapes.push_back(e);
+    ASSERT_EQ(shapes.size(), 1u + 6 + 3 + 2 + 3);
+    auto pt = [&](int i) { return std::pair<double, double>{p.PointX(i), p.PointY(i)}; };
+    auto polylineThrough = [&](const json& e, std::initializer_list<int> points) {
+        if (e["op"] != "polyline" || e["points"].size() != points.size()) return false;
+        int k = 0;
+        for (int i : points) {
+            if (!Near(e["points"][k][0], pt(i).first, 0.01) || !Near(e["points"][k][1], pt(i).second, 0.01)) return false;
+            ++k;
+        }
+        return true;
+    };
+    // Hexagon outline in colour 0.
+    EXPECT_TRUE(polylineThrough(shapes[0], {1, 2, 3, 4, 5, 6, 1}));
+    EXPECT_EQ(shapes[0]["filled"], false);
+    EXPECT_EQ(shapes[0]["color"], 0);
+    // Six spokes, then the three vertical lines, all colour 0.
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_TRUE(IsLine(shapes[i], pt(0).first, pt(0).second, pt(i).first, pt(i).second, 0, 0.01)) << i;
+    const int verticals[3][2] = {{7, 8}, {1, 3}, {6, 4}};
+    for (int k = 0; k < 3; ++k) {
+        const auto [a, b] = std::pair{pt(verticals[k][0]), pt(verticals[k][1])};
+        EXPECT_TRUE(IsLine(shapes[7 + k], a.first, a.second, b.first, b.second, 0, 0.01)) << k;
+    }
+    // ア and イ filled with 13, outlined in 0.
+    EXPECT_TRUE(polylineThrough(shapes[10], {1, 2, 9, 1}));
+    EXPECT_TRUE(polylineThrough(shapes[11], {0, 3, 8, 0}));
+    for (int k : {10, 11}) {
+        EXPECT_EQ(shapes[k]["filled"], true);
+        EXPECT_EQ(shapes[k]["fill"], 13);
+        EXPECT_EQ(shapes[k]["color"], 0);
+    }
+    // A-A', B-B', C-C' in colour 3.
+    const int joins[3][2] = {{1, 0}, {2, 3}, {9, 8}};
+    for (int k = 0; k < 3; ++k) {
+        const auto [a, b] = std::pair{pt(joins[k][0]), pt(joins[k][1])};
+        EXPECT_TRUE(IsLine(shapes[12 + k], a.first, a.second, b.first, b.second, 3, 0.01)) << k;
+    }
+    for (const auto& e : shapes) EXPECT_EQ(e["width"], 7);
+}
+
+TEST(TranslationQuestionP156, TheSlidePromptOnTheMessageBox) {
+    Fixture f(nullptr, kP156Pauses + "x1");
+    RunUntilKeysEnd(f, ShowTranslationQuestionP156);
+    int prompts = 0;
+    for (const auto& e : Of(f.Events(), "run"))
+        prompts += e["routine"] == "DrawWideText" && e["text"] == "１で次のステップ。他のキーで動かす。" &&
+                   e["x"] == 48 && e["y"] == 666 && e["color"] == 9;
+    EXPECT_EQ(prompts, 2);
+}
+
 // ---- Topic 3: answers to questions 1 and 2 ----------------------------------------
 
 TEST(TranslationAnswers1And2, TheScreensStepByStep) {
@@ -303,6 +367,59 @@ TEST(ParallelLineConstruction, NineStepsWithSetSquaresAndCompasses) {
     EXPECT_TRUE(HasLine(frames[9], 857.36, 321.80, 1132.36, 266.80, 3, 0.05));
     EXPECT_EQ(p.TickSpacing, 16);
     EXPECT_EQ(f.rt->RtGetDrawWidth(), 5);
+}
+
+// The outer triangle of a set square: the polyline's first three corners.
+bool OuterCorners(const json& e, const double (&corners)[3][2]) {
+    if (e.value("op", "") != "polyline" || e["fill"] != 14 || e["points"].size() != 4) return false;
+    for (int k = 0; k < 3; ++k)
+        if (!Near(e["points"][k][0], corners[k][0], 0.1) || !Near(e["points"][k][1], corners[k][1], 0.1)) return false;
+    return true;
+}
+
+TEST(ParallelLineConstruction, SetSquaresNeedlesChevronsAndTicks) {
+    Fixture f(nullptr, "0123456789");
+    ShowParallelLineConstruction(*f.p);
+    Program& p = *f.p;
+    const auto frames = Frames(f.Events());
+    ASSERT_EQ(frames.size(), 11u);
+    // Step 1: the 30-60-90 square with its right angle at A, long leg along AB.
+    const double atA[3][2] = {{825, 160}, {1202.52, 84.50}, {868.59, 377.96}};
+    const double fortyFive[3][2] = {{814.21, 106.07}, {889.72, 483.59}, {663.20, 332.58}};
+    const double atC[3][2] = {{857.36, 321.80}, {1234.88, 246.29}, {900.95, 539.76}};
+    EXPECT_TRUE(OuterCorners(Of(frames[1], "polyline").at(0), atA));
+    // Step 2: the 45-degree square one cell above A on the perpendicular.
+    EXPECT_TRUE(OuterCorners(Of(frames[2], "polyline").at(0), fortyFive));
+    // Step 3: the 45-degree square again, then the first one slid down to C.
+    const auto slid = Of(frames[3], "polyline");
+    ASSERT_EQ(slid.size(), 4u);
+    EXPECT_TRUE(OuterCorners(slid[0], fortyFive));
+    EXPECT_TRUE(OuterCorners(slid[2], atC));
+    // The compass needle: a disc of radius 6 in colour 5, at A in step 5 and
+    // at C in step 7.
+    auto needleAt = [](const std::vector<json>& events, double x, double y) {
+        for (const auto& e : Of(events, "circle"))
+            if (e["r"] == 6 && e["color"] == 5 && e["filled"] == true && Near(e["x"], x, 0.05) && Near(e["y"], y, 0.05))
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(needleAt(frames[5], 825, 160));
+    EXPECT_TRUE(needleAt(frames[7], 857.36, 321.80));
+    // Chevrons (step 5) and ticks (step 9) in colour 9 on AB and on CD: the
+    // chevron's tip 16 px past the point a fifth of the way along, its arms
+    // from 30 px behind the tip and 15 px to either side; one tick 8 px past
+    // the middle, 20 px to either side.
+    for (const auto& [from, to] : {std::pair{1, 2}, std::pair{3, 4}}) {
+        const double px = p.PointX(from), py = p.PointY(from), qx = p.PointX(to), qy = p.PointY(to);
+        const double len = std::hypot(qx - px, qy - py), ux = (qx - px) / len, uy = (qy - py) / len;
+        const double tx = px + (qx - px) / 5 + 16 * ux, ty = py + (qy - py) / 5 + 16 * uy;
+        for (int side : {1, -1}) {
+            const double bx = tx - 30 * ux - side * 15 * uy, by = ty - 30 * uy + side * 15 * ux;
+            EXPECT_TRUE(HasLine(frames[5], bx, by, tx, ty, 9, 0.05)) << from << " " << side;
+        }
+        const double fx = (px + qx) / 2 + 8 * ux, fy = (py + qy) / 2 + 8 * uy;
+        EXPECT_TRUE(HasLine(frames[9], fx + 20 * uy, fy - 20 * ux, fx - 20 * uy, fy + 20 * ux, 9, 0.05)) << from;
+    }
 }
 
 TEST(ParallelLineConstruction, ASecondVisitDrawsTheSame) {

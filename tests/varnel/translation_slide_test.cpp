@@ -148,6 +148,49 @@ INSTANTIATE_TEST_SUITE_P(
         SlideCase{"DOnA", Repeat(kLeft, 4) + Repeat(kUp, 3), Repeat(kRight, 5) + kLeft, 862, 270}),
     [](const testing::TestParamInfo<SlideCase>& info) { return std::string(info.param.name); });
 
+// One slide screen drawn from A' where rounding or the keys left it: the stops
+// look at x alone unless A' still stands in A's column.
+TEST(TranslationSlide, EndStopsLookAtXOnceAPrimeHasLeftAsColumn) {
+    struct Case {
+        const char* name;
+        float dx, dy;        // D (point 7)
+        float mx, my;        // A' before the screen
+        float ex, ey;        // A' after it
+    };
+    const Case cases[] = {
+        // x short of D, y a hair past it: no rule applies, A' stays.
+        {"DRightXShortYPast", 982, 360, 981, 361, 981, 361},
+        {"DLeftXShortYPast", 802, 360, 803, 361, 803, 361},
+        // x past D: stopped on D, whatever the y.
+        {"DRightXPast", 982, 360, 983, 359, 982, 360},
+        // D in A's column: the y holds A' between A and D.
+        {"ColumnPastD", 862, 360, 862, 375, 862, 360},
+        {"ColumnPastA", 862, 360, 862, 262.5f, 862, 270},
+        // D a hair off A's column, so the x step cannot move A'.
+        {"HairOffColumnPastD", 862.00012f, 360, 862, 400, 862.00012f, 360},
+        {"HairOffColumnPastA", 862.00012f, 360, 862, 250, 862, 270},
+    };
+    for (const Case& c : cases) {
+        Fixture f;
+        Program& p = *f.p;
+        const float abc[3][2] = {{862, 270}, {772, 420}, {892, 420}};
+        for (int i = 1; i <= 3; ++i) {
+            p.PointX(i) = abc[i - 1][0];
+            p.PointY(i) = abc[i - 1][1];
+        }
+        p.CellSize = 30;
+        p.GridLeft = 532;
+        p.PointX(7) = c.dx;
+        p.PointY(7) = c.dy;
+        p.PointX(4) = c.mx;
+        p.PointY(4) = c.my;
+        p.rt.RtSetDrawWidth(5);
+        DrawTranslationSlideFrame(p);
+        EXPECT_EQ(p.PointX(4), c.ex) << c.name;
+        EXPECT_EQ(p.PointY(4), c.ey) << c.name;
+    }
+}
+
 // What the slide's last screen shows of the moving triangle: its colour and
 // whether it is labelled D, E, F.
 struct MovingLook {
@@ -209,6 +252,23 @@ TEST(TranslationSlide, TracesJoinEachVertexToItsImage) {
     EXPECT_TRUE(IsLine(traces[0], 862, 270, 982, 360, 0));
     EXPECT_TRUE(IsLine(traces[1], 772, 420, 892, 510, 0));
     EXPECT_TRUE(IsLine(traces[2], 892, 420, 1012, 510, 0));
+}
+
+// ---- Prompts ------------------------------------------------------------------------
+
+TEST(TranslationTopic, EachLoopShowsItsPromptInTheMessageBox) {
+    // Place D (Enter), one slide step, Enter, then the repeat question.
+    Fixture f(nullptr, kEnter + kRight + kEnter + "x");
+    RunUntilKeysEnd(f, ShowTranslationDefinition);
+    std::vector<std::string> prompts;
+    for (const auto& e : Of(f.Events(), "run"))
+        if (e["routine"] == "DrawWideText" && e["x"] == 48 && e["y"] == 666 && e["color"] == 9)
+            prompts.push_back(e["text"]);
+    const std::vector<std::string> expected = {"移動先　点D を←→↑↓で動かす。Enterキーで決定",
+                                               "△ABC を ←→で動かす。Enterキーで終了",
+                                               "△ABC を ←→で動かす。Enterキーで終了",
+                                               "もう一度動かすなら１を入力"};
+    EXPECT_EQ(prompts, expected);
 }
 
 // ---- Repeat question and ending -----------------------------------------------------
