@@ -30,6 +30,23 @@ bool LineSlope(Program& p, float x1, float y1, float x2, float y2, float& slope,
     return false;
 }
 
+enum class LineKind { Vertical, Horizontal, Sloping };
+
+// How the foot and the completed point take line Seg1: vertical when its two
+// x are equal (two equal points included), else horizontal when its two y
+// are equal, else sloping, with no tolerance. A slant that single precision
+// cannot hold as a slope counts as the nearer of the two: a slope that comes
+// out infinite as vertical, one that comes out 0 (or whose reciprocal
+// overflows) as horizontal; the old routines divided by such a slope.
+LineKind KindOfLine(const Program& p) {
+    if (p.Seg1X1 == p.Seg1X2) return LineKind::Vertical;
+    if (p.Seg1Y1 == p.Seg1Y2) return LineKind::Horizontal;
+    const float slope = (p.Seg1Y2 - p.Seg1Y1) / (p.Seg1X2 - p.Seg1X1);
+    if (!std::isfinite(slope)) return LineKind::Vertical;
+    if (!std::isfinite(1 / slope)) return LineKind::Horizontal;
+    return LineKind::Sloping;
+}
+
 }  // namespace
 
 void IntersectLines(Program& p) {
@@ -56,10 +73,11 @@ void IntersectLines(Program& p) {
 }
 
 void DrawPerpendicularFoot(Program& p) {
-    if (p.Seg1X1 == p.Seg1X2) {
+    const LineKind kind = KindOfLine(p);
+    if (kind == LineKind::Vertical) {
         p.FootX = p.Seg1X1;
         p.FootY = p.Seg2Y1;
-    } else if (p.Seg1Y1 == p.Seg1Y2) {
+    } else if (kind == LineKind::Horizontal) {
         p.FootX = p.Seg2X1;
         p.FootY = p.Seg1Y1;
     } else {
@@ -81,12 +99,13 @@ void DrawPerpendicularFoot(Program& p) {
 }
 
 void CompletePointOnLine(Program& p) {
-    if (p.Seg1X1 == p.Seg1X2) {
+    const LineKind kind = KindOfLine(p);
+    if (kind == LineKind::Vertical) {
         p.SavedPenX = p.Seg1X1;
         p.SavedPenY = p.Seg2Y1;
         return;
     }
-    if (p.Seg1Y1 == p.Seg1Y2) {
+    if (kind == LineKind::Horizontal) {
         p.SavedPenX = p.Seg2X1;
         p.SavedPenY = p.Seg1Y1;
         return;

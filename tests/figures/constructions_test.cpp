@@ -148,6 +148,41 @@ TEST(DrawPerpendicularFoot, OverwritesTheCoordinatePlaneRanges) {
     EXPECT_EQ(p.GraphYMax, 5);
 }
 
+// Both coordinate differences are non-zero, yet single precision gives the
+// line a slope of 0 (or one whose reciprocal overflows) or an infinite one:
+// the slope formulas would divide by zero. Such a line is taken as the
+// horizontal or vertical line it is to single precision, by both routines
+// that class lines so, and nothing reaches the error screen.
+struct UnslopedCase {
+    const char* name;
+    float px, py, qx, qy;   // the line
+    float ax, ay;           // the point dropped from
+    bool vertical;          // taken as vertical, else as horizontal
+    float footX, footY;
+};
+
+const UnslopedCase kUnsloped[] = {
+    {"slopeUnderflowsToZero", 0, 0, 1e30f, 1e-20f, 5, 7, false, 5, 0},
+    {"reciprocalOverflows", 0, 0, 1e10f, 1e-30f, 5, 7, false, 5, 0},
+    {"slopeOverflows", 0, 0, 1e-30f, 1e20f, 5, 7, true, 0, 7},
+};
+
+TEST(DrawPerpendicularFoot, SlopeSinglePrecisionCannotHold) {
+    for (const auto& c : kUnsloped) {
+        SCOPED_TRACE(c.name);
+        Fixture f;
+        auto& p = *f.p;
+        SetLines(p, c.px, c.py, c.qx, c.qy, c.ax, c.ay, 0, 0);
+        p.GraphXMin = -5;
+        f.ClearEvents();
+        EXPECT_NO_THROW(DrawPerpendicularFoot(p));
+        EXPECT_EQ(p.FootX, c.footX);
+        EXPECT_EQ(p.FootY, c.footY);
+        EXPECT_EQ(f.Events("circle").size(), 1u);
+        EXPECT_EQ(p.GraphXMin, -5);   // as for a vertical or horizontal line
+    }
+}
+
 // ---- CompletePointOnLine -------------------------------------------------------------
 
 TEST(CompletePointOnLine, WorkedPoints) {
@@ -191,6 +226,24 @@ TEST(CompletePointOnLine, NoMissingCoordinateWritesNothing) {
     CompletePointOnLine(p);
     EXPECT_EQ(p.SavedPenX, 1);
     EXPECT_EQ(p.SavedPenY, 2);
+}
+
+TEST(CompletePointOnLine, SlopeSinglePrecisionCannotHold) {
+    for (const auto& c : kUnsloped) {
+        for (bool askX : {true, false}) {
+            SCOPED_TRACE(testing::Message() << c.name << (askX ? " x asked" : " y asked"));
+            Fixture f;
+            auto& p = *f.p;
+            SetLines(p, c.px, c.py, c.qx, c.qy, askX ? -1 : c.ax, askX ? c.ay : -1, 0, 0);
+            p.WorkA = 11;
+            EXPECT_NO_THROW(CompletePointOnLine(p));
+            // As on a vertical line (x from the line, y from the query) or a
+            // horizontal one (x from the query, y from the line).
+            EXPECT_EQ(p.SavedPenX, c.vertical ? c.px : p.Seg2X1);
+            EXPECT_EQ(p.SavedPenY, c.vertical ? p.Seg2Y1 : c.py);
+            EXPECT_EQ(p.WorkA, 11);
+        }
+    }
 }
 
 // ---- FactorizeIntoPrimes ---------------------------------------------------------------
