@@ -170,6 +170,38 @@ TEST(MarkupCell, TwoLineCellPlacesEachLine) {
     }
 }
 
+// Each cell measures a line, then draws its box, then writes the line on the
+// fill; a two-line cell measures and writes its lower line after the upper.
+TEST(Cells, MeasureThenBoxThenText) {
+    struct Case {
+        const char* name;
+        void (*cell)(Program&);
+        const char* order;   // M measuring, B the box, T visible text and strokes
+    } cases[] = {
+        {"markup", DrawMarkupTableCell, "MBT"},
+        {"raised", DrawRaisedMarkupTableCell, "MBT"},
+        {"twoLineMarkup", DrawTwoLineMarkupTableCell, "MBTMT"},
+        {"plain", DrawPlainTableCell, "MBT"},
+        {"twoLinePlain", DrawTwoLinePlainTableCell, "MBTMT"},
+    };
+    for (const Case& c : cases) {
+        Fixture f;
+        SetCell(*f.p, 40, 30, 160, 100);
+        // Without a fraction: drawing one measures its parts again.
+        f.p->TextArg = "中心角";
+        f.p->UpperText = "中心角";
+        f.p->FractionLead = "30%";
+        f.ClearEvents();
+        c.cell(*f.p);
+        std::string order;
+        for (const json& e : f.Events()) {
+            const char kind = e.value("measure", false) ? 'M' : e["op"] == "box" ? 'B' : 'T';
+            if (order.empty() || order.back() != kind) order += kind;
+        }
+        EXPECT_EQ(order, c.order) << c.name;
+    }
+}
+
 // ---- Plain text -----------------------------------------------------------------
 
 TEST(PlainText, MeasuredWidthsAreTheFixedAdvances) {

@@ -64,7 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
                     AdvanceCase{"&＃", 72}, AdvanceCase{"^\\ﾝ", 0}, AdvanceCase{"\\2", 24},
                     AdvanceCase{"^ﾀ1/2ﾀ", 32},   // the numerator takes the mark while it is measured
                     AdvanceCase{"ﾀ12ﾀ", 64},     // no "/": a numerator over an empty denominator
-                    AdvanceCase{"ﾀ/3ﾀ", 32}, AdvanceCase{"ﾀﾀ", 0}));
+                    AdvanceCase{"ﾀ/3ﾀ", 32}, AdvanceCase{"ﾀﾀ", 0},
+                    // Trail bytes 5E, 5C and C0 of a double-byte character are no codes.
+                    AdvanceCase{"タ2", 34 + 27}, AdvanceCase{"ソ2", 34 + 27}, AdvanceCase{"ﾀ佳/2ﾀ", 38},
+                    AdvanceCase{"佳ﾀ1/2ﾀ", 34 + 32}));
 
 TEST(MarkupText, EmptyTextDrawsNothing) {
     Fixture f;
@@ -204,6 +207,28 @@ TEST(MeasureMarkupTextWidth, MeasuresUnderTheCallersModes) {
     MeasureMarkupTextWidth(p);
     EXPECT_EQ(p.TextWidth, 24);
     EXPECT_EQ(p.SuperscriptFlag, 0);
+}
+
+// The in-fraction advance of every row of the notation, as a fraction's part
+// is measured.
+TEST(MeasureMarkupTextWidth, InFractionAdvanceOfEveryRow) {
+    const AdvanceCase cases[] = {
+        {"#", 32}, {"^2", 24}, {"\\2", 24}, {"ﾝ", 0}, {"!", 26}, {"√", 26}, {"&", 36}, {"＃", 36},
+        {".", 8}, {"%", 12}, {"°", 12}, {"'", 12}, {"=", 32}, {"a", 32}, {"x", 32}, {"c", 32},
+        {"l", 32}, {"-", 32}, {"+", 32}, {"*", 38}, {"/", 38}, {"@", 38}, {"×", 38}, {"±", 38},
+        {" ", 27}, {"　", 38}, {"π", 38}, {"7", 32}, {"L", 32}, {"(", 32},
+    };
+    Fixture f(nullptr, "", false);
+    Program& p = *f.p;
+    for (const AdvanceCase& c : cases) {
+        p.SuperscriptFlag = 0;
+        p.RaiseFlag = 0;
+        p.OverlineMode = 0;
+        p.FractionFlag = 1;
+        p.TextArg = c.text;
+        MeasureMarkupTextWidth(p);
+        EXPECT_EQ(p.TextWidth, c.advance) << c.text;
+    }
 }
 
 // ---- Glyph rows ---------------------------------------------------------------

@@ -89,7 +89,49 @@ INSTANTIATE_TEST_SUITE_P(
                     Conversion{":", "：", 0}, Conversion{"=", "＝", 0},
                     // In neither table: kept, and a one-byte character stands 4 px higher.
                     Conversion{"z", "z", 4}, Conversion{"#", "#", 4}, Conversion{";", ";", 4},
-                    Conversion{"ﾝ", "ﾝ", 4}, Conversion{"倍", "倍", 0}, Conversion{"Ａ", "Ａ", 0}));
+                    Conversion{"ﾝ", "ﾝ", 4}, Conversion{"倍", "倍", 0}, Conversion{"Ａ", "Ａ", 0},
+                    // Trail bytes 41 ("A") and 5E ("^"): whole characters, never looked up or marked.
+                    Conversion{"ア", "ア", 0}, Conversion{"タ", "タ", 0}));
+
+// UTF-8 of one code point of the Basic Multilingual Plane.
+std::string Utf8(char32_t c) {
+    std::string s;
+    if (c < 0x80) {
+        s += static_cast<char>(c);
+    } else if (c < 0x800) {
+        s += static_cast<char>(0xC0 | (c >> 6));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        s += static_cast<char>(0xE0 | (c >> 12));
+        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return s;
+}
+
+// Every capital, digit and small letter of the two tables lands on its own
+// full-width form: a table shifted by one position would show here.
+TEST(WideText, EveryLetterAndDigitOfTheTables) {
+    Fixture f(nullptr, "", false);
+    Program& p = *f.p;
+    struct Expect {
+        char narrow;
+        char32_t wide;
+    };
+    std::vector<Expect> expect;
+    for (char c = 'B'; c <= 'Z'; ++c) expect.push_back({c, U'Ｂ' + static_cast<char32_t>(c - 'B')});
+    expect.push_back({'A', U'Α'});   // the Greek capital alpha
+    for (char c = '0'; c <= '9'; ++c) expect.push_back({c, U'０' + static_cast<char32_t>(c - '0')});
+    for (char c = 'a'; c <= 'w'; ++c) expect.push_back({c, U'ａ' + static_cast<char32_t>(c - 'a')});
+    expect.push_back({'x', U'χ'});   // the Greek small chi
+    expect.push_back({'y', U'ｙ'});
+    expect.push_back({'z', U'z'});   // in neither table
+    for (const Expect& e : expect) {
+        p.CurChar = std::string(1, e.narrow);
+        ToWideChar(p);
+        EXPECT_EQ(p.CurChar, Text(Utf8(e.wide))) << e.narrow;
+    }
+}
 
 TEST(WideText, WideFormsAreTheCodePage932CharactersNamed) {
     EXPECT_EQ(Text("Α").bytes(), "\x83\x9F");
