@@ -70,7 +70,8 @@ void PlotFunctionPoints(Program& p) {
         p.GraphPixelX = ScreenX(p, p.PlotX);
         p.GraphPixelY = ScreenY(p, p.PlotY);
         // Only y is held to the frame; a value that is not finite has no dot.
-        if (p.GridTop <= p.GraphPixelY && p.GraphPixelY <= p.GridBottom && AllFinite({p.GraphPixelX})) {
+        if (p.GridTop <= p.GraphPixelY && p.GraphPixelY <= p.GridBottom &&
+            AllFinite({p.GraphPixelX, p.GraphPixelY})) {
             p.PenX = p.GraphPixelX;
             p.PenY = p.GraphPixelY;
             FiniteDot(p, p.PenX, p.PenY, kPlotDotRadius, p.AccentColor);
