@@ -145,6 +145,12 @@ RunResult RunProgramHeadless(const std::string& program, const std::string& keys
     }
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     result.events = ReadJsonLines(tracePath);
+    {
+        std::ifstream trace(tracePath, std::ios::binary);
+        std::stringstream text;
+        text << trace.rdbuf();
+        result.traceText = text.str();
+    }
     std::ifstream err(errPath);
     std::stringstream ss;
     ss << err.rdbuf();

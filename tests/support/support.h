@@ -42,6 +42,7 @@ std::vector<nlohmann::json> Visible(const std::vector<nlohmann::json>& events);
 struct RunResult {
     int status = -1;                      // exit status
     std::vector<nlohmann::json> events;   // the trace
+    std::string traceText;                // the trace file as written
     std::string stderrText;
     std::string shotsDir;                 // with shots = true
     // The events of one kind.
