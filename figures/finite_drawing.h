@@ -6,10 +6,8 @@
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
-#include <span>
 
-#include "platform/numbers.h"
-#include "shell/program.h"
+#include "figures/figures.h"
 #include "text/text.h"
 
 namespace figures_detail {
