@@ -5,10 +5,9 @@
 #include <memory>
 
 #include "figures/figures.h"
+#include "lessons/varnel/varnel.h"
 #include "platform/runtime.h"
-#include "shell/program.h"
-
-extern const ProgramInfo varnelInfo;
+#include "shell/startup.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "figures/finite_drawing.h"
 #include "platform/numbers.h"
 #include "platform/strings.h"
-#include "shell/wide_text.h"
+#include "text/wide_text.h"
 
 using namespace figures_detail;
 

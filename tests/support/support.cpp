@@ -7,6 +7,7 @@
 #include <cairo.h>
 
 #include "platform/canvas.h"
+#include "shell/startup.h"
 
 #include <atomic>
 #include <chrono>
@@ -55,7 +56,7 @@ std::vector<nlohmann::json> Filter(const std::vector<nlohmann::json>& events, co
 Fixture::Fixture(const ProgramInfo* info, const std::string& keys, bool trace) {
     if (trace) tracePath = TempPath("fixture", ".jsonl");
     rt = Runtime::CreateHeadless(keys, "12:00:00", tracePath);
-    p = std::make_unique<Program>(*rt, info ? *info : kDefaultInfo);
+    p = CreateProgram(*rt, info ? *info : kDefaultInfo);
     StartUp(*p);
 }
 

@@ -9,7 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/runtime.h"
-#include "shell/program.h"
+#include "core/program.h"
 
 namespace testing_support {
 
@@ -22,6 +22,11 @@ struct Fixture {
     ~Fixture();
     std::unique_ptr<Runtime> rt;
     std::unique_ptr<Program> p;
+    // The program as its own type (Varnel, ...), when `info` makes one.
+    template <class P>
+    P& As() {
+        return dynamic_cast<P&>(*p);
+    }
     std::string tracePath;
     // The events recorded so far (the trace is flushed first).
     std::vector<nlohmann::json> Events();
@@ -32,6 +37,15 @@ struct Fixture {
 
 private:
     std::size_t skip_ = 0;
+};
+
+// A Fixture on the program `info` makes, which `prog` names as its own type
+// (Varnel, Droveny, ...).
+template <class P>
+struct ProgramFixture : Fixture {
+    explicit ProgramFixture(const ProgramInfo& info, const std::string& keys = "", bool trace = true)
+        : Fixture(&info, keys, trace), prog(As<P>()) {}
+    P& prog;
 };
 
 // The events that reached the window: all but those recorded while a routine

@@ -7,6 +7,7 @@
 // test with GEO_UPDATE_SNAPSHOTS=1 once, then look at what it wrote).
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ struct Tour {
     std::string program;  // varnel, droveny, pemmick, quillet
     std::string keys;     // --keys script
 };
+
+// Test output names a tour by its name (not by a dump of its bytes).
+inline void PrintTo(const Tour& tour, std::ostream* os) { *os << tour.name; }
 
 inline std::string Repeat(const std::string& key, int n) {
     std::string out;
