@@ -44,7 +44,8 @@ inline void FiniteMarkupText(Program& p) {
 
 // The passes of a loop from `first` to `last` in steps of 1 that tests at its
 // end (so the first index is always handled): none for a range that is not
-// finite or spans more than kMostUnits units.
+// finite or spans more than kMostUnits units, where the old loop, stepping a
+// float, could run for ever.
 inline constexpr double kMostUnits = 10000;
 inline int64_t UnitPasses(float first, float last) {
     if (!std::isfinite(first) || !std::isfinite(last)) return 0;

@@ -161,7 +161,8 @@ namespace {
 // for a value that is not finite, which gets no label.
 bool SplitTickValue(Program& p, float value) {
     // Rounded to four decimals first, so that the noise of the product (0.02
-    // * 5 = 0.099999994) cannot cut a tenth off.
+    // * 5 = 0.099999994) cannot cut a tenth off (the old labels cut the bare
+    // product and read 0 there).
     const double scaled = std::round(std::fabs(static_cast<double>(value)) * 1e4);
     if (!std::isfinite(scaled)) return false;
     const double belowWhole = std::fmod(scaled, 1e4);
