@@ -76,11 +76,11 @@ TEST_P(PemmickLesson, GoalScreenThenTheCaptionOnTheBottomBand) {
 TEST_P(PemmickLesson, RefusedNumbersOnlyAskAgainAndTheLastItemGoesBack) {
     const LessonCase& c = GetParam();
     const std::string refused = "0" + E + "9" + E + "1/0" + E + "0/0" + E + E + "-1" + E +
-                                std::to_string(c.lastItem + 1) + E;
+                                std::to_string(c.lastItem + 1) + E + "-" + E + "/" + E + "." + E + "999999999" + E;
     const RunResult r =
         RunProgramHeadless("pemmick", std::to_string(c.item) + E + refused + std::to_string(c.lastItem) + E + "5" + E);
     ASSERT_EQ(r.status, 0) << r.stderrText;
-    EXPECT_EQ(CaptionRuns(r, c.item).size(), 8u);
+    EXPECT_EQ(CaptionRuns(r, c.item).size(), 12u);
     // Nothing but the bottom band changes while the entries are refused: the
     // only whole-screen erases are the menu's, and the menu is drawn twice.
     EXPECT_EQ(Panels(r), 2);
@@ -115,6 +115,17 @@ TEST(PemmickTopics, AfterATopicTheCaptionComesBackWithoutTheGoalScreen) {
     ASSERT_EQ(r.status, 0) << r.stderrText;
     EXPECT_EQ(CountRuns(r.events, "<めあて>"), 1);
     EXPECT_EQ(CaptionRuns(r, 1).size(), 3u);
+}
+
+TEST(PemmickTopics, ALongTourThroughMenusAndTopicsRunsToTheEnd) {
+    std::string keys;
+    for (int i = 0; i < 25; ++i)
+        keys += "1" + E + "1" + E + Repeat("x", 15) + "4" + E + "2" + E + "5" + E + Repeat("x", 4) + "8" + E;
+    const RunResult r = RunProgramHeadless("pemmick", keys + "5" + E);
+    ASSERT_EQ(r.status, 0) << r.stderrText;
+    EXPECT_EQ(CountRuns(r.events, "「教科書P165Q」正六角形をかこう。"), 25);
+    EXPECT_EQ(CountRuns(r.events, "②交点をA,Bとする。"), 25);
+    EXPECT_EQ(r.events.back()["op"], "end");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // the table of its topics, and queries for what its topics draw.
 #pragma once
 
+#include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,9 @@ struct Topic {
     void (*routine)(Pemmick&);
     int waits;
 };
+
+// Test output names a topic by its name.
+inline void PrintTo(const Topic& t, std::ostream* os) { *os << t.name; }
 
 inline const std::vector<Topic>& Topics() {
     static const std::vector<Topic> topics{
