@@ -30,7 +30,9 @@ void StartTask(Pemmick& p, const Text& heading, const Text& task) {
 
 // The task's invisible frame, then its points written in cells and turned
 // into pixels (a second visit starts again from the cells). S is left out
-// when `withS` is false.
+// when `withS` is false. Only the points written here are converted (the old
+// code turned entries 1 to 7 whatever they held), so an entry the task does
+// not use never grows from visit to visit.
 void SetTaskPoints(Pemmick& p, const GridFrame& frame, Pt a, Pt b, Pt pp, Pt s, bool withS, float lEnd) {
     Grid(p, frame);
     SetP(p, kA, a);

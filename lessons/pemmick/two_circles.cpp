@@ -169,6 +169,7 @@ void ShowTwoCirclesAnswer1(Pemmick& p) {
     p.PointLabel(2) = "Q";
     p.PointLabel(3) = "B";
     p.PointLabel(4) = "P";
+    // The labels take the colour of the title (3), still in PenColor.
     Polygon(p, {a, q, b, pp}, {.width = 5, .color = kTeal, .gap = 10, .labels = "1"});
     Segment(p, 1, 2, kTeal);
     Segment(p, 5, 6, kTeal);
