@@ -28,17 +28,18 @@ void PlaceFoldingVertex(Program& p, int k) {
     TurnAboutAxisCentre(p, k, k + 20);
 }
 
-// The image triangle through points 24, 26, 25 (A', C', B'), by way of the
-// vertex list TableValueB/TableValueA, labelled from PointLabel(1..3).
-void DrawFoldedTriangle(Program& p, float color) {
-    const int order[3] = {24, 26, 25};
+// The image triangle through points a, c, b (its A', C', B'), by way of the
+// vertex list TableValueB/TableValueA, labelled from PointLabel(1..3) in
+// labelColor.
+void ImageTriangle(Program& p, int a, int c, int b, float color, float labelColor) {
+    const int order[3] = {a, c, b};
     for (int i = 1; i <= 3; i++) {
         p.TableValueB(i) = p.PointX(order[i - 1]);
         p.TableValueA(i) = p.PointY(order[i - 1]);
     }
     Polygon(p, {{p.TableValueB(1), p.TableValueA(1)}, {p.TableValueB(2), p.TableValueA(2)},
                 {p.TableValueB(3), p.TableValueA(3)}},
-            {.width = 7, .color = color, .gap = 0, .labels = "1", .labelColor = kPurple});
+            {.width = 7, .color = color, .gap = 0, .labels = "1", .labelColor = labelColor});
 }
 
 void SetImageLabels(Program& p) {
@@ -56,6 +57,12 @@ void DrawAxis(Program& p) {
 }  // namespace
 
 void AskReflectionAxisAngle(Program& p) {
+    EraseBox(p, 0, 0, 1600, 1800);
+    p.TextLeft = 76;
+    p.TextLineY = 30;
+    PenWidth(p, 5);
+    p.Pi = 3.14159f;
+    Write(p, p.TextLeft, p.TextLineY, kTeal, " <対称移動>");
     Label(p, p.TextLeft, p.TextLineY + 150, kPurple, "対称の軸の角度を入力してください。");
     EnterNumber(p);
     ParseEntryValue(p);   // a fraction over zero gives 0
@@ -104,14 +111,7 @@ void SetUpReflectionFigure(Program& p) {
     DrawAxis(p);
     for (int i = 34; i <= 36; i++) SetP(p, i, P(p, i - 10));
     SetImageLabels(p);
-    const int order[3] = {34, 36, 35};
-    for (int i = 1; i <= 3; i++) {
-        p.TableValueB(i) = p.PointX(order[i - 1]);
-        p.TableValueA(i) = p.PointY(order[i - 1]);
-    }
-    Polygon(p, {{p.TableValueB(1), p.TableValueA(1)}, {p.TableValueB(2), p.TableValueA(2)},
-                {p.TableValueB(3), p.TableValueA(3)}},
-            {.width = 7, .color = kTeal, .gap = 0, .labels = "1", .labelColor = kTeal});
+    ImageTriangle(p, 34, 36, 35, kTeal, kTeal);
 }
 
 void BeginReflectionFold(Program& p) {
@@ -141,7 +141,7 @@ void RedrawReflectionFigure(Program& p) {
     Triangle(p, 21, 22, 23, {.width = 7, .color = kTeal, .gap = 0, .labels = "A", .labelColor = kTeal});
     for (int i = 1; i <= 3; i++) p.PointLabel(i) = "";
     if (steps == kFullFoldSteps) SetImageLabels(p);
-    DrawFoldedTriangle(p, steps == 0 ? kTeal : kPurple);
+    ImageTriangle(p, 24, 26, 25, steps == 0 ? kTeal : kPurple, kPurple);
     PenWidth(p, 3);
     Segment(p, 26, 29, kBlack);
     Segment(p, 24, 27, kBlack);
@@ -201,7 +201,7 @@ void DrawQuestion8Figure(Program& p) {
     }
     Triangle(p, 21, 22, 23, {.width = 7, .color = kTeal, .gap = 0, .labels = "A", .labelColor = kTeal});
     SetImageLabels(p);
-    DrawFoldedTriangle(p, kPurple);
+    ImageTriangle(p, 24, 26, 25, kPurple, kPurple);
     PenWidth(p, 5);
     for (int k = 1; k <= 3; k++) Segment(p, k + 23, k + 20, kBlack);
     DrawAxis(p);

@@ -20,10 +20,12 @@
 // A fold of nine key steps, 20 degrees each, takes ABC onto its image.
 inline constexpr int kFullFoldSteps = 9;
 
-// Writes the request for the axis angle in colour 5 at (TextLeft,
-// TextLineY + 150) (TextLineY stays), reads a number, and sets AxisAngle to it
-// unchanged and TurnAngle := (90 - AxisAngle) Pi / 180. A fraction over zero
-// reads as 0 (a horizontal axis). Clears the prompt line.
+// The screen asking for the axis angle: erases the box (0,0) to (1600,1800),
+// sets TextLeft 76, TextLineY 30, the pen width 5 and Pi, writes the heading
+// and the request in colour 5 at (76, 180) (TextLineY stays 30), reads a
+// number and sets AxisAngle to it unchanged and TurnAngle := (90 -
+// AxisAngle) Pi / 180. A fraction over zero reads as 0 (a horizontal axis).
+// Clears the prompt line.
 void AskReflectionAxisAngle(Program& p);
 
 // The definition on the erased screen (the box 0,0 to 1600,1800): the heading,

@@ -32,15 +32,7 @@ void ShowReflectionTopicMenu(Varnel& p) {
 // ---- Topic 2: the definition and the fold -----------------------------------
 
 void ShowReflectionDefinition(Varnel& p) {
-    EraseBox(p, 0, 0, 1600, 1800);
-    p.TextLeft = 76;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
-    p.Pi = 3.14159f;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, " <対称移動>");
     AskReflectionAxisAngle(p);
-
-    p.TextLineY = 30;
     WriteReflectionDefinition(p);
     // The lower right corner of the definition, for the erase of question 9.
     p.PointY2(1) = p.PenY + 50;

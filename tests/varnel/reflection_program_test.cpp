@@ -2,6 +2,7 @@
 // reflection lesson as a pupil goes through it, and the way back.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -130,6 +131,25 @@ INSTANTIATE_TEST_SUITE_P(Reflection, P161Fold,
                                          P161Case{"At270", 9, 31 + 12}, P161Case{"At360", 18, 61 + 23},
                                          P161Case{"WrappedTo180", 19, 0}, P161Case{"At190Again", 20, 6}),
                          [](const testing::TestParamInfo<P161Case>& info) { return std::string(info.param.name); });
+
+TEST(ReflectionLesson, P161PathsAt190DegreesEndAtTheLastDotNotBeyond) {
+    const RunResult r = RunLesson("1" + E + "abcd" + "x" + "1" + "abc");
+    const auto loop = LastFrameWith(r, kStepPrompt);
+    // A: parameters 180, 183, 186, 189 over (732.15, 230)-(1147.85, 230);
+    // B: 180 and 188 over (836.08, 410)-(1043.92, 410); bulge 20 below.
+    const double pi = 3.14159;
+    std::vector<Expected> want;
+    for (int t : {180, 183, 186, 189})
+        want.push_back({940 + 207.846 * std::cos(t * pi / 180), 230 - 20 * std::sin(t * pi / 180)});
+    for (int t : {180, 188})
+        want.push_back({940 + 103.923 * std::cos(t * pi / 180), 410 - 20 * std::sin(t * pi / 180)});
+    for (const Expected& w : want) {
+        bool found = false;
+        for (const auto& e : Of(loop, "circle"))
+            found = found || (Near(e["r"], 0.5) && Near(e["x"], w.x, 0.05) && Near(e["y"], w.y, 0.05));
+        EXPECT_TRUE(found) << w.x << ", " << w.y;
+    }
+}
 
 TEST(ReflectionLesson, P161FoldMovesTheTriangleOnItsHalfEllipse) {
     // 190 degrees: A 3.16 px along and 3.47 px below the start.
