@@ -205,6 +205,21 @@ INSTANTIATE_TEST_SUITE_P(
                     AxisCase{"OverZero", "1/0", {1058, 240}, {878, 90}, {1058, 330}}),
     [](const testing::TestParamInfo<AxisCase>& info) { return std::string(info.param.name); });
 
+class ReflectionOddAxis : public testing::TestWithParam<std::string> {};
+
+TEST_P(ReflectionOddAxis, AnyEntryGivesAFiniteFigureAndTheTopicRunsToItsEnd) {
+    const RunResult r = RunLesson("2" + E + GetParam() + E + "x" + Repeat("{Right}", 5) + E + kPropertyKeys);
+    for (const auto& e : Of(r.events, "run"))
+        EXPECT_EQ(e.value("text", "").find("エラーが発生しました"), std::string::npos) << "the error screen";
+    for (const auto& e : Of(r.events, "line"))
+        for (const char* k : {"x1", "y1", "x2", "y2"}) ASSERT_TRUE(e[k].is_number()) << e.dump();
+    EXPECT_EQ(CountTexts(r.events, kCaption), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Reflection, ReflectionOddAxis,
+                         testing::Values("", "-", ".", "/", "-/-", "0/0", "7/0", "-1/0", "999999999", "-99999999",
+                                         "1.5.5", "--3", "45/2", "360/-0"));
+
 TEST(ReflectionLesson, OneArrowFoldsTwentyDegrees) {
     const RunResult r = RunLesson("2" + E + "90" + E + "x{Right}" + E + kPropertyKeys);
     EXPECT_TRUE(HasLine(r.events, 793.4, 156.2, 737.0, 520.3, 5, 0.1)) << "folding side A'C'";
