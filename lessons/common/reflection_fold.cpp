@@ -128,8 +128,8 @@ void BeginReflectionFold(Program& p) {
 
 void RedrawReflectionFigure(Program& p) {
     // The fold is kept as a whole number of key steps, so that "unfolded" and
-    // "fully folded" are exact however the keys went (sums of 20-degree steps
-    // drift off both ends).
+    // "fully folded" are exact however the keys went (deliberately differs
+    // from the old sums of 20-degree steps, which drift off both ends).
     const int steps = std::clamp(static_cast<int>(p.FoldStepCount), 0, kFullFoldSteps);
     p.FoldStepCount = static_cast<float>(steps);
     const float fold = steps == kFullFoldSteps ? p.Pi : static_cast<float>(steps) * (p.Pi / 9);
