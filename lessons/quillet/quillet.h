@@ -11,3 +11,51 @@ struct Quillet : Program, QuilletVars {
 };
 
 extern const ProgramInfo quilletInfo;
+
+// ---- Chapter problems A and B (main-menu items 5 and 6) ---------------------
+// Neither lesson has a goal screen: the problem menu stands alone on the
+// bottom band of the screen the main menu erased. Each problem plays one step
+// per key, ends without a wait after its last drawing and returns to its menu,
+// the picture staying above the band.
+
+// Chapter problems A of page 184: the problem menu until item 5, which
+// returns to the main menu.
+void RunChapterProblemsA(Quillet& p);
+// The menu "P184 章の問題A ①1,2　②3　③4　④5　⑤終了" on the bottom band.
+void ShowChapterProblemsAMenu(Quillet& p);
+// Problems 1 and 2: the perpendiculars, then the hexagon whose triangle OAB
+// is moved by translation, by rotation and by folding (4 key waits).
+void ShowChapterAProblems1And2(Quillet& p);
+// Problem 3: the bisectors of the angles ACD and BCD by compass arcs, and
+// angle ECF = 90 degrees (8 key waits).
+void ShowChapterAProblem3(Quillet& p);
+// Problem 4: the square ABCD on AB from the perpendiculars at A and B
+// (21 key waits).
+void ShowChapterAProblem4(Quillet& p);
+// Problem 5: the sector of radius 4 cm and 135 degrees, its arc length and
+// area (2 key waits).
+void ShowChapterAProblem5(Quillet& p);
+
+// Chapter problems B of page 185: the problem menu until item 4, which
+// returns to the main menu.
+void RunChapterProblemsB(Quillet& p);
+// The menu "P185 章の問題B ①　②2(1)　③2(2)　④終了" on the bottom band.
+void ShowChapterProblemsBMenu(Quillet& p);
+// Problem 1: angle AOC = angle BOD in two figures (2 key waits).
+void ShowChapterBProblem1(Quillet& p);
+// Problem 2(1): the fold line of the square that puts A on M, the
+// perpendicular bisector of AM (5 key waits). Leaves the pen width at 3.
+void ShowChapterBProblem2Part1(Quillet& p);
+// Problem 2(2): the circle touching OB at C and touching OA, centred where the
+// perpendicular at C meets the bisector of angle AOB (13 key waits).
+void ShowChapterBProblem2Part2(Quillet& p);
+
+// The heading of every chapter-problem screen: the whole screen erased,
+// ItemLeft 40, TextLeft 121, TextLineY 30, the pen `width`, then the `title`
+// cell at (40,30), 396 by 50 (border 3, fill 13), and the problem `number`
+// cell 30 px to its right, 40 by 50 (border 4, fill 3, digit in colour 13).
+// Leaves TextEndX at the number cell's right edge (506).
+void ShowChapterHeading(Quillet& p, const Text& title, const Text& number, int width);
+// The caption texts of the two titles.
+inline constexpr const char* kChapterATitle = "P184 章の問題A";
+inline constexpr const char* kChapterBTitle = "P185 章の問題B";
