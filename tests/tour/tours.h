@@ -84,6 +84,16 @@ inline const std::vector<Tour>& All() {
                      "2" + E + "1" + E + Repeat("x", 14) + "2" + E + Repeat("x", 9) + "3" + E + Repeat("x", 11) +
                          "4" + E + Repeat("x", 10) + "5" + E + Repeat("x", 4) + "6" + E + Repeat("x", 6) + "7" + E +
                          Repeat("x", 11) + pemmickRefused + "8" + E + "5" + E});
+        // Quillet, chapter problems A (item 5) and B (item 6): refused problem
+        // numbers, every problem on the keys it waits for, and back to the
+        // main menu.
+        const std::string chapterRefused = "0" + E + "-1" + E + "1/0" + E + E;
+        t.push_back({"quillet-chapter-a", "quillet",
+                     "5" + E + chapterRefused + "6" + E + "1" + E + Repeat("a", 4) + "2" + E + Repeat("a", 8) + "3" +
+                         E + Repeat("a", 21) + "4" + E + Repeat("a", 2) + "5" + E + "8" + E});
+        t.push_back({"quillet-chapter-b", "quillet",
+                     "6" + E + chapterRefused + "5" + E + "1" + E + Repeat("a", 2) + "2" + E + Repeat("a", 5) + "3" +
+                         E + Repeat("a", 13) + "4" + E + "8" + E});
         return t;
     }();
     return tours;
