@@ -1,8 +1,6 @@
 // Chapter problems A of page 184: the lesson's problem menu, the heading of
 // every chapter-problem screen, problems 1 and 2 (the hexagon moved three
 // ways) and problem 3 (two angle bisectors).
-#include <cmath>
-
 #include "lessons/common/kit.h"
 #include "lessons/quillet/chapter_steps.h"
 #include "lessons/quillet/quillet.h"
@@ -10,6 +8,13 @@
 using namespace kit;
 using chapter::Dot;
 using chapter::WrappedArc;
+
+namespace {
+
+// A problem-number cell: 40 by 50, border 4, fill 3, its digit in colour 13.
+constexpr CellStyle kNumberCell{.width = 40, .height = 50, .border = kAmber, .fill = kTeal, .textColor = kPink};
+
+}  // namespace
 
 void ShowChapterHeading(Quillet& p, const Text& title, const Text& number, int width) {
     EraseScreen(p);
@@ -19,8 +24,7 @@ void ShowChapterHeading(Quillet& p, const Text& title, const Text& number, int w
     PenWidth(p, width);
     TableCell(p, p.ItemLeft, p.TextLineY,
               {.width = 396, .height = 50, .border = kTeal, .fill = kPink, .textColor = kBlack}, title);
-    TableCell(p, p.TextEndX + 30, p.TextLineY,
-              {.width = 40, .height = 50, .border = kAmber, .fill = kTeal, .textColor = kPink}, number);
+    TableCell(p, p.TextEndX + 30, p.TextLineY, kNumberCell, number);
 }
 
 void RunChapterProblemsA(Quillet& p) { ShowChapterProblemsAMenu(p); }
@@ -33,11 +37,6 @@ void ShowChapterProblemsAMenu(Quillet& p) {
 // ---- Problems 1 and 2 ---------------------------------------------------------
 
 namespace {
-
-// The next number cell "n" at the left of the text column, 60 px lower.
-void ProblemNumberCell(Quillet& p, float x, float y, const Text& number) {
-    TableCell(p, x, y, {.width = 40, .height = 50, .border = kAmber, .fill = kTeal, .textColor = kPink}, number);
-}
 
 // The regular hexagon ABCDEF about O (point 0), radius 5 cells, A at 120
 // degrees: points 1 to 6 and their directions in PointAngle. The directions
@@ -64,7 +63,7 @@ void ShowChapterAProblems1And2(Quillet& p) {
     WriteOn(p, kPurple, "AB⊥PQ");
     Write(p, p.TextEndX + 20, p.TextLineY, kBlack, "(2)");
     WriteOn(p, kPurple, "PQ⊥MN");
-    ProblemNumberCell(p, p.ItemLeft, p.TextLineY + 60, "2");
+    TableCell(p, p.ItemLeft, p.TextLineY + 60, kNumberCell, "2");
     Grid(p, {.left = 540, .top = 100, .columns = 10, .rows = 10, .cell = 50});
     BuildHexagon(p);
     p.LabelOffsetX = 0;
