@@ -1,13 +1,10 @@
 // Cells of Pemmick's lessons that neither the shared library nor the other
-// programs' lessons use.
+// programs' lessons use. (The two-circle constructions keep the sides of the
+// triangle of the centres and a crossing point, in pixels, in the library's
+// GraphCoefA, GraphCoefB and GraphCoefC: the distance of the centres, the
+// radius about the second centre and the radius about the first.)
 #pragma once
 
 #include "platform/text.h"
 
-struct PemmickVars {
-    // The three sides of the triangle of two circle centres and a crossing
-    // point, in pixels: the distance of the centres, the radius about the
-    // second centre (the side opposite the angle at the first) and the radius
-    // about the first.
-    float GraphCoefA = 0, GraphCoefB = 0, GraphCoefC = 0;
-};
+struct PemmickVars {};
