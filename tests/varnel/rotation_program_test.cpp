@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Varnel, RotationMenuRefuses,
                          testing::Values(RefusedCase{"Zero", "0"}, RefusedCase{"Six", "6"},
                                          RefusedCase{"MinusOne", "-1"}, RefusedCase{"EnterAlone", ""},
                                          RefusedCase{"DivisionByZero", "1/0"}),
-                         [](const testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<RefusedCase>& tp) { return std::string(tp.param.name); });
 
 TEST(RotationLesson, AFractionNamingThreeChoosesQuestion6) {
     const RunResult r = RunProgramHeadless("varnel", "4" + kEnter + "12/4" + kEnter + "abcdefgh5" + kEnter + "8" + kEnter);

@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Varnel, RotationHexagonTurn,
                                          TurnCase{"SixOnTheNextPair", 6, 732.15f, 470, 836.08f, 290},
                                          TurnCase{"TwelveOnE", 12, 940, 590, 836.08f, 410},
                                          TurnCase{"ThirtySixBackOnU", 36, 732.15f, 230, 940, 230}),
-                         [](const testing::TestParamInfo<TurnCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<TurnCase>& tp) { return std::string(tp.param.name); });
 
 TEST(RotationQuestionP145, OneEndsTheTurnAndTheAnswerFollows) {
     // "1" at the first prompt, then the three pauses of the answer.

@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TurnCase{"EighteenAndBack", Presses(18) + Presses(-18), 0},
                     TurnCase{"ThirtySevenRight", Presses(37), 37},
                     TurnCase{"SeventyTwoLeft", Presses(-72), -72}),
-    [](const testing::TestParamInfo<TurnCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<TurnCase>& tp) { return std::string(tp.param.name); });
 
 TEST(RotationTurn, FirstPictureShowsTheDefinitionAndTheFigure) {
     VarnelFixture f;
@@ -283,7 +283,7 @@ INSTANTIATE_TEST_SUITE_P(
         // No turn: the black sector runs 260 degrees from OC round to OB.
         SectorCase{"NoTurn", 0, {{3, 1.0 / 3, 0.5}, {5, 0.5, 11.0 / 18}, {0, 11.0 / 18, 1.0 / 3},
                                  {3, 1.0 / 3, 0.5}, {5, 0.5, 11.0 / 18}}}),
-    [](const testing::TestParamInfo<SectorCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<SectorCase>& tp) { return std::string(tp.param.name); });
 
 TEST(RotationProperties, StepsPausesTicksAndSummary) {
     // No turn, then every pause of the properties.
