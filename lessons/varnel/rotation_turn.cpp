@@ -37,7 +37,8 @@ void PlaceImageVertex(Varnel& p, int i) {
 
 // The path of vertex i: the arc about O 8 px inside its circle, clockwise from
 // the vertex to its image. At a whole turn the path is the full circle, drawn
-// as one on purpose (the arc between two equal rays would be empty).
+// as one on purpose (deliberately unlike the old arc, which came out whole
+// only because rounding left its two ends a hair apart).
 void DrawTurnArc(Varnel& p, int i, float color) {
     if (OnWholeTurn(p)) {
         Circle(p, P(p, 10), p.PointAngle(i) - 8, color);
