@@ -118,4 +118,23 @@ TEST(RotationLesson, EveryTopicInTurnAndBackToTheMainMenu) {
     EXPECT_EQ(MenuPanels(r), 2);
 }
 
+// Whatever keys come, every topic runs to its end and the lesson hands back
+// to the main menu: odd keys at the prompts and pauses, a long turn both
+// ways, turning again twice.
+TEST(RotationLesson, OddKeysNeitherCrashNorHang) {
+    const std::string odd = "{Esc}{BS}{Del}{Up}{Down}{Left}{Right}" + kEnter;   // eight keys
+    const std::string topic1 = "1" + kEnter + "{Esc}{BS}{Del}{Up}" + "{Down}{Left}{Right}" + kEnter + " 0" +
+                               Repeat("{Left}", 40) + "1" + "{Esc}" + kEnter + "{Right}";
+    const std::string topic2 = "2" + kEnter + "{Esc}{BS}{Del}{Up}{Down}" + Repeat("{Right}", 100) + kEnter + "x1" +
+                               Repeat("{Left}", 250) + kEnter + "11" + kEnter + kEnter + kEnter + odd;
+    const std::string keys = "4" + kEnter + topic1 + topic2 + "3" + kEnter + odd + "4" + kEnter + "{Left}" + kEnter +
+                             "5" + kEnter + "8" + kEnter;
+    const RunResult r = RunProgramHeadless("varnel", keys);
+    ASSERT_EQ(r.status, 0) << r.stderrText;
+    for (const char* text : {"反時計回りに120°だけ回転させる。", "教科書P160 問6 をやろう。 ",
+                             "教科書P160 問7 をやろう。 ", "回転移動の中で、特に、１８０°の回転移動"})
+        EXPECT_GE(RunIndex(r, text), 0) << text;
+    EXPECT_EQ(MenuPanels(r), 2);
+}
+
 }  // namespace
