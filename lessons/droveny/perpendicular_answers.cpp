@@ -37,7 +37,7 @@ void DrawTriangleABC(Droveny& p) {
     Triangle(p, 1, 2, 3, {.width = 5, .color = kBlack, .gap = 10, .labels = "A", .labelColor = kBlack});
 }
 
-void Compass(Droveny& p, const CompassStep& step) {
+void CompassThenWait(Droveny& p, const CompassStep& step) {
     DrawCompassArc(p, step);
     WaitForAnyKey(p);
 }
@@ -63,7 +63,9 @@ void ShowPerpendicularAnswer4(Droveny& p) {
     DrawTriangleABC(p);
     WaitForAnyKey(p);
 
-    // The perpendicular from B.
+    // The perpendicular from B. The first arc's end and the second arc's
+    // start leave 0..1 and are brought back; the wrapped end stays in
+    // ArcFractionB, the wrapped start in FromPoint.
     const ArcSpan arc1 = DrawCompassArc(p, {.centre = 2, .through = 7, .b = 6, .c = 7, .shift = -1, .color = kGrey,
                                             .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f, true}});
     p.ArcFractionB = arc1.end;
@@ -74,19 +76,19 @@ void ShowPerpendicularAnswer4(Droveny& p) {
     WaitForAnyKey(p);
     // The C point of this step is the centre itself: only the fraction of
     // the ray to point 4 is used.
-    Compass(p, {.centre = 7, .through = 4, .b = 4, .c = 7, .shift = -1, .color = kGrey,
+    CompassThenWait(p, {.centre = 7, .through = 4, .b = 4, .c = 7, .shift = -1, .color = kGrey,
                 .start = {Ray::C, -0.05f}, .end = {Ray::C, 0.05f}});
     Segment(p, 2, 4, kPurple);
     WaitForAnyKey(p);
 
     // The perpendicular from A, with BC drawn on past C.
-    Compass(p, {.centre = 1, .through = 8, .b = 10, .c = 8, .shift = -1, .color = kTeal,
+    CompassThenWait(p, {.centre = 1, .through = 8, .b = 10, .c = 8, .shift = -1, .color = kTeal,
                 .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
     Line(p, P(p, 3), {p.PointX(3) + 2 * p.CellSize, p.PointY(3)}, kBlack);
     WaitForAnyKey(p);
-    Compass(p, {.centre = 8, .through = 5, .b = 5, .c = 10, .shift = 1, .color = kTeal,
+    CompassThenWait(p, {.centre = 8, .through = 5, .b = 5, .c = 10, .shift = 1, .color = kTeal,
                 .start = {Ray::B, -0.05f}, .end = {Ray::B, 0.05f}});
-    Compass(p, {.centre = 10, .through = 5, .b = 8, .c = 5, .shift = 1, .color = kTeal,
+    CompassThenWait(p, {.centre = 10, .through = 5, .b = 8, .c = 5, .shift = 1, .color = kTeal,
                 .start = {Ray::C, -0.05f}, .end = {Ray::C, 0.05f}});
     Segment(p, 1, 5, kPurple);
     WaitForAnyKey(p);
@@ -102,16 +104,16 @@ void ShowPerpendicularAnswer4(Droveny& p) {
     DrawTriangleABC(p);
     WaitForAnyKey(p);
 
-    Compass(p, {.centre = 3, .through = 4, .b = 2, .c = 4, .shift = -1, .color = kGrey,
+    CompassThenWait(p, {.centre = 3, .through = 4, .b = 2, .c = 4, .shift = -1, .color = kGrey,
                 .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
-    Compass(p, {.centre = 1, .through = 4, .b = 2, .c = 4, .shift = -1, .color = kGrey,
+    CompassThenWait(p, {.centre = 1, .through = 4, .b = 2, .c = 4, .shift = -1, .color = kGrey,
                 .start = {Ray::B, -0.02f}, .end = {Ray::C, 0.03f}});
     Segment(p, 2, 4, kPurple);
     WaitForAnyKey(p);
 
-    Compass(p, {.centre = 3, .through = 5, .b = 1, .c = 5, .shift = 1, .color = kTeal,
+    CompassThenWait(p, {.centre = 3, .through = 5, .b = 1, .c = 5, .shift = 1, .color = kTeal,
                 .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
-    Compass(p, {.centre = 2, .through = 5, .b = 1, .c = 5, .shift = 1, .color = kTeal,
+    CompassThenWait(p, {.centre = 2, .through = 5, .b = 1, .c = 5, .shift = 1, .color = kTeal,
                 .start = {Ray::B, -0.02f}, .end = {Ray::C, 0.03f}});
     Segment(p, 1, 5, kPurple);
 }
