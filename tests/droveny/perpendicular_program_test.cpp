@@ -133,3 +133,45 @@ TEST(PerpendicularProgram, MainMenuDispatchesOnTheCheckedValue) {
 }
 
 }  // namespace
+
+namespace {
+
+// The events of each topic visit: from its full-screen erase up to the
+// caption of the topic menu that follows it.
+std::vector<std::vector<json>> TopicVisits(const std::vector<json>& events) {
+    std::vector<std::vector<json>> visits;
+    bool inTopic = false;
+    for (const auto& e : events) {
+        if (IsBox(e, 0, 0, 1760, 1800, 15, 15)) {
+            visits.emplace_back();
+            inTopic = true;
+        } else if (e.value("op", "") == "run" && e.value("text", "") == kCaption) {
+            inTopic = false;
+        }
+        if (inTopic) visits.back().push_back(e);
+    }
+    return visits;
+}
+
+class TopicVisitedTwice : public testing::TestWithParam<TopicCase> {};
+
+TEST_P(TopicVisitedTwice, DrawsTheSameScreensAgain) {
+    const TopicCase& c = GetParam();
+    DrovenyFixture f(c.keys + c.keys + "7" + kEnter);
+    RunPerpendicularLesson(f.prog);
+    const auto visits = TopicVisits(f.Events());
+    ASSERT_EQ(visits.size(), 3u);   // the goals screen, then the topic twice
+    ASSERT_EQ(visits[1].size(), visits[2].size());
+    // After the erase (whose border takes the width left before it) every
+    // event is the same.
+    for (std::size_t i = 1; i < visits[1].size(); i++) ASSERT_EQ(visits[1][i], visits[2][i]) << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(Droveny, TopicVisitedTwice,
+                         testing::Values(TopicCase{"KiteQuestion", kTopic1, {}}, TopicCase{"Example1", kTopic2, {}},
+                                         TopicCase{"Example2", kTopic3, {}}, TopicCase{"Answer4", kTopic4, {}},
+                                         TopicCase{"PointLineDistance", kTopic5, {}},
+                                         TopicCase{"Answer5", kTopic6, {}}),
+                         [](const testing::TestParamInfo<TopicCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
