@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                                           .start = {Ray::B, -0.3f, true}, .end = {Ray::C, 0.02f}}, 0.95f, 0.895f},
         ArcCase{"InsideNeedsNoWrap", {.centre = 1, .through = 4, .b = 3, .c = 4, .shift = 1, .color = 3,
                                       .start = {Ray::B, -0.1f, true}, .end = {Ray::B, 0.1f, true}}, 0.15f, 0.35f}),
-    [](const testing::TestParamInfo<ArcCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<ArcCase>& tp) { return std::string(tp.param.name); });
 
 TEST(TicksBetweenPoints, OneAcrossTheMiddleThenTowardsTheSecondPoint) {
     DrovenyFixture f;

@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
         TopicCase{"PointLineDistance", kTopic5,
                   {"「P170 Q」", "<点と直線の距離>", "<平行な2直線の距離>", "教科書P170 問5 をやろう。"}},
         TopicCase{"Answer5", kTopic6, {"問5 解答", "もっとも短い…", " AC∥l"}}),
-    [](const testing::TestParamInfo<TopicCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<TopicCase>& tp) { return std::string(tp.param.name); });
 
 TEST(PerpendicularProgram, EveryTopicInOneRunAndBackToTheMainMenu) {
     const std::string keys = "1" + kEnter + kTopic1 + kTopic2 + kTopic3 + kTopic4 + kTopic5 + kTopic6 + "7" + kEnter +
@@ -172,6 +172,6 @@ INSTANTIATE_TEST_SUITE_P(Droveny, TopicVisitedTwice,
                                          TopicCase{"Example2", kTopic3, {}}, TopicCase{"Answer4", kTopic4, {}},
                                          TopicCase{"PointLineDistance", kTopic5, {}},
                                          TopicCase{"Answer5", kTopic6, {}}),
-                         [](const testing::TestParamInfo<TopicCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<TopicCase>& tp) { return std::string(tp.param.name); });
 
 }  // namespace
