@@ -98,6 +98,15 @@ inline const std::vector<Tour>& All() {
                      "2" + E + "1" + E + Repeat("x", 14) + "2" + E + Repeat("x", 9) + "3" + E + Repeat("x", 11) +
                          "4" + E + Repeat("x", 10) + "5" + E + Repeat("x", 4) + "6" + E + Repeat("x", 6) + "7" + E +
                          Repeat("x", 11) + pemmickRefused + "8" + E + "5" + E});
+
+        // Droveny, perpendicular (item 1): every topic with the keys its
+        // screens ask for (A stepped past the end of l and round again),
+        // refused topic numbers, and back to the main menu.
+        const std::string perpendicular = "1" + E + "1" + E + Repeat("a", 12) + "2" + E + Repeat("a", 6) + "3" + E +
+                                          Repeat("a", 7) + "4" + E + Repeat("a", 16) + "5" + E + "a" +
+                                          Repeat("{Right}", 13) + "x" + "1" + Repeat("a", 18) + "6" + E +
+                                          Repeat("a", 16) + "0" + E + "8" + E + E + "1/0" + E + "7" + E + "5" + E;
+        t.push_back({"droveny-perpendicular", "droveny", perpendicular});
         return t;
     }();
     return tours;
