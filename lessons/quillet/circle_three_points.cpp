@@ -1,0 +1,2 @@
+#include "lessons/quillet/quillet.h"
+void ShowCircleThroughThreePointsP176(Quillet&) {}

@@ -1,0 +1,2 @@
+#include "lessons/quillet/quillet.h"
+void ShowEquidistantPointExample1(Quillet&) {}

@@ -1,0 +1,2 @@
+#include "lessons/quillet/quillet.h"
+void ShowPerpendicularAtRayPoint(Quillet&) {}
