@@ -18,7 +18,7 @@ void DrawBrokenPlate(Quillet& p) {
     p.WorkC = 32;
     AngleMark(p, P(p, 0), P(p, 31), P(p, 32),
               {.size = p.Radius, .arcs = 0, .color = kPink, .lineColor = kWhite, .label = "", .shift = 1});
-    FilledPolygon(p, {P(p, 0), P(p, 35), P(p, 34), P(p, 33), P(p, 0)}, kWhite, kWhite);
+    FilledPolygon(p, {P(p, 0), P(p, 35), P(p, 34), P(p, 33)}, kWhite, kWhite);   // closed back to O
     Polyline(p, {P(p, 32), P(p, 35), P(p, 34), P(p, 33), P(p, 31)}, kBlack);
     p.ArcFractionB = 0.222222f;   // direction 280 degrees
     p.ArcFractionC = 0.638889f;   // direction 130 degrees
