@@ -62,6 +62,17 @@ inline const std::vector<Tour>& All() {
                      "3" + E + "2" + E + Repeat("{Left}", 4) + E + Repeat("{Right}", 30) + Repeat("{Left}", 40) + E +
                          "xn" + "a" + "2" + E + Repeat("{Left}", 4) + Repeat("{Up}", 3) + E + Repeat("{Right}", 3) +
                          E + "xn" + "a" + "6" + E + "8" + E});
+        // Pemmick, how to construct (item 1) and two intersecting circles
+        // (item 2): every topic on the keys it waits for, refused topic
+        // numbers, and back to the main menu.
+        const std::string pemmickRefused = "0" + E + "9" + E + "1/0" + E + "0/0" + E;
+        t.push_back({"pemmick-construction", "pemmick",
+                     "1" + E + "1" + E + Repeat("x", 15) + "2" + E + Repeat("x", 19) + "3" + E + Repeat("x", 15) +
+                         pemmickRefused + "4" + E + "5" + E});
+        t.push_back({"pemmick-two-circles", "pemmick",
+                     "2" + E + "1" + E + Repeat("x", 14) + "2" + E + Repeat("x", 9) + "3" + E + Repeat("x", 11) +
+                         "4" + E + Repeat("x", 10) + "5" + E + Repeat("x", 4) + "6" + E + Repeat("x", 6) + "7" + E +
+                         Repeat("x", 11) + pemmickRefused + "8" + E + "5" + E});
         // Quillet's own lessons (items 1 to 3): every topic with the keys its
         // screens ask for, refused topic numbers, and back to the main menu.
         const std::string any = "abcdefghijklmnopqrstuvwxyz";
