@@ -1,8 +1,6 @@
 // Topic 2 of the lesson on various constructions: the answer to problem 1 of
 // page 175, the tangent at A as the perpendicular to ray OA at A, on a figure
 // turned 30 degrees clockwise.
-#include <cmath>
-
 #include "lessons/common/kit.h"
 #include "lessons/quillet/compass.h"
 #include "lessons/quillet/quillet.h"
