@@ -48,13 +48,9 @@ void AngleMarkAt(Quillet& p, int a, int b, int c, float size, float color, const
               {.size = size, .arcs = 1, .color = color, .lineColor = kWhite, .label = label, .shift = 1});
 }
 
-}  // namespace
-
 // ---- The compass procedures -------------------------------------------------
 // Written once for the 60 + 15 way; the 180 - 60 - 45 way and the 45 + 30 way
 // are built with the same steps.
-
-namespace {
 
 // One arc of the equilateral-triangle pair (radius Radius, the triangle's
 // side): the dot on `centre` in colour 7, then the arc from 0.02 turn beyond

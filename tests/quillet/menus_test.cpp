@@ -100,3 +100,25 @@ TEST(QuilletLessons, AFractionChoosesTheItemItStandsFor) {
 }
 
 }  // namespace
+
+namespace {
+
+// Any keys at any wait: every lesson and topic takes them without an error
+// screen and the run ends when the keys do.
+TEST(QuilletLessons, ArbitraryKeysNeverReachTheErrorScreen) {
+    const std::string mix[] = {"1", E, "{Esc}", "2", "{Right}", "0", E, "3", "{BS}", "4", E, "/", "5", E,
+                               "{Up}", "-", E, "9", "6", E, "x", "7", E};
+    for (const std::string item : {"1", "2", "3"}) {
+        SCOPED_TRACE(item);
+        std::string keys = item;
+        keys += E;
+        for (int round = 0; round < 40; ++round)
+            for (const std::string& k : mix) keys += k;
+        const RunResult r = RunProgramHeadless("quillet", keys);
+        EXPECT_EQ(r.status, 0) << r.stderrText;
+        for (const auto& e : r.events)
+            EXPECT_FALSE(e.value("op", "") == "cls") << "the error screen clears the screen";
+    }
+}
+
+}  // namespace
