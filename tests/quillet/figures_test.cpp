@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         PointTableCase{"From180Large", SetAngle180Minus60Minus45Points, kLarge,
                        {{0, 880, 570}, {1, 1120, 570}, {2, 1000.0, 362.2}, {3, 1000, 570}, {4, 760, 570},
                         {5, 880, 270}, {6, 880, 210}, {7, 880, 450}, {8, 667.9, 357.9}, {9, 625.4, 315.4}}}),
-    [](const testing::TestParamInfo<PointTableCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<PointTableCase>& tp) { return std::string(tp.param.name); });
 
 // ---- The tangent's step rule ----------------------------------------------------
 

@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         LessonCase{"AngleConstruction", "3", "①P177Q　②にるせ　③けずも　④終了",
                    "0" + E + "5" + E + "9/0" + E + "0.4" + E, 4, "4", 2,
                    {{"<めあて>", 44, 240, 3}, {"75%の角を作図しよう。", 44, 305, 0}}}),
-    [](const testing::TestParamInfo<LessonCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<LessonCase>& tp) { return std::string(tp.param.name); });
 
 // A fraction inside the range picks the item it rounds to; the menu checks
 // and dispatches on the same value.

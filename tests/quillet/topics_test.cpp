@@ -279,6 +279,6 @@ TEST_P(ConstructionTopics, Texts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Quillet, ConstructionTopics, testing::ValuesIn(kTopics),
-                         [](const testing::TestParamInfo<TopicCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<TopicCase>& tp) { return std::string(tp.param.name); });
 
 }  // namespace
