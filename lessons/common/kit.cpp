@@ -291,12 +291,4 @@ void AngleRange(Program& p, Pt vertex, Pt b, Pt c, float shift) {
     ComputeAngleArcRange(p);
 }
 
-Pt Foot(Program& p, Pt a1, Pt a2, Pt from) {
-    SetFirstSegment(p, a1, a2);
-    p.Seg2X1 = from.x;
-    p.Seg2Y1 = from.y;
-    DrawPerpendicularFoot(p);
-    return Pt{p.FootX, p.FootY};
-}
-
 }  // namespace kit

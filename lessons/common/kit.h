@@ -282,11 +282,6 @@ Pt Foot(Program& p, Pt a, Pt b, Pt from);
 // MarkShift = shift. A compass arc across the ray to c is then
 // Arc(p, vertex, r, colour, p.ArcFractionC - d, p.ArcFractionC + d).
 void AngleRange(Program& p, Pt vertex, Pt b, Pt c, float shift);
-// The foot of the perpendicular from `from` onto the line through a1 and a2
-// (DrawPerpendicularFoot, which blanks it with a small background disc): sets
-// Seg1 to the line and Seg2X1, Seg2Y1 to the point, leaves FootX, FootY,
-// which it returns.
-Pt Foot(Program& p, Pt a1, Pt a2, Pt from);
 
 // ---- Sub-menus --------------------------------------------------------------
 // A lesson's topic menu is the shell's RunSubMenu: the caption and the table of
