@@ -1,0 +1,206 @@
+// The window on a real X server: what it sends to the screen after a drawing,
+// a cursor blink, an exposure and a resize, and that closing it ends the
+// program. Each test process starts its own Xvfb (see xvfb.h).
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/canvas.h"
+#include "platform/host.h"
+#include "platform/runtime.h"
+#include "platform/trace.h"
+#include "window/x_client.h"
+#include "window/xvfb.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The prompt anchor of the menus: the entry cursor blinks in the cell there.
+constexpr int kCellX = 1056, kCellY = 648, kCell = 16;
+constexpr uint32_t kSurround = 0x606060;
+
+using window_test::XClient;
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(window_test::XServerRunning()) << window_test::XServerProblem();
+        rt = std::make_unique<Runtime>(std::make_unique<plat::Canvas>(), plat::CreateSdlHost("window test"), nullptr,
+                                       std::vector<std::string>{}, "12:00:00", "", "");
+        // Something to show, and the first wait shows it.
+        rt->RtLine(22, 10, 1342, 610, 15, BoxShape::Filled, 10);
+        rt->WaitForKey(0);
+    }
+    plat::PresentLog Log() { return rt->host().Presented(); }
+    void Cursor(int color) { rt->RtCircle(kCellX + 8, kCellY + 8, 4, color, 1, 0, 0, true); }
+
+    std::unique_ptr<Runtime> rt;
+};
+
+TEST_F(WindowTest, FirstWaitShowsTheWholeFrameThenWaitingShowsNothing) {
+    EXPECT_EQ(Log().presents, 1);
+    EXPECT_EQ(Log().whole, 1);
+    rt->WaitForKey(40);
+    rt->WaitForKey(40);
+    EXPECT_EQ(Log().presents, 1);
+}
+
+TEST_F(WindowTest, CursorBlinkShowsOnlyTheCursorCell) {
+    // The pen width the menus leave set.
+    rt->RtSetDrawWidth(3);
+    XClient x;
+    ASSERT_TRUE(x.ok());
+    auto w = x.TopWindow();
+    ASSERT_TRUE(w);
+    auto a = x.SizeOf(*w);
+    ASSERT_TRUE(a);
+    const double scale = std::min(a->width / double(kSurfaceWidth), a->height / double(kSurfaceHeight));
+    for (int blink = 0; blink < 4; ++blink) {
+        const long before = Log().presents;
+        Cursor(blink % 2 == 0 ? 5 : 15);
+        rt->WaitForKey(0);
+        const plat::PresentLog log = Log();
+        EXPECT_EQ(log.presents, before + 1);
+        EXPECT_EQ(log.whole, 1);
+        // Inside the cell, in surface pixels...
+        EXPECT_GE(log.last.x, kCellX);
+        EXPECT_GE(log.last.y, kCellY);
+        EXPECT_LE(log.last.x + log.last.w, kCellX + kCell);
+        EXPECT_LE(log.last.y + log.last.h, kCellY + kCell);
+        // ... and no larger than the cell as the window shows it (the
+        // filtering reaches one window pixel further on each side).
+        EXPECT_LE(log.lastWindow.w, kCell * scale + 2);
+        EXPECT_LE(log.lastWindow.h, kCell * scale + 2);
+    }
+    // The blinking cursor is on the screen: in the middle of its cell.
+    Cursor(5);
+    rt->WaitForKey(0);
+    x.Sync();
+    const int cx = static_cast<int>((a->width - kSurfaceWidth * scale) / 2 + (kCellX + 8.5) * scale);
+    const int cy = static_cast<int>((a->height - kSurfaceHeight * scale) / 2 + (kCellY + 8.5) * scale);
+    EXPECT_EQ(x.Pixel(*w, cx, cy), plat::PaletteColor(5));
+}
+
+TEST_F(WindowTest, ExposureShowsTheWholeFrameOnce) {
+    XClient x;
+    ASSERT_TRUE(x.ok());
+    auto w = x.TopWindow();
+    ASSERT_TRUE(w);
+    // The desktop uncovers the window twice in a row: one whole frame.
+    x.Uncover(*w, 0, 0, 0, 0);
+    x.Uncover(*w, 10, 10, 50, 50);
+    x.Sync();
+    rt->WaitForKey(100);
+    EXPECT_EQ(Log().whole, 2);
+    EXPECT_EQ(Log().presents, 2);
+    rt->WaitForKey(40);
+    EXPECT_EQ(Log().presents, 2);
+}
+
+struct Shape {
+    int width;
+    int height;
+    // A point of the window inside the picture and one in the surround.
+    int inX, inY, outX, outY;
+};
+
+void PrintTo(const Shape& s, std::ostream* os) { *os << s.width << "x" << s.height; }
+
+class ResizedWindow : public WindowTest, public ::testing::WithParamInterface<Shape> {};
+
+TEST_P(ResizedWindow, ShowsThePictureWholeCentredWithItsProportions) {
+    const Shape s = GetParam();
+    XClient x;
+    ASSERT_TRUE(x.ok());
+    auto w = x.TopWindow();
+    ASSERT_TRUE(w);
+    // The whole surface in blue, so any part of the picture reads blue.
+    rt->RtLine(0, 0, kSurfaceWidth - 1, kSurfaceHeight - 1, 1, BoxShape::Filled);
+    rt->WaitForKey(0);
+    const long whole = Log().whole;
+    x.Resize(*w, s.width, s.height);
+    rt->WaitForKey(150);
+    EXPECT_EQ(Log().whole, whole + 1);
+    x.Sync();
+    EXPECT_EQ(x.Pixel(*w, s.inX, s.inY), plat::PaletteColor(1));
+    if (s.outX >= 0) {
+        EXPECT_EQ(x.Pixel(*w, s.outX, s.outY), kSurround);
+    }
+    // The picture's four corners, just inside.
+    const double scale = std::min(s.width / double(kSurfaceWidth), s.height / double(kSurfaceHeight));
+    const int pw = static_cast<int>(kSurfaceWidth * scale), ph = static_cast<int>(kSurfaceHeight * scale);
+    const int px = (s.width - pw) / 2, py = (s.height - ph) / 2;
+    for (auto [cx, cy] : {std::pair{px + 1, py + 1}, {px + pw - 2, py + 1}, {px + 1, py + ph - 2}, {px + pw - 2, py + ph - 2}})
+        EXPECT_EQ(x.Pixel(*w, cx, cy), plat::PaletteColor(1)) << cx << "," << cy;
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, ResizedWindow,
+                         ::testing::Values(Shape{600, 600, 300, 300, 300, 40},     // bands above and below
+                                           Shape{1200, 400, 600, 200, 100, 200},   // bands left and right
+                                           Shape{1000, 625, 5, 5, -1, -1}),        // the surface's proportions
+                         [](const auto& info) {
+                             return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
+                         });
+
+// The whole program with its window: it shows the menu, and the close button
+// (the window manager's delete request) ends it at once with status 0.
+TEST(WindowProgram, ClosingTheWindowEndsTheProgramAtOnce) {
+    ASSERT_TRUE(window_test::XServerRunning()) << window_test::XServerProblem();
+    XClient x;
+    ASSERT_TRUE(x.ok());
+    const std::string errPath = "/tmp/geo-window-close-" + std::to_string(getpid()) + ".txt";
+    pid_t pid = fork();
+    if (pid == 0) {
+        FILE* err = std::freopen(errPath.c_str(), "w", stderr);
+        (void)err;
+        execl((std::string(GEO_BIN_DIR) + "/varnel").c_str(), "varnel", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    std::optional<unsigned long> w;
+    bool shown = false;
+    for (auto end = Clock::now() + std::chrono::seconds(20); Clock::now() < end && !shown;) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (!w) w = x.TopWindow();
+        // The menu's white background in the middle of the window.
+        if (w) {
+            auto a = x.SizeOf(*w);
+            shown = a && x.Pixel(*w, a->width / 2, a->height * 3 / 4) == 0xFFFFFFu;
+        }
+    }
+    EXPECT_TRUE(shown) << "the window never showed the menu";
+    if (w) x.Close(*w);
+    int status = 0;
+    bool ended = false;
+    for (auto end = Clock::now() + std::chrono::seconds(3); Clock::now() < end && !ended;) {
+        ended = waitpid(pid, &status, WNOHANG) == pid;
+        if (!ended) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    if (!ended) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        FAIL() << "the program did not end when its window was closed";
+    }
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << ReadAll(errPath);
+    std::remove(errPath.c_str());
+}
+
+}  // namespace
