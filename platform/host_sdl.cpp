@@ -75,6 +75,7 @@ public:
         Table(picture_.w, kSurfaceWidth, x0_, fx_);
         Table(picture_.h, kSurfaceHeight, y0_, fy_);
     }
+    bool Fits(int width, int height) const { return width == width_ && height == height_; }
     // Where the picture lies in the window.
     const Rect& Picture() const { return picture_; }
 
@@ -294,7 +295,8 @@ private:
         if (!needWhole_ && part.empty()) return;
         SDL_Surface* target = SDL_GetWindowSurface(window_);
         if (!target || target->w <= 0 || target->h <= 0) return;
-        const bool whole = needWhole_;
+        // A window surface of a new size holds nothing yet.
+        const bool whole = needWhole_ || !scaler_.Fits(target->w, target->h);
         needWhole_ = false;
         scaler_.Resize(target->w, target->h);
         // The window surface is drawn in directly when it has the surface's
