@@ -205,7 +205,7 @@ public:
     }
 
     void Resize(Window w, int width, int height) {
-        XResizeWindow(dpy_, w, width, height);
+        XMoveResizeWindow(dpy_, w, 0, 0, width, height);
         XSync(dpy_, False);
     }
 

@@ -115,6 +115,40 @@ TEST_F(WindowTest, ExposureShowsTheWholeFrameOnce) {
     EXPECT_EQ(Log().presents, 2);
 }
 
+// Showing parts of the picture leaves the window exactly as showing all of
+// it would: no seams where the filtered parts meet.
+TEST_F(WindowTest, PartsShownMatchTheWholeFrame) {
+    XClient x;
+    ASSERT_TRUE(x.ok());
+    auto w = x.TopWindow();
+    ASSERT_TRUE(w);
+    rt->RtSetDrawWidth(3);
+    const Pt zigzag[] = {{100, 700}, {180, 640}, {260, 760}, {340, 650}, {420, 820}};
+    for (int i = 0; i < 6; ++i) {
+        rt->RtCircle(700 + 37 * i, 300 + 21 * i, 10 + 7 * i, i % 2 ? 15 : 5, 1, 0, 0, i % 3 == 0, 14);
+        rt->WaitForKey(0);
+        rt->RtLine(500 + 50 * i, 850, 560 + 50 * i, 700 - 20 * i, i);
+        rt->RtSymbol(60 + 100 * i, 50 + 30 * i, 1, 1, 9, "図形の移動");
+        rt->WaitForKey(0);
+    }
+    rt->RtConnect(zigzag, 13, true, 4);
+    rt->WaitForKey(0);
+    EXPECT_EQ(Log().whole, 1);
+    x.Sync();
+    const auto parts = x.Capture(*w);
+    ASSERT_FALSE(parts.empty());
+    x.Uncover(*w, 0, 0, 0, 0);
+    x.Sync();
+    rt->WaitForKey(100);
+    ASSERT_EQ(Log().whole, 2);
+    x.Sync();
+    const auto whole = x.Capture(*w);
+    ASSERT_EQ(parts.size(), whole.size());
+    size_t differ = 0;
+    for (size_t i = 0; i < parts.size(); ++i) differ += parts[i] != whole[i];
+    EXPECT_EQ(differ, 0u);
+}
+
 struct Shape {
     int width;
     int height;

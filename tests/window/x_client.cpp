@@ -48,6 +48,19 @@ std::optional<uint32_t> XClient::Pixel(unsigned long window, int x, int y) {
     return px;
 }
 
+std::vector<uint32_t> XClient::Capture(unsigned long window) {
+    auto size = SizeOf(window);
+    if (!size) return {};
+    XImage* img = XGetImage(D(dpy_), window, 0, 0, size->width, size->height, AllPlanes, ZPixmap);
+    if (!img) return {};
+    std::vector<uint32_t> out;
+    out.reserve(static_cast<size_t>(size->width) * size->height);
+    for (int y = 0; y < size->height; ++y)
+        for (int x = 0; x < size->width; ++x) out.push_back(static_cast<uint32_t>(XGetPixel(img, x, y)) & 0xFFFFFF);
+    XDestroyImage(img);
+    return out;
+}
+
 void XClient::Resize(unsigned long window, int width, int height) {
     XMoveResizeWindow(D(dpy_), window, 0, 0, width, height);
     Sync();

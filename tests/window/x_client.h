@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace window_test {
 
@@ -25,6 +26,8 @@ public:
     std::optional<Size> SizeOf(unsigned long window);
     // 0xRRGGBB of a window pixel; nothing where it cannot be read.
     std::optional<uint32_t> Pixel(unsigned long window, int x, int y);
+    // Every pixel of the window, row by row (empty when it cannot be read).
+    std::vector<uint32_t> Capture(unsigned long window);
     // Moves the window to the screen's corner with a new size.
     void Resize(unsigned long window, int width, int height);
     // The desktop uncovering (part of) the window.
