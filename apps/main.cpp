@@ -1,6 +1,6 @@
 // Entry point shared by the four programs; which one is built is chosen by
 // GEO_PROGRAM_INFO (varnelInfo, drovenyInfo, ...).
-#include "shell/program.h"
+#include "shell/startup.h"
 
 extern const ProgramInfo GEO_PROGRAM_INFO;
 

@@ -8,9 +8,7 @@
 
 #include "lessons/varnel/varnel.h"
 #include "platform/runtime.h"
-#include "shell/program.h"
-
-extern const ProgramInfo varnelInfo;
+#include "shell/startup.h"
 
 namespace {
 
@@ -19,12 +17,12 @@ struct Run {
         StartUp(p);
     }
     std::unique_ptr<Runtime> rt;
-    Program p;
+    Varnel p;
 };
 
 void BM_TranslationSlideStep(benchmark::State& state) {
     Run run;
-    Program& p = run.p;
+    Varnel& p = run.p;
     // Topic 2's frame and triangle, D at its first place, the slide under way.
     p.CellSize = 30;
     p.GridLeft = 532;

@@ -7,7 +7,7 @@
 #include "platform/errors.h"
 #include "platform/numbers.h"
 #include "platform/strings.h"
-#include "shell/wide_text.h"
+#include "text/wide_text.h"
 #include "text/text.h"
 
 

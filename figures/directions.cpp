@@ -5,7 +5,7 @@
 
 #include "figures/figures.h"
 #include "platform/numbers.h"
-#include "shell/wide_text.h"
+#include "text/wide_text.h"
 
 
 namespace {

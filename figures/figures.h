@@ -12,7 +12,7 @@
 // routines and the grid.
 #pragma once
 
-#include "shell/program.h"
+#include "core/program.h"
 
 // ---- Directions and arc ranges ------------------------------------------------
 // DirectionAngle (radians) and AngleDegrees: the direction of B seen from A.

@@ -5,7 +5,7 @@
 #include "platform/numbers.h"
 #include "platform/strings.h"
 #include "shell/shell.h"
-#include "shell/wide_text.h"
+#include "text/wide_text.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ void EnterNumber(Program& p) {
     DrawWideText(p);
     RunEntryKeyLoop(p);
     // The label and the field.
-    p.rt.RtLine(p.PromptX - 48, p.PromptY - 8, 240, 30, 15, BoxShape::Filled, 15, true);
+    EraseBox(p, p.PromptX - 48, p.PromptY - 8, p.PromptX - 48 + 240, p.PromptY - 8 + 30);
 }
 
 void RunEntryKeyLoop(Program& p) {
@@ -53,7 +53,7 @@ void RunEntryKeyLoop(Program& p) {
         // Clear: Backspace, the key of code 12, or any key once ten
         // characters are shown (so a confirmed entry has at most nine).
         if (IsKey(p.LastKey, kKeyBackspace) || IsKey(p.LastKey, kKeyClear) || RtCharLen(p.EntryText) > 9) {
-            p.rt.RtLine(p.PromptX, p.PromptY - 8, 192, 30, 15, BoxShape::Filled, 15, true);
+            EraseBox(p, p.PromptX, p.PromptY - 8, p.PromptX + 192, p.PromptY - 8 + 30);
             p.EntryText = "";
             p.EntryCursorX = p.PromptX;
             p.EntryCursorY = p.PromptY;

@@ -2,17 +2,10 @@
 // the erases of the work area.
 #include "platform/numbers.h"
 #include "shell/shell.h"
-#include "shell/wide_text.h"
+#include "text/wide_text.h"
 #include "text/text.h"
 
-// The markup driver (text/); declared here too so the menu does not depend on
-// the order in which the text area publishes it.
-void DrawMarkupText(Program& p);
-
 namespace {
-
-// The full-screen erase: a filled box from (0,0), 1760 wide, 1800 high.
-void EraseWholeScreen(Program& p) { p.rt.RtLine(0, 0, 1760, 1800, 15, BoxShape::Filled, 15, true); }
 
 void DrawMenuPanel(Program& p, std::span<const MenuItem> items) {
     p.rt.RtLine(22, 10, 1342, 610, 15, BoxShape::Filled, 10);
@@ -45,7 +38,7 @@ void ShowMainMenu(Program& p) {
     // item or a lesson's last item.
     while (true) {
         ClearDrawingArea(p);
-        EraseWholeScreen(p);
+        EraseScreen(p);
         DrawMenuPanel(p, items);
         p.PenColor = 0;
         p.PenX = p.PromptX - 240;
@@ -62,7 +55,7 @@ void ShowMainMenu(Program& p) {
         // no lesson (7.6 rounds to the last item) draws the menu again.
         const int selector = MenuSelector(p.EntryValue);
         if (selector < 1 || selector > n - 1) continue;
-        EraseWholeScreen(p);
+        EraseScreen(p);
         const auto entry = items[static_cast<std::size_t>(selector - 1)].entry;
         if (entry != nullptr) entry(p);
     }
@@ -74,12 +67,12 @@ void ShowConstructionsAndSectorsMainMenu(Program& p) { ShowMainMenu(p); }
 
 void ReturnToMainMenu(Program&) {}
 
-void ClearDrawingArea(Program& p) { p.rt.RtLine(0, 54, 1440, 900, 15, BoxShape::Filled, 15); }
+void ClearDrawingArea(Program& p) { EraseBox(p, 0, 54, 1440, 900); }
 
 void ClearRightOfEntryField(Program& p) {
     p.PenX = p.PromptX + 80;
     p.PenY = p.PromptY - 72;
-    p.rt.RtLine(p.PenX, p.PenY, 1440, 90, 15, BoxShape::Filled, 15, true);
+    EraseBox(p, p.PenX, p.PenY, p.PenX + 1440, p.PenY + 90);
 }
 
 int AskSubMenuChoice(Program& p, const Text& caption, int itemCount) {
@@ -93,15 +86,5 @@ int AskSubMenuChoice(Program& p, const Text& caption, int itemCount) {
         const int choice = MenuSelector(p.MenuChoice);
         p.MenuChoice = static_cast<float>(choice);
         return choice;
-    }
-}
-
-void RunSubMenu(Program& p, const Text& caption, std::span<const SubMenuTopic> topics) {
-    const int itemCount = static_cast<int>(topics.size()) + 1;
-    while (true) {
-        const int choice = AskSubMenuChoice(p, caption, itemCount);
-        if (choice == itemCount) return;
-        const SubMenuTopic topic = topics[static_cast<std::size_t>(choice - 1)];
-        if (topic != nullptr) topic(p);
     }
 }

@@ -3,14 +3,17 @@
 #include "platform/numbers.h"
 #include "platform/strings.h"
 #include "shell/shell.h"
-#include "shell/wide_text.h"
+#include "text/wide_text.h"
+
+void EraseBox(Program& p, float x1, float y1, float x2, float y2) {
+    p.rt.RtLine(x1, y1, x2, y2, kBackgroundColor, BoxShape::Filled, kBackgroundColor);
+}
+
+// The full-screen erase: a box from (0,0), 1760 wide and 1800 high, larger
+// than any window.
+void EraseScreen(Program& p) { EraseBox(p, 0, 0, 1760, 1800); }
 
 namespace {
-
-// A filled box with border and fill 15: erases (x1, y1) to (x2, y2).
-void EraseBox(Program& p, float x1, float y1, float x2, float y2) {
-    p.rt.RtLine(x1, y1, x2, y2, 15, BoxShape::Filled, 15);
-}
 
 void SaveColorAndWidth(Program& p, int32_t width) {
     p.SavedPenColor = p.PenColor;
@@ -20,17 +23,15 @@ void SaveColorAndWidth(Program& p, int32_t width) {
 
 void RestoreDrawWidth(Program& p) { p.rt.RtSetDrawWidth(RtCInt(p.SavedDrawWidth)); }
 
-// LastKey := the next key, waiting (without using the processor) until one
-// comes; a key already waiting ends it at once.
-void WaitForKeyIntoLastKey(Program& p) {
+}  // namespace
+
+void ReadNextKey(Program& p) {
     p.LastKey = p.rt.RtInkey();
     while (p.LastKey.empty()) {
         p.rt.WaitForKey();
         p.LastKey = p.rt.RtInkey();
     }
 }
-
-}  // namespace
 
 void AskNumberBesideField(Program& p) {
     p.PenColor = 5;
@@ -42,7 +43,7 @@ void AskNumberBesideField(Program& p) {
 }
 
 void ClearPromptLine(Program& p) {
-    p.rt.RtLine(p.PromptX - 640, p.PromptY - 8, 1056, 50, 15, BoxShape::Filled, 15, true);
+    EraseBox(p, p.PromptX - 640, p.PromptY - 8, p.PromptX - 640 + 1056, p.PromptY - 8 + 50);
 }
 
 void AskNumberInMessageBar(Program& p) {
@@ -63,7 +64,7 @@ void ShowMessageAndWaitKey(Program& p) {
     p.PenX = 48;
     p.PenY = 666;
     DrawWideText(p);
-    WaitForKeyIntoLastKey(p);
+    ReadNextKey(p);
     ClearMessageBarAndRestore(p);
 }
 
@@ -84,7 +85,7 @@ void AskNextStep(Program& p) {
     DrawWideText(p);
     EnterNumber(p);
     ParseEntryValue(p);
-    p.rt.RtLine(p.PromptX - 48, p.PromptY - 9, 160, 27, 15, BoxShape::Filled, 15, true);
+    EraseBox(p, p.PromptX - 48, p.PromptY - 9, p.PromptX - 48 + 160, p.PromptY - 9 + 27);
     EraseBox(p, 96, 639, 400, 675);
     RestoreDrawWidth(p);
 }
@@ -97,7 +98,7 @@ void WaitForAnyKey(Program& p) {
     p.PenY = 666;
     p.TextCell = "何かキーを押して下さい。";
     DrawWideText(p);
-    WaitForKeyIntoLastKey(p);
+    ReadNextKey(p);
     EraseBox(p, 0, 657, 400, 693);
     p.PenColor = p.SavedPenColor;
     RestoreDrawWidth(p);

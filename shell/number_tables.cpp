@@ -2,7 +2,7 @@
 // figure or a generated problem into their sentences.
 #include "platform/numbers.h"
 #include "shell/shell.h"
-#include "shell/wide_text.h"
+#include "text/wide_text.h"
 
 namespace {
 

@@ -40,9 +40,12 @@
 // ---------------------------------------------------------------------------
 #pragma once
 
+#include <initializer_list>
 #include <span>
+#include <type_traits>
 
-#include "shell/program.h"
+#include "core/program.h"
+#include "shell/startup.h"
 
 // A row of a program's main-menu table (ProgramInfo::menuItems).
 using MenuItem = ProgramInfo::MenuItem;
@@ -73,6 +76,11 @@ void ReturnToMainMenu(Program& p);
 // dispatch on this number of the value they checked.
 int MenuSelector(float value);
 
+// The one erase of every screen and lesson: the box with corners (x1, y1) and
+// (x2, y2), both included, in the background colour (border and fill 15).
+void EraseBox(Program& p, float x1, float y1, float x2, float y2);
+// The whole screen in the background colour.
+void EraseScreen(Program& p);
 // Erases the work area (0,54) to (1440,900); changes nothing else.
 void ClearDrawingArea(Program& p);
 // PenX := PromptX + 80, PenY := PromptY - 72, then erases the box from there,
@@ -81,8 +89,10 @@ void ClearRightOfEntryField(Program& p);
 
 // ---- Sub-menus --------------------------------------------------------------
 
-// One topic of a sub-menu.
-using SubMenuTopic = void (*)(Program&);
+// One topic of a sub-menu of a program whose type is P (Program, Varnel, ...).
+template <class P>
+using TopicOf = void (*)(P&);
+using SubMenuTopic = TopicOf<Program>;
 
 // The head of a sub-menu: writes `caption` on the bottom band at (16,666) in
 // colour 0 and reads a number (AskNumberInMessageBar); MenuChoice :=
@@ -91,10 +101,28 @@ using SubMenuTopic = void (*)(Program&);
 // item, 1 to itemCount, and leaves it in MenuChoice as that whole number
 // (MenuSelector of the value).
 int AskSubMenuChoice(Program& p, const Text& caption, int itemCount);
-// The whole sub-menu loop: asks with AskSubMenuChoice (itemCount =
-// topics.size() + 1), runs topic k for item k and asks again; returns on the
-// last item. A null topic just asks again.
-void RunSubMenu(Program& p, const Text& caption, std::span<const SubMenuTopic> topics);
+
+// The sub-menu loop of every lesson: asks with AskSubMenuChoice (itemCount =
+// number of topics + 1), runs topic k for item k and asks again; returns on
+// the last item. A null topic just asks again. The topics are a table (an
+// array) or a braced list beside the caption:
+//
+//     RunSubMenu(p, "①P156Q　②平行移動　③終了", {ShowQuestionP156, ShowDefinition});
+template <class P>
+void RunSubMenu(P& p, const Text& caption, std::span<const std::type_identity_t<TopicOf<P>>> topics) {
+    const int itemCount = static_cast<int>(topics.size()) + 1;
+    while (true) {
+        const int choice = AskSubMenuChoice(p, caption, itemCount);
+        if (choice == itemCount) return;
+        if (choice < 1 || choice > itemCount) continue;   // AskSubMenuChoice never gives one
+        const TopicOf<P> topic = topics[static_cast<std::size_t>(choice - 1)];
+        if (topic != nullptr) topic(p);
+    }
+}
+template <class P>
+void RunSubMenu(P& p, const Text& caption, std::initializer_list<std::type_identity_t<TopicOf<P>>> topics) {
+    RunSubMenu(p, caption, std::span<const TopicOf<P>>(topics.begin(), topics.size()));
+}
 
 // ---- Message bar, prompts and key waits -------------------------------------
 
@@ -125,6 +153,9 @@ void AskNextStep(Program& p);
 // 4, text 9, pen width 3); waits for any key (LastKey), erases x 0 to 400 of
 // those rows and sets PenColor and the pen width back. TextCell is empty.
 void WaitForAnyKey(Program& p);
+// LastKey := the next key, waiting (without using the processor) until one
+// comes; a key already waiting is taken at once. Draws nothing.
+void ReadNextKey(Program& p);
 // Reads keys without waiting until none is left; LastKey ends empty.
 void FlushPendingKeys(Program& p);
 

@@ -8,7 +8,7 @@
 #include "platform/options.h"
 #include "platform/runtime.h"
 #include "platform/strings.h"
-#include "shell/program.h"
+#include "shell/startup.h"
 
 namespace {
 
@@ -86,7 +86,7 @@ int RunProgram(int argc, char** argv, const ProgramInfo& info) {
         std::fprintf(stderr, "%s: %s\n", info.binary, e.what());
         return 1;
     }
-    auto program = std::make_unique<Program>(*rt, info);
+    auto program = CreateProgram(*rt, info);
     int status = 0;
     try {
         try {

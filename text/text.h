@@ -4,7 +4,7 @@
 // cells of Program (see each declaration for what it reads and leaves).
 #pragma once
 
-#include "shell/program.h"
+#include "core/program.h"
 
 // ---- Markup text ------------------------------------------------------------
 // Draws the markup text in TextCell from (PenX, PenY) in PenColor and consumes

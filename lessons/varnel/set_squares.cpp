@@ -1,36 +1,27 @@
 // The two set squares: outer triangle, then the hole one cell inside it.
 #include "lessons/varnel/set_squares.h"
 
-#include <array>
 #include <cmath>
 #include <utility>
 
-#include "figures/figures.h"
-#include "lessons/varnel/lesson_steps.h"
+#include "lessons/common/kit.h"
+
+using namespace kit;
 
 namespace {
 
 // Working point k of the set squares.
-float& X(Program& p, int k) { return p.PointX2(k); }
-float& Y(Program& p, int k) { return p.PointY2(k); }
+float& X(Varnel& p, int k) { return p.PointX2(k); }
+float& Y(Varnel& p, int k) { return p.PointY2(k); }
 
 // Point `to` := point `from` moved r along the direction `angle`.
-void Along(Program& p, int to, int from, float r, float angle) {
-    varnel::MovePoint(p.PointX2, p.PointY2, to, from, r, angle);
-}
+void Along(Varnel& p, int to, int from, float r, float angle) { SetP2(p, to, kit::Along(P2(p, from), r, angle)); }
 
 // Direction of point `to` seen from point `from`.
-float Direction(Program& p, int from, int to) {
-    p.MarkAX = X(p, from);
-    p.MarkAY = Y(p, from);
-    p.MarkBX = X(p, to);
-    p.MarkBY = Y(p, to);
-    ComputeDirectionAngle(p);
-    return p.DirectionAngle;
-}
+float Direction(Varnel& p, int from, int to) { return DirectionOf(p, P2(p, from), P2(p, to)); }
 
 // Point `to` := crossing of the line through a1, a2 with the line through b1, b2.
-void Cross(Program& p, int to, int a1, int a2, int b1, int b2) {
+void Cross(Varnel& p, int to, int a1, int a2, int b1, int b2) {
     // The crossing is taken along the less steep line: in single precision a
     // nearly vertical first line (a turn near 90 or 270 degrees) put the hole
     // many pixels off.
@@ -40,37 +31,25 @@ void Cross(Program& p, int to, int a1, int a2, int b1, int b2) {
         std::swap(a1, b1);
         std::swap(a2, b2);
     }
-    p.Seg1X1 = X(p, a1);
-    p.Seg1Y1 = Y(p, a1);
-    p.Seg1X2 = X(p, a2);
-    p.Seg1Y2 = Y(p, a2);
-    p.Seg2X1 = X(p, b1);
-    p.Seg2Y1 = Y(p, b1);
-    p.Seg2X2 = X(p, b2);
-    p.Seg2Y2 = Y(p, b2);
-    IntersectLines(p);
-    X(p, to) = p.CrossX;
-    Y(p, to) = p.CrossY;
+    SetP2(p, to, Crossing(p, P2(p, a1), P2(p, a2), P2(p, b1), P2(p, b2)));
 }
 
-void FilledTriangle(Program& p, int a, int b, int c, float fill) {
-    const std::array<Pt, 4> points{Pt{X(p, a), Y(p, a)}, Pt{X(p, b), Y(p, b)}, Pt{X(p, c), Y(p, c)},
-                                   Pt{X(p, a), Y(p, a)}};
-    p.rt.RtConnect(points, 0, true, fill);
+void FilledTriangle(Varnel& p, int a, int b, int c, float fill) {
+    FilledPolygon(p, {P2(p, a), P2(p, b), P2(p, c)}, kBlack, fill);
 }
 
 // Points 7 to 12 are set: the hole's corners, the outer triangle and the hole.
-void FinishSetSquare(Program& p) {
+void FinishSetSquare(Varnel& p) {
     Cross(p, 4, 7, 8, 11, 12);
     Cross(p, 5, 9, 10, 11, 12);
     Cross(p, 6, 7, 8, 9, 10);
-    FilledTriangle(p, 1, 3, 2, 14);
-    FilledTriangle(p, 4, 6, 5, 15);
+    FilledTriangle(p, 1, 3, 2, kYellow);
+    FilledTriangle(p, 4, 6, 5, kWhite);
 }
 
 }  // namespace
 
-void DrawFortyFiveSetSquare(Program& p) {
+void DrawFortyFiveSetSquare(Varnel& p) {
     const float c = p.CellSize;
     const float a = p.FortyFiveSetSquareAngle;
     const float root2 = std::sqrt(2.0f);
@@ -92,7 +71,7 @@ void DrawFortyFiveSetSquare(Program& p) {
     FinishSetSquare(p);
 }
 
-void DrawThirtySixtySetSquare(Program& p) {
+void DrawThirtySixtySetSquare(Varnel& p) {
     const float c = p.CellSize;
     const float a = p.SetSquareAngle;
     const float root3 = std::sqrt(3.0f);

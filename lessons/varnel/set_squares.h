@@ -9,13 +9,13 @@
 // CrossX/CrossY changed.
 #pragma once
 
-#include "shell/program.h"
+#include "lessons/varnel/varnel.h"
 
 // 45-45-90: corner (a 45-degree vertex) in PointX2(31), PointY2(31); the
 // hypotenuse (7 cells) leaves it in the direction FortyFiveSetSquareAngle; the
 // right angle lies 45 degrees clockwise (on the screen) of the hypotenuse.
-void DrawFortyFiveSetSquare(Program& p);
+void DrawFortyFiveSetSquare(Varnel& p);
 // 30-60-90: the right angle in PointX2(32), PointY2(32); the long leg (7
 // cells) leaves it in the direction SetSquareAngle, the short leg (7/sqrt 3
 // cells) 90 degrees clockwise of it. SegmentLength is left at the long leg.
-void DrawThirtySixtySetSquare(Program& p);
+void DrawThirtySixtySetSquare(Varnel& p);

@@ -1,143 +1,95 @@
 // Topic 4 of the translation lesson: a segment CD parallel to AB and as long,
 // constructed in nine steps with two set squares and compasses.
-#include <cmath>
-
-#include "figures/figures.h"
-#include "lessons/varnel/lesson_steps.h"
+#include "lessons/common/kit.h"
 #include "lessons/varnel/set_squares.h"
 #include "lessons/varnel/varnel.h"
-#include "shell/shell.h"
-#include "text/text.h"
 
-using varnel::WriteLabel;
-using varnel::WriteText;
+using namespace kit;
 
 namespace {
 
-float& X(Program& p, int n) { return p.PointX(n); }
-float& Y(Program& p, int n) { return p.PointY(n); }
-
-// A segment between two points in `color`; `shifted` draws it 5 px higher,
-// so that it shows just above the edge of a set square laid on it.
-void Segment(Program& p, int from, int to, float color, bool shifted) {
-    p.FromPoint = static_cast<float>(from);
-    p.ToPoint = static_cast<float>(to);
-    const float up = shifted ? 5.0f : 0.0f;
-    p.rt.RtLine(X(p, from), Y(p, from) - up, X(p, to), Y(p, to) - up, color);
+// Segment i-j in `color`, drawn 5 px higher so that it shows just above the
+// edge of a set square laid on it.
+void RaisedSegment(Varnel& p, int i, int j, float color) {
+    p.FromPoint = static_cast<float>(i);
+    p.ToPoint = static_cast<float>(j);
+    Line(p, {p.PointX(i), p.PointY(i) - 5}, {p.PointX(j), p.PointY(j) - 5}, color);
 }
 
-// The label of a point: colour 3, 4 px right of and 50 px above it.
-void PointName(Program& p, int n, const Text& name) { WriteLabel(p, X(p, n) + 4, Y(p, n) - 50, 3, name); }
+// The name of a point: colour 3, 4 px right of and 50 px above it.
+void PointName(Varnel& p, int n, const Text& name) { Label(p, p.PointX(n) + 4, p.PointY(n) - 50, kTeal, name); }
 
 // The circled number of a step in colour 3, then its sentence, one line down.
-void StepHeader(Program& p, const Text& number, const Text& sentence) {
-    WriteText(p, p.ItemLeft, p.TextLineY + 50, 3, number);
-    WriteText(p, p.TextEndX, p.TextLineY, 0, sentence);
-}
-
-// The length of segment AB (points 1 and 2).
-float LengthOfAB(Program& p) {
-    return std::sqrt((X(p, 1) - X(p, 2)) * (X(p, 1) - X(p, 2)) + (Y(p, 1) - Y(p, 2)) * (Y(p, 1) - Y(p, 2)));
+void StepHeader(Varnel& p, const Text& number, const Text& sentence) {
+    Write(p, p.ItemLeft, p.TextLineY + 50, kTeal, number);
+    WriteOn(p, kBlack, sentence);
 }
 
 // Wipes the figure's frame box (the text column stays) and draws segment AB
 // with its names again.
-void RedrawSegmentAB(Program& p) {
-    p.rt.RtLine(p.GridLeft, p.GridTop, p.GridRight, p.GridBottom, 15, BoxShape::Filled, 15);
-    Segment(p, 1, 2, 3, false);
+void RedrawSegmentAB(Varnel& p) {
+    EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
+    Segment(p, 1, 2, kTeal);
     PointName(p, 1, "A");
     PointName(p, 2, "B");
 }
 
-void Needle(Program& p, int n) { p.rt.RtCircle(X(p, n), Y(p, n), 6, 5, 1, 0, 0, true); }
+// The compass needle on point n.
+void Needle(Varnel& p, int n) { Disc(p, P(p, n), 6, kPurple); }
 
 // A short compass arc about point `centre` (radius Radius) across the ray to
-// point `through`.
-void CompassArc(Program& p, int centre, int other, int through) {
+// point `through` (the angle's other ray goes to `other`).
+void CompassArc(Varnel& p, int centre, int other, int through) {
     p.WorkA = static_cast<float>(centre);
     p.WorkB = static_cast<float>(other);
     p.WorkC = static_cast<float>(through);
-    p.MarkAX = X(p, centre);
-    p.MarkAY = Y(p, centre);
-    p.MarkBX = X(p, other);
-    p.MarkBY = Y(p, other);
-    p.MarkCX = X(p, through);
-    p.MarkCY = Y(p, through);
-    p.MarkShift = 1;
-    ComputeAngleArcRange(p);
+    AngleRange(p, P(p, centre), P(p, other), P(p, through), 1);
     const float spread = 0.03f;
-    p.rt.RtCircle(X(p, centre), Y(p, centre), p.Radius, 5, 1, p.ArcFractionC - spread, p.ArcFractionC + spread);
+    Arc(p, P(p, centre), p.Radius, kPurple, p.ArcFractionC - spread, p.ArcFractionC + spread);
 }
 
-void SegmentMarkInputs(Program& p, int from, int to) {
-    p.Seg1X1 = X(p, from);
-    p.Seg1Y1 = Y(p, from);
-    p.Seg1X2 = X(p, to);
-    p.Seg1Y2 = Y(p, to);
+// One chevron a fifth of the way along i -> j (FromPoint, ToPoint name them).
+void Chevron(Varnel& p, int i, int j) {
+    p.FromPoint = static_cast<float>(i);
+    p.ToPoint = static_cast<float>(j);
+    Chevrons(p, P(p, i), P(p, j), {.size = 30, .color = kBrightBlue});
 }
 
-// One chevron a fifth of the way along from -> to.
-void Chevron(Program& p, int from, int to) {
-    p.FromPoint = static_cast<float>(from);
-    p.ToPoint = static_cast<float>(to);
-    SegmentMarkInputs(p, from, to);
-    p.LineColor = 9;
-    p.MarkSize = 30;
-    p.MarkCount = 1;
-    p.WorkA = 1;
-    p.WorkB = 4;
-    DrawChevronMarks(p);
-}
-
-// One equal-length tick near the middle of from -> to.
-void Tick(Program& p, int from, int to) {
-    p.WorkA = static_cast<float>(from);
-    p.WorkB = static_cast<float>(to);
-    SegmentMarkInputs(p, from, to);
-    p.MarkShift = 0;
-    p.TickSpacing = 8;
-    p.MarkSize = 20;
-    p.LineColor = 9;
-    p.MarkCount = 1;
-    DrawTickMarks(p);
+// One tick near the middle of i -> j (WorkA, WorkB name them).
+void Tick(Varnel& p, int i, int j) {
+    p.WorkA = static_cast<float>(i);
+    p.WorkB = static_cast<float>(j);
+    Ticks(p, P(p, i), P(p, j), {.size = 20, .color = kBrightBlue});
 }
 
 }  // namespace
 
-void ShowParallelLineConstruction(Program& p) {
-    varnel::EraseBox(p, 0, 0, 1320, 1300);
+void ShowParallelLineConstruction(Varnel& p) {
+    EraseBox(p, 0, 0, 1320, 1300);
     p.ItemLeft = 40;
     p.TextLeft = p.ItemLeft + 27;
     p.TextLineY = 30;
-    p.rt.RtSetDrawWidth(5);
-    varnel::SetGridFrame(p, 660, 50, 11, 9, 55);
-    X(p, 1) = 3;
-    Y(p, 1) = 7;
-    X(p, 2) = 8;
-    Y(p, 2) = 8;
-    varnel::CellsToPixels(p, 1, 2);
-    p.MarkAX = X(p, 1);
-    p.MarkAY = Y(p, 1);
-    p.MarkBX = X(p, 2);
-    p.MarkBY = Y(p, 2);
-    ComputeDirectionAngle(p);
-    const float theta = p.DirectionAngle;
+    PenWidth(p, 5);
+    Grid(p, {.left = 660, .top = 50, .columns = 11, .rows = 9, .cell = 55});
+    SetCells(p, 1, {{3, 7}, {8, 8}});
+    // The 30-60-90 set square lies on AB, its right angle on A; C is three
+    // cells below A across AB, CD and the line through C go along AB; the
+    // 45-degree set square stands on the line through A and C.
+    const float theta = DirectionOf(p, P(p, 1), P(p, 2));
     p.SetSquareAngle = theta;
-    p.PointX2(32) = X(p, 1);
-    p.PointY2(32) = Y(p, 1);
+    SetP2(p, 32, P(p, 1));
     p.Radius2 = 3 * p.CellSize;
-    p.SegmentLength = LengthOfAB(p);
-    varnel::MovePoint(p.PointX, p.PointY, 3, 1, p.Radius2, 270 * p.Pi / 180 + theta);
-    varnel::MovePoint(p.PointX, p.PointY, 4, 3, p.SegmentLength, theta);
-    varnel::MovePoint(p.PointX, p.PointY, 5, 3, p.SegmentLength + 2 * p.CellSize, theta);
+    p.SegmentLength = Distance(P(p, 1), P(p, 2));
+    SetP(p, 3, Along(P(p, 1), p.Radius2, 270 * p.Pi / 180 + theta));
+    SetP(p, 4, Along(P(p, 3), p.SegmentLength, theta));
+    SetP(p, 5, Along(P(p, 3), p.SegmentLength + 2 * p.CellSize, theta));
     p.FortyFiveSetSquareAngle = 270 * p.Pi / 180 + theta;
-    p.PointX2(31) = X(p, 1) + p.CellSize * std::cos(90 * p.Pi / 180 + theta);
-    p.PointY2(31) = Y(p, 1) - p.CellSize * std::sin(90 * p.Pi / 180 + theta);
+    SetP2(p, 31, Along(P(p, 1), p.CellSize, 90 * p.Pi / 180 + theta));
 
     // The task.
-    WriteText(p, p.ItemLeft, p.TextLineY, 3, "線分ABに平行で");
-    WriteText(p, p.ItemLeft, p.TextLineY + 50, 3, "長さが等しい線分CDをかこう！");
-    Segment(p, 1, 2, 3, true);
+    Write(p, p.ItemLeft, p.TextLineY, kTeal, "線分ABに平行で");
+    Write(p, p.ItemLeft, p.TextLineY + 50, kTeal, "長さが等しい線分CDをかこう！");
+    RaisedSegment(p, 1, 2, kTeal);
     PointName(p, 1, "A");
     PointName(p, 2, "B");
     WaitForAnyKey(p);
@@ -153,18 +105,17 @@ void ShowParallelLineConstruction(Program& p) {
     StepHeader(p, "③", "最初の定規をずらす。");
     RedrawSegmentAB(p);
     DrawFortyFiveSetSquare(p);
-    p.PointX2(32) = X(p, 3);
-    p.PointY2(32) = Y(p, 3);
+    SetP2(p, 32, P(p, 3));
     DrawThirtySixtySetSquare(p);
     WaitForAnyKey(p);
 
     StepHeader(p, "④", "直線をひく。");
-    Segment(p, 3, 5, 7, true);
+    RaisedSegment(p, 3, 5, kGrey);
     WaitForAnyKey(p);
 
     StepHeader(p, "⑤", "コンパスの針を点Aにおく。");
     RedrawSegmentAB(p);
-    Segment(p, 3, 5, 7, false);
+    Segment(p, 3, 5, kGrey);
     Needle(p, 1);
     PointName(p, 3, "C");
     Chevron(p, 1, 2);
@@ -172,7 +123,7 @@ void ShowParallelLineConstruction(Program& p) {
     WaitForAnyKey(p);
 
     StepHeader(p, "⑥", "コンパスの幅を線分ABの長さにする。");
-    p.Radius = LengthOfAB(p);
+    p.Radius = Distance(P(p, 1), P(p, 2));
     CompassArc(p, 1, 4, 2);
     WaitForAnyKey(p);
 
@@ -186,10 +137,10 @@ void ShowParallelLineConstruction(Program& p) {
     WaitForAnyKey(p);
 
     StepHeader(p, "⑨", "線分CDをひく。");
-    Segment(p, 3, 4, 3, false);
+    Segment(p, 3, 4, kTeal);
     Tick(p, 1, 2);
     Tick(p, 3, 4);
     WaitForAnyKey(p);
 
-    WriteText(p, p.TextLeft, p.TextLineY + 70, 7, "教科書P158 問3 をやろう。");
+    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "教科書P158 問3 をやろう。");
 }

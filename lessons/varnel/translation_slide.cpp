@@ -1,39 +1,33 @@
 // Topic 2 of the translation lesson: the definition, the target point D
 // placed with the arrow keys, the twelve-step slide of triangle ABC toward D
 // with its traces, the repeat question, and the summary figure.
-#include "figures/figures.h"
-#include "lessons/varnel/lesson_steps.h"
+#include "lessons/common/kit.h"
 #include "lessons/varnel/varnel.h"
-#include "platform/strings.h"
-#include "shell/shell.h"
-#include "text/text.h"
 
-using varnel::EraseBox;
-using varnel::WriteText;
+using namespace kit;
 
 namespace {
 
-float& X(Program& p, int n) { return p.PointX(n); }
-float& Y(Program& p, int n) { return p.PointY(n); }
+float& X(Varnel& p, int n) { return p.PointX(n); }
+float& Y(Varnel& p, int n) { return p.PointY(n); }
 
 // Erases everything right of the text column (x from GridLeft).
-void EraseFigureArea(Program& p) { EraseBox(p, p.GridLeft, 0, 1200, 1800); }
+void EraseFigureArea(Varnel& p) { EraseBox(p, p.GridLeft, 0, p.GridLeft + 1200, 1800); }
 
 // The target point: a disc of radius 3 in colour 5 at point n.
-void DrawTargetDot(Program& p, int n) { p.rt.RtCircle(X(p, n), Y(p, n), 3, 5, 1, 0, 0, true); }
+void DrawTargetDot(Varnel& p, int n) { Disc(p, P(p, n), 3, kPurple); }
 
 // Triangle ABC in colour 3 with its labels.
-void DrawOriginalTriangle(Program& p) { varnel::DrawTriangleOfPoints(p, 1, 7, 3, 0, "A"); }
-
-void CopyPoint(Program& p, int to, int from) {
-    X(p, to) = X(p, from);
-    Y(p, to) = Y(p, from);
+void DrawOriginalTriangle(Varnel& p) {
+    Triangle(p, 1, 2, 3, {.width = 7, .color = kTeal, .labels = "A", .labelColor = kTeal});
 }
+
+void CopyPoint(Varnel& p, int to, int from) { SetP(p, to, P(p, from)); }
 
 // The other corners of the image from its first one (point 4): point 5 three
 // cells left of it and five down, point 6 one cell right of it on point 5's
 // line.
-void PlaceImageCorners(Program& p) {
+void PlaceImageCorners(Varnel& p) {
     X(p, 5) = X(p, 4) - 3 * p.CellSize;
     Y(p, 5) = Y(p, 4) + 5 * p.CellSize;
     X(p, 6) = X(p, 4) + p.CellSize;
@@ -42,11 +36,11 @@ void PlaceImageCorners(Program& p) {
 
 // The traces AA', BB', CC' (points 1 to 3 to points 4 to 6) in colour 0 at
 // pen width 5.
-void DrawTraces(Program& p) {
-    p.rt.RtSetDrawWidth(5);
+void DrawTraces(Varnel& p) {
+    PenWidth(p, 5);
     for (int i = 1; i <= 3; i++) {
         p.InnerIndex = static_cast<float>(i);
-        p.rt.RtLine(X(p, i), Y(p, i), X(p, i + 3), Y(p, i + 3), 0);
+        Line(p, P(p, i), P(p, i + 3), kBlack);
     }
 }
 
@@ -54,7 +48,7 @@ void DrawTraces(Program& p) {
 // (point 7). The x decides; where it cannot (D in A's column, or an x step
 // too small to move A', so that A' stays in A's column), the same rules on y
 // hold A' on the screen.
-void StopAtEnds(Program& p) {
+void StopAtEnds(Varnel& p) {
     const float a = X(p, 1), d = X(p, 7), m = X(p, 4);
     if (d > a && m > d) return CopyPoint(p, 4, 7);
     if (d > a && m < a) return CopyPoint(p, 4, 1);
@@ -74,33 +68,26 @@ void StopAtEnds(Program& p) {
 
 // True when A' (point 4) is on point `end` (7 for D, 1 for A), judged on x,
 // or on y when D lies in A's column.
-bool AtEnd(Program& p, int end) {
+bool AtEnd(Varnel& p, int end) {
     if (X(p, 7) == X(p, 1)) return Y(p, 4) == Y(p, end);
     return X(p, 4) == X(p, end);
 }
 
 }  // namespace
 
-void ShowTranslationDefinition(Program& p) {
-    varnel::EraseScreen(p);
+void ShowTranslationDefinition(Varnel& p) {
+    EraseScreen(p);
     p.TextLeft = 76;
     p.TextLineY = 30;
-    p.rt.RtSetDrawWidth(5);
-    WriteText(p, p.TextLeft, p.TextLineY, 3, " <平行移動>");
-    WriteText(p, p.TextLeft - 38, p.TextLineY + 50, 0, "①図形を、一定の方向に、");
-    WriteText(p, p.TextLeft, p.TextLineY + 50, 0, "一定の距離だけ動かす移動");
-    varnel::SetGridFrame(p, 532, 60, 23, 19, 30);
-    X(p, 1) = 11;
-    X(p, 2) = 8;
-    X(p, 3) = 12;
-    X(p, 4) = X(p, 3) + 3;
-    Y(p, 1) = 12;
-    Y(p, 2) = 7;
-    Y(p, 3) = 7;
-    Y(p, 4) = Y(p, 3) + 2;
-    varnel::CellsToPixels(p, 1, 4);
-    p.rt.RtSetDrawWidth(5);
-    varnel::DrawTriangleOfPoints(p, 1, 7, 0, 0, "A");
+    PenWidth(p, 5);
+    Write(p, p.TextLeft, p.TextLineY, kTeal, " <平行移動>");
+    Write(p, p.TextLeft - 38, p.TextLineY + 50, kBlack, "①図形を、一定の方向に、");
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "一定の距離だけ動かす移動");
+    Grid(p, {.left = 532, .top = 60, .columns = 23, .rows = 19, .cell = 30});
+    // A, B, C and D (three cells right of C and two up).
+    SetCells(p, 1, {{11, 12}, {8, 7}, {12, 7}, {12 + 3, 7 + 2}});
+    PenWidth(p, 5);
+    Triangle(p, 1, 2, 3, {.width = 7, .color = kBlack, .labels = "A", .labelColor = kBlack});
 
     // Place D, slide, and again as long as the pupil answers "1".
     for (;;) {
@@ -111,16 +98,16 @@ void ShowTranslationDefinition(Program& p) {
         if (p.LastKey != "1") break;
     }
 
-    WriteText(p, p.TextLeft - 38, p.TextLineY + 70, 0, "②対応する点を結ぶ線分は、");
-    WriteText(p, p.TextLeft, p.TextLineY + 50, 0, "平行で，その長さは等しい。 ");
+    Write(p, p.TextLeft - 38, p.TextLineY + 70, kBlack, "②対応する点を結ぶ線分は、");
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "平行で，その長さは等しい。 ");
     DrawTranslationSummary(p);
-    WriteText(p, p.TextLeft, p.TextLineY + 50, 3, "AD∥BE,BE∥CF,CF∥AD");
-    WriteText(p, p.TextLeft, p.TextLineY + 50, 3, "AD=BE,BE=CF,CF=AD");
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "AD∥BE,BE∥CF,CF∥AD");
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "AD=BE,BE=CF,CF=AD");
     WaitForAnyKey(p);
-    WriteText(p, p.TextLeft, p.TextLineY + 70, 7, "教科書P157問1 P158問2 をやろう。");
+    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "教科書P157問1 P158問2 をやろう。");
 }
 
-void PlaceTargetPoint(Program& p) {
+void PlaceTargetPoint(Varnel& p) {
     bool redraw = true;
     for (;;) {
         if (redraw) {
@@ -132,32 +119,32 @@ void PlaceTargetPoint(Program& p) {
             if (Y(p, 4) > p.GridBottom - 5 * p.CellSize) Y(p, 4) = p.GridBottom - 5 * p.CellSize;
             if (Y(p, 4) < p.GridTop) Y(p, 4) = p.GridTop;
             DrawTargetDot(p, 4);
-            varnel::WriteLabel(p, X(p, 4) - 14, Y(p, 4) - 46, 5, "D");
+            Label(p, X(p, 4) - 14, Y(p, 4) - 46, kPurple, "D");
             DrawOriginalTriangle(p);
         }
-        p.PenColor = 0;
+        p.PenColor = kBlack;
         p.TextCell = "移動先　点D を←→↑↓で動かす。Enterキーで決定";
         ShowMessageAndWaitKey(p);
         redraw = true;
-        switch (RtAsc(p.LastKey)) {
-            case 13: ClearMessageBarAndRestore(p); return;
-            case 28: X(p, 4) += p.CellSize; break;
-            case 29: X(p, 4) -= p.CellSize; break;
-            case 30: Y(p, 4) -= p.CellSize; break;
-            case 31: Y(p, 4) += p.CellSize; break;
+        switch (KeyCode(p.LastKey)) {
+            case kKeyEnter: ClearMessageBarAndRestore(p); return;
+            case kKeyRight: X(p, 4) += p.CellSize; break;
+            case kKeyLeft: X(p, 4) -= p.CellSize; break;
+            case kKeyUp: Y(p, 4) -= p.CellSize; break;
+            case kKeyDown: Y(p, 4) += p.CellSize; break;
             default: redraw = false; break;
         }
     }
 }
 
-void BeginTranslationSlide(Program& p) {
+void BeginTranslationSlide(Varnel& p) {
     p.Seg2X2 = (X(p, 4) - X(p, 1)) / 12;
     p.SlideStepY = (Y(p, 4) - Y(p, 1)) / 12;
     CopyPoint(p, 7, 4);
     CopyPoint(p, 4, 1);
 }
 
-void DrawTranslationSlideFrame(Program& p) {
+void DrawTranslationSlideFrame(Varnel& p) {
     EraseFigureArea(p);
     StopAtEnds(p);
     PlaceImageCorners(p);
@@ -166,36 +153,27 @@ void DrawTranslationSlideFrame(Program& p) {
     // The image is named DEF once it stands on D; it is drawn in A's colour
     // while it still lies on ABC (with D on A it never leaves ABC and keeps
     // that look, its labels not written over A, B, C).
-    p.MarkLabel = AtEnd(p, 7) && !AtEnd(p, 1) ? "D" : "";
-    p.LineColor = AtEnd(p, 1) ? 3 : 5;
-    for (int i = 1; i <= 3; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        p.PolygonVertex(i, 1) = X(p, i + 3);
-        p.PolygonVertex(i, 2) = Y(p, i + 3);
-    }
-    p.LineWidth = 7;
-    p.PenColor = 5;
-    p.VertexCount = 3;
-    p.MarkSize = 0;
-    DrawPolygon(p);
+    Triangle(p, 4, 5, 6,
+             {.width = 7, .color = AtEnd(p, 1) ? kTeal : kPurple, .labels = AtEnd(p, 7) && !AtEnd(p, 1) ? "D" : "",
+              .labelColor = kPurple});
     DrawTraces(p);
 }
 
-void SlideTriangleToTarget(Program& p) {
+void SlideTriangleToTarget(Varnel& p) {
     bool redraw = true;
     for (;;) {
         if (redraw) DrawTranslationSlideFrame(p);
-        p.PenColor = 0;
+        p.PenColor = kBlack;
         p.TextCell = "△ABC を ←→で動かす。Enterキーで終了";
         ShowMessageAndWaitKey(p);
         redraw = true;
-        switch (RtAsc(p.LastKey)) {
-            case 13: return;
-            case 28:
+        switch (KeyCode(p.LastKey)) {
+            case kKeyEnter: return;
+            case kKeyRight:
                 X(p, 4) += p.Seg2X2;
                 Y(p, 4) += p.SlideStepY;
                 break;
-            case 29:
+            case kKeyLeft:
                 X(p, 4) -= p.Seg2X2;
                 Y(p, 4) -= p.SlideStepY;
                 break;
@@ -204,45 +182,31 @@ void SlideTriangleToTarget(Program& p) {
     }
 }
 
-void AskTranslationRepeat(Program& p) {
+void AskTranslationRepeat(Varnel& p) {
     ClearMessageBarAndRestore(p);
-    p.PenColor = 0;
+    p.PenColor = kBlack;
     p.TextCell = "もう一度動かすなら１を入力";
     ShowMessageAndWaitKey(p);
     // The answer is the key after the one that closed the message.
-    do {
-        p.rt.WaitForKey();
-        p.LastKey = p.rt.RtInkey();
-    } while (p.LastKey.empty());
+    ReadNextKey(p);
     ClearMessageBarAndRestore(p);
 }
 
-void DrawTranslationSummary(Program& p) {
+void DrawTranslationSummary(Varnel& p) {
     EraseFigureArea(p);
     CopyPoint(p, 4, 7);
     PlaceImageCorners(p);
     DrawTargetDot(p, 7);
     DrawOriginalTriangle(p);
-    varnel::DrawTriangleOfPoints(p, 4, 7, 5, 0, "D");
+    Triangle(p, 4, 5, 6, {.width = 7, .color = kPurple, .labels = "D", .labelColor = kPurple});
     DrawTraces(p);
     for (int i = 1; i <= 3; i++) {
         p.InnerIndex = static_cast<float>(i);
-        p.Seg1X1 = X(p, i);
-        p.Seg1Y1 = Y(p, i);
-        p.Seg1X2 = X(p, i + 3);
-        p.Seg1Y2 = Y(p, i + 3);
         // With D on A the segments have no length and so no direction: they
         // get no marks (the old program stopped on the error screen here).
-        if (p.Seg1X1 == p.Seg1X2 && p.Seg1Y1 == p.Seg1Y2) continue;
-        p.LineColor = 7;
-        p.MarkSize = 20;
-        p.MarkCount = 1;
-        p.WorkA = 1;
-        p.WorkB = 2;
-        DrawChevronMarks(p);
-        p.LineColor = 7;
-        p.MarkSize = 15;
-        p.MarkCount = 2;
-        DrawTickMarks(p);
+        if (X(p, i) == X(p, i + 3) && Y(p, i) == Y(p, i + 3)) continue;
+        Chevrons(p, P(p, i), P(p, i + 3), {.size = 20, .color = kGrey, .at = 1, .of = 2});
+        // The ticks go on from the spacing and shift the cells hold.
+        Ticks(p, P(p, i), P(p, i + 3), {.count = 2, .size = 15, .color = kGrey, .spacing = {}, .shift = {}});
     }
 }

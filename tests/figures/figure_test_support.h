@@ -10,8 +10,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "shell/program.h"
+#include "core/program.h"
 #include "support/support.h"
+#include "support/trace_query.h"
 
 namespace figure_test {
 
@@ -83,65 +84,13 @@ inline void SetVector(Program& p, float sx, float sy, float ex, float ey, const 
     p.CellSize = cell;
 }
 
-// ---- What was drawn ---------------------------------------------------------------
-
-// A "line" event (a segment). In an expected segment a colour or width of -1
-// is not checked.
-struct Segment {
-    float x1, y1, x2, y2;
-    int color = -1;
-    int width = -1;
-};
-
-// The segments drawn since the last ClearEvents, in order.
-inline std::vector<Segment> Segments(Fixture& f) {
-    std::vector<Segment> out;
-    for (const auto& e : f.Events("line"))
-        out.push_back({e["x1"].get<float>(), e["y1"].get<float>(), e["x2"].get<float>(), e["y2"].get<float>(),
-                       e["color"].get<int>(), e["width"].get<int>()});
-    return out;
-}
-
-inline void ExpectSegment(const Segment& got, const Segment& want, float tolerance = 1e-3f) {
-    EXPECT_NEAR(got.x1, want.x1, tolerance);
-    EXPECT_NEAR(got.y1, want.y1, tolerance);
-    EXPECT_NEAR(got.x2, want.x2, tolerance);
-    EXPECT_NEAR(got.y2, want.y2, tolerance);
-    if (want.color >= 0) {
-        EXPECT_EQ(got.color, want.color);
-    }
-    if (want.width >= 0) {
-        EXPECT_EQ(got.width, want.width);
-    }
-}
-
-// The same segments in the same order.
-inline void ExpectSegments(const std::vector<Segment>& got, const std::vector<Segment>& want) {
-    ASSERT_EQ(got.size(), want.size());
-    for (std::size_t i = 0; i < got.size(); ++i) {
-        SCOPED_TRACE(i);
-        ExpectSegment(got[i], want[i]);
-    }
-}
-
-// The "run" events of texts drawn, not measured, since the last ClearEvents.
-inline std::vector<nlohmann::json> DrawnRunEvents(Fixture& f) { return testing_support::Visible(f.Events("run")); }
-
-struct TextRun {
-    std::string routine, text;
-    float x, y;
-    int color;
-};
-
-// The texts drawn (not measured, not empty) since the last ClearEvents.
-inline std::vector<TextRun> DrawnRuns(Fixture& f) {
-    std::vector<TextRun> out;
-    for (const auto& e : DrawnRunEvents(f)) {
-        if (e.value("text", "").empty()) continue;
-        out.push_back({e["routine"].get<std::string>(), e["text"].get<std::string>(), e["x"].get<float>(),
-                       e["y"].get<float>(), static_cast<int>(e["color"].get<float>())});
-    }
-    return out;
-}
+// The queries over what was drawn are in support/trace_query.h.
+using testing_support::DrawnRunEvents;
+using testing_support::DrawnRuns;
+using testing_support::ExpectSegment;
+using testing_support::ExpectSegments;
+using testing_support::Segment;
+using testing_support::Segments;
+using testing_support::TextRun;
 
 }  // namespace figure_test

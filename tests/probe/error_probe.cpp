@@ -5,7 +5,7 @@
 //   key 3: a non-finite coordinate handed to the drawing
 #include "platform/errors.h"
 #include "platform/strings.h"
-#include "shell/program.h"
+#include "shell/startup.h"
 
 namespace {
 

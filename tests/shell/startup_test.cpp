@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/program.h"
+#include "shell/startup.h"
 #include "support/support.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include <cairo.h>
 
 #include "platform/canvas.h"
+#include "shell/startup.h"
 
 #include <atomic>
 #include <chrono>
@@ -55,7 +56,7 @@ std::vector<nlohmann::json> Filter(const std::vector<nlohmann::json>& events, co
 Fixture::Fixture(const ProgramInfo* info, const std::string& keys, bool trace) {
     if (trace) tracePath = TempPath("fixture", ".jsonl");
     rt = Runtime::CreateHeadless(keys, "12:00:00", tracePath);
-    p = std::make_unique<Program>(*rt, info ? *info : kDefaultInfo);
+    p = CreateProgram(*rt, info ? *info : kDefaultInfo);
     StartUp(*p);
 }
 
@@ -145,6 +146,12 @@ RunResult RunProgramHeadless(const std::string& program, const std::string& keys
     }
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     result.events = ReadJsonLines(tracePath);
+    {
+        std::ifstream trace(tracePath, std::ios::binary);
+        std::stringstream text;
+        text << trace.rdbuf();
+        result.traceText = text.str();
+    }
     std::ifstream err(errPath);
     std::stringstream ss;
     ss << err.rdbuf();

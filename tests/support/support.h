@@ -9,7 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/runtime.h"
-#include "shell/program.h"
+#include "core/program.h"
 
 namespace testing_support {
 
@@ -22,6 +22,11 @@ struct Fixture {
     ~Fixture();
     std::unique_ptr<Runtime> rt;
     std::unique_ptr<Program> p;
+    // The program as its own type (Varnel, ...), when `info` makes one.
+    template <class P>
+    P& As() {
+        return dynamic_cast<P&>(*p);
+    }
     std::string tracePath;
     // The events recorded so far (the trace is flushed first).
     std::vector<nlohmann::json> Events();
@@ -34,6 +39,15 @@ private:
     std::size_t skip_ = 0;
 };
 
+// A Fixture on the program `info` makes, which `prog` names as its own type
+// (Varnel, Droveny, ...).
+template <class P>
+struct ProgramFixture : Fixture {
+    explicit ProgramFixture(const ProgramInfo& info, const std::string& keys = "", bool trace = true)
+        : Fixture(&info, keys, trace), prog(As<P>()) {}
+    P& prog;
+};
+
 // The events that reached the window: all but those recorded while a routine
 // only measured (they carry "measure": true).
 std::vector<nlohmann::json> Visible(const std::vector<nlohmann::json>& events);
@@ -42,6 +56,7 @@ std::vector<nlohmann::json> Visible(const std::vector<nlohmann::json>& events);
 struct RunResult {
     int status = -1;                      // exit status
     std::vector<nlohmann::json> events;   // the trace
+    std::string traceText;                // the trace file as written
     std::string stderrText;
     std::string shotsDir;                 // with shots = true
     // The events of one kind.

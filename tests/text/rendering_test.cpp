@@ -6,7 +6,7 @@
 
 #include <initializer_list>
 
-#include "shell/wide_text.h"
+#include "text/wide_text.h"
 #include "support/support.h"
 #include "text/text.h"
 

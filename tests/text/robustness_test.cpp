@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/wide_text.h"
+#include "text/wide_text.h"
 #include "support/support.h"
 #include "text/text.h"
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/text.h"
-#include "shell/program.h"
+#include "core/program.h"
 #include "support/support.h"
 
 namespace text_test {

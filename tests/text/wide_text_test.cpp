@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/wide_text.h"
+#include "text/wide_text.h"
 #include "support/support.h"
 #include "tests/text/text_test_support.h"
 

@@ -7,12 +7,11 @@
 #include <vector>
 
 #include "lessons/varnel/set_squares.h"
-#include "tests/varnel/lesson_test_support.h"
+#include "varnel/varnel_fixture.h"
 
 namespace {
 
-using namespace varnel_test;
-using testing_support::Fixture;
+using namespace testing_support;
 
 struct SetSquareCase {
     const char* name;
@@ -28,8 +27,8 @@ class SetSquares : public testing::TestWithParam<SetSquareCase> {};
 
 TEST_P(SetSquares, OuterTriangleAndHole) {
     const SetSquareCase& c = GetParam();
-    Fixture f;
-    Program& p = *f.p;
+    VarnelFixture f;
+    Varnel& p = f.prog;
     p.Pi = 3.14159f;
     p.CellSize = c.cell;
     p.rt.RtSetDrawWidth(5);
@@ -102,8 +101,8 @@ TEST(SetSquares, HoleEdgesLieOneCellInsideAtEveryTurn) {
     // also when the edges are vertical or horizontal.
     for (bool fortyFive : {false, true}) {
         for (int degrees = 0; degrees < 360; degrees += 15) {
-            Fixture f(nullptr, "", false);
-            Program& p = *f.p;
+            VarnelFixture f("", false);
+            Varnel& p = f.prog;
             p.Pi = 3.14159f;
             p.CellSize = 40;
             const float angle = degrees * p.Pi / 180;

@@ -8,12 +8,11 @@
 #include <vector>
 
 #include "lessons/varnel/varnel.h"
-#include "tests/varnel/lesson_test_support.h"
+#include "varnel/varnel_fixture.h"
 
 namespace {
 
-using namespace varnel_test;
-using testing_support::Fixture;
+using namespace testing_support;
 
 struct TextAt {
     const char* text;
@@ -47,9 +46,9 @@ int CaptionsDrawn(const std::vector<json>& events) {
 
 TEST(TranslationLesson, GoalScreenThenTheMenuUntilItemSix) {
     // 0, 7, -1 and Enter alone are refused; 6 leaves the lesson.
-    Fixture f(nullptr, "0{Enter}7{Enter}-1{Enter}{Enter}6{Enter}");
-    RunTranslationLesson(*f.p);   // returns: item 6 goes back to the main menu
-    Program& p = *f.p;
+    VarnelFixture f("0{Enter}7{Enter}-1{Enter}{Enter}6{Enter}");
+    RunTranslationLesson(f.prog);   // returns: item 6 goes back to the main menu
+    Varnel& p = f.prog;
     const auto events = f.Events();
     EXPECT_TRUE(IsBox(Of(events, "box").at(0), 0, 0, 1760, 1800, 15, 15));
     ExpectTexts(events, {{"<めあて>", 44, 240, 3},
@@ -70,8 +69,8 @@ TEST(TranslationLesson, GoalScreenThenTheMenuUntilItemSix) {
 TEST(TranslationLesson, ATopicEndsBackAtTheMenuOverItsLastScreen) {
     // Topic 5, its three pauses, then the menu again at once; the goal screen
     // is not drawn again.
-    Fixture f(nullptr, "5{Enter}abc6{Enter}");
-    RunTranslationLesson(*f.p);
+    VarnelFixture f("5{Enter}abc6{Enter}");
+    RunTranslationLesson(f.prog);
     const auto frames = Frames(f.Events());
     // Keys: 5, Enter, a, b, c, 6, Enter. The caption comes back right after
     // the third pause, with no other key wait in between.
@@ -86,8 +85,8 @@ TEST(TranslationLesson, ATopicEndsBackAtTheMenuOverItsLastScreen) {
 const std::string kP156Pauses = "abcdefgh";   // the eight pauses of the question phase
 
 TEST(TranslationQuestionP156, TextsOfTheQuestionAndTheAnswer) {
-    Fixture f(nullptr, kP156Pauses + "1" + "xy");
-    ShowTranslationQuestionP156(*f.p);
+    VarnelFixture f(kP156Pauses + "1" + "xy");
+    ShowTranslationQuestionP156(f.prog);
     ExpectTexts(f.Events(), {{"三角形アをどのように移動させればイに重なるだろう。", 30, 20, 3},
                              {"(1)", 30, 70, 7},
                              {"A',B',C'はどこ？", -30, 70, 0},
@@ -115,8 +114,8 @@ TEST(TranslationQuestionP156, TextsOfTheQuestionAndTheAnswer) {
 TEST(TranslationQuestionP156, TheCopySlidesATenthPerKeyAndStartsOver) {
     // Eleven keys other than "1" (Enter, arrows, digits, letters alike), then
     // "1".
-    Fixture f(nullptr, kP156Pauses + "{Enter}{Right}{Left}2ab3{Up}{Down}xy" + "1" + "uv");
-    ShowTranslationQuestionP156(*f.p);
+    VarnelFixture f(kP156Pauses + "{Enter}{Right}{Left}2ab3{Up}{Down}xy" + "1" + "uv");
+    ShowTranslationQuestionP156(f.prog);
     const auto frames = Frames(f.Events());
     // Frames 8 to 19 end with the twelve slide prompts.
     std::vector<double> copyAx;
@@ -147,8 +146,8 @@ TEST(TranslationQuestionP156, TheCopySlidesATenthPerKeyAndStartsOver) {
 }
 
 TEST(TranslationQuestionP156, OneAtTheFirstPromptEndsTheSlideAtOnce) {
-    Fixture f(nullptr, kP156Pauses + "1" + "xy");
-    ShowTranslationQuestionP156(*f.p);
+    VarnelFixture f(kP156Pauses + "1" + "xy");
+    ShowTranslationQuestionP156(f.prog);
     const auto frames = Frames(f.Events());
     ASSERT_EQ(frames.size(), 12u);
     // One slide screen, its copy exactly on ア; no erase of the slide after it.
@@ -157,8 +156,8 @@ TEST(TranslationQuestionP156, OneAtTheFirstPromptEndsTheSlideAtOnce) {
 }
 
 TEST(TranslationQuestionP156, TheFigurePoints) {
-    Fixture f;
-    Program& p = *f.p;
+    VarnelFixture f;
+    Varnel& p = f.prog;
     p.CellSize = 60;
     p.OriginX = 640;
     p.OriginY = 650;
@@ -180,8 +179,8 @@ TEST(TranslationQuestionP156, TheFigurePoints) {
 }
 
 TEST(TranslationQuestionP156, LatticeTrianglesAndJoiningSegmentsInOrder) {
-    Fixture f;
-    Program& p = *f.p;
+    VarnelFixture f;
+    Varnel& p = f.prog;
     p.CellSize = 60;
     p.OriginX = 640;
     p.OriginY = 650;
@@ -234,7 +233,7 @@ TEST(TranslationQuestionP156, LatticeTrianglesAndJoiningSegmentsInOrder) {
 }
 
 TEST(TranslationQuestionP156, TheSlidePromptOnTheMessageBox) {
-    Fixture f(nullptr, kP156Pauses + "x1");
+    VarnelFixture f(kP156Pauses + "x1");
     RunUntilKeysEnd(f, ShowTranslationQuestionP156);
     int prompts = 0;
     for (const auto& e : Of(f.Events(), "run"))
@@ -246,8 +245,8 @@ TEST(TranslationQuestionP156, TheSlidePromptOnTheMessageBox) {
 // ---- Topic 3: answers to questions 1 and 2 ----------------------------------------
 
 TEST(TranslationAnswers1And2, TheScreensStepByStep) {
-    Fixture f(nullptr, "abcd");
-    ShowTranslationAnswers1And2(*f.p);
+    VarnelFixture f("abcd");
+    ShowTranslationAnswers1And2(f.prog);
     const auto events = f.Events();
     ExpectTexts(events, {{"問1 解答", 78, 30, 3},
                          {"O", 721, 140, 0},
@@ -281,8 +280,8 @@ TEST(TranslationAnswers1And2, TheScreensStepByStep) {
 // ---- Topic 5: answer to question 3 -------------------------------------------------
 
 TEST(TranslationAnswer3, ThreeKeysCompleteTheFigure) {
-    Fixture f(nullptr, "abc");
-    ShowTranslationAnswer3(*f.p);
+    VarnelFixture f("abc");
+    ShowTranslationAnswer3(f.prog);
     const auto events = f.Events();
     ExpectTexts(events, {{"問3 解答", 78, 30, 3}});
     const auto frames = Frames(events);
@@ -304,9 +303,9 @@ TEST(TranslationAnswer3, ThreeKeysCompleteTheFigure) {
 // ---- Topic 4: the parallel segment -------------------------------------------------
 
 TEST(ParallelLineConstruction, NineStepsWithSetSquaresAndCompasses) {
-    Fixture f(nullptr, "0123456789");
-    ShowParallelLineConstruction(*f.p);
-    Program& p = *f.p;
+    VarnelFixture f("0123456789");
+    ShowParallelLineConstruction(f.prog);
+    Varnel& p = f.prog;
     const auto events = f.Events();
     ExpectTexts(events, {{"線分ABに平行で", 40, 30, 3},
                          {"長さが等しい線分CDをかこう！", 40, 80, 3},
@@ -378,9 +377,9 @@ bool OuterCorners(const json& e, const double (&corners)[3][2]) {
 }
 
 TEST(ParallelLineConstruction, SetSquaresNeedlesChevronsAndTicks) {
-    Fixture f(nullptr, "0123456789");
-    ShowParallelLineConstruction(*f.p);
-    Program& p = *f.p;
+    VarnelFixture f("0123456789");
+    ShowParallelLineConstruction(f.prog);
+    Varnel& p = f.prog;
     const auto frames = Frames(f.Events());
     ASSERT_EQ(frames.size(), 11u);
     // Step 1: the 30-60-90 square with its right angle at A, long leg along AB.
@@ -423,12 +422,12 @@ TEST(ParallelLineConstruction, SetSquaresNeedlesChevronsAndTicks) {
 }
 
 TEST(ParallelLineConstruction, ASecondVisitDrawsTheSame) {
-    Fixture f(nullptr, "01234567890123456789");
-    ShowParallelLineConstruction(*f.p);
+    VarnelFixture f("01234567890123456789");
+    ShowParallelLineConstruction(f.prog);
     auto first = f.Events();
     f.ClearEvents();
-    f.p->TickSpacing = 50;   // whatever another topic left
-    ShowParallelLineConstruction(*f.p);
+    f.prog.TickSpacing = 50;   // whatever another topic left
+    ShowParallelLineConstruction(f.prog);
     auto second = f.Events();
     // Everything alike but the pen width of the first erase (the width the
     // topic found).

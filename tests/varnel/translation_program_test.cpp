@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/varnel/lesson_test_support.h"
+#include "varnel/varnel_fixture.h"
 
 namespace {
 
-using namespace varnel_test;
+using namespace testing_support;
 using testing_support::RunProgramHeadless;
 using testing_support::RunResult;
 

@@ -8,12 +8,11 @@
 #include <vector>
 
 #include "lessons/varnel/varnel.h"
-#include "tests/varnel/lesson_test_support.h"
+#include "varnel/varnel_fixture.h"
 
 namespace {
 
-using namespace varnel_test;
-using testing_support::Fixture;
+using namespace testing_support;
 
 const std::string kRight = "{Right}", kLeft = "{Left}", kUp = "{Up}", kDown = "{Down}", kEnter = "{Enter}";
 
@@ -40,9 +39,9 @@ class TargetPointRange : public testing::TestWithParam<TargetCase> {};
 
 TEST_P(TargetPointRange, DStaysWhereTriangleDefFitsTheGrid) {
     const TargetCase& c = GetParam();
-    Fixture f(nullptr, c.keys);
+    VarnelFixture f(c.keys);
     RunUntilKeysEnd(f, ShowTranslationDefinition);
-    Program& p = *f.p;
+    Varnel& p = f.prog;
     EXPECT_EQ(p.PointX(4), c.x);
     EXPECT_EQ(p.PointY(4), c.y);
     // The last redraw shows D there, with its label above it.
@@ -71,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<TargetCase>& info) { return std::string(info.param.name); });
 
 TEST(TranslationTargetPoint, FirstScreenShowsAbcInColourThreeAndD) {
-    Fixture f(nullptr, "");
+    VarnelFixture f("");
     RunUntilKeysEnd(f, ShowTranslationDefinition);
     const auto events = f.Events();
     // The black triangle of the set-up is erased by the first redraw and
@@ -93,7 +92,7 @@ TEST(TranslationTargetPoint, FirstScreenShowsAbcInColourThreeAndD) {
 TEST(TranslationTargetPoint, OtherKeysOnlyBringThePromptBack) {
     // A letter and a digit in the target-point loop, then ↑, ↓, a letter and a
     // digit in the slide: none of them redraws.
-    Fixture f(nullptr, "a7" + kEnter + kRight + kUp + kDown + "b9");
+    VarnelFixture f("a7" + kEnter + kRight + kUp + kDown + "b9");
     RunUntilKeysEnd(f, ShowTranslationDefinition);
     const auto frames = Frames(f.Events());
     ASSERT_EQ(frames.size(), 9u);
@@ -103,8 +102,8 @@ TEST(TranslationTargetPoint, OtherKeysOnlyBringThePromptBack) {
     EXPECT_EQ(FigureErases(frames[3]), 1);   // Enter: the slide's first screen
     EXPECT_EQ(FigureErases(frames[4]), 1);   // →
     for (int k = 5; k <= 8; ++k) EXPECT_EQ(FigureErases(frames[k]), 0) << k;
-    EXPECT_EQ(f.p->PointX(4), 872);
-    EXPECT_EQ(f.p->PointY(4), 277.5f);
+    EXPECT_EQ(f.prog.PointX(4), 872);
+    EXPECT_EQ(f.prog.PointY(4), 277.5f);
 }
 
 // ---- The slide --------------------------------------------------------------------
@@ -120,10 +119,10 @@ class SlideEndStops : public testing::TestWithParam<SlideCase> {};
 
 TEST_P(SlideEndStops, APrimeStaysBetweenAAndD) {
     const SlideCase& c = GetParam();
-    Fixture f(nullptr, c.placeKeys + kEnter + c.slideKeys);
+    VarnelFixture f(c.placeKeys + kEnter + c.slideKeys);
     RunUntilKeysEnd(f, ShowTranslationDefinition);
-    EXPECT_EQ(f.p->PointX(4), c.x);
-    EXPECT_EQ(f.p->PointY(4), c.y);
+    EXPECT_EQ(f.prog.PointX(4), c.x);
+    EXPECT_EQ(f.prog.PointY(4), c.y);
 }
 
 // D at (982, 360) first; four ← put it in A's column (862, 360); six ← to the
@@ -171,8 +170,8 @@ TEST(TranslationSlide, EndStopsLookAtXOnceAPrimeHasLeftAsColumn) {
         {"HairOffColumnPastA", 862.00012f, 360, 862, 250, 862, 270},
     };
     for (const Case& c : cases) {
-        Fixture f;
-        Program& p = *f.p;
+        VarnelFixture f;
+        Varnel& p = f.prog;
         const float abc[3][2] = {{862, 270}, {772, 420}, {892, 420}};
         for (int i = 1; i <= 3; ++i) {
             p.PointX(i) = abc[i - 1][0];
@@ -217,7 +216,7 @@ TEST(TranslationSlide, DefAppearsWithTheStepThatReachesD) {
     };
     for (const Case& c : {Case{"", 12}, Case{Repeat(kLeft, 4), 12}, Case{Repeat(kLeft, 6), 12}}) {
         for (int steps = 0; steps <= c.stepsToD + 1; ++steps) {
-            Fixture f(nullptr, c.place + kEnter + Repeat(kRight, steps));
+            VarnelFixture f(c.place + kEnter + Repeat(kRight, steps));
             RunUntilKeysEnd(f, ShowTranslationDefinition);
             const MovingLook look = LookOfLastScreen(f);
             EXPECT_EQ(look.labelled, steps >= c.stepsToD) << c.place << " " << steps;
@@ -227,22 +226,22 @@ TEST(TranslationSlide, DefAppearsWithTheStepThatReachesD) {
 }
 
 TEST(TranslationSlide, DOnAKeepsTheStartLookAndNeverMoves) {
-    Fixture f(nullptr, Repeat(kLeft, 4) + Repeat(kUp, 3) + kEnter + Repeat(kRight, 3));
+    VarnelFixture f(Repeat(kLeft, 4) + Repeat(kUp, 3) + kEnter + Repeat(kRight, 3));
     RunUntilKeysEnd(f, ShowTranslationDefinition);
-    EXPECT_EQ(f.p->Seg2X2, 0);
-    EXPECT_EQ(f.p->SlideStepY, 0);
+    EXPECT_EQ(f.prog.Seg2X2, 0);
+    EXPECT_EQ(f.prog.SlideStepY, 0);
     const MovingLook look = LookOfLastScreen(f);
     EXPECT_EQ(look.color, 3);
     EXPECT_FALSE(look.labelled);
 }
 
 TEST(TranslationSlide, TracesJoinEachVertexToItsImage) {
-    Fixture f(nullptr, kEnter + Repeat(kRight, 12));
+    VarnelFixture f(kEnter + Repeat(kRight, 12));
     RunUntilKeysEnd(f, ShowTranslationDefinition);
-    EXPECT_EQ(f.p->Seg2X2, 10);
-    EXPECT_EQ(f.p->SlideStepY, 7.5f);
-    EXPECT_EQ(f.p->PointX(7), 982);
-    EXPECT_EQ(f.p->PointY(7), 360);
+    EXPECT_EQ(f.prog.Seg2X2, 10);
+    EXPECT_EQ(f.prog.SlideStepY, 7.5f);
+    EXPECT_EQ(f.prog.PointX(7), 982);
+    EXPECT_EQ(f.prog.PointY(7), 360);
     const auto last = Frames(f.Events()).back();
     // AD, BE, CF in colour 0 at width 5, after both triangles.
     std::vector<json> traces;
@@ -258,7 +257,7 @@ TEST(TranslationSlide, TracesJoinEachVertexToItsImage) {
 
 TEST(TranslationTopic, EachLoopShowsItsPromptInTheMessageBox) {
     // Place D (Enter), one slide step, Enter, then the repeat question.
-    Fixture f(nullptr, kEnter + kRight + kEnter + "x");
+    VarnelFixture f(kEnter + kRight + kEnter + "x");
     RunUntilKeysEnd(f, ShowTranslationDefinition);
     std::vector<std::string> prompts;
     for (const auto& e : Of(f.Events(), "run"))
@@ -277,10 +276,10 @@ TEST(TranslationRepeat, TheKeyAfterTheMessageAnswers) {
     // Enter half-way, then "1" closes the message and "1" answers: D starts
     // at the half-way A'.
     {
-        Fixture f(nullptr, kEnter + Repeat(kRight, 6) + kEnter + "11");
+        VarnelFixture f(kEnter + Repeat(kRight, 6) + kEnter + "11");
         RunUntilKeysEnd(f, ShowTranslationDefinition);
-        EXPECT_EQ(f.p->PointX(4), 922);
-        EXPECT_EQ(f.p->PointY(4), 315);
+        EXPECT_EQ(f.prog.PointX(4), 922);
+        EXPECT_EQ(f.prog.PointY(4), 315);
         const json disc = LastTargetDisc(Frames(f.Events()).back());
         ASSERT_FALSE(disc.is_null());
         EXPECT_EQ(disc["x"], 922);
@@ -289,13 +288,13 @@ TEST(TranslationRepeat, TheKeyAfterTheMessageAnswers) {
     }
     // "1" only closes the message; anything else next ends the topic.
     {
-        Fixture f(nullptr, kEnter + kRight + kEnter + "1x");
+        VarnelFixture f(kEnter + kRight + kEnter + "1x");
         RunUntilKeysEnd(f, ShowTranslationDefinition);
         EXPECT_FALSE(FindRun(f.Events(), "②対応する点を結ぶ線分は、").is_null());
     }
     // Nothing is decided by the key that closes the message.
     {
-        Fixture f(nullptr, kEnter + kRight + kEnter + "1");
+        VarnelFixture f(kEnter + kRight + kEnter + "1");
         RunUntilKeysEnd(f, ShowTranslationDefinition);
         const auto events = f.Events();
         EXPECT_TRUE(FindRun(events, "②対応する点を結ぶ線分は、").is_null());
@@ -305,9 +304,9 @@ TEST(TranslationRepeat, TheKeyAfterTheMessageAnswers) {
 
 TEST(TranslationTopic, EndingTextsStandOnTheirLinesAfterRepeats) {
     // Two repeats, the second from a D moved by whole cells, then the ending.
-    Fixture f(nullptr, kEnter + Repeat(kRight, 12) + kEnter + "x1" + kUp + kEnter + kRight + kEnter + "x1" + kEnter +
+    VarnelFixture f(kEnter + Repeat(kRight, 12) + kEnter + "x1" + kUp + kEnter + kRight + kEnter + "x1" + kEnter +
                            Repeat(kRight, 4) + kEnter + "xn" + "a");
-    ShowTranslationDefinition(*f.p);
+    ShowTranslationDefinition(f.prog);
     const auto events = f.Events();
     struct Line {
         const char* text;
@@ -362,8 +361,8 @@ bool HasTick(const std::vector<json>& events, float px, float py, float qx, floa
 }
 
 TEST(TranslationSummary, TickSpacingCarriesOverBetweenCalls) {
-    Fixture f;
-    Program& p = *f.p;
+    VarnelFixture f;
+    Varnel& p = f.prog;
     SetUpSummary(p, 982, 360, 0);
     DrawTranslationSummary(p);
     auto events = f.Events();
@@ -392,8 +391,8 @@ TEST(TranslationSummary, FigureForTheChosenD) {
     };
     // The first D, D left of A, D in A's column, D up and to the right.
     for (const Case& c : {Case{982, 360}, Case{802, 360}, Case{862, 360}, Case{1192, 60}}) {
-        Fixture f;
-        Program& p = *f.p;
+        VarnelFixture f;
+        Varnel& p = f.prog;
         SetUpSummary(p, c.dx, c.dy, 0);
         DrawTranslationSummary(p);
         const auto events = f.Events();
@@ -424,8 +423,8 @@ TEST(TranslationSummary, FigureForTheChosenD) {
 }
 
 TEST(TranslationSummary, DOnADrawsNoMarksAndGoesOn) {
-    Fixture f;
-    Program& p = *f.p;
+    VarnelFixture f;
+    Varnel& p = f.prog;
     SetUpSummary(p, 862, 270, 0);
     DrawTranslationSummary(p);
     const auto events = f.Events();
@@ -437,8 +436,8 @@ TEST(TranslationSummary, DOnADrawsNoMarksAndGoesOn) {
 }
 
 TEST(TranslationTopic, DOnARunsToTheEnding) {
-    Fixture f(nullptr, Repeat(kLeft, 4) + Repeat(kUp, 3) + kEnter + Repeat(kRight, 2) + kLeft + kEnter + "xna");
-    ShowTranslationDefinition(*f.p);
+    VarnelFixture f(Repeat(kLeft, 4) + Repeat(kUp, 3) + kEnter + Repeat(kRight, 2) + kLeft + kEnter + "xna");
+    ShowTranslationDefinition(f.prog);
     const auto events = f.Events();
     EXPECT_FALSE(FindRun(events, "教科書P157問1 P158問2 をやろう。").is_null());
     EXPECT_EQ(f.rt->RtGetDrawWidth(), 5);

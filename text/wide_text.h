@@ -2,7 +2,7 @@
 // cells, with half-width letters, digits and signs turned full width.
 #pragma once
 
-#include "shell/program.h"
+#include "core/program.h"
 
 // CurChar in, CurChar out: its full-width form when the letters or the
 // symbols table holds it, else unchanged. Overwrites IndexA, ToPoint.

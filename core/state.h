@@ -6,15 +6,15 @@
 // fresh for each run (and each test). Numbers are single-precision floats and
 // start at 0; texts start empty. Each area of the program keeps the cells only
 // it uses in its own part (TextVars, FigureVars, ...); the cells that several
-// areas share are here.
+// areas share are here. A program's own lesson cells are not part of State:
+// they belong to the program's type (see core/program.h).
 #pragma once
 
-#include "figures/figure_vars.h"
-#include "lessons/varnel/varnel_vars.h"
+#include "core/figure_vars.h"
 #include "platform/arrays.h"
 #include "platform/text.h"
-#include "shell/shell_vars.h"
-#include "text/text_vars.h"
+#include "core/shell_vars.h"
+#include "core/text_vars.h"
 
 struct CommonVars {
     // Text pen: where the next character starts, its colour, the text that the
@@ -65,4 +65,4 @@ struct CommonVars {
     float Radius = 0, Radius2 = 0;
 };
 
-struct State : CommonVars, ShellVars, TextVars, FigureVars, VarnelVars {};
+struct State : CommonVars, ShellVars, TextVars, FigureVars {};

@@ -1,7 +1,7 @@
 // Wide-character glyph text: one line in 16 px cells, half-width letters,
 // digits and signs turned into their full-width glyphs through two pairs of
 // look-up tables.
-#include "shell/wide_text.h"
+#include "text/wide_text.h"
 
 #include <cstdint>
 

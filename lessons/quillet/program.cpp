@@ -1,10 +1,9 @@
-// What sets Quillet apart from the other programs.
-#include "shell/program.h"
+// Quillet's main menu: one row per item, naming the lesson it runs. A lesson
+// not built yet has a null entry and draws the menu again.
+#include "lessons/quillet/quillet.h"
 #include "shell/shell.h"
 
 namespace {
-// The lesson entries are wired in here as each lesson is built; until then an
-// item draws the menu again.
 constexpr MenuItem kQuilletMenu[] = {
     {"1　いろいろな作図", nullptr},
     {"2　P176 基本の問題", nullptr},
@@ -17,6 +16,5 @@ constexpr MenuItem kQuilletMenu[] = {
 };
 }  // namespace
 
-extern const ProgramInfo quilletInfo;
 const ProgramInfo quilletInfo{"quillet", "Quillet", "いろいろな作図とおうぎ形", 50, false,
-                              ShowConstructionsAndSectorsMainMenu, kQuilletMenu};
+                              ShowConstructionsAndSectorsMainMenu, kQuilletMenu, CreateProgramOf<Quillet>};

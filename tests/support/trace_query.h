@@ -1,24 +1,28 @@
-// Helpers of the Varnel lesson tests: running a lesson routine on a key
-// script and reading what it drew from the trace.
+// Reading what a run drew: queries over the trace events of a Fixture or of a
+// whole-program run (RunResult), shared by every test folder.
 #pragma once
 
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include "support/support.h"
 
-namespace varnel_test {
+namespace testing_support {
+
 
 using nlohmann::json;
 
-// Runs `routine` on the fixture's key script. When the script runs out the
-// run stops at that key wait, with every cell as it stood there.
-inline void RunUntilKeysEnd(testing_support::Fixture& f, void (*routine)(Program&)) {
+// Runs `routine` on the fixture's program (as its own type P) and key script.
+// When the script runs out the run stops at that key wait, with every cell as
+// it stood there.
+template <class P>
+void RunUntilKeysEnd(Fixture& f, void (*routine)(P&)) {
     try {
-        routine(*f.p);
+        routine(f.As<P>());
     } catch (const ProgramExit&) {
     }
 }
@@ -108,4 +112,66 @@ inline std::vector<json> Of(const std::vector<json>& events, const std::string& 
     return out;
 }
 
-}  // namespace varnel_test
+
+// ---- Segments and texts drawn by a Fixture -----------------------------------
+
+// A "line" event (a segment). In an expected segment a colour or width of -1
+// is not checked.
+struct Segment {
+    float x1, y1, x2, y2;
+    int color = -1;
+    int width = -1;
+};
+
+// The segments drawn since the last ClearEvents, in order.
+inline std::vector<Segment> Segments(Fixture& f) {
+    std::vector<Segment> out;
+    for (const auto& e : f.Events("line"))
+        out.push_back({e["x1"].get<float>(), e["y1"].get<float>(), e["x2"].get<float>(), e["y2"].get<float>(),
+                       e["color"].get<int>(), e["width"].get<int>()});
+    return out;
+}
+
+inline void ExpectSegment(const Segment& got, const Segment& want, float tolerance = 1e-3f) {
+    EXPECT_NEAR(got.x1, want.x1, tolerance);
+    EXPECT_NEAR(got.y1, want.y1, tolerance);
+    EXPECT_NEAR(got.x2, want.x2, tolerance);
+    EXPECT_NEAR(got.y2, want.y2, tolerance);
+    if (want.color >= 0) {
+        EXPECT_EQ(got.color, want.color);
+    }
+    if (want.width >= 0) {
+        EXPECT_EQ(got.width, want.width);
+    }
+}
+
+// The same segments in the same order.
+inline void ExpectSegments(const std::vector<Segment>& got, const std::vector<Segment>& want) {
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        SCOPED_TRACE(i);
+        ExpectSegment(got[i], want[i]);
+    }
+}
+
+// The "run" events of texts drawn, not measured, since the last ClearEvents.
+inline std::vector<nlohmann::json> DrawnRunEvents(Fixture& f) { return testing_support::Visible(f.Events("run")); }
+
+struct TextRun {
+    std::string routine, text;
+    float x, y;
+    int color;
+};
+
+// The texts drawn (not measured, not empty) since the last ClearEvents.
+inline std::vector<TextRun> DrawnRuns(Fixture& f) {
+    std::vector<TextRun> out;
+    for (const auto& e : DrawnRunEvents(f)) {
+        if (e.value("text", "").empty()) continue;
+        out.push_back({e["routine"].get<std::string>(), e["text"].get<std::string>(), e["x"].get<float>(),
+                       e["y"].get<float>(), static_cast<int>(e["color"].get<float>())});
+    }
+    return out;
+}
+
+}  // namespace testing_support

@@ -1,10 +1,9 @@
-// What sets Droveny apart from the other programs.
-#include "shell/program.h"
+// Droveny's main menu: one row per item, naming the lesson it runs. A lesson
+// not built yet has a null entry and draws the menu again.
+#include "lessons/droveny/droveny.h"
 #include "shell/shell.h"
 
 namespace {
-// The lesson entries are wired in here as each lesson is built; until then an
-// item draws the menu again.
 constexpr MenuItem kDrovenyMenu[] = {
     {"1　垂線", nullptr},
     {"2　垂直二等分線", nullptr},
@@ -14,6 +13,5 @@ constexpr MenuItem kDrovenyMenu[] = {
 };
 }  // namespace
 
-extern const ProgramInfo drovenyInfo;
 const ProgramInfo drovenyInfo{"droveny", "Droveny", "基本の作図", 50, false, ShowBasicConstructionsMainMenu,
-                              kDrovenyMenu};
+                              kDrovenyMenu, CreateProgramOf<Droveny>};

@@ -1,0 +1,250 @@
+#include "lessons/common/kit.h"
+
+#include <cmath>
+#include <vector>
+
+#include "platform/strings.h"
+
+namespace kit {
+
+int KeyCode(const Text& key) { return key.empty() ? 0 : RtAsc(key); }
+
+bool LastKeyIs(const Program& p, int code) { return KeyCode(p.LastKey) == code; }
+
+// ---- Points -----------------------------------------------------------------
+
+Pt P(const Program& p, int i) { return Pt{p.PointX(i), p.PointY(i)}; }
+Pt P2(const Program& p, int i) { return Pt{p.PointX2(i), p.PointY2(i)}; }
+
+void SetP(Program& p, int i, Pt at) {
+    p.PointX(i) = at.x;
+    p.PointY(i) = at.y;
+}
+
+void SetP2(Program& p, int i, Pt at) {
+    p.PointX2(i) = at.x;
+    p.PointY2(i) = at.y;
+}
+
+Pt Along(Pt from, float r, float angle) { return Pt{from.x + r * std::cos(angle), from.y - r * std::sin(angle)}; }
+
+Pt Mid(Pt a, Pt b) { return Pt{(a.x + b.x) / 2, (a.y + b.y) / 2}; }
+
+float Distance(Pt a, Pt b) { return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y)); }
+
+void SetCells(Program& p, int first, std::initializer_list<Pt> cells) {
+    int i = first;
+    for (const Pt& c : cells) SetP(p, i++, c);
+    CellsToPixels(p, first, i - 1);
+}
+
+void CellsToPixels(Program& p, int first, int last) {
+    for (int i = first; i <= last; i++) {
+        p.LoopIndex = static_cast<float>(i);
+        p.PointX(i) = p.OriginX + p.CellSize * p.PointX(i);
+        p.PointY(i) = p.OriginY - p.CellSize * p.PointY(i);
+    }
+}
+
+// ---- Pen and text -----------------------------------------------------------
+
+void PenWidth(Program& p, int width) { p.rt.RtSetDrawWidth(width); }
+
+void Write(Program& p, float x, float y, float color, const Text& text) {
+    Label(p, x, y, color, text);
+    p.TextEndX = p.PenX;
+    p.TextLineY = p.PenY;
+}
+
+void WriteOn(Program& p, float color, const Text& text) { Write(p, p.TextEndX, p.TextLineY, color, text); }
+
+void Label(Program& p, float x, float y, float color, const Text& text) {
+    p.PenColor = color;
+    p.PenX = x;
+    p.PenY = y;
+    p.TextCell = text;
+    DrawMarkupText(p);
+}
+
+// ---- Lines and shapes -------------------------------------------------------
+
+void Line(Program& p, Pt a, Pt b, float color) { p.rt.RtLine(a.x, a.y, b.x, b.y, color); }
+
+void Segment(Program& p, int i, int j, float color) {
+    p.FromPoint = static_cast<float>(i);
+    p.ToPoint = static_cast<float>(j);
+    Line(p, P(p, i), P(p, j), color);
+}
+
+void Polyline(Program& p, std::initializer_list<Pt> points, float color) {
+    p.rt.RtConnect(std::span<const Pt>(points.begin(), points.size()), color);
+}
+
+void FilledPolygon(Program& p, std::initializer_list<Pt> points, float color, float fill) {
+    std::vector<Pt> closed(points);
+    if (!closed.empty()) closed.push_back(closed.front());
+    p.rt.RtConnect(closed, color, true, fill);
+}
+
+void Polygon(Program& p, std::initializer_list<Pt> corners, const PolygonStyle& style) {
+    int i = 1;
+    for (const Pt& c : corners) {
+        p.LoopIndex = static_cast<float>(i);
+        p.PolygonVertex(i, 1) = c.x;
+        p.PolygonVertex(i, 2) = c.y;
+        ++i;
+    }
+    p.LineWidth = style.width;
+    if (style.labelColor) p.PenColor = *style.labelColor;
+    p.LineColor = style.color;
+    p.VertexCount = static_cast<float>(corners.size());
+    p.MarkSize = style.gap;
+    p.MarkLabel = style.labels;
+    DrawPolygon(p);
+}
+
+void Triangle(Program& p, int a, int b, int c, const PolygonStyle& style) {
+    Polygon(p, {P(p, a), P(p, b), P(p, c)}, style);
+}
+
+// ---- Circles and arcs -------------------------------------------------------
+
+void Circle(Program& p, Pt c, float r, float color) { p.rt.RtCircle(c.x, c.y, r, color); }
+
+void Arc(Program& p, Pt c, float r, float color, float start, float end) {
+    p.rt.RtCircle(c.x, c.y, r, color, 1, start, end);
+}
+
+void Disc(Program& p, Pt c, float r, float color, float fill) {
+    p.rt.RtCircle(c.x, c.y, r, color, 1, 0, 0, true, fill);
+}
+
+void Sector(Program& p, Pt c, float r, float color, float start, float end, float fill) {
+    p.rt.RtCircle(c.x, c.y, r, color, 1, start, end, true, fill);
+}
+
+// ---- Marks ------------------------------------------------------------------
+
+namespace {
+
+void SetFirstSegment(Program& p, Pt a, Pt b) {
+    p.Seg1X1 = a.x;
+    p.Seg1Y1 = a.y;
+    p.Seg1X2 = b.x;
+    p.Seg1Y2 = b.y;
+}
+
+void SetAngle(Program& p, Pt vertex, Pt b, Pt c) {
+    p.MarkAX = vertex.x;
+    p.MarkAY = vertex.y;
+    p.MarkBX = b.x;
+    p.MarkBY = b.y;
+    p.MarkCX = c.x;
+    p.MarkCY = c.y;
+}
+
+}  // namespace
+
+void Ticks(Program& p, Pt a, Pt b, const TickStyle& style) {
+    SetFirstSegment(p, a, b);
+    if (style.shift) p.MarkShift = *style.shift;
+    if (style.spacing) p.TickSpacing = *style.spacing;
+    p.MarkSize = style.size;
+    p.LineColor = style.color;
+    p.MarkCount = static_cast<float>(style.count);
+    DrawTickMarks(p);
+}
+
+void Chevrons(Program& p, Pt a, Pt b, const ChevronStyle& style) {
+    SetFirstSegment(p, a, b);
+    p.LineColor = style.color;
+    p.MarkSize = style.size;
+    p.MarkCount = static_cast<float>(style.count);
+    p.WorkA = style.at;
+    p.WorkB = style.of;
+    DrawChevronMarks(p);
+}
+
+void AngleMark(Program& p, Pt vertex, Pt b, Pt c, const AngleMarkStyle& style) {
+    SetAngle(p, vertex, b, c);
+    p.MarkSize = style.size;
+    p.MarkCount = static_cast<float>(style.arcs);
+    p.AccentColor = style.color;
+    p.LineColor = style.lineColor;
+    p.MarkLabel = style.label;
+    p.MarkShift = style.shift;
+    DrawAngleMark(p);
+}
+
+void RightAngle(Program& p, Pt vertex, Pt b, Pt c, float size, float color, std::optional<float> shift) {
+    SetAngle(p, vertex, b, c);
+    p.MarkSize = size;
+    p.LineColor = color;
+    if (shift) p.MarkShift = *shift;
+    DrawRightAngleMark(p);
+}
+
+void DottedArc(Program& p, Pt a, Pt b, const DottedArcStyle& style) {
+    p.MarkAX = a.x;
+    p.MarkAY = a.y;
+    p.MarkBX = b.x;
+    p.MarkBY = b.y;
+    p.ArcSide = style.side;
+    p.ArcBulge = style.bulge;
+    p.BoxWidth = style.step;
+    p.ArcSweep = style.sweep;
+    p.LineColor = style.color;
+    p.MarkLabel = style.label;
+    DrawDottedDimensionArc(p);
+}
+
+void Arrow(Program& p, Pt from, Pt to, const ArrowStyle& style) {
+    p.MarkAX = from.x;
+    p.MarkAY = from.y;
+    p.TipX = to.x;
+    p.TipY = to.y;
+    p.ArrowDirection = 1;
+    p.ArrowHeadMode = style.bothEnds ? 2.0f : 1.0f;
+    p.LineColor = style.color;
+    p.MarkSize = style.size;
+    DrawArrow(p);
+}
+
+// ---- Grid frame and directions ----------------------------------------------
+
+void Grid(Program& p, const GridFrame& frame) {
+    p.GridOriginX = frame.left;
+    p.GridOriginY = frame.top;
+    p.GridColumns = frame.columns;
+    p.GridRows = frame.rows;
+    p.CellSize = frame.cell;
+    p.LineColor = frame.color;
+    DrawGrid(p);
+}
+
+float DirectionOf(Program& p, Pt a, Pt b) {
+    p.MarkAX = a.x;
+    p.MarkAY = a.y;
+    p.MarkBX = b.x;
+    p.MarkBY = b.y;
+    ComputeDirectionAngle(p);
+    return p.DirectionAngle;
+}
+
+Pt Crossing(Program& p, Pt a1, Pt a2, Pt b1, Pt b2) {
+    SetFirstSegment(p, a1, a2);
+    p.Seg2X1 = b1.x;
+    p.Seg2Y1 = b1.y;
+    p.Seg2X2 = b2.x;
+    p.Seg2Y2 = b2.y;
+    IntersectLines(p);
+    return Pt{p.CrossX, p.CrossY};
+}
+
+void AngleRange(Program& p, Pt vertex, Pt b, Pt c, float shift) {
+    SetAngle(p, vertex, b, c);
+    p.MarkShift = shift;
+    ComputeAngleArcRange(p);
+}
+
+}  // namespace kit

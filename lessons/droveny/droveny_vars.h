@@ -1,0 +1,8 @@
+// Cells of Droveny's lessons that neither the shared library nor the other
+// programs' lessons use.
+#pragma once
+
+#include "platform/text.h"
+
+struct DrovenyVars {
+};

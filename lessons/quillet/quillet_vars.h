@@ -1,0 +1,8 @@
+// Cells of Quillet's lessons that neither the shared library nor the other
+// programs' lessons use.
+#pragma once
+
+#include "platform/text.h"
+
+struct QuilletVars {
+};

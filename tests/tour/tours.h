@@ -1,0 +1,70 @@
+// The key tours: for each program, scripted runs that go through its menus
+// and every built lesson the way a pupil would. The snapshot test keeps their
+// traces, so a change that alters any screen is seen and accepted on purpose;
+// other tests walk the same tours to check every drawn text.
+//
+// Add a lesson's tour here when the lesson is built (and run the snapshot
+// test with GEO_UPDATE_SNAPSHOTS=1 once, then look at what it wrote).
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tours {
+
+struct Tour {
+    std::string name;     // also the snapshot's file name
+    std::string program;  // varnel, droveny, pemmick, quillet
+    std::string keys;     // --keys script
+};
+
+// Test output names a tour by its name (not by a dump of its bytes).
+inline void PrintTo(const Tour& tour, std::ostream* os) { *os << tour.name; }
+
+inline std::string Repeat(const std::string& key, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += key;
+    return out;
+}
+
+inline const std::vector<Tour>& All() {
+    static const std::vector<Tour> tours = [] {
+        const std::string E = "{Enter}";
+        // Entries every menu refuses, then one it takes.
+        const std::string refused = "0" + E + "-1" + E + E + "1/0" + E + "99" + E + "1.5{BS}12345678901{Del}";
+        std::vector<Tour> t;
+        t.push_back({"varnel-menu", "varnel", refused + "8" + E});
+        t.push_back({"droveny-menu", "droveny", refused + "5" + E});
+        t.push_back({"pemmick-menu", "pemmick", refused + "4/1" + E});
+        t.push_back({"quillet-menu", "quillet", refused + "8" + E});
+
+        // Varnel, translation (item 3): every topic with the keys its screens
+        // ask for, refused topic numbers, and back to the main menu.
+        const std::string topic1 = "1" + E + "abcdefgh" + Repeat("{Right}", 10) + "1" + "ab";
+        const std::string topic2 = "2" + E + E + Repeat("{Right}", 12) + E + "xn" + "a";
+        const std::string topic3 = "3" + E + "abcd";
+        const std::string topic4 = "4" + E + "abcdefghij";
+        const std::string topic5 = "5" + E + "abc";
+        t.push_back({"varnel-translation", "varnel",
+                     "3" + E + topic1 + topic2 + topic3 + topic4 + topic5 + "0" + E + "7" + E + "1/0" + E + "6" + E +
+                         "8" + E});
+        // The target point D driven to the corners of its range, slid there,
+        // moved again ("1" at the repeat question) and summarised.
+        const std::string corners = "3" + E + "2" + E + Repeat("{Left}", 14) + Repeat("{Up}", 14) + E +
+                                    Repeat("{Right}", 13) + E + "x1" + Repeat("{Right}", 30) +
+                                    Repeat("{Down}", 30) + E + Repeat("{Right}", 14) + Repeat("{Left}", 3) + E +
+                                    "x1" + Repeat("{Left}", 30) + Repeat("{Down}", 30) + E + Repeat("{Right}", 12) +
+                                    Repeat("{Left}", 5) + Repeat("{Right}", 20) + E + "xn" + "a" + "6" + E + "8" + E;
+        t.push_back({"varnel-translation-corners", "varnel", corners});
+        // D below A (same column) and D on A.
+        t.push_back({"varnel-translation-column", "varnel",
+                     "3" + E + "2" + E + Repeat("{Left}", 4) + E + Repeat("{Right}", 30) + Repeat("{Left}", 40) + E +
+                         "xn" + "a" + "2" + E + Repeat("{Left}", 4) + Repeat("{Up}", 3) + E + Repeat("{Right}", 3) +
+                         E + "xn" + "a" + "6" + E + "8" + E});
+        return t;
+    }();
+    return tours;
+}
+
+}  // namespace tours
