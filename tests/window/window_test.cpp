@@ -194,18 +194,37 @@ INSTANTIATE_TEST_SUITE_P(Shapes, ResizedWindow,
                              return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
                          });
 
-// The whole program with its window: it shows the menu, and the close button
-// (the window manager's delete request) ends it at once with status 0.
-TEST(WindowProgram, ClosingTheWindowEndsTheProgramAtOnce) {
+// The whole program with its window: it shows its first screen, then keys
+// typed into the window reach it, and the close button (the window manager's
+// delete request) ends it at once, from a key wait or from the error screen.
+struct ProgramCase {
+    const char* name;
+    const char* program;
+    std::vector<std::string> args;
+    std::vector<std::string> typed;   // key names, typed into the window
+    bool close;
+    int status;
+};
+
+void PrintTo(const ProgramCase& c, std::ostream* os) { *os << c.name; }
+
+class WindowProgram : public ::testing::TestWithParam<ProgramCase> {};
+
+TEST_P(WindowProgram, ShowsTakesKeysAndEndsAtOnce) {
+    const ProgramCase& c = GetParam();
     ASSERT_TRUE(window_test::XServerRunning()) << window_test::XServerProblem();
     XClient x;
     ASSERT_TRUE(x.ok());
-    const std::string errPath = "/tmp/geo-window-close-" + std::to_string(getpid()) + ".txt";
+    const std::string errPath = "/tmp/geo-window-program-" + std::to_string(getpid()) + ".txt";
+    const std::string path = std::string(GEO_BIN_DIR) + "/" + c.program;
+    std::vector<char*> argv{const_cast<char*>(c.program)};
+    for (const auto& a : c.args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
     pid_t pid = fork();
     if (pid == 0) {
         FILE* err = std::freopen(errPath.c_str(), "w", stderr);
         (void)err;
-        execl((std::string(GEO_BIN_DIR) + "/varnel").c_str(), "varnel", static_cast<char*>(nullptr));
+        execv(path.c_str(), argv.data());
         _exit(127);
     }
     std::optional<unsigned long> w;
@@ -213,14 +232,17 @@ TEST(WindowProgram, ClosingTheWindowEndsTheProgramAtOnce) {
     for (auto end = Clock::now() + std::chrono::seconds(20); Clock::now() < end && !shown;) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         if (!w) w = x.TopWindow();
-        // The menu's white background in the middle of the window.
+        // The white background below the middle of the window.
         if (w) {
             auto a = x.SizeOf(*w);
             shown = a && x.Pixel(*w, a->width / 2, a->height * 3 / 4) == 0xFFFFFFu;
         }
     }
-    EXPECT_TRUE(shown) << "the window never showed the menu";
-    if (w) x.Close(*w);
+    EXPECT_TRUE(shown) << "the window never showed the first screen";
+    if (w) {
+        for (const auto& key : c.typed) x.Type(*w, key);
+        if (c.close) x.Close(*w);
+    }
     int status = 0;
     bool ended = false;
     for (auto end = Clock::now() + std::chrono::seconds(3); Clock::now() < end && !ended;) {
@@ -230,11 +252,19 @@ TEST(WindowProgram, ClosingTheWindowEndsTheProgramAtOnce) {
     if (!ended) {
         kill(pid, SIGKILL);
         waitpid(pid, &status, 0);
-        FAIL() << "the program did not end when its window was closed";
+        FAIL() << "the program did not end";
     }
     EXPECT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << ReadAll(errPath);
+    EXPECT_EQ(WEXITSTATUS(status), c.status) << ReadAll(errPath);
     std::remove(errPath.c_str());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Programs, WindowProgram,
+    ::testing::Values(ProgramCase{"MenuClosed", "varnel", {}, {}, true, 0},
+                      // The main menu's last item ends the program.
+                      ProgramCase{"LastItemTyped", "varnel", {}, {"8", "Return"}, false, 0},
+                      ProgramCase{"ErrorScreenClosed", "error_probe", {"--keys", "x1"}, {}, true, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -70,6 +70,22 @@ void XClient::Uncover(unsigned long window, int x, int y, int width, int height)
     XClearArea(D(dpy_), window, x, y, width, height, True);
 }
 
+void XClient::Type(unsigned long window, const std::string& key) {
+    XEvent ev{};
+    ev.xkey.display = D(dpy_);
+    ev.xkey.window = window;
+    ev.xkey.root = DefaultRootWindow(D(dpy_));
+    ev.xkey.subwindow = None;
+    ev.xkey.time = CurrentTime;
+    ev.xkey.same_screen = True;
+    ev.xkey.keycode = XKeysymToKeycode(D(dpy_), XStringToKeysym(key.c_str()));
+    for (int type : {KeyPress, KeyRelease}) {
+        ev.xkey.type = type;
+        XSendEvent(D(dpy_), window, True, type == KeyPress ? KeyPressMask : KeyReleaseMask, &ev);
+    }
+    Sync();
+}
+
 void XClient::Close(unsigned long window) {
     XEvent ev{};
     ev.xclient.type = ClientMessage;

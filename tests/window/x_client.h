@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace window_test {
@@ -32,6 +33,9 @@ public:
     void Resize(unsigned long window, int width, int height);
     // The desktop uncovering (part of) the window.
     void Uncover(unsigned long window, int x, int y, int width, int height);
+    // A key pressed and released in the window, by its X name ("8",
+    // "Return").
+    void Type(unsigned long window, const std::string& key);
     // The close button: the window manager's delete request.
     void Close(unsigned long window);
     // Waits until the server has handled every request sent.
