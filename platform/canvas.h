@@ -35,7 +35,6 @@ struct Rect {
     int w = 0;
     int h = 0;
     bool empty() const { return w <= 0 || h <= 0; }
-    long long area() const { return empty() ? 0 : static_cast<long long>(w) * h; }
     bool operator==(const Rect&) const = default;
 };
 
@@ -79,7 +78,6 @@ public:
     // part again.
     const Rect& Dirty() const { return dirty_; }
     Rect TakeDirty();
-    void MarkDirty(const Rect& r);
 
     // Colour code of a pixel, -1 outside the surface or for a colour not in
     // the palette.
@@ -98,6 +96,7 @@ private:
     // Marks the current path's extents, widened by half the pen width.
     void MarkPath(double halfWidth);
     void MarkBounds(double x1, double y1, double x2, double y2);
+    void MarkDirty(const Rect& r);
     cairo_font_face_t* FontFace(Face face, bool bold, bool italic) const;
 
     cairo_surface_t* surface_ = nullptr;
