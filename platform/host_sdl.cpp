@@ -270,10 +270,10 @@ private:
 
     std::optional<std::string> Handle(const SDL_Event& e) {
         switch (e.type) {
-            case SDL_QUIT: throw ProgramExit{0};
+            case SDL_QUIT: throw ProgramExit{kExitOk, ExitReason::WindowClosed};
             case SDL_WINDOWEVENT:
                 switch (e.window.event) {
-                    case SDL_WINDOWEVENT_CLOSE: throw ProgramExit{0};
+                    case SDL_WINDOWEVENT_CLOSE: throw ProgramExit{kExitOk, ExitReason::WindowClosed};
                     case SDL_WINDOWEVENT_SHOWN:
                     case SDL_WINDOWEVENT_EXPOSED:
                     case SDL_WINDOWEVENT_RESIZED:

@@ -44,7 +44,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(window_test::XServerRunning()) << window_test::XServerProblem();
         rt = std::make_unique<Runtime>(std::make_unique<plat::Canvas>(), plat::CreateSdlHost("window test"), nullptr,
-                                       std::vector<std::string>{}, "12:00:00", "", "");
+                                       std::string(), "12:00:00", "", "");
         // Something to show, and the first wait shows it.
         rt->RtLine(22, 10, 1342, 610, 15, BoxShape::Filled, 10);
         rt->WaitForKey(0);
