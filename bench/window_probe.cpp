@@ -276,6 +276,25 @@ WindowRun RunWindow(XServer& x, const std::string& program, int idleSeconds, con
     return r;
 }
 
+// A lesson screen as the window shows it: varnel's translation slide, three
+// steps on, driven by a key script.
+void SaveLessonPicture(XServer& x, const std::string& program, const std::string& path) {
+    pid_t pid = Start(program, {"--keys", "3{Enter}2{Enter}{Enter}{Right}{Right}{Right}"});
+    if (auto w = x.WaitMapped(10000)) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        if (auto again = x.NewlyMapped()) w = again;
+        x.Save(*w, path);
+        x.Close(*w);
+    }
+    for (int i = 0; i < 1000; ++i) {
+        int status;
+        if (waitpid(pid, &status, WNOHANG) == pid) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    kill(pid, SIGKILL);
+    Wait(pid);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -315,6 +334,7 @@ int main(int argc, char** argv) {
         closeMs.push_back(r.closeMs);
     }
     WindowRun idle = RunWindow(x, program, idleSeconds, pictures);
+    if (!pictures.empty()) SaveLessonPicture(x, program, pictures + "/slide.png");
 
     // Shots on the translation slide: the slide, then 200 steps of it; the
     // same with a picture before every key.
