@@ -25,7 +25,7 @@ command -v Xvfb > /dev/null || { echo "Xvfb is missing: run ./test.sh once to in
 screen=${GEO_BENCH_SCREEN:-1366x768x24}
 fifo=$(mktemp -u)
 mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3> "$fifo" 2> /dev/null &
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3> "$fifo" 2> /dev/null &
 xvfb=$!
 trap 'kill "$xvfb" 2> /dev/null || true; wait "$xvfb" 2> /dev/null || true; rm -f "$fifo"' EXIT
 read -r -t 10 display < "$fifo" || { echo "Xvfb did not start" >&2; exit 1; }

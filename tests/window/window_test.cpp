@@ -48,19 +48,24 @@ protected:
         // Something to show, and the first wait shows it.
         rt->RtLine(22, 10, 1342, 610, 15, BoxShape::Filled, 10);
         rt->WaitForKey(0);
+        first = Log();
+        // Whatever the server still has to say about the new window.
+        rt->WaitForKey(50);
+        base = Log();
     }
     plat::PresentLog Log() { return rt->host().Presented(); }
     void Cursor(int color) { rt->RtCircle(kCellX + 8, kCellY + 8, 4, color, 1, 0, 0, true); }
 
     std::unique_ptr<Runtime> rt;
+    plat::PresentLog first, base;
 };
 
 TEST_F(WindowTest, FirstWaitShowsTheWholeFrameThenWaitingShowsNothing) {
-    EXPECT_EQ(Log().presents, 1);
-    EXPECT_EQ(Log().whole, 1);
+    EXPECT_EQ(first.presents, 1);
+    EXPECT_EQ(first.whole, 1);
     rt->WaitForKey(40);
     rt->WaitForKey(40);
-    EXPECT_EQ(Log().presents, 1);
+    EXPECT_EQ(Log().presents, base.presents);
 }
 
 TEST_F(WindowTest, CursorBlinkShowsOnlyTheCursorCell) {
@@ -79,7 +84,7 @@ TEST_F(WindowTest, CursorBlinkShowsOnlyTheCursorCell) {
         rt->WaitForKey(0);
         const plat::PresentLog log = Log();
         EXPECT_EQ(log.presents, before + 1);
-        EXPECT_EQ(log.whole, 1);
+        EXPECT_EQ(log.whole, base.whole);
         // Inside the cell, in surface pixels...
         EXPECT_GE(log.last.x, kCellX);
         EXPECT_GE(log.last.y, kCellY);
@@ -109,10 +114,10 @@ TEST_F(WindowTest, ExposureShowsTheWholeFrameOnce) {
     x.Uncover(*w, 10, 10, 50, 50);
     x.Sync();
     rt->WaitForKey(100);
-    EXPECT_EQ(Log().whole, 2);
-    EXPECT_EQ(Log().presents, 2);
+    EXPECT_EQ(Log().whole, base.whole + 1);
+    EXPECT_EQ(Log().presents, base.presents + 1);
     rt->WaitForKey(40);
-    EXPECT_EQ(Log().presents, 2);
+    EXPECT_EQ(Log().presents, base.presents + 1);
 }
 
 // Showing parts of the picture leaves the window exactly as showing all of
@@ -133,14 +138,14 @@ TEST_F(WindowTest, PartsShownMatchTheWholeFrame) {
     }
     rt->RtConnect(zigzag, 13, true, 4);
     rt->WaitForKey(0);
-    EXPECT_EQ(Log().whole, 1);
+    EXPECT_EQ(Log().whole, base.whole);
     x.Sync();
     const auto parts = x.Capture(*w);
     ASSERT_FALSE(parts.empty());
     x.Uncover(*w, 0, 0, 0, 0);
     x.Sync();
     rt->WaitForKey(100);
-    ASSERT_EQ(Log().whole, 2);
+    ASSERT_EQ(Log().whole, base.whole + 1);
     x.Sync();
     const auto whole = x.Capture(*w);
     ASSERT_EQ(parts.size(), whole.size());

@@ -46,8 +46,10 @@ public:
             dup2(null, 2);
             const std::string fd = std::to_string(fds[1]);
             // -displayfd: Xvfb takes the first free display number and writes
-            // it to the pipe once it accepts clients.
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", kScreen, "-nolisten", "tcp",
+            // it to the pipe once it accepts clients. -noreset: the server
+            // must not reset (and drop new clients) each time the last client
+            // leaves, between two tests.
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", kScreen, "-nolisten", "tcp", "-noreset",
                    static_cast<char*>(nullptr));
             _exit(127);
         }
