@@ -184,6 +184,17 @@ void RightAngle(Program& p, Pt vertex, Pt b, Pt c, float size, float color, std:
     DrawRightAngleMark(p);
 }
 
+void VertexLabel(Program& p, Pt vertex, Pt b, Pt c, const Text& label, const VertexLabelStyle& style) {
+    SetAngle(p, vertex, b, c);
+    p.MarkSize = style.distance;
+    p.MarkShift = style.shift;
+    p.LabelOffsetX = style.dx;
+    p.LabelOffsetY = style.dy;
+    if (style.color) p.PenColor = *style.color;
+    p.MarkLabel = label;
+    PlaceVertexLabel(p);
+}
+
 void DottedArc(Program& p, Pt a, Pt b, const DottedArcStyle& style) {
     p.MarkAX = a.x;
     p.MarkAY = a.y;
@@ -208,6 +219,17 @@ void Arrow(Program& p, Pt from, Pt to, const ArrowStyle& style) {
     p.LineColor = style.color;
     p.MarkSize = style.size;
     DrawArrow(p);
+}
+
+Pt PointOnArc(Program& p, Pt a, Pt b, float angle, float bulge) {
+    p.MarkAX = a.x;
+    p.MarkAY = a.y;
+    p.MarkBX = b.x;
+    p.MarkBY = b.y;
+    p.ArcAngle = angle;
+    p.ArcBulge = bulge;
+    PointOnArcOverSegment(p);
+    return Pt{p.TipX, p.TipY};
 }
 
 // ---- Grid frame and directions ----------------------------------------------

@@ -103,6 +103,30 @@ TEST(KitText, WriteKeepsTheColumnAndLabelDoesNot) {
     EXPECT_EQ(p.TextEndX, 94 + 54);
 }
 
+TEST(KitLabels, VertexLabelGoesOutsideTheAngleOrAcrossItAndClearsItsCells) {
+    Fixture f(nullptr, "", true);
+    Program& p = *f.p;
+    // The angle at (500, 300) between the rays right and up: its bisector
+    // points up and to the right; exchanging the rays turns it round.
+    p.LabelOffsetX = 7;
+    VertexLabel(p, {500, 300}, {600, 300}, {500, 200}, "Q", {.distance = 40, .shift = 1, .color = kPurple});
+    VertexLabel(p, {500, 300}, {600, 300}, {500, 200}, "R", {.distance = 40, .shift = -1});
+    const auto q = testing_support::FindRun(f.Events(), "Q");
+    const auto r = testing_support::FindRun(f.Events(), "R");
+    ASSERT_FALSE(q.is_null());
+    ASSERT_FALSE(r.is_null());
+    EXPECT_GT(q["x"].get<double>(), 500);
+    EXPECT_LT(q["y"].get<double>(), 300);
+    EXPECT_LT(r["x"].get<double>(), 500);
+    EXPECT_GT(r["y"].get<double>(), 300);
+    EXPECT_EQ(q["color"], 5);
+    EXPECT_EQ(r["color"], 5);  // PenColor stays
+    EXPECT_EQ(p.MarkShift, 0);
+    EXPECT_EQ(p.MarkSize, 0);
+    EXPECT_EQ(p.LabelOffsetX, 0);
+    EXPECT_TRUE(p.MarkLabel.empty());
+}
+
 // A program type of its own, as each program has.
 struct Cells {
     float Visits = 0;
