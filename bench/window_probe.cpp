@@ -352,9 +352,9 @@ int main(int argc, char** argv) {
         const double shots = TimedHeadless(program, {"--headless", "--keys", tour, "--shots", (tmp / "shots").string()});
         if (i == 0) continue;   // warm-up
         // Keys of the tour, each with a picture, and one at the end.
-        const int pictures = 5 + steps + 1;
+        const int shotCount = 5 + steps + 1;
         keyMs.push_back((plain - base) / steps);
-        shotMs.push_back((shots - plain) / pictures);
+        shotMs.push_back((shots - plain) / shotCount);
     }
     fs::remove_all(tmp);
 

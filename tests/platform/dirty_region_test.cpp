@@ -142,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
                      rt.RtSetFontSize(24);
                      rt.RtSymbol(1300, 400, 1, 1, 0, "l");
                  }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& tp) { return std::string(tp.param.name); });
 
 TEST(DirtyRegionRecord, ClearMarksTheWholeSurfaceAndTakingEmptiesIt) {
     auto rt = Runtime::CreateHeadless();
@@ -210,7 +210,7 @@ TEST_P(ReviewPicture, ReadsBackPixelForPixel) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, ReviewPicture, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "OffPalettePixel" : "PaletteOnly"; });
+                         [](const auto& tp) { return tp.param ? "OffPalettePixel" : "PaletteOnly"; });
 
 TEST(ReviewPicture, UnwritablePathFails) {
     auto rt = Runtime::CreateHeadless();

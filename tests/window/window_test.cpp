@@ -195,8 +195,8 @@ INSTANTIATE_TEST_SUITE_P(Shapes, ResizedWindow,
                          ::testing::Values(Shape{600, 600, 300, 300, 300, 40},     // bands above and below
                                            Shape{1200, 400, 600, 200, 100, 200},   // bands left and right
                                            Shape{1000, 625, 5, 5, -1, -1}),        // the surface's proportions
-                         [](const auto& info) {
-                             return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
+                         [](const auto& tp) {
+                             return std::to_string(tp.param.width) + "x" + std::to_string(tp.param.height);
                          });
 
 // The whole program with its window: it shows its first screen, then keys
@@ -270,6 +270,6 @@ INSTANTIATE_TEST_SUITE_P(
                       // The main menu's last item ends the program.
                       ProgramCase{"LastItemTyped", "varnel", {}, {"8", "Return"}, false, 0},
                       ProgramCase{"ErrorScreenClosed", "error_probe", {"--keys", "x1"}, {}, true, 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& tp) { return std::string(tp.param.name); });
 
 }  // namespace
