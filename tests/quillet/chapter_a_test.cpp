@@ -14,7 +14,7 @@ using namespace chapter_test;
 
 // The heading texts: the title and the problem's number, centred in their
 // cells 3 px below their tops.
-std::vector<TextAt> Heading(const std::string& number) {
+std::vector<TextAt> Heading(const char* number) {
     return {{"P184 章の問題A", kAnyPlace, 33, 0}, {number, kAnyPlace, 33, 13}};
 }
 
@@ -110,16 +110,16 @@ TEST(ChapterAProblems1And2, EverythingFromTheArrowsOnIsAtWidthTen) {
     // The 240-degree arc: radius 92 from ray OA (2/3) to ray OC (1/3).
     const auto arcs = Arcs(events);
     ExpectArcs(arcs, {{790, 350, 92, 2.0 / 3, 1.0 / 3, 5}});
-    EXPECT_EQ(arcs[0].width, 10);
+    EXPECT_EQ(ArcWidths(events), std::vector<int>{10});
     // The dotted arc from A to C: a dot every 8 degrees, its middle on BO.
-    std::vector<Round> dots;
-    for (const Round& c : Rounds(events))
+    std::vector<CircleOp> dots;
+    for (const CircleOp& c : CircleOps(events))
         if (c.filled && c.r == 0.5) dots.push_back(c);
     ASSERT_EQ(dots.size(), 23u);
-    for (const Round& d : dots) EXPECT_EQ(d.width, 10);
+    for (const CircleOp& d : dots) EXPECT_EQ(d.width, 10);
     EXPECT_NEAR(dots.front().y, 133.5, 0.5);
     EXPECT_NEAR(dots.back().y, 566.5, 3);
-    const Round& middle = dots[11];
+    const CircleOp& middle = dots[11];
     EXPECT_NEAR(middle.x, 645, 1.5);
     EXPECT_NEAR(middle.y, 350, 8);
 }
@@ -139,15 +139,15 @@ TEST(ChapterAProblem3, CompassArcsCrossOnTheBisectorsAndKeepWithinOneTurn) {
     const auto events = f.Events();
     const auto arcs = Arcs(events);
     // Arc 1's end is 1 + 0.03 wrapped (ray CB points along +x).
-    ExpectArcs(arcs, {{805, 510, 130, 0.47, 0.03, 7},
-                      {675, 510, 97.9, 0.625, 0.725, 7},
-                      {727.0, 406.0, 97.9, 0.4226, 0.5226, 7},
-                      {727.0, 406.0, 179.6, 0.8859, 0.9859, 3},
-                      {935, 510, 179.6, 0.6617, 0.7617, 3}});
+    ExpectArcs(arcs, {{805, 510, 130, 0.47, 0.03, 7, 0.1},
+                      {675, 510, 97.9, 0.625, 0.725, 7, 0.1},
+                      {727.0, 406.0, 97.9, 0.4226, 0.5226, 7, 0.1},
+                      {727.0, 406.0, 179.6, 0.8859, 0.9859, 3, 0.1},
+                      {935, 510, 179.6, 0.6617, 0.7617, 3, 0.1}});
     EXPECT_TRUE(ArcPasses(arcs[0], 675, 510) && ArcPasses(arcs[0], 727.0, 406.0) && ArcPasses(arcs[0], 935, 510));
     for (int i : {1, 2}) EXPECT_TRUE(ArcPasses(arcs[static_cast<std::size_t>(i)], 630.6, 422.8, 0.1)) << i;
     for (int i : {3, 4}) EXPECT_TRUE(ArcPasses(arcs[static_cast<std::size_t>(i)], 892.2, 335.6, 0.1)) << i;
-    for (const Round& a : arcs) EXPECT_EQ(a.width, 5);
+    EXPECT_EQ(ArcWidths(events), std::vector<int>(5, 5));
     // The last arc's fractions stay in the cells as drawn (start in B).
     EXPECT_NEAR(p.ArcFractionB, 0.6617, 0.0002);
     EXPECT_NEAR(p.ArcFractionC, 0.7617, 0.0002);
@@ -256,7 +256,7 @@ TEST(ChapterAProblem5, SectorOf135DegreesAndItsWorking) {
     EXPECT_NEAR(p.PointX(2), 846.13, 0.06);
     EXPECT_NEAR(p.PointY(2), 326.59, 0.06);
     const auto events = f.Events();
-    const auto rounds = Rounds(events);
+    const auto rounds = CircleOps(events);
     ASSERT_GE(rounds.size(), 2u);
     // The whole circle, then the sector over it from the 195-degree radius
     // over the top to the 60-degree one.
@@ -272,7 +272,7 @@ TEST(ChapterAProblem5, SectorOf135DegreesAndItsWorking) {
     EXPECT_NEAR(rounds[1].end, 0.8333, 0.0002);
     // The dimension's dots every 5 degrees over radius O-1, in colour 3.
     int dots = 0;
-    for (const Round& c : rounds) dots += c.filled && c.r == 0.5 && c.color == 3;
+    for (const CircleOp& c : rounds) dots += c.filled && c.r == 0.5 && c.color == 3;
     EXPECT_EQ(dots, 37);
     // "135%" inside the sector near O, "4cm" outside it beside the 60-degree radius.
     const json angle = FindRun(events, "135%");

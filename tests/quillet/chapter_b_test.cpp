@@ -24,8 +24,8 @@ TEST(ChapterBProblem1, TwoFiguresWithTheirSectorsAndTheReasoning) {
         EXPECT_NEAR(p.PointY(i), want[i].y, 0.06);
     }
     const auto events = f.Events();
-    std::vector<Round> sectors;
-    for (const Round& c : Rounds(events))
+    std::vector<CircleOp> sectors;
+    for (const CircleOp& c : CircleOps(events))
         if (c.filled && c.r != 6) sectors.push_back(c);
     ASSERT_EQ(sectors.size(), 2u);
     // (1): 60 degrees from ray OC (fraction 0.8333) to ray OB (exactly 1).
@@ -40,7 +40,7 @@ TEST(ChapterBProblem1, TwoFiguresWithTheirSectorsAndTheReasoning) {
     EXPECT_EQ(sectors[1].r, 80);
     EXPECT_EQ(sectors[1].start, 1);
     EXPECT_NEAR(sectors[1].end, 0.0833, 0.0002);
-    for (const Round& s : sectors) {
+    for (const CircleOp& s : sectors) {
         EXPECT_EQ(s.color, 0);
         EXPECT_EQ(s.fill, 7);
         EXPECT_EQ(s.width, 5);
@@ -103,8 +103,8 @@ TEST(ChapterBProblem2Part1, FoldLineIsThePerpendicularBisectorOfAM) {
     for (const Round& a : arcs) {
         EXPECT_TRUE(ArcPasses(a, 973.1, 198.7, 0.1));
         EXPECT_TRUE(ArcPasses(a, 856.9, 431.3, 0.1));
-        EXPECT_EQ(a.width, 3);
     }
+    EXPECT_EQ(ArcWidths(events), std::vector<int>(2, 3));
     // The square's sides at width 5 in colour 0, then the bisector and the
     // fold line at width 3.
     std::vector<json> lines;
@@ -155,11 +155,11 @@ TEST(ChapterBProblem2Part2, TangentCircleCentredOnThePerpendicularAtC) {
     const auto arcs = Arcs(events);
     const double r2 = 189.506, r3 = 89.913;
     ExpectArcs(arcs, {{925, 575, 97.5, 0.47, 0.03, 9},
-                      {827.5, 575, r2, 0.7860, 0.8860, 9},
-                      {1022.5, 575, r2, 0.6140, 0.7140, 9},
+                      {827.5, 575, r2, 0.7860, 0.8860, 9, 0.1},
+                      {1022.5, 575, r2, 0.6140, 0.7140, 9, 0.1},
                       {600, 575, 130, 0.845, 0.03, 7},
-                      {691.92, 483.08, r3, 0.9808, 0.0808, 7},
-                      {730, 575, r3, 0.7942, 0.8942, 7}});
+                      {691.92, 483.08, r3, 0.9808, 0.0808, 7, 0.1},
+                      {730, 575, r3, 0.7942, 0.8942, 7, 0.1}});
     EXPECT_TRUE(ArcPasses(arcs[0], 827.5, 575) && ArcPasses(arcs[0], 1022.5, 575));
     EXPECT_TRUE(ArcPasses(arcs[1], 925, 412.5, 0.1) && ArcPasses(arcs[2], 925, 412.5, 0.1));
     EXPECT_TRUE(ArcPasses(arcs[3], 730, 575) && ArcPasses(arcs[3], 691.92, 483.08));
@@ -171,11 +171,11 @@ TEST(ChapterBProblem2Part2, TangentCircleCentredOnThePerpendicularAtC) {
         EXPECT_LE(a.end, 1);
     }
     // The circle touches OB at C and OA: its radius is its distance from both.
-    std::vector<Round> circles;
-    for (const Round& c : Rounds(events))
+    std::vector<CircleOp> circles;
+    for (const CircleOp& c : CircleOps(events))
         if (!c.filled && c.start == 0 && c.end == 0) circles.push_back(c);
     ASSERT_EQ(circles.size(), 1u);
-    const Round& circle = circles[0];
+    const CircleOp& circle = circles[0];
     EXPECT_EQ(circle.color, 5);
     EXPECT_EQ(circle.x, 925);
     EXPECT_NEAR(circle.r, 575 - circle.y, 0.01);

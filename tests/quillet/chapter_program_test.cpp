@@ -42,10 +42,9 @@ TEST_P(ChapterMenu, RefusesOutOfRangeAndReturnsOnItsLastItem) {
     EXPECT_EQ(CountTexts(r.events, lesson.caption), 6);
     // After the lesson's first screen (the erase and the caption) and until
     // the main menu comes back, nothing is drawn above the bottom band.
-    const std::string heading = "＜Quillet　メニュー＞";
-    bool inLesson = false;
+        bool inLesson = false;
     for (const auto& frame : Frames(r.events)) {
-        if (inLesson && CountTexts(frame, heading) > 0) break;
+        if (inLesson && CountTexts(frame, kMainMenuHeading) > 0) break;
         if (inLesson) {
             for (const auto& e : Visible(frame)) {
                 const std::string op = e.value("op", "");
@@ -56,7 +55,7 @@ TEST_P(ChapterMenu, RefusesOutOfRangeAndReturnsOnItsLastItem) {
         if (CountTexts(frame, lesson.caption) > 0) inLesson = true;
     }
     // Back in the main menu after the last item.
-    EXPECT_EQ(CountTexts(r.events, heading), 2);
+    EXPECT_EQ(CountTexts(r.events, kMainMenuHeading), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Quillet, ChapterMenu, testing::ValuesIn(kLessons),
