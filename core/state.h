@@ -63,6 +63,8 @@ struct CommonVars {
     float WorkC = 0, WorkE = 0, WorkF = 0;
     float InnerIndex = 0;
     float Radius = 0, Radius2 = 0;
+    // The turn or fold of one key press of a stepped animation.
+    float AngleStep = 0;
 };
 
 struct State : CommonVars, ShellVars, TextVars, FigureVars {};

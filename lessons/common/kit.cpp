@@ -247,4 +247,45 @@ void AngleRange(Program& p, Pt vertex, Pt b, Pt c, float shift) {
     ComputeAngleArcRange(p);
 }
 
+Pt PointOnArc(Program& p, Pt a, Pt b, float angle, float bulge, float side) {
+    p.MarkAX = a.x;
+    p.MarkAY = a.y;
+    p.MarkBX = b.x;
+    p.MarkBY = b.y;
+    p.ArcAngle = angle;
+    p.ArcBulge = bulge;
+    p.ArcSide = side;
+    PointOnArcOverSegment(p);
+    return Pt{p.TipX, p.TipY};
+}
+
+// ---- Table cells ------------------------------------------------------------
+
+void TableCell(Program& p, float x, float y, const Text& text, const CellStyle& style) {
+    p.PenX = x;
+    p.PenY = y;
+    p.BoxWidth = style.width;
+    p.GridRows = style.height;
+    p.PenColor = style.textColor;
+    p.LineColor = style.border;
+    p.AccentColor = style.fill;
+    p.TextArg = text;
+    DrawMarkupTableCell(p);
+    p.TextEndX = p.PenX;
+    p.TextLineY = p.PenY;
+}
+
+// ---- Key-stepped animations -------------------------------------------------
+
+void AskAnimationStep(Program& p, float x1, float y1, float x2, float y2) {
+    p.TextCell = "１で次のステップ。他のキーで動かす。";
+    ShowMessageAndWaitKey(p);
+    if (LastKeyIs(p, '1'))
+        p.EntryValue = 1;
+    else
+        EraseBox(p, x1, y1, x2, y2);
+}
+
+bool AnimationRuns(const Program& p) { return p.EntryValue != 1; }
+
 }  // namespace kit

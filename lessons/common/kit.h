@@ -213,6 +213,13 @@ struct ArrowStyle {
 };
 void Arrow(Program& p, Pt from, Pt to, const ArrowStyle& style);
 
+// The point at parameter `angle` (degrees) of the half-ellipse over a-b that
+// DottedArc dots (PointOnArcOverSegment): 180 gives a, 0 and 360 give b,
+// 0 to 180 left of a->b as seen, 180 to 360 right of it; `bulge` px across.
+// Leaves TipX, TipY (returned), the ends in SavedMarkAX..SavedMarkBY and the
+// mark and direction cells overwritten.
+Pt PointOnArc(Program& p, Pt a, Pt b, float angle, float bulge, float side = 1);
+
 // ---- Grid frame -------------------------------------------------------------
 
 // The grid frame (DrawGrid): top-left corner, cells across and down, the
@@ -243,6 +250,31 @@ Pt Crossing(Program& p, Pt a1, Pt a2, Pt b1, Pt b2);
 // MarkShift = shift. A compass arc across the ray to c is then
 // Arc(p, vertex, r, colour, p.ArcFractionC - d, p.ArcFractionC + d).
 void AngleRange(Program& p, Pt vertex, Pt b, Pt c, float shift);
+
+// ---- Table cells ------------------------------------------------------------
+
+// A boxed text (DrawMarkupTableCell): the box from (x, y), `width` by
+// `height`, bordered in `border` and filled in `fill`, with `text` centred in
+// it in `textColor`. Leaves TextEndX at its right side and TextLineY at its
+// top, so a next cell or text can go on beside it.
+struct CellStyle {
+    float width = 100;
+    float height = 50;
+    float textColor = kBlack;
+    float border = kBlack;
+    float fill = kWhite;
+};
+void TableCell(Program& p, float x, float y, const Text& text, const CellStyle& style);
+
+// ---- Key-stepped animations -------------------------------------------------
+
+// One key of a key-stepped animation: shows "１で次のステップ。他のキーで動かす。"
+// in the message bar and reads a key (LastKey). The digit 1 stops the
+// animation (EntryValue := 1) and leaves the picture; any other key erases
+// the box (x1, y1)-(x2, y2) for the next frame.
+void AskAnimationStep(Program& p, float x1, float y1, float x2, float y2);
+// True while the animation whose run flag is EntryValue goes on (it is not 1).
+bool AnimationRuns(const Program& p);
 
 // ---- Sub-menus --------------------------------------------------------------
 // A lesson's topic menu is the shell's RunSubMenu: the caption and the table of
