@@ -54,4 +54,30 @@ struct FigureVars {
     // Translation vector.
     float VectorStartX = 0, VectorStartY = 0, VectorEndX = 0, VectorEndY = 0;
     Text StepLabelFlags, HorizontalStepText, VerticalStepText;
+
+    // ---- Coordinate plane, graphs and formula routines -----------------------
+    // Plane options and units: graph units per grid cell on each axis (0 is
+    // taken as 1) and the switch that leaves out the plane's own numbers.
+    float GraphStepX = 0, GraphStepY = 0, HideTickNumbers = 0;
+    // Decimal tick labels: whole part and tenths of a value and their texts;
+    // the function graph keeps its x increment in TickWholePart.
+    float TickWholePart = 0, TickTenths = 0;
+    Text TickWholeText, TickTenthsText;
+    // A graph point in graph units, its label offsets and its screen place.
+    float GraphPointX = 0, GraphPointY = 0, GraphLabelDX = 0, GraphLabelDY = 0;
+    float GraphPixelX = 0, GraphPixelY = 0;
+    // A function graph: its type (1 a/x, 2 ax², 3 ax + b, 4 ax + by = c), its
+    // coefficients and the point being plotted.
+    float GraphType = 0, GraphCoefA = 0, GraphCoefB = 0, GraphCoefC = 0;
+    float PlotX = 0, PlotY = 0;
+    // Square-root simplification: n under the root becomes k times the root
+    // of m, and the markup texts of the result.
+    float Radicand = 0, RadicandInput = 0, RootCoefficient = 0, RootTrialFactor = 0;
+    Text RootPartText, RootCoefficientText, SimplifiedRootText, InputRootText, RootOnlyText;
+    // The left brace's lower end and lower stem.
+    float BraceBottomY = 0, BraceBelowTipY = 0, BraceStemBottomY = 0;
+    // Two equations summed in columns: the operator, the lower width, the
+    // wider width and where both equations begin.
+    Text ColumnSumOperator;
+    float LowerTextWidth = 0, WiderTextWidth = 0, EquationLeftX = 0;
 };

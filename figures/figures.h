@@ -82,3 +82,62 @@ void FactorizeIntoPrimes(Program& p);
 // 360 give B) of the half-ellipse of bulge ArcBulge over A-B; B is
 // overwritten. Equal ends give the end point.
 void PointOnArcOverSegment(Program& p);
+
+// ---- Coordinate plane, graphs and formula routines -------------------------------
+// Graph units become pixels by x = OriginX + CellSize * gx / GraphStepX,
+// y = OriginY - CellSize * gy / GraphStepY. A range that is not finite or
+// spans more than 10 000 grid units draws no lines or labels, a position
+// that is not finite draws nothing; nothing here raises an error or hangs.
+//
+// The plane: GraphStepX/Y made positive (0 -> 1), the four ranges divided by
+// them and left in grid units, the corner (0, 0) taken as (640, 180);
+// OriginX/Y and GridLeft..GridBottom of the frame; LineWidth := the label
+// size 26 (CellSize below 40) or 30. Unless LineColor is 0, unit lines,
+// heavy lines every 5 units and their numbers (none when HideTickNumbers is
+// -1); then the axes and "x", "0", "y". HideTickNumbers := 0, the pen width
+// as it was, font "ゴシック" 16 plain. LoopIndex, TextArg, TextCell ("y"),
+// PenX, PenY, PenColor (0) are left changed.
+void DrawCoordinatePlane(Program& p);
+// The values of the numbered plane lines (every fifth, not the origin), i *
+// step, with one decimal, under the x axis and left of the y axis, at size
+// LineWidth; font size 16 afterwards. Overwrites TickWholePart, TickTenths,
+// their texts, LoopIndex, TextArg, TextCell, PenX, PenY, PenColor.
+void DrawDecimalTickLabels(Program& p);
+// A dot of radius Distance at (GraphPointX, GraphPointY) in AccentColor and
+// MarkLabel 20 px left of and 40 px above it (+ GraphLabelDX/DY); leaves
+// GraphPixelX/Y; the steps go back to 1 and the offsets to 0.
+void DrawGraphPoint(Program& p);
+// The graph of GraphType with GraphCoefA..C in AccentColor and MarkLabel at
+// its end (+ GraphLabelDX/DY). Type 4 is rewritten: b not 0 as type 3 (a :=
+// -a/b, b := c/b), b = 0 as the vertical line x = c/a (c := c/a); a = b = 0
+// draws no line. The steps go back to 1, the offsets to 0, the pen width to
+// its entry value.
+void DrawFunctionGraph(Program& p);
+// 5001 dots of radius 1 from GraphXMin to GraphXMax, those between GridTop
+// and GridBottom drawn; PenX/PenY at the last dot drawn.
+void PlotFunctionPoints(Program& p);
+// The line x = GraphCoefC from GraphYMin to GraphYMax at pen width 5; the pen
+// ends 10 px right of its GraphYMax end.
+void DrawVerticalGraphLine(Program& p);
+// Radicand n (whole, at least 1) as k times the root of m: Radicand := m,
+// RootCoefficient := k, RadicandInput := n and the markup texts
+// SimplifiedRootText, InputRootText, RootOnlyText, RootCoefficientText.
+// Any other radicand is refused: k = 1, Radicand unchanged, texts empty.
+void SimplifySquareRoot(Program& p);
+// The sign in front of the term in TextArg reversed ("-" <-> "+", else "-"
+// put in front), a leading "+" removed, a leading "+" or "-" removed.
+// ArgLength := the length of TextArg before the change, in characters.
+void NegateSignedTerm(Program& p);
+void DropLeadingPlus(Program& p);
+void DropLeadingSign(Program& p);
+// An opening brace in PenColor, pen width 5, in the band BoxWidth px high
+// whose top-left is the pen; the pen does not move. Its points are left in
+// SavedPenX, EuclidDivisor, GcdValue, LcmValue, SavedPenY, BraceBottomY,
+// CellTextY2, CellTextY, CellBottomY, BraceBelowTipY, BraceStemBottomY.
+void DrawLeftBrace(Program& p);
+// UpperText at (x0 + 54, y0), ColumnSumOperator + ")" at (x0, y0 + h + 6),
+// FractionLead at (x0 + 54, y0 + h) and a rule in LineColor at y0 + 2h from
+// x0 + 27, 30 px longer than the wider equation (h = ArcBulge, (x0, y0) the
+// pen). Leaves EquationLeftX = x0 + 54, TextLineY = y0 + h, TextEndX = the
+// right end of the wider equation, the pen after the lower equation.
+void DrawEquationColumnSum(Program& p);

@@ -2,8 +2,29 @@
 
 #include <cmath>
 
-void RaiseError(int code, std::source_location where) {
-    throw RuntimeError(static_cast<int>(where.line()), code);
+void RaiseError(int code, std::source_location where) { throw RuntimeError(code, where); }
+
+const char* RuntimeError::what() const noexcept { return ErrorCodeMessage(code); }
+
+const char* ErrorCodeMessage(int code) {
+    switch (code) {
+        case kErrIllegalCall: return "illegal function call";
+        case kErrOverflow: return "overflow";
+        case kErrSubscript: return "subscript out of range";
+        case kErrDivisionByZero: return "division by zero";
+        default: return "internal error";
+    }
+}
+
+const char* ExitReasonName(ExitReason reason) {
+    switch (reason) {
+        case ExitReason::Finished: return "finished";
+        case ExitReason::KeysRanOut: return "keys ran out";
+        case ExitReason::WindowClosed: return "window closed";
+        case ExitReason::ErrorScreen: return "error";
+        case ExitReason::OutputFailed: return "output failed";
+    }
+    return "finished";
 }
 
 float Checked(float value, std::source_location where) {

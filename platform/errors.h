@@ -19,14 +19,38 @@ enum ErrorCode : int {
 };
 
 struct RuntimeError : std::exception {
-    int line;   // source line of the failing statement
-    int code;   // one of ErrorCode
+    int line;                     // source line of the failing statement
+    int code;                     // one of ErrorCode
+    const char* file = "";        // its source file and function, for stderr
+    const char* function = "";
     RuntimeError(int l, int c) : line(l), code(c) {}
-    const char* what() const noexcept override { return "runtime error"; }
+    RuntimeError(int c, std::source_location where)
+        : line(static_cast<int>(where.line())), code(c), file(where.file_name()), function(where.function_name()) {}
+    const char* what() const noexcept override;
 };
 
+// What an error code means, in a few words ("division by zero").
+const char* ErrorCodeMessage(int code);
+
+// Exit statuses of a program (the README's table).
+enum ExitStatus : int {
+    kExitOk = 0,
+    kExitCannotStart = 1,    // no window could be opened, or a file could not be opened
+    kExitUsage = 2,          // a bad command line
+    kExitErrorScreen = 3,    // a headless run that reached the error screen
+    kExitOutputFailed = 4,   // the trace, a screenshot or a shot could not be written
+};
+
+// Why a program run ended (the trace's last event says it).
+enum class ExitReason { Finished, KeysRanOut, WindowClosed, ErrorScreen, OutputFailed };
+const char* ExitReasonName(ExitReason reason);
+
+// Unwinds the program to its end: the last main-menu item, a headless key
+// script that ran out, the window closed, the error screen of a headless run,
+// an output that could not be written.
 struct ProgramExit {
     int status;
+    ExitReason reason = ExitReason::Finished;
 };
 
 [[noreturn]] void RaiseError(int code, std::source_location where = std::source_location::current());

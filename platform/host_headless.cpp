@@ -6,7 +6,7 @@ namespace {
 
 class HeadlessHost final : public Host {
 public:
-    std::optional<std::string> WaitKey(int, const Canvas&) override { throw ProgramExit{0}; }
+    std::optional<std::string> WaitKey(int, const Canvas&) override { throw ProgramExit{kExitOk, ExitReason::KeysRanOut}; }
     std::optional<std::string> PollKey(const Canvas&) override { return std::nullopt; }
     bool Interactive() const override { return false; }
 };

@@ -116,9 +116,9 @@ public:
 private:
     std::optional<std::string> Handle(const SDL_Event& e, const Canvas& canvas) {
         switch (e.type) {
-            case SDL_QUIT: throw ProgramExit{0};
+            case SDL_QUIT: throw ProgramExit{kExitOk, ExitReason::WindowClosed};
             case SDL_WINDOWEVENT:
-                if (e.window.event == SDL_WINDOWEVENT_CLOSE) throw ProgramExit{0};
+                if (e.window.event == SDL_WINDOWEVENT_CLOSE) throw ProgramExit{kExitOk, ExitReason::WindowClosed};
                 Present(canvas);
                 return std::nullopt;
             case SDL_KEYDOWN: return KeyText(e.key.keysym);

@@ -2,45 +2,50 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
+#include "platform/errors.h"
 #include "platform/runtime.h"
 
 namespace plat {
 
-std::optional<std::vector<std::string>> ParseKeyScript(const std::string& script, std::string& error) {
+std::optional<std::string> ParseKeyScript(const std::string& script, std::string& error) {
     static const std::pair<const char*, int> kNamed[] = {
         {"Enter", kKeyEnter}, {"BS", kKeyBackspace}, {"Del", kKeyClear}, {"Right", kKeyRight},
         {"Left", kKeyLeft},   {"Up", kKeyUp},        {"Down", kKeyDown}, {"Esc", kKeyEscape},
     };
-    std::vector<std::string> keys;
+    std::string keys;
     size_t i = 0;
+    auto at = [](size_t pos) { return " at character " + std::to_string(pos + 1) + " of the key script"; };
     while (i < script.size()) {
         char c = script[i];
         if (c == '{') {
             if (i + 1 < script.size() && script[i + 1] == '{') {
-                keys.emplace_back("{");
+                keys += '{';
                 i += 2;
                 continue;
             }
             size_t close = script.find('}', i);
             if (close == std::string::npos) {
-                error = "unclosed '{' in the key script";
+                error = "unclosed '{'" + at(i);
                 return std::nullopt;
             }
             std::string name = script.substr(i + 1, close - i - 1);
             bool found = false;
             for (const auto& [n, code] : kNamed) {
                 if (name == n) {
-                    keys.emplace_back(1, static_cast<char>(code));
+                    keys += static_cast<char>(code);
                     found = true;
                 }
             }
             if (!found) {
-                error = "unknown key {" + name + "} in the key script";
+                error = "unknown key {" + name + "}" + at(i);
                 return std::nullopt;
             }
             i = close + 1;
@@ -51,10 +56,10 @@ std::optional<std::vector<std::string>> ParseKeyScript(const std::string& script
             continue;
         }
         if (static_cast<unsigned char>(c) >= 0x80) {
-            error = "the key script holds a character that is not a key (only ASCII keys can be typed)";
+            error = "a character that is not a key (only ASCII keys can be typed)" + at(i);
             return std::nullopt;
         }
-        keys.emplace_back(1, c);
+        keys += c;
         ++i;
     }
     return keys;
@@ -70,25 +75,65 @@ bool ValidClock(const std::string& clock) {
 
 namespace {
 
-// The file an option names can be written: its folder exists.
+// True when a file can be made at `path` (tried, then removed unless it was
+// there before).
+bool CanCreate(const std::string& path) {
+    std::error_code ec;
+    const bool existed = std::filesystem::exists(path, ec);
+    std::FILE* f = std::fopen(path.c_str(), "a");
+    if (!f) return false;
+    std::fclose(f);
+    if (!existed) std::filesystem::remove(path, ec);
+    return true;
+}
+
+// The file an option names can be written: its folder exists and the file
+// can be made there (tried before anything opens).
 std::string WritableFile(std::string& path) {
     std::error_code ec;
     std::filesystem::path parent = std::filesystem::path(path).parent_path();
     if (parent.empty()) parent = ".";
     if (!std::filesystem::is_directory(parent, ec)) return "no folder " + parent.string() + " to write " + path + " in";
     if (std::filesystem::is_directory(path, ec)) return path + " is a folder";
+    if (!CanCreate(path)) return "cannot write " + path + ": " + std::strerror(errno);
     return {};
 }
 
-// The folder an option names exists or can be made (its parent exists).
+// The folder an option names exists or can be made, and files can be made in
+// it (it is made now, and a file tried in it).
 std::string UsableFolder(std::string& path) {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return {};
-    if (std::filesystem::exists(path, ec)) return path + " is not a folder";
+    if (std::filesystem::exists(path, ec) && !std::filesystem::is_directory(path, ec)) return path + " is not a folder";
     std::filesystem::path parent = std::filesystem::path(path).parent_path();
     if (parent.empty()) parent = ".";
     if (!std::filesystem::is_directory(parent, ec)) return "no folder " + parent.string() + " to make " + path + " in";
+    std::filesystem::create_directories(path, ec);
+    if (ec) return "cannot make the folder " + path + ": " + ec.message();
+    const std::string probe = (std::filesystem::path(path) / ".write-test").string();
+    if (!CanCreate(probe)) return "cannot write in " + path + ": " + std::strerror(errno);
     return {};
+}
+
+// The key file's text, at most kMostKeyFileBytes; nothing (and `error` set)
+// when it cannot be read or is larger.
+std::optional<std::string> ReadKeyFile(const std::string& path, std::string& error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "cannot read the key file " + path;
+        return std::nullopt;
+    }
+    std::string text(kMostKeyFileBytes + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (text.size() > kMostKeyFileBytes) {
+        error = "the key file " + path + " is larger than " + std::to_string(kMostKeyFileBytes >> 20) + " MiB";
+        return std::nullopt;
+    }
+    if (in.bad()) {
+        error = "cannot read the key file " + path;
+        return std::nullopt;
+    }
+    return text;
 }
 
 }  // namespace
@@ -113,7 +158,7 @@ ParseResult ParseOptions(int argc, char** argv, const std::string& program, cons
         ->check(file);
     app.add_option("--shots", o.shots, "Write a PNG of the screen to DIR at every key read, and one at the end")
         ->check(folder);
-    app.set_version_flag("--version", std::string(program) + " " + "0.1.0");
+    app.set_version_flag("--version", std::string(program) + " " + GEO_VERSION);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -122,20 +167,22 @@ ParseResult ParseOptions(int argc, char** argv, const std::string& program, cons
         return {std::nullopt, app.exit(e)};
     } catch (const CLI::ParseError& e) {
         std::cerr << program << ": " << e.what() << "\n\n" << app.help();
-        return {std::nullopt, 2};
+        return {std::nullopt, kExitUsage};
     }
     std::string script = keys;
-    if (!keysFile.empty()) {
-        std::ifstream in(keysFile, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        script = ss.str();
-    }
     std::string error;
+    if (!keysFile.empty()) {
+        auto text = ReadKeyFile(keysFile, error);
+        if (!text) {
+            std::cerr << program << ": " << error << "\n\n" << app.help();
+            return {std::nullopt, kExitUsage};
+        }
+        script = std::move(*text);
+    }
     auto parsed = ParseKeyScript(script, error);
     if (!parsed) {
         std::cerr << program << ": " << error << "\n\n" << app.help();
-        return {std::nullopt, 2};
+        return {std::nullopt, kExitUsage};
     }
     o.keys = std::move(*parsed);
     return {o, 0};

@@ -3,13 +3,14 @@
 
 #include <optional>
 #include <string>
+#include <cstddef>
 #include <vector>
 
 namespace plat {
 
 struct Options {
     bool headless = false;
-    std::vector<std::string> keys;   // the key script, one key text each
+    std::string keys;                // the key script, one key code per byte
     std::string clock;               // "HH:MM:SS", empty: the real time of day
     std::string trace;
     std::string screenshot;
@@ -27,9 +28,15 @@ struct ParseResult {
 ParseResult ParseOptions(int argc, char** argv, const std::string& program, const std::string& description);
 
 // A key script: characters stand for themselves; {Enter}, {BS}, {Del},
-// {Right}, {Left}, {Up}, {Down}, {Esc} and {{ for the keys and the brace.
-// Returns nothing for a malformed script, with the reason in `error`.
-std::optional<std::vector<std::string>> ParseKeyScript(const std::string& script, std::string& error);
+// {Right}, {Left}, {Up}, {Down}, {Esc} and {{ for the keys and the brace;
+// line breaks are ignored. Returns the key codes, one per byte, or nothing
+// for a malformed script, with the reason (the token and its place) in
+// `error`.
+std::optional<std::string> ParseKeyScript(const std::string& script, std::string& error);
+
+// The largest key file read (a generous bound: a whole lesson tour is a few
+// kilobytes).
+inline constexpr std::size_t kMostKeyFileBytes = 8u << 20;
 
 // True for a valid "HH:MM:SS" (00-23, 00-59, 00-59).
 bool ValidClock(const std::string& clock);

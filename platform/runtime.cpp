@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <stdexcept>
 
 #include "platform/canvas.h"
 #include "platform/host.h"
@@ -43,10 +44,11 @@ std::unique_ptr<Runtime> Runtime::CreateHeadless(const std::string& keys, const 
                                                  const std::string& tracePath) {
     std::string error;
     auto script = plat::ParseKeyScript(keys, error);
+    if (!script) throw std::invalid_argument(error);
     std::unique_ptr<plat::Trace> trace;
     if (!tracePath.empty()) trace = std::make_unique<plat::Trace>(tracePath);
     return std::make_unique<Runtime>(std::make_unique<plat::Canvas>(), plat::CreateHeadlessHost(), std::move(trace),
-                                     script ? *script : std::vector<std::string>{}, clock, "", "");
+                                     std::move(*script), clock, "", "");
 }
 
 std::unique_ptr<Runtime> Runtime::Create(const plat::Options& o) {
@@ -61,7 +63,7 @@ std::unique_ptr<Runtime> Runtime::Create(const plat::Options& o) {
 }
 
 Runtime::Runtime(std::unique_ptr<plat::Canvas> canvas, std::unique_ptr<plat::Host> host,
-                 std::unique_ptr<plat::Trace> trace, std::vector<std::string> script, std::string clock,
+                 std::unique_ptr<plat::Trace> trace, std::string script, std::string clock,
                  std::string shotsDir, std::string screenshot)
     : canvas_(std::move(canvas)),
       host_(std::move(host)),
@@ -179,16 +181,25 @@ void Runtime::RtMaximizeWindow() { host_->Maximize(); }
 
 // ---- Keys ---------------------------------------------------------------------
 
+bool Runtime::WriteShot(const std::string& path) {
+    if (canvas_->WritePng(path)) return true;
+    if (outputError_.empty()) outputError_ = "cannot write the picture " + path;
+    return false;
+}
+
+void Runtime::OutputFailed(const std::string& what) {
+    if (outputError_.empty()) outputError_ = what;
+    throw ProgramExit{kExitOutputFailed, ExitReason::OutputFailed};
+}
+
 void Runtime::TakeKey(const std::string& key) {
     if (!shotsDir_.empty()) {
         char name[32];
         std::snprintf(name, sizeof name, "%04d.png", ++shotCount_);
-        canvas_->WritePng((std::filesystem::path(shotsDir_) / name).string());
+        if (!WriteShot((std::filesystem::path(shotsDir_) / name).string())) OutputFailed(outputError_);
     }
-    if (trace_) {
-        Text k = Text::FromBytes(key);
-        trace_->Write(json{{"op", "key"}, {"key", k.utf8()}, {"code", key.empty() ? 0 : static_cast<unsigned char>(key[0])}});
-    }
+    Text k = Text::FromBytes(key);
+    Emit(json{{"op", "key"}, {"key", k.utf8()}, {"code", key.empty() ? 0 : static_cast<unsigned char>(key[0])}});
 }
 
 Text Runtime::RtInkey() {
@@ -205,7 +216,7 @@ Text Runtime::RtInkey() {
 bool Runtime::WaitForKey(int timeoutMs) {
     if (pendingKey_) return true;
     if (scriptPos_ < script_.size()) {
-        pendingKey_ = script_[scriptPos_++];
+        pendingKey_ = std::string(1, script_[scriptPos_++]);
         return true;
     }
     if (auto key = host_->WaitKey(timeoutMs, *canvas_)) {
@@ -216,12 +227,12 @@ bool Runtime::WaitForKey(int timeoutMs) {
 }
 
 void Runtime::IdleUntilClosed() {
-    if (!host_->Interactive()) throw ProgramExit{3};
+    if (!host_->Interactive()) throw ProgramExit{kExitErrorScreen, ExitReason::ErrorScreen};
     while (true) {
         try {
             host_->WaitKey(-1, *canvas_);   // keys are ignored here
         } catch (const ProgramExit&) {
-            throw ProgramExit{3};
+            throw ProgramExit{kExitErrorScreen, ExitReason::ErrorScreen};
         }
     }
 }
@@ -253,29 +264,42 @@ void Runtime::TraceRun(const char* routine, float x, float y, float color, const
 void Runtime::Emit(nlohmann::json&& event) {
     if (!trace_) return;
     if (Measuring()) event["measure"] = true;
-    trace_->Write(event);
+    if (!trace_->Write(event)) OutputFailed("cannot write the trace file " + trace_->Path() + ": " + trace_->Reason());
 }
 
 Runtime::MeasureScope::MeasureScope(Runtime& rt) : rt_(rt) { ++rt_.measureDepth_; }
 Runtime::MeasureScope::~MeasureScope() { --rt_.measureDepth_; }
 
-void Runtime::Finish(int status) {
-    if (finished_) return;
+void Runtime::NoteError(int code, int line) {
+    errorCode_ = code;
+    errorLine_ = line;
+}
+
+int Runtime::Finish(int status, ExitReason reason) {
+    if (finished_) return outputError_.empty() ? status : kExitOutputFailed;
     finished_ = true;
+    // The pictures are wanted even after a failed trace, and the other way round.
     if (!shotsDir_.empty()) {
         char name[32];
         std::snprintf(name, sizeof name, "%04d.png", ++shotCount_);
-        canvas_->WritePng((std::filesystem::path(shotsDir_) / name).string());
+        WriteShot((std::filesystem::path(shotsDir_) / name).string());
     }
-    if (!screenshot_.empty()) canvas_->WritePng(screenshot_);
-    if (trace_) {
-        trace_->Write(json{{"op", "end"}, {"status", status}});
-        trace_->Flush();
+    if (!screenshot_.empty()) WriteShot(screenshot_);
+    if (trace_ && !trace_->Failed()) {
+        json end{{"op", "end"}, {"status", outputError_.empty() ? status : int{kExitOutputFailed}},
+                 {"reason", ExitReasonName(outputError_.empty() ? reason : ExitReason::OutputFailed)}};
+        if (reason == ExitReason::ErrorScreen) {
+            end["code"] = errorCode_;
+            end["line"] = errorLine_;
+        }
+        trace_->Write(end);
     }
+    if (trace_ && !trace_->Close() && outputError_.empty()) outputError_ = "cannot write the trace file " + trace_->Path() + ": " + trace_->Reason();
+    return outputError_.empty() ? status : kExitOutputFailed;
 }
 
 void Runtime::FlushTrace() {
-    if (trace_) trace_->Flush();
+    if (trace_ && !trace_->Flush()) OutputFailed("cannot write the trace file " + trace_->Path() + ": " + trace_->Reason());
 }
 
 int Runtime::PixelColor(int x, int y) const { return canvas_->PixelColor(x, y); }

@@ -62,15 +62,16 @@ class Runtime {
 public:
     using Loc = std::source_location;
 
-    // A runtime on the headless backend with no key script, no trace and a
-    // fixed clock: what unit tests use.
+    // A runtime on the headless backend with a fixed clock: what unit tests
+    // use. A key script that does not parse throws std::invalid_argument
+    // naming the bad token and where it stands.
     static std::unique_ptr<Runtime> CreateHeadless(const std::string& keys = "", const std::string& clock = "12:00:00",
                                                    const std::string& tracePath = "");
     // A runtime as the command line asks for it.
     static std::unique_ptr<Runtime> Create(const plat::Options& options);
 
     Runtime(std::unique_ptr<plat::Canvas> canvas, std::unique_ptr<plat::Host> host,
-            std::unique_ptr<plat::Trace> trace, std::vector<std::string> script, std::string clock,
+            std::unique_ptr<plat::Trace> trace, std::string script, std::string clock,
             std::string shotsDir, std::string screenshot);
     ~Runtime();
     Runtime(const Runtime&) = delete;
@@ -161,8 +162,15 @@ public:
         Runtime& rt_;
     };
     bool Measuring() const { return measureDepth_ > 0; }
-    // Records the end of the program and writes the final screenshot(s).
-    void Finish(int status);
+    // The run reached the error screen with this error (the end event
+    // names it).
+    void NoteError(int code, int line);
+    // Records the end of the program (status and reason), writes the final
+    // screenshot(s) and closes the trace. Returns the exit status: `status`,
+    // or kExitOutputFailed when an output could not be written.
+    int Finish(int status, ExitReason reason);
+    // What could not be written ("cannot write the trace file ..."), or empty.
+    const std::string& OutputError() const { return outputError_; }
     // Writes out the trace recorded so far.
     void FlushTrace();
 
@@ -177,11 +185,16 @@ private:
     int ColorCode(float color, Loc where) const;
     void TakeKey(const std::string& key);
     void Emit(nlohmann::json&& event);
+    // Writes a PNG of the screen; false (and OutputError set) when it could
+    // not be written.
+    bool WriteShot(const std::string& path);
+    // Records an output that could not be written and ends the program.
+    [[noreturn]] void OutputFailed(const std::string& what);
 
     std::unique_ptr<plat::Canvas> canvas_;
     std::unique_ptr<plat::Host> host_;
     std::unique_ptr<plat::Trace> trace_;
-    std::vector<std::string> script_;
+    std::string script_;   // one key code per byte
     std::size_t scriptPos_ = 0;
     std::optional<std::string> pendingKey_;
     std::string clock_;
@@ -191,6 +204,8 @@ private:
     int measureDepth_ = 0;
     uint32_t rndState_ = 0x50000u;
     bool finished_ = false;
+    std::string outputError_;
+    int errorCode_ = 0, errorLine_ = 0;
     // Pen and font.
     Text fontName_ = "ｺﾞｼｯｸ";
     float fontSize_ = 16;

@@ -1,7 +1,9 @@
 #include "platform/trace.h"
 
 #include <charconv>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -23,21 +25,38 @@ nlohmann::json Num(double v) {
     return v;
 }
 
-Trace::Trace(const std::string& path) : file_(std::fopen(path.c_str(), "w")) {
+Trace::Trace(const std::string& path) : file_(std::fopen(path.c_str(), "w")), path_(path) {
     if (!file_) throw std::runtime_error("cannot write the trace file " + path);
 }
 
-Trace::~Trace() {
-    if (file_) std::fclose(file_);
+Trace::~Trace() { Close(); }
+
+void Trace::Fail() {
+    if (!failed_) reason_ = std::strerror(errno);
+    failed_ = true;
 }
 
-void Trace::Write(const nlohmann::json& event) {
+bool Trace::Write(const nlohmann::json& event) {
+    if (failed_ || !file_) return false;
     // Invalid UTF-8 is replaced, never allowed to stop the program.
     std::string line = event.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     line += '\n';
-    std::fwrite(line.data(), 1, line.size(), file_);
+    if (std::fwrite(line.data(), 1, line.size(), file_) != line.size()) Fail();
+    return !failed_;
 }
 
-void Trace::Flush() { std::fflush(file_); }
+bool Trace::Flush() {
+    if (failed_ || !file_) return false;
+    if (std::fflush(file_) != 0) Fail();
+    return !failed_;
+}
+
+bool Trace::Close() {
+    if (!file_) return !failed_;
+    Flush();
+    if (std::fclose(file_) != 0) Fail();
+    file_ = nullptr;
+    return !failed_;
+}
 
 }  // namespace plat

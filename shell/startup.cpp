@@ -1,4 +1,5 @@
 // Start-up, the error screen, and the run of a whole program.
+#include <csignal>
 #include <cstdio>
 #include <exception>
 #include <memory>
@@ -55,6 +56,10 @@ void StartUp(Program& p) {
 }
 
 void HandleRuntimeError(Program& p, const RuntimeError& error) {
+    // For the people who fix it: where, in the source, and what.
+    std::fprintf(stderr, "%s: %s:%d %s: %d %s\n", p.info.binary, error.file, error.line, error.function, error.code,
+                 error.what());
+    p.rt.NoteError(error.code, error.line);
     try {
         p.rt.RtCls();
         p.WorkA = static_cast<float>(error.line);
@@ -72,9 +77,18 @@ void HandleRuntimeError(Program& p, const RuntimeError& error) {
 }
 
 int RunProgram(int argc, char** argv, const ProgramInfo& info) {
+    // A closed pipe (--trace /dev/stdout | head) is a failed output, reported
+    // like any other, not a signal that kills the program.
+    std::signal(SIGPIPE, SIG_IGN);
     const std::string description =
         std::string(info.title) + " (" + info.japaneseName + "): geometry lessons for the first year of lower-secondary school";
-    auto parsed = plat::ParseOptions(argc, argv, info.binary, description);
+    plat::ParseResult parsed;
+    try {
+        parsed = plat::ParseOptions(argc, argv, info.binary, description);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s: %s\n", info.binary, e.what());
+        return kExitUsage;
+    }
     if (!parsed.options) return parsed.exitStatus;
     plat::Options options = *parsed.options;
     options.windowTitle = std::string(info.title) + " - " + info.japaneseName;
@@ -84,10 +98,11 @@ int RunProgram(int argc, char** argv, const ProgramInfo& info) {
         rt = Runtime::Create(options);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", info.binary, e.what());
-        return 1;
+        return kExitCannotStart;
     }
     auto program = CreateProgram(*rt, info);
-    int status = 0;
+    int status = kExitOk;
+    ExitReason reason = ExitReason::Finished;
     try {
         try {
             StartUp(*program);
@@ -101,12 +116,15 @@ int RunProgram(int argc, char** argv, const ProgramInfo& info) {
             }
         } catch (const RuntimeError& e) {
             HandleRuntimeError(*program, e);
-        } catch (const std::exception&) {
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "%s: internal error: %s\n", info.binary, e.what());
             HandleRuntimeError(*program, RuntimeError(0, kErrInternal));
         }
     } catch (const ProgramExit& e) {
         status = e.status;
+        reason = e.reason;
     }
-    rt->Finish(status);
+    status = rt->Finish(status, reason);
+    if (!rt->OutputError().empty()) std::fprintf(stderr, "%s: %s\n", info.binary, rt->OutputError().c_str());
     return status;
 }

@@ -184,6 +184,17 @@ void RightAngle(Program& p, Pt vertex, Pt b, Pt c, float size, float color, std:
     DrawRightAngleMark(p);
 }
 
+void VertexLabel(Program& p, Pt vertex, Pt b, Pt c, const Text& label, const VertexLabelStyle& style) {
+    SetAngle(p, vertex, b, c);
+    p.MarkSize = style.distance;
+    p.MarkShift = style.shift;
+    p.LabelOffsetX = style.dx;
+    p.LabelOffsetY = style.dy;
+    if (style.color) p.PenColor = *style.color;
+    p.MarkLabel = label;
+    PlaceVertexLabel(p);
+}
+
 void DottedArc(Program& p, Pt a, Pt b, const DottedArcStyle& style) {
     p.MarkAX = a.x;
     p.MarkAY = a.y;

@@ -190,6 +190,20 @@ void AngleMark(Program& p, Pt vertex, Pt b, Pt c, const AngleMarkStyle& style);
 // and c (DrawRightAngleMark). An empty shift keeps MarkShift.
 void RightAngle(Program& p, Pt vertex, Pt b, Pt c, float size, float color, std::optional<float> shift = 0.0f);
 
+// A label outside `vertex` on the bisector of the angle between the rays to
+// b and c (PlaceVertexLabel), `distance` px out and moved by (dx, dy), in
+// PenColor (`color` sets it, else it stays as the last text left it); `shift`
+// -1 exchanges the rays, putting it on the other side. Leaves MarkShift,
+// MarkSize, LabelOffsetX/Y 0 and MarkLabel empty.
+struct VertexLabelStyle {
+    float distance = 0;
+    float shift = 0;
+    float dx = 0;
+    float dy = 0;
+    std::optional<float> color;
+};
+void VertexLabel(Program& p, Pt vertex, Pt b, Pt c, const Text& label, const VertexLabelStyle& style);
+
 // A dotted half-ellipse over a-b (DrawDottedDimensionArc) on `side` (1 right
 // of a->b as seen, -1 left), bulging `bulge` px, a dot every `step` degrees,
 // `sweep` degrees of it (0: all), with `label` at its middle. Leaves A, B, C

@@ -5,8 +5,8 @@
 
 namespace {
 constexpr MenuItem kPemmickMenu[] = {
-    {"1　作図のしかた", nullptr},
-    {"2　交わる2円の性質", nullptr},
+    {"1　作図のしかた", LessonEntry<Pemmick, RunRulerCompassLesson>},
+    {"2　交わる2円の性質", LessonEntry<Pemmick, RunTwoCirclesLesson>},
     {"3　", ReturnToMainMenu},
     {"4　", ReturnToMainMenu},
     {"5　終了", nullptr},  // ends the program

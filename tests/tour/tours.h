@@ -77,6 +77,17 @@ inline const std::vector<Tour>& All() {
         t.push_back({"varnel-p164", "varnel",
                      "7" + E + "0" + E + "4" + E + "1" + E + "abc" + "2" + E + "abcdef" + "1" + E + "abc" + "3" + E +
                          "8" + E});
+        // Pemmick, how to construct (item 1) and two intersecting circles
+        // (item 2): every topic on the keys it waits for, refused topic
+        // numbers, and back to the main menu.
+        const std::string pemmickRefused = "0" + E + "9" + E + "1/0" + E + "0/0" + E;
+        t.push_back({"pemmick-construction", "pemmick",
+                     "1" + E + "1" + E + Repeat("x", 15) + "2" + E + Repeat("x", 19) + "3" + E + Repeat("x", 15) +
+                         pemmickRefused + "4" + E + "5" + E});
+        t.push_back({"pemmick-two-circles", "pemmick",
+                     "2" + E + "1" + E + Repeat("x", 14) + "2" + E + Repeat("x", 9) + "3" + E + Repeat("x", 11) +
+                         "4" + E + Repeat("x", 10) + "5" + E + Repeat("x", 4) + "6" + E + Repeat("x", 6) + "7" + E +
+                         Repeat("x", 11) + pemmickRefused + "8" + E + "5" + E});
         return t;
     }();
     return tours;

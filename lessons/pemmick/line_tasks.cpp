@@ -1,0 +1,216 @@
+// Lesson 2, topics 4 to 7: construction tasks on a line l (the kite ASBP,
+// the two points of l at one distance from P, the point S with AS = BS on
+// the far side of l) and the upright kite, a model and its construction.
+#include "lessons/common/kit.h"
+#include "lessons/pemmick/pemmick.h"
+#include "lessons/pemmick/steps.h"
+
+using namespace kit;
+using pemmick::ArcKind;
+using pemmick::CompassArc;
+using pemmick::IndentedLine;
+using pemmick::MarkPoint;
+using pemmick::NewLine;
+
+namespace {
+
+// The points of every task: A, B, P, S and the ends of l.
+constexpr int kA = 1, kB = 2, kP = 3, kS = 4, kLeftEnd = 6, kRightEnd = 7;
+
+// The screen every task starts from: erased, the text column at (40, 30),
+// pen width 5, the heading and the task sentence.
+void StartTask(Pemmick& p, const Text& heading, const Text& task) {
+    EraseScreen(p);
+    p.TextLeft = 40;
+    p.TextLineY = 30;
+    PenWidth(p, 5);
+    Write(p, p.TextLeft, p.TextLineY, kTeal, heading);
+    WriteOn(p, kBlack, task);
+}
+
+// The task's invisible frame, then its points written in cells and turned
+// into pixels (a second visit starts again from the cells). S is left out
+// when `withS` is false. Only the points written here are converted (the old
+// code turned entries 1 to 7 whatever they held), so an entry the task does
+// not use never grows from visit to visit.
+void SetTaskPoints(Pemmick& p, const GridFrame& frame, Pt a, Pt b, Pt pp, Pt s, bool withS, float lEnd) {
+    Grid(p, frame);
+    SetP(p, kA, a);
+    SetP(p, kB, b);
+    SetP(p, kP, pp);
+    SetP(p, kLeftEnd, {-0.5f, a.y});
+    SetP(p, kRightEnd, {lEnd, a.y});
+    if (withS) SetP(p, kS, s);
+    CellsToPixels(p, kA, withS ? kS : kP);
+    CellsToPixels(p, kLeftEnd, kRightEnd);
+}
+
+// Line l in colour 0 and its name, the pen `dx` right of its left end and
+// 50 px above it.
+void LineL(Pemmick& p, float dx) {
+    Segment(p, kLeftEnd, kRightEnd, kBlack);
+    Label(p, p.PointX(kLeftEnd) + dx, p.PointY(kLeftEnd) - 50, kTeal, "l");
+}
+
+// The kite A-S-B-P, unlabelled.
+void KiteASBP(Pemmick& p, float color) {
+    Polygon(p, {P(p, kA), P(p, kS), P(p, kB), P(p, kP)},
+            {.width = 5, .color = color, .gap = 10, .labels = "", .labelColor = kBlack});
+}
+
+}  // namespace
+
+// ---- Task 1: the kite ASBP ------------------------------------------------------
+
+void ShowKiteConstruction(Pemmick& p) {
+    StartTask(p, "課1 ", "直線l上に2点A,Bをとるとき、たこ形ASBPをかきなさい。");
+    SetTaskPoints(p, {.left = 400, .top = 300, .columns = 9, .rows = 5, .cell = 60}, {1, 3}, {8, 3}, {5, 5}, {5, 1},
+                  true, 9.5f);
+    LineL(p, 10);
+
+    MarkPoint(p, kP, "P", kTeal);
+    WaitForAnyKey(p);
+    MarkPoint(p, kA, "A", kTeal);
+    MarkPoint(p, kB, "B", kTeal);
+    WaitForAnyKey(p);
+
+    NewLine(p, kTeal, "①");
+    WriteOn(p, kBlack, "AP=AS だから ");
+    WaitForAnyKey(p);
+    WriteOn(p, kTeal, "Aを中心として、半径APの円をかく。");
+    WaitForAnyKey(p);
+    CompassArc(p, kA, kS, kP, kGrey, 1, ArcKind::Span);
+    WaitForAnyKey(p);
+
+    NewLine(p, kTeal, "②");
+    WriteOn(p, kBlack, "BP=BS だから ");
+    WaitForAnyKey(p);
+    WriteOn(p, kTeal, "Bを中心として、半径BPの円をかく。");
+    WaitForAnyKey(p);
+    CompassArc(p, kB, kP, kS, kBrightBlue, 1, ArcKind::Span);
+    WaitForAnyKey(p);
+
+    NewLine(p, kTeal, "③");
+    WaitForAnyKey(p);
+    WriteOn(p, kTeal, "交点をSとして、たこ形ASBPをかく。");
+    MarkPoint(p, kS, "S", kTeal);
+    WaitForAnyKey(p);
+    KiteASBP(p, kPurple);
+}
+
+// ---- Task 2: the two points of l at one distance from P -----------------------------
+
+void ShowTwoEquidistantPoints(Pemmick& p) {
+    StartTask(p, "課2 ", "PA=PB となる直線l上の2点A,Bをかきなさい。");
+    SetTaskPoints(p, {.left = 800, .top = 150, .columns = 6, .rows = 7, .cell = 60}, {1, 3}, {5, 3}, {3, 6}, {}, false,
+                  6.5f);
+    LineL(p, 10);
+
+    MarkPoint(p, kP, "P", kTeal);
+    WaitForAnyKey(p);
+    NewLine(p, kTeal, "①");
+    WriteOn(p, kBlack, "PA=PB だから ");
+    WaitForAnyKey(p);
+    WriteOn(p, kTeal, "Pを中心として、");
+    IndentedLine(p, kTeal, "適当な半径の円をかく。");
+    WaitForAnyKey(p);
+    CompassArc(p, kP, kB, kA, kGrey, -1, ArcKind::Span);
+    WaitForAnyKey(p);
+
+    NewLine(p, kTeal, "②交点をA,Bとする。");
+    MarkPoint(p, kA, "A", kPurple);
+    MarkPoint(p, kB, "B", kPurple);
+}
+
+// ---- Task 3: the point S with AS = BS on the far side of l from P -------------------
+
+void ShowOneEquidistantPoint(Pemmick& p) {
+    StartTask(p, "課3 ", "AS=BS となる点Sを直線lについて、点Pと反対側にかきなさい。");
+    SetTaskPoints(p, {.left = 800, .top = 150, .columns = 6, .rows = 7, .cell = 60}, {1, 3}, {5, 3}, {3, 6}, {3, 1},
+                  true, 6.5f);
+    LineL(p, 10);
+
+    MarkPoint(p, kP, "P", kTeal);
+    MarkPoint(p, kA, "A", kTeal);
+    MarkPoint(p, kB, "B", kTeal);
+    WaitForAnyKey(p);
+    NewLine(p, kTeal, "①");
+    WriteOn(p, kTeal, "Aを中心として、");
+    IndentedLine(p, kTeal, "適当な半径の円をかく。");
+    WaitForAnyKey(p);
+    CompassArc(p, kA, kP, kS, kGrey, -1, ArcKind::Centred);
+    WaitForAnyKey(p);
+
+    NewLine(p, kTeal, "②");
+    WriteOn(p, kBlack, "AS=BS だから ");
+    WaitForAnyKey(p);
+    WriteOn(p, kTeal, "Bを中心として、");
+    IndentedLine(p, kTeal, "①と等しい半径の円をかく。");
+    WaitForAnyKey(p);
+    CompassArc(p, kB, kP, kS, kBrightBlue, -1, ArcKind::Centred);
+    WaitForAnyKey(p);
+
+    NewLine(p, kTeal, "③交点をSとする。");
+    MarkPoint(p, kS, "S", kPurple);
+}
+
+// ---- Topic 7: the upright kite -----------------------------------------------------
+
+void ShowVerticalKite(Pemmick& p) {
+    StartTask(p, "課3 ", "下図のようなたこ形PASBをかきなさい。");
+
+    // The model: l, the four points, the kite and its equal sides.
+    SetTaskPoints(p, {.left = 400, .top = 350, .columns = 6, .rows = 7, .cell = 45}, {1, 3}, {5, 3}, {3, 6}, {3, 1},
+                  true, 6.5f);
+    LineL(p, -10);  // the model's name of l stands left of its end
+    MarkPoint(p, kP, "P", kTeal);
+    MarkPoint(p, kA, "A", kTeal);
+    MarkPoint(p, kB, "B", kTeal);
+    MarkPoint(p, kS, "S", kTeal);
+    KiteASBP(p, kBlack);
+    const TickStyle one{.count = 1, .size = 12, .color = kGrey, .spacing = 8, .shift = -8};
+    const TickStyle two{.count = 2, .size = 12, .color = kGrey, .spacing = 8, .shift = -8};
+    Ticks(p, P(p, kS), P(p, kA), one);
+    Ticks(p, P(p, kS), P(p, kB), one);
+    Ticks(p, P(p, kP), P(p, kA), two);
+    Ticks(p, P(p, kP), P(p, kB), two);
+
+    // The construction, from the same cells on a larger frame.
+    SetTaskPoints(p, {.left = 800, .top = 150, .columns = 6, .rows = 7, .cell = 60}, {1, 3}, {5, 3}, {3, 6}, {3, 1},
+                  true, 6.5f);
+    LineL(p, 10);
+    MarkPoint(p, kP, "P", kTeal);
+    WaitForAnyKey(p);
+
+    NewLine(p, kTeal, "①");
+    WriteOn(p, kBlack, "PA=PB だから ");
+    WaitForAnyKey(p);
+    WriteOn(p, kTeal, "Pを中心として、適当な半径の円をかく。");
+    WaitForAnyKey(p);
+    CompassArc(p, kP, kB, kA, kGrey, -1, ArcKind::Span);
+    WaitForAnyKey(p);
+    NewLine(p, kTeal, "②交点をA,Bとする。");
+    MarkPoint(p, kA, "A", kTeal);
+    MarkPoint(p, kB, "B", kTeal);
+    WaitForAnyKey(p);
+
+    NewLine(p, kTeal, "③");
+    WriteOn(p, kTeal, "Aを中心として、適当な半径の円をかく。");
+    WaitForAnyKey(p);
+    CompassArc(p, kA, kP, kS, kBrightBlue, -1, ArcKind::Centred);
+    WaitForAnyKey(p);
+    NewLine(p, kTeal, "④");
+    WriteOn(p, kBlack, "AS=BS だから ");
+    WaitForAnyKey(p);
+    WriteOn(p, kTeal, "Bを中心として、");
+    IndentedLine(p, kTeal, "③と等しい半径の円をかく。");
+    WaitForAnyKey(p);
+    CompassArc(p, kB, kP, kS, kBrightBlue, -1, ArcKind::Centred);
+    WaitForAnyKey(p);
+
+    NewLine(p, kTeal, "⑤交点をSとして、");
+    IndentedLine(p, kTeal, "たこ形ASBPをかく。");
+    MarkPoint(p, kS, "S", kTeal);
+    WaitForAnyKey(p);
+    KiteASBP(p, kPurple);
+}

@@ -1,0 +1,335 @@
+// Lesson 1, how to construct with ruler and compass: its goal screen and
+// topic menu, the regular hexagon (topic 1), the circle as a set of points
+// (topic 2) and the answers of the construction exercises (topic 3).
+#include <cmath>
+
+#include "lessons/common/kit.h"
+#include "lessons/pemmick/pemmick.h"
+#include "lessons/pemmick/steps.h"
+
+using namespace kit;
+using pemmick::NewLine;
+
+// ---- Entry, goal screen and topic menu --------------------------------------
+
+void RunRulerCompassLesson(Pemmick& p) {
+    ShowRulerCompassGoals(p);
+    ShowRulerCompassTopicMenu(p);
+}
+
+// Drawn on the screen the main menu has just erased.
+void ShowRulerCompassGoals(Pemmick& p) {
+    p.TextLeft = 44;
+    p.TextLineY = 240;
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "定規とコンパスだけを使って図形をかこう。");
+}
+
+void ShowRulerCompassTopicMenu(Pemmick& p) {
+    RunSubMenu(p, " ①P165Q　②円説明　③問１　④終了",
+               {ShowRegularHexagonP165, ShowCircleTerms, ShowRulerCompassAnswer1});
+}
+
+// ---- Topic 1: the regular hexagon --------------------------------------------
+
+void ShowRegularHexagonP165(Pemmick& p) {
+    EraseScreen(p);
+    p.TextLeft = 40;
+    p.TextLineY = 30;
+    PenWidth(p, 5);
+    Grid(p, {.left = 800, .top = 100, .columns = 4, .rows = 4, .cell = 100});
+    SetP(p, 0, {p.OriginX + 2 * p.CellSize, p.OriginY - 2 * p.CellSize});
+    Disc(p, P(p, 0), 8, kBlack);
+    // Corners 1 to 6 from the top, clockwise as seen; 7 repeats 1.
+    p.Radius = 2 * p.CellSize;
+    for (int i = 1; i <= 6; i++) {
+        p.LoopIndex = static_cast<float>(i);
+        p.PointAngle(i) = static_cast<float>(90 - 60 * (i - 1)) * p.Pi / 180;
+    }
+    for (int i = 1; i <= 6; i++) {
+        p.LoopIndex = static_cast<float>(i);
+        SetP(p, i, Along(P(p, 0), p.Radius, p.PointAngle(i)));
+    }
+    SetP(p, 7, P(p, 1));
+
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "「教科書P165Q」正六角形をかこう。");
+    WaitForAnyKey(p);
+
+    Circle(p, P(p, 0), p.Radius, kBlack);
+    WaitForAnyKey(p);
+
+    // The compass, opened to the radius, stepped from each corner to the next.
+    for (int k = 1; k <= 6; k++) {
+        p.InnerIndex = static_cast<float>(k);
+        Disc(p, P(p, k), 6, kTeal);
+        AngleRange(p, P(p, k), P(p, 0), P(p, k + 1), 1);
+        Arc(p, P(p, k), p.Radius, kGrey, p.ArcFractionC - 0.04f, p.ArcFractionC + 0.04f);
+        WaitForAnyKey(p);
+    }
+
+    p.LabelOffsetX = 0;
+    Polygon(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6)},
+            {.width = 5, .color = kTeal, .gap = 10, .labels = "", .labelColor = kBlack});
+    WaitForAnyKey(p);
+
+    NewLine(p, kGrey, "正六角形がかけるわけを説明しよう。");
+    WaitForAnyKey(p);
+
+    Segment(p, 1, 4, kBlack);
+    Segment(p, 2, 5, kBlack);
+    Segment(p, 3, 6, kBlack);
+    WaitForAnyKey(p);
+
+    // One tick on every side and every radius: six equilateral triangles.
+    for (int k = 1; k <= 6; k++) {
+        p.InnerIndex = static_cast<float>(k);
+        Ticks(p, P(p, k), P(p, k + 1), {.count = 1, .size = 15, .color = kPurple, .spacing = 8, .shift = 0});
+        Ticks(p, P(p, k), P(p, 0), {.count = 1, .size = 15, .color = kPurple, .spacing = 8, .shift = 0});
+    }
+    WaitForAnyKey(p);
+
+    // The two 60-degree angles at the top corner, labelled above it.
+    p.PenColor = kTeal;
+    p.LabelOffsetX = 0;
+    p.LabelOffsetY = -80;
+    AngleMark(p, P(p, 1), P(p, 0), P(p, 2),
+              {.size = 30, .arcs = 0, .color = kTeal, .lineColor = kBlack, .label = "60%", .shift = 1});
+    WaitForAnyKey(p);
+    p.PenColor = kTeal;
+    p.LabelOffsetX = 0;
+    p.LabelOffsetY = -80;
+    AngleMark(p, P(p, 1), P(p, 6), P(p, 0),
+              {.size = 30, .arcs = 0, .color = kTeal, .lineColor = kBlack, .label = "60%", .shift = 1});
+    WaitForAnyKey(p);
+
+    // The hexagon's angle at the top corner.
+    p.PenColor = kPurple;
+    p.LabelOffsetX = 0;
+    p.LabelOffsetY = 0;
+    AngleMark(p, P(p, 1), P(p, 6), P(p, 2),
+              {.size = 60, .arcs = 1, .color = kPurple, .lineColor = kBlack, .label = "120%", .shift = 1});
+    WaitForAnyKey(p);
+
+    NewLine(p, kBlack, "合同な正三角形6つに分けられるから、");
+    NewLine(p, kPurple, "辺の長さはすべて等しく、");
+    NewLine(p, kPurple, "角の大きさもすべて120%で等しくなる。");
+    NewLine(p, kTeal, "したがって、正六角形である。");
+}
+
+// ---- Topic 2: the circle as a set of points -----------------------------------
+
+namespace {
+
+// A dot of radius 3 every `step` degrees round the circle about point 0
+// (point 7 is the dot being drawn), up to 360 at most.
+void DotsRoundCircle(Pemmick& p, int step) {
+    for (int d = 0; d <= 360; d += step) {
+        SetP(p, 7, Along(P(p, 0), p.Radius, static_cast<float>(d) * p.Pi / 180));
+        Disc(p, P(p, 7), 3, kBlack);
+    }
+}
+
+}  // namespace
+
+void ShowCircleTerms(Pemmick& p) {
+    EraseScreen(p);
+    p.TextLeft = 40;
+    p.TextLineY = 30;
+    PenWidth(p, 5);
+    Grid(p, {.left = 760, .top = 50, .columns = 12, .rows = 11, .cell = 40});
+    SetCells(p, 0, {{6, 5}});
+    p.Radius = 5 * p.CellSize;
+    // Points on the circle: ends of three radii, the anchor of "円周", A and B.
+    const float directions[] = {0, -60, -120, 60, 180, 80};
+    for (int i = 1; i <= 6; i++) SetP(p, i, Along(P(p, 0), p.Radius, directions[i - 1] * p.Pi / 180));
+    const Pt o = P(p, 0);
+
+    Disc(p, o, 3, kBlack);
+    Circle(p, o, p.Radius, kBlack);
+    Label(p, o.x - 30, o.y - 30, kBlack, "O");
+    Label(p, o.x - 34, o.y - 75, kTeal, "中心");
+    Write(p, p.TextLeft, p.TextLineY, kPurple, "円O");
+    WriteOn(p, kBlack, "…中心がOである円");
+    WaitForAnyKey(p);
+
+    NewLine(p, kTeal, "円周");
+    WriteOn(p, kBlack, "…Oからの距離が一定である点の集まり");
+    Label(p, p.PointX(4) + 10, p.PointY(4) - 50, kTeal, "円周");
+    WaitForAnyKey(p);
+
+    // The circle goes; the radius is named and three radii are marked equal.
+    Circle(p, o, p.Radius, kWhite);
+    p.PenColor = kTeal;
+    p.LabelOffsetX = -20;  // the dotted arc's label reads the offsets
+    p.LabelOffsetY = -30;
+    DottedArc(p, o, P(p, 3), {.side = -1, .bulge = 0, .step = 15, .color = kBlack, .label = "半径"});
+    for (int i = 1; i <= 3; i++) Segment(p, 0, i, kBlack);
+    for (int i = 1; i <= 3; i++)
+        Ticks(p, o, P(p, i), {.count = 1, .size = 15, .color = kPurple, .spacing = 8, .shift = 0});
+    DotsRoundCircle(p, 30);
+    WaitForAnyKey(p);
+
+    // Ever finer steps close the dots into a ring: 30, 25, ..., 5, then 2.
+    for (int k = 6; k >= 0; k--) {
+        DotsRoundCircle(p, k > 0 ? 5 * k : 2);
+        WaitForAnyKey(p);
+    }
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft + 100, p.TextLineY + 70, kPurple, "<弧と弦>");
+    WaitForAnyKey(p);
+
+    Disc(p, P(p, 5), 6, kTeal);
+    Disc(p, P(p, 6), 6, kTeal);
+    VertexLabel(p, P(p, 5), o, P(p, 6), "A", {.distance = 8, .shift = -1, .color = kTeal});
+    VertexLabel(p, P(p, 6), P(p, 5), o, "B", {.distance = 8, .shift = -1, .color = kTeal});
+    WaitForAnyKey(p);
+
+    Segment(p, 5, 6, kTeal);
+    WaitForAnyKey(p);
+
+    // The shorter arc from A over the top to B.
+    PenWidth(p, 10);
+    Arc(p, o, p.Radius, kPurple, 1 - 180.0f / 360, 1 - 80.0f / 360);
+    PenWidth(p, 5);
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 70, kPurple, "弧AB");
+    WriteOn(p, kBlack, "…AからBまでの円周の部分 ");
+    // The arc sign over "AB": the dotted arc turns a bulge of -10 into 10 px.
+    p.PenColor = kPurple;
+    DottedArc(p, {p.TextEndX, p.TextLineY}, {p.TextEndX + 54, p.TextLineY},
+              {.side = -1, .bulge = -10, .step = 1, .color = kTeal, .label = ""});
+    WriteOn(p, kTeal, "AB");
+    WriteOn(p, kBlack, "と表す");
+    VertexLabel(p, o, P(p, 6), P(p, 5), "弧AB", {.distance = p.Radius + 40, .shift = 1, .color = kPurple});
+    VertexLabel(p, o, P(p, 6), P(p, 5), "弧AB", {.distance = p.Radius + 40, .shift = -1, .color = kBlack});
+    WaitForAnyKey(p);
+
+    NewLine(p, kPurple, "弦AB");
+    WriteOn(p, kBlack, "…線分AB");
+    p.PenColor = kPurple;
+    p.LabelOffsetX = -20;
+    p.LabelOffsetY = -30;
+    DottedArc(p, P(p, 5), P(p, 6), {.side = 1, .bulge = 0, .step = 15, .color = kTeal, .label = "弦AB"});
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft + 100, p.TextLineY + 70, kPurple, "<作図>");
+    NewLine(p, kBlack, "定規とコンパスのみを使って図をかくこと");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 60, kTeal, "①定規の役割");
+    WriteOn(p, kBlack, "…2点を通る直線をひく");
+    Write(p, p.TextLeft, p.TextLineY + 60, kTeal, "②コンパスの役割");
+    WriteOn(p, kBlack, "…円をかく。等しい長さをとる。線分を移す。");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "教科書P166 問1 をやろう。");
+}
+
+// ---- Topic 3: answers of the construction exercises ---------------------------
+
+namespace {
+
+// The letter of point i, its pen moved (dx, dy) from the point, in colour 0.
+void PointLetter(Pemmick& p, int i, float dx, float dy, const Text& letter) {
+    Label(p, p.PointX(i) + dx, p.PointY(i) + dy, kBlack, letter);
+}
+
+// The short compass arc across the rightward direction (fractions 0.97 to
+// 0.03, through 0) about point i.
+void ArcToTheRight(Pemmick& p, int i, float r, float color) { Arc(p, P(p, i), r, color, 0.97f, 0.03f); }
+
+}  // namespace
+
+void ShowRulerCompassAnswer1(Pemmick& p) {
+    EraseScreen(p);
+    p.TextLeft = 40;
+    p.TextLineY = 30;
+    PenWidth(p, 5);
+    // The given segments AB, BC and CA (points 5 to 10) on a small grid.
+    Grid(p, {.left = 800, .top = 200, .columns = 7, .rows = 4, .cell = 50, .color = kTeal});
+    SetCells(p, 5, {{1, 3}, {5, 3}, {1, 2}, {6, 2}, {1, 1}, {4, 1}});
+    // The construction grid: A, B, C, the far end of the base line, and the
+    // apex of the equilateral triangle on A and point 4.
+    Grid(p, {.left = 200, .top = 200, .columns = 8, .rows = 7, .cell = 50, .color = kTeal});
+    SetP(p, 1, {1, 1});
+    SetP(p, 2, {5, 1});
+    SetP(p, 3, {1, 4});
+    SetP(p, 4, {7, 1});
+    SetP(p, 11, {4, 3 * std::sqrt(3.0f) + 1});
+    CellsToPixels(p, 1, 4);
+    CellsToPixels(p, 11, 11);
+
+    Segment(p, 5, 6, kBlack);
+    PointLetter(p, 5, -37, -25, "A");
+    PointLetter(p, 6, 10, -25, "B");
+    Segment(p, 7, 8, kBlack);
+    PointLetter(p, 7, -37, -25, "B");
+    PointLetter(p, 8, 10, -25, "C");
+    Segment(p, 9, 10, kBlack);
+    PointLetter(p, 9, -37, -25, "C");
+    PointLetter(p, 10, 10, -25, "A");
+    Segment(p, 1, 4, kBlack);
+    PointLetter(p, 1, -37, -25, "A");
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "教科書P166 問1 解答");
+    WaitForAnyKey(p);
+
+    // AB taken with the compass and laid off from A.
+    Disc(p, P(p, 5), 6, kTeal);
+    ArcToTheRight(p, 5, 4 * p.CellSize, kTeal);
+    WaitForAnyKey(p);
+    Disc(p, P(p, 1), 6, kTeal);
+    ArcToTheRight(p, 1, 4 * p.CellSize, kTeal);
+    WaitForAnyKey(p);
+    Disc(p, P(p, 2), 6, kTeal);
+    PointLetter(p, 2, 10, 10, "B");
+    WaitForAnyKey(p);
+
+    // BC taken and an arc about B aimed at C.
+    Disc(p, P(p, 7), 6, kGrey);
+    ArcToTheRight(p, 7, 5 * p.CellSize, kGrey);
+    WaitForAnyKey(p);
+    Disc(p, P(p, 2), 6, kGrey);
+    AngleRange(p, P(p, 2), P(p, 3), P(p, 1), 1);
+    Arc(p, P(p, 2), 5 * p.CellSize, kGrey, p.ArcFractionB - 0.04f, p.ArcFractionB + 0.05f);
+    WaitForAnyKey(p);
+
+    // CA taken and an arc about A straight up: they cross at C.
+    Disc(p, P(p, 9), 6, kBlack);
+    ArcToTheRight(p, 9, 3 * p.CellSize, kBlack);
+    WaitForAnyKey(p);
+    Disc(p, P(p, 1), 6, kBlack);
+    Arc(p, P(p, 1), 3 * p.CellSize, kBlack, 0.72f, 0.78f);
+    WaitForAnyKey(p);
+    Disc(p, P(p, 3), 6, kBlack);
+    PointLetter(p, 3, -14, -60, "C");
+    WaitForAnyKey(p);
+
+    Segment(p, 1, 2, kTeal);
+    Segment(p, 2, 3, kTeal);
+    Segment(p, 3, 1, kTeal);
+    WaitForAnyKey(p);
+
+    // Exercise 2: an equilateral triangle of side 6 on the base line.
+    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "問2 をやろう");
+    WaitForAnyKey(p);
+    Disc(p, P(p, 1), 6, kPurple);
+    ArcToTheRight(p, 1, 6 * p.CellSize, kPurple);
+    WaitForAnyKey(p);
+    AngleRange(p, P(p, 1), P(p, 4), P(p, 11), 1);
+    Arc(p, P(p, 1), 6 * p.CellSize, kPurple, p.ArcFractionC - 0.04f, p.ArcFractionC + 0.04f);
+    WaitForAnyKey(p);
+    Disc(p, P(p, 4), 6, kPurple);
+    AngleRange(p, P(p, 4), P(p, 11), P(p, 1), 1);
+    Arc(p, P(p, 4), 6 * p.CellSize, kPurple, p.ArcFractionB - 0.04f, p.ArcFractionB + 0.05f);
+    WaitForAnyKey(p);
+
+    Segment(p, 1, 11, kPurple);
+    p.PenColor = kTeal;
+    AngleMark(p, P(p, 1), P(p, 4), P(p, 11),
+              {.size = 30, .arcs = 0, .color = kPurple, .lineColor = kBlack, .label = "60%", .shift = 1});
+    WaitForAnyKey(p);
+
+    DottedArc(p, P(p, 11), P(p, 4), {.side = -1, .bulge = 0, .step = 5, .color = kBlack, .label = ""});
+}

@@ -1,0 +1,52 @@
+#include "lessons/pemmick/steps.h"
+
+#include <cmath>
+
+#include "platform/errors.h"
+
+using namespace kit;
+
+namespace pemmick {
+
+void NewLine(Pemmick& p, float color, const Text& text) { Write(p, p.TextLeft, p.TextLineY + 50, color, text); }
+
+void IndentedLine(Pemmick& p, float color, const Text& text) {
+    Write(p, p.TextLeft + 34, p.TextLineY + 50, color, text);
+}
+
+void MarkPoint(Pemmick& p, int i, const Text& letter, float color) {
+    const Pt at = P(p, i);
+    Disc(p, at, 6, color);
+    const bool onTheLine = letter == Text("A") || letter == Text("B");
+    if (onTheLine)
+        Label(p, at.x - 14, at.y - 50, color, letter);
+    else
+        Label(p, at.x + 10, at.y - 25, color, letter);
+}
+
+void CompassArc(Pemmick& p, int centre, int first, int second, float color, float shift, ArcKind kind) {
+    const Pt c = P(p, centre);
+    Disc(p, c, 6, color);
+    p.Radius = Distance(c, P(p, second));
+    AngleRange(p, c, P(p, first), P(p, second), shift);
+    if (kind == ArcKind::Span)
+        Arc(p, c, p.Radius, color, p.ArcFractionC - 0.03f, p.ArcFractionB + 0.03f);
+    else
+        Arc(p, c, p.Radius, color, p.ArcFractionB - 0.1f, p.ArcFractionB + 0.1f);
+}
+
+void AngleDot(Pemmick& p, Pt vertex, Pt b, Pt c, float distance) {
+    p.MarkSize = distance;
+    AngleRange(p, vertex, b, c, 1);
+    Disc(p, Along(vertex, p.MarkSize, p.BisectorAngle), 8, kGrey);
+}
+
+void CirclesCrossing(Pemmick& p, Pt a, int upper, int lower) {
+    const float d = p.GraphCoefA, rB = p.GraphCoefB, rA = p.GraphCoefC;
+    const float cosAlpha = Div(d * d + rA * rA - rB * rB, 2 * d * rA);
+    const float sinAlpha = std::sqrt(1 - cosAlpha * cosAlpha);
+    SetP(p, upper, {a.x + rA * cosAlpha, a.y - rA * sinAlpha});
+    SetP(p, lower, {a.x + rA * cosAlpha, a.y + rA * sinAlpha});
+}
+
+}  // namespace pemmick

@@ -1,0 +1,41 @@
+// Steps that several of Pemmick's topics take: the lines of a topic's text
+// column, marking a point, the compass arcs of a construction, the dot that
+// marks an angle, and the crossing points of two circles.
+#pragma once
+
+#include "lessons/common/kit.h"
+#include "lessons/pemmick/pemmick.h"
+
+namespace pemmick {
+
+// A new line of the text column: (TextLeft, TextLineY + 50).
+void NewLine(Pemmick& p, float color, const Text& text);
+// An indented new line: (TextLeft + 34, TextLineY + 50).
+void IndentedLine(Pemmick& p, float color, const Text& text);
+
+// Marks point i of PointX/PointY in `color`: a disc of radius 6, then its
+// letter, at (x + 10, y - 25) for P and S and at (x - 14, y - 50) for A and B.
+void MarkPoint(Pemmick& p, int i, const Text& letter, float color);
+
+// A compass arc about point `centre` in `color`: the centre's disc is drawn
+// again in that colour, Radius := the distance to point `second`, and the
+// arc range of the rays to `first` (B) and `second` (C) is taken with
+// MarkShift `shift` (-1 exchanges them).
+enum class ArcKind {
+    Span,     // from ArcFractionC - 0.03 to ArcFractionB + 0.03: through both points
+    Centred,  // ArcFractionB - 0.1 to ArcFractionB + 0.1: a fifth of a turn
+};
+void CompassArc(Pemmick& p, int centre, int first, int second, float color, float shift, ArcKind kind);
+
+// The dot of an angle: a disc of radius 8 in colour 7, `distance` px from
+// `vertex` on the bisector of the angle between the rays to b and c
+// (MarkSize := distance, MarkShift := 1, then the arc range).
+void AngleDot(Pemmick& p, Pt vertex, Pt b, Pt c, float distance);
+
+// The two points where the circle of radius GraphCoefC about `a` meets the
+// circle of radius GraphCoefB about a centre GraphCoefA to the right of it
+// (law of cosines): the upper one goes to point `upper`, the lower one to
+// point `lower`.
+void CirclesCrossing(Pemmick& p, Pt a, int upper, int lower);
+
+}  // namespace pemmick

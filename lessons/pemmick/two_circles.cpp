@@ -1,0 +1,331 @@
+// Lesson 2, two intersecting circles: its goal screen and topic menu, the
+// axes of symmetry of one and two circles (topic 1), the exercise on two
+// circles (topic 2) and the kite and the rhombus (topic 3). Topics 4 to 7 are
+// in line_tasks.cpp.
+#include <vector>
+
+#include "lessons/common/kit.h"
+#include "lessons/pemmick/pemmick.h"
+#include "lessons/pemmick/steps.h"
+
+using namespace kit;
+using pemmick::AngleDot;
+using pemmick::CirclesCrossing;
+using pemmick::NewLine;
+
+// ---- Entry, goal screen and topic menu --------------------------------------
+
+void RunTwoCirclesLesson(Pemmick& p) {
+    ShowTwoCirclesGoals(p);
+    ShowTwoCirclesTopicMenu(p);
+}
+
+void ShowTwoCirclesGoals(Pemmick& p) {
+    EraseScreen(p);
+    p.TextLeft = 44;
+    p.TextLineY = 240;
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "交わる2円の性質を調べよう。");
+}
+
+void ShowTwoCirclesTopicMenu(Pemmick& p) {
+    RunSubMenu(p, "①P167Q　②問1　③たこ形・ひし形　④たこ形作図　⑤等距離2点　⑥等距離1点　⑦縦たこ　⑧終了",
+               {ShowCircleSymmetryP167, ShowTwoCirclesAnswer1, ShowKiteAndRhombus, ShowKiteConstruction,
+                ShowTwoEquidistantPoints, ShowOneEquidistantPoint, ShowVerticalKite});
+}
+
+// ---- Topic 1: axes of symmetry of one and of two circles --------------------------
+
+namespace {
+
+// A circle outline about point i with its centre dot, in colour 0.
+void CircleWithCentre(Pemmick& p, int i, float r) {
+    Circle(p, P(p, i), r, kBlack);
+    Disc(p, P(p, i), 6, kBlack);
+}
+
+}  // namespace
+
+void ShowCircleSymmetryP167(Pemmick& p) {
+    EraseScreen(p);
+    p.TextLeft = 40;
+    p.TextLineY = 30;
+    PenWidth(p, 5);
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "「教科書P167 Q」対称の軸をかき、調べよう。");
+
+    // Panel (1): one circle and the ends of five diameters (points 21 to 30).
+    Grid(p, {.left = 20, .top = 150, .columns = 8, .rows = 8, .cell = 40});
+    p.PointX2(1) = p.GridLeft + 20;
+    p.PointY2(1) = p.GridBottom;  // the row of the answers
+    Write(p, p.PointX2(1), p.GridTop - 50, kBlack, "(1)");
+    SetCells(p, 20, {{4, 4}});
+    CircleWithCentre(p, 20, 3 * p.CellSize);
+    const float degrees[] = {0, 90, 45, 100, 160};
+    for (int k = 1; k <= 5; k++) {
+        p.PointAngle(k) = degrees[k - 1] * p.Pi / 180;
+        p.PointAngle(k + 5) = p.PointAngle(k) + p.Pi;
+    }
+    for (int k = 1; k <= 10; k++) SetP(p, 20 + k, Along(P(p, 20), 3.5f * p.CellSize, p.PointAngle(k)));
+
+    // Panel (2): circles of radii 3 and 2.5 cells about A and C.
+    Grid(p, {.left = p.GridRight, .top = 150, .columns = 11, .rows = 8, .cell = 40});
+    p.PointX2(2) = p.GridLeft;
+    p.PointY2(2) = p.GridTop - 50;
+    Write(p, p.PointX2(2), p.PointY2(2), kBlack, "(2)半径が異なるとき");
+    SetCells(p, 1, {{4, 4}, {8, 4}});
+    CircleWithCentre(p, 1, 3 * p.CellSize);
+    CircleWithCentre(p, 2, 2.5f * p.CellSize);
+    SetP(p, 3, Along(P(p, 1), 3 * p.CellSize + 20, p.Pi));
+    SetP(p, 4, Along(P(p, 2), 2.5f * p.CellSize + 20, 0));
+    p.GraphCoefA = 4 * p.CellSize;
+    p.GraphCoefB = 2.5f * p.CellSize;
+    p.GraphCoefC = 3 * p.CellSize;
+    CirclesCrossing(p, P(p, 1), 5, 6);
+
+    // Panel (3): two circles of radius 3 cells.
+    Grid(p, {.left = p.GridRight, .top = 150, .columns = 11, .rows = 8, .cell = 40});
+    p.PointX2(3) = p.GridLeft;
+    p.PointY2(3) = p.GridTop - 50;
+    Write(p, p.PointX2(3), p.PointY2(3), kBlack, "(3)半径が等しいとき");
+    SetCells(p, 11, {{4, 4}, {8, 4}});
+    CircleWithCentre(p, 11, 3 * p.CellSize);
+    CircleWithCentre(p, 12, 3 * p.CellSize);
+    SetP(p, 13, Along(P(p, 11), 3 * p.CellSize + 20, p.Pi));
+    SetP(p, 14, Along(P(p, 12), 3 * p.CellSize + 20, 0));
+    p.GraphCoefA = 4 * p.CellSize;
+    p.GraphCoefB = 3 * p.CellSize;
+    p.GraphCoefC = 3 * p.CellSize;
+    CirclesCrossing(p, P(p, 11), 15, 16);
+    WaitForAnyKey(p);
+
+    // Every diameter is an axis of the single circle.
+    for (int k = 1; k <= 5; k++) {
+        Segment(p, 20 + k, 25 + k, kPurple);
+        WaitForAnyKey(p);
+    }
+    Write(p, p.PointX2(1), p.PointY2(1), kGrey, "対称の軸…");
+    WriteOn(p, kTeal, "直径");
+    WaitForAnyKey(p);
+
+    Segment(p, 3, 4, kPurple);
+    Write(p, p.PointX2(2), p.PointY2(1), kTeal, "両方の円の中心を通る直線");
+    WaitForAnyKey(p);
+    Segment(p, 13, 14, kPurple);
+    Write(p, p.PointX2(3), p.PointY2(1), kTeal, "両方の円の中心を通る直線");
+    WaitForAnyKey(p);
+    Line(p, {p.PointX(15), p.PointY(15) - p.CellSize}, {p.PointX(16), p.PointY(16) + p.CellSize}, kPurple);
+    Write(p, p.PointX2(3), p.PointY2(1) + 50, kTeal, "円の交点を通る直線");
+    WaitForAnyKey(p);
+
+    // The kite of (2): its labels take the colour of the last text (3).
+    const TickStyle two{.count = 2, .size = 8, .color = kGrey, .spacing = 8, .shift = -8};
+    const TickStyle one{.count = 1, .size = 8, .color = kGrey, .spacing = 8, .shift = -8};
+    Polygon(p, {P(p, 1), P(p, 6), P(p, 2), P(p, 5)}, {.width = 5, .color = kTeal, .gap = 10, .labels = "A"});
+    Ticks(p, P(p, 1), P(p, 5), two);
+    Ticks(p, P(p, 1), P(p, 6), two);
+    Ticks(p, P(p, 2), P(p, 5), one);
+    Ticks(p, P(p, 2), P(p, 6), one);
+    Write(p, p.PointX2(2), p.PointY2(1) + 100, kGrey, "四角形ABCD…");
+    WaitForAnyKey(p);
+    WriteOn(p, kPurple, "たこ形");
+    WaitForAnyKey(p);
+
+    // The rhombus of (3): its labels take the colour of the last text (5).
+    Polygon(p, {P(p, 11), P(p, 16), P(p, 12), P(p, 15)}, {.width = 5, .color = kTeal, .gap = 10, .labels = "A"});
+    Ticks(p, P(p, 11), P(p, 15), two);
+    Ticks(p, P(p, 11), P(p, 16), two);
+    Ticks(p, P(p, 12), P(p, 15), two);
+    Ticks(p, P(p, 12), P(p, 16), two);
+    Write(p, p.PointX2(3), p.PointY2(1) + 100, kGrey, "四角形ABCD…");
+    WaitForAnyKey(p);
+    WriteOn(p, kPurple, "ひし形");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, 620, kTeal, "教科書P167 問1,問2 をやろう。");
+}
+
+// ---- Topic 2: the exercise on two circles -------------------------------------------
+
+void ShowTwoCirclesAnswer1(Pemmick& p) {
+    EraseScreen(p);
+    p.TextLeft = 40;
+    p.TextLineY = 30;
+    PenWidth(p, 5);
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "問1 解答");
+    Grid(p, {.left = 400, .top = 50, .columns = 11, .rows = 8, .cell = 80});
+    SetCells(p, 1, {{4, 4}, {8, 4}});
+    const Pt a = P(p, 1), b = P(p, 2);
+    CircleWithCentre(p, 1, 3 * p.CellSize);
+    CircleWithCentre(p, 2, 2.5f * p.CellSize);
+
+    // P and Q where the circles cross, M where PQ crosses AB.
+    p.GraphCoefA = 4 * p.CellSize;
+    p.GraphCoefB = 2.5f * p.CellSize;
+    p.GraphCoefC = 3 * p.CellSize;
+    CirclesCrossing(p, a, 5, 6);
+    SetP(p, 7, {p.PointX(5), a.y});
+    const Pt pp = P(p, 5), q = P(p, 6), m = P(p, 7);
+    p.PointLabel(1) = "A";
+    p.PointLabel(2) = "Q";
+    p.PointLabel(3) = "B";
+    p.PointLabel(4) = "P";
+    // The labels take the colour of the title (3), still in PenColor.
+    Polygon(p, {a, q, b, pp}, {.width = 5, .color = kTeal, .gap = 10, .labels = "1"});
+    Segment(p, 1, 2, kTeal);
+    Segment(p, 5, 6, kTeal);
+    Label(p, m.x - 30, m.y - 50, kTeal, "M");
+    WaitForAnyKey(p);
+
+    // (1) the equal segments.
+    const TickStyle ticks{.size = 8, .color = kGrey, .spacing = 8, .shift = -8};
+    TickStyle three = ticks, two = ticks, one = ticks;
+    three.count = 3;
+    two.count = 2;
+    one.count = 1;
+    NewLine(p, kTeal, "(1)");
+    WriteOn(p, kPurple, "APとAQ,");
+    Ticks(p, a, pp, three);
+    Ticks(p, a, q, three);
+    WaitForAnyKey(p);
+    WriteOn(p, kPurple, "BPとBQ,");
+    Ticks(p, b, pp, two);
+    Ticks(p, b, q, two);
+    WaitForAnyKey(p);
+    WriteOn(p, kPurple, "PMとQM");
+    Ticks(p, pp, m, one);
+    Ticks(p, m, q, one);
+    WaitForAnyKey(p);
+
+    // (2) the angle equal to PAB.
+    NewLine(p, kTeal, "(2)");
+    AngleDot(p, a, m, pp, 40);
+    WaitForAnyKey(p);
+    WriteOn(p, kPurple, "∠QAB");
+    AngleDot(p, a, q, m, 40);
+    WaitForAnyKey(p);
+
+    // (3) the common chord is perpendicular to AB.
+    NewLine(p, kTeal, "(3)");
+    RightAngle(p, m, pp, b, 20, kPurple, -1);
+    WaitForAnyKey(p);
+    WriteOn(p, kPurple, "PQ⊥AB");
+    WaitForAnyKey(p);
+
+    NewLine(p, kTeal, "問2 をやろう。");
+    WaitForAnyKey(p);
+    NewLine(p, kPurple, "2つの円の半径が等しい場合");
+}
+
+// ---- Topic 3: the kite and the rhombus --------------------------------------------
+
+namespace {
+
+struct TickedSegment {
+    int from, to, count;
+};
+
+// What differs between the kite half and the rhombus half of the topic.
+struct QuadrilateralHalf {
+    float left, top;         // the frame's top-left corner
+    float bRight;            // B's column (A is at 1, C and D at 5)
+    const char* equalSides;  // the text of ①
+    std::vector<TickedSegment> sideTicks;
+    const char* diagonals;   // the text of ②
+    std::vector<TickedSegment> diagonalTicks;
+    float arcAStart, arcAEnd;  // margins of the compass arc about A
+    float arcBStart, arcBEnd;  // and about B
+    bool lastHalf;
+};
+
+void TickAll(Pemmick& p, const std::vector<TickedSegment>& segments) {
+    for (const TickedSegment& s : segments)
+        Ticks(p, P(p, s.from), P(p, s.to), {.count = s.count, .size = 15, .color = kGrey, .spacing = 8, .shift = -8});
+}
+
+// A compass arc about point `centre` with the radius to point `through`,
+// from the fraction of the ray to `startPoint` less `s` to the fraction of
+// the ray to `endPoint` plus `e`.
+void CompassArcThrough(Pemmick& p, int centre, int through, int endPoint, int startPoint, float s, float e,
+                       float color) {
+    const Pt c = P(p, centre);
+    Disc(p, c, 6, color);
+    p.Radius = Distance(c, P(p, through));
+    AngleRange(p, c, P(p, endPoint), P(p, startPoint), 1);
+    Arc(p, c, p.Radius, color, p.ArcFractionC - s, p.ArcFractionB + e);
+}
+
+// One half: the quadrilateral ADBC of A, B (the centres), C and D (where the
+// circles cross), its properties ① to ③ and the two compass arcs.
+void PlayQuadrilateralHalf(Pemmick& p, const QuadrilateralHalf& h) {
+    Grid(p, {.left = h.left, .top = h.top, .columns = 9, .rows = 5, .cell = 60});
+    SetCells(p, 1, {{1, 3}, {h.bRight, 3}, {5, 5}, {5, 1}, {5, 3}});
+    p.PointLabel(1) = "A";
+    p.PointLabel(2) = "D";
+    p.PointLabel(3) = "B";
+    p.PointLabel(4) = "C";
+    Polygon(p, {P(p, 1), P(p, 4), P(p, 2), P(p, 3)},
+            {.width = 5, .color = kBlack, .gap = 10, .labels = "1", .labelColor = kBlack});
+    WaitForAnyKey(p);
+
+    NewLine(p, kTeal, "①");
+    WriteOn(p, kBlack, h.equalSides);
+    TickAll(p, h.sideTicks);
+    WaitForAnyKey(p);
+
+    NewLine(p, kTeal, "②");
+    WriteOn(p, kBlack, h.diagonals);
+    Segment(p, 1, 2, kTeal);
+    Segment(p, 3, 4, kTeal);
+    TickAll(p, h.diagonalTicks);
+    RightAngle(p, P(p, 5), P(p, 3), P(p, 2), 20, kPurple, -1);
+    Label(p, p.PointX(5) - 30, p.PointY(5) - 50, kTeal, "M");
+    WaitForAnyKey(p);
+
+    NewLine(p, kTeal, "③");
+    WriteOn(p, kBlack, "∠BAC=∠BAD");
+    AngleDot(p, P(p, 1), P(p, 2), P(p, 3), 60);
+    AngleDot(p, P(p, 1), P(p, 4), P(p, 2), 60);
+    WaitForAnyKey(p);
+
+    CompassArcThrough(p, 1, 3, 4, 3, h.arcAStart, h.arcAEnd, kPurple);
+    WaitForAnyKey(p);
+    CompassArcThrough(p, 2, 4, 3, 4, h.arcBStart, h.arcBEnd, kBrightBlue);
+    if (!h.lastHalf) WaitForAnyKey(p);
+}
+
+}  // namespace
+
+void ShowKiteAndRhombus(Pemmick& p) {
+    EraseScreen(p);
+    p.TextLeft = 40;
+    p.TextLineY = 30;
+    PenWidth(p, 5);
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "<たこ形の性質>");
+    PlayQuadrilateralHalf(p, {.left = 720,
+                              .top = 60,
+                              .bRight = 8,
+                              .equalSides = "AC=AD,BC=BD",
+                              .sideTicks = {{1, 3, 3}, {1, 4, 3}, {2, 3, 2}, {2, 4, 2}},
+                              .diagonals = "AB⊥CD,CM=DM",
+                              .diagonalTicks = {{3, 5, 1}, {5, 4, 1}},
+                              .arcAStart = 0.03f,
+                              .arcAEnd = 0.09f,
+                              .arcBStart = 0.15f,
+                              .arcBEnd = 0.03f,
+                              .lastHalf = false});
+
+    // The rhombus frame stands on the kite frame's bottom edge.
+    Write(p, p.TextLeft, p.TextLineY + 70, kTeal, "<ひし形の性質>");
+    PlayQuadrilateralHalf(p, {.left = 440,
+                              .top = p.GridBottom,
+                              .bRight = 9,
+                              .equalSides = "AC=AD=BC=BD",
+                              .sideTicks = {{1, 3, 3}, {1, 4, 3}, {2, 3, 3}, {2, 4, 3}},
+                              .diagonals = "AB⊥CD,CM=DM,AM=BM",
+                              .diagonalTicks = {{3, 5, 1}, {5, 4, 1}, {1, 5, 2}, {5, 2, 2}},
+                              .arcAStart = 0.13f,
+                              .arcAEnd = 0.09f,
+                              .arcBStart = 0.15f,
+                              .arcBEnd = 0.13f,
+                              .lastHalf = true});
+}
