@@ -101,6 +101,21 @@ void WriteOn(Program& p, float color, const Text& text);
 // A label at (x, y): the column's layout cells (TextEndX, TextLineY) stay.
 void Label(Program& p, float x, float y, float color, const Text& text);
 
+// A table cell of the text column (DrawMarkupTableCell): the box with its
+// top-left corner at (x, y), `width` by `height` (GridRows holds the height),
+// bordered in `border`, filled in `fill`, with `text` centred in it in
+// `textColor`. Like Write, leaves TextEndX at the box's right edge and
+// TextLineY at its top, where the next cell of a row or a sentence beside it
+// goes.
+struct CellStyle {
+    float width = 40;
+    float height = 50;
+    float border = kBlack;
+    float fill = kWhite;
+    float textColor = kBlack;
+};
+void TableCell(Program& p, float x, float y, const CellStyle& style, const Text& text);
+
 // ---- Lines and shapes -------------------------------------------------------
 
 // A segment from a to b in `color` at the pen width.
@@ -264,21 +279,6 @@ Pt Crossing(Program& p, Pt a1, Pt a2, Pt b1, Pt b2);
 // MarkShift = shift. A compass arc across the ray to c is then
 // Arc(p, vertex, r, colour, p.ArcFractionC - d, p.ArcFractionC + d).
 void AngleRange(Program& p, Pt vertex, Pt b, Pt c, float shift);
-
-// ---- Table cells ------------------------------------------------------------
-
-// A boxed text (DrawMarkupTableCell): the box from (x, y), `width` by
-// `height`, bordered in `border` and filled in `fill`, with `text` centred in
-// it in `textColor`. Leaves TextEndX at its right side and TextLineY at its
-// top, so a next cell or text can go on beside it.
-struct CellStyle {
-    float width = 100;
-    float height = 50;
-    float textColor = kBlack;
-    float border = kBlack;
-    float fill = kWhite;
-};
-void TableCell(Program& p, float x, float y, const Text& text, const CellStyle& style);
 
 // ---- Key-stepped animations -------------------------------------------------
 

@@ -17,8 +17,10 @@ void ProblemHeading(Varnel& p, const Text& number) {
     p.ItemLeft = 40;
     p.TextLineY = 30;
     PenWidth(p, 3);
-    TableCell(p, 40, 30, "P164 基本の問題", {.width = 396, .height = 50, .textColor = kBlack, .border = kTeal, .fill = kPink});
-    TableCell(p, p.TextEndX + 30, 30, number, {.width = 40, .height = 50, .textColor = kPink, .border = kAmber, .fill = kTeal});
+    TableCell(p, 40, 30, {.width = 396, .height = 50, .border = kTeal, .fill = kPink, .textColor = kBlack},
+              "P164 基本の問題");
+    TableCell(p, p.TextEndX + 30, 30, {.width = 40, .height = 50, .border = kAmber, .fill = kTeal, .textColor = kPink},
+              number);
 }
 
 // Triangle a-b-c of problem 1 in `color`, without corner names.
