@@ -242,12 +242,10 @@ struct ArrowStyle {
 };
 void Arrow(Program& p, Pt from, Pt to, const ArrowStyle& style);
 
-// The point at parameter `angle` (degrees) of the half-ellipse over a-b that
-// DottedArc dots (PointOnArcOverSegment): 180 gives a, 0 and 360 give b,
-// 0 to 180 left of a->b as seen, 180 to 360 right of it; `bulge` px across.
-// Leaves TipX, TipY (returned), the ends in SavedMarkAX..SavedMarkBY and the
-// mark and direction cells overwritten.
-Pt PointOnArc(Program& p, Pt a, Pt b, float angle, float bulge, float side = 1);
+// The point at parameter `angle` (degrees; 180 gives a, 0 and 360 give b) of
+// the half-ellipse over a-b bulging `bulge` px (PointOnArcOverSegment); sets
+// ArcAngle and ArcBulge, leaves TipX, TipY (returned) and B moved.
+Pt PointOnArc(Program& p, Pt a, Pt b, float angle, float bulge);
 
 // ---- Grid frame -------------------------------------------------------------
 

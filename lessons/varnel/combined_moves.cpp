@@ -159,6 +159,7 @@ void AnimateExample1Fold(Varnel& p) {
         // turn brings it back there (every fold shows its trace so).
         if (p.ArcAngle > 180) FoldPath(p, p.ArcAngle - 180);
         StepFoldAngleByKey(p);
+        p.ArcSide = 1;
         SetP2(p, 2, PointOnArc(p, P(p, 11), P(p, 5), p.ArcAngle, 20));
     }
     EraseExample1Grid(p);

@@ -146,6 +146,7 @@ struct Fold {
 };
 
 void PlaceFoldCorners(Varnel& p, const Fold& f) {
+    p.ArcSide = 1;
     SetP2(p, 1, PointOnArc(p, P(p, f.from1), P(p, f.to1), p.ArcAngle, 20));
     SetP2(p, 2, PointOnArc(p, P(p, f.from2), P(p, f.to2), p.ArcAngle, 20));
 }

@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                     StepCase{"OneStopsWithoutErasing", "1", 250, 250, 1, false},
                     StepCase{"OneAtTheEndKeepsIt", "1", 360, 360, 1, false},
                     StepCase{"OtherDigitSteps", "2", 180, 190, 5, true}),
-    [](const testing::TestParamInfo<StepCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<StepCase>& tested) { return std::string(tested.param.name); });
 
 TEST(FoldStep, StoppedFoldNoLongerTurns) {
     // A fold loop that goes on after the flag is set (its position update)

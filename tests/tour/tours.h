@@ -62,6 +62,17 @@ inline const std::vector<Tour>& All() {
                      "3" + E + "2" + E + Repeat("{Left}", 4) + E + Repeat("{Right}", 30) + Repeat("{Left}", 40) + E +
                          "xn" + "a" + "2" + E + Repeat("{Left}", 4) + Repeat("{Up}", 3) + E + Repeat("{Right}", 3) +
                          E + "xn" + "a" + "6" + E + "8" + E});
+        // Varnel, reflection (item 5): refused topic numbers, the fold over l
+        // past its wrap, the typed-axis fold (a fraction, the clamps, other
+        // keys, fold again) twice, question 10, and back to the main menu.
+        const std::string reflectionRefused = "0" + E + "5" + E + "-1" + E + E + "0/0" + E;
+        const std::string foldOverL = "1" + E + "abcd" + Repeat("x", 20) + "1" + "abc";
+        const std::string typedAxis = "2" + E + "45/2" + E + "x" + Repeat("{Right}", 10) + Repeat("{Left}", 3) + "a" +
+                                      E + "1" + "{Left}" + E + "x" + Repeat("k", 11);
+        const std::string halfTurn = "2" + E + "270" + E + E + Repeat("{Right}", 9) + E + "n" + Repeat("k", 11);
+        const std::string answer10 = "3" + E + Repeat("k", 33);
+        t.push_back({"varnel-reflection", "varnel",
+                     "5" + E + reflectionRefused + foldOverL + typedAxis + halfTurn + answer10 + "4" + E + "8" + E});
         // Varnel, combined moves (item 6): refused topic numbers, the rhombus
         // problem with its five answers (each animation stepped, across its
         // wraps) and refusals in its menu, example 1, question 11, back.

@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                     AnimationCase{"FoldHalfway", 2, 9, 650, 325, 791.42, 466.42},
                     AnimationCase{"FoldOntoTheTarget", 2, 18, 650, 325, 872.739, 356.821},
                     AnimationCase{"FoldBackAfterTheTarget", 2, 19, 650, 325, 681.819, 547.739}),
-    [](const testing::TestParamInfo<AnimationCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<AnimationCase>& tested) { return std::string(tested.param.name); });
 
 TEST(CombinedMovesExample1, FoldDotsItsPathUpToB) {
     // Dots every 3 degrees from B2 to B: none on the first pass, then

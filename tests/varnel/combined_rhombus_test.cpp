@@ -22,7 +22,7 @@ const std::string kQuestion = "ひし形アからひし形イ,ウへの移動を
 
 struct TablePoint {
     int entry;
-    float x, y;
+    double x, y;
 };
 
 // The construction points, and the table after renumbering: ア 1-4, イ 5-8,
@@ -267,7 +267,7 @@ INSTANTIATE_TEST_SUITE_P(
         CopyCase{"FoldOverCommonSideAtOnce", "5" + E + "1", 3, 0, {kE10, kA, kE12, kC}, false},
         CopyCase{"FoldOverCommonSideOntoU", "5" + E + "1", 3, 18, {kU16, kU15, kE12, kC}, true},
         CopyCase{"FoldOverCommonSideBackOnE", "5" + E + "1", 3, 19, {kE10, kA, kE12, kC}, false}),
-    [](const testing::TestParamInfo<CopyCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<CopyCase>& tested) { return std::string(tested.param.name); });
 
 // The slide of answer ④: corners as drawn by the bold grey outline.
 std::vector<json> SlideLines(const std::vector<json>& frame) {
