@@ -138,11 +138,14 @@ void RotateRhombus(Varnel& p, int centre, float degrees, float eraseTop) {
 
 // A fold of the copy: corners 1 and 2 travel over the half-ellipses from
 // points from1 and from2 to their mirror images to1 and to2 (ArcAngle running
-// from `low` to `low` + 180), corners 3 and 4 stay on the axis. `tracing`
-// tells whether the frame shows the dotted paths behind the corners.
+// from `low` to `low` + 180), corners 3 and 4 stay on the axis. The dotted
+// paths behind them start at the mirror images when `pathsFromImages` (the
+// fold over AB, whose parameter starts at the images' end), else at the
+// corners' start.
 struct Fold {
     int from1, to1, from2, to2;
     float low;
+    bool pathsFromImages;
 };
 
 void PlaceFoldCorners(Varnel& p, const Fold& f) {
@@ -151,19 +154,15 @@ void PlaceFoldCorners(Varnel& p, const Fold& f) {
     SetP2(p, 2, PointOnArc(p, P(p, f.from2), P(p, f.to2), p.ArcAngle, 20));
 }
 
-// The frame of a fold: pattern, copy, AB again over the copy, and the paths
-// the travelling corners have dotted so far.
+// The frame of a fold: pattern, copy, AB again over the copy and, when
+// `tracing`, the paths the travelling corners have dotted so far.
 void FoldFrame(Varnel& p, const Fold& f, bool tracing) {
     DrawRhombusPattern(p);
     CopyOutline(p);
     Segment(p, 3, 4, kBlack);
     if (!tracing) return;
-    // Over AB the paths run from the mirror images back (the copy starts at
-    // the far end of its parameter range).
-    const float sweep = p.ArcAngle - f.low;
-    const bool fromImages = f.low == 0;
-    const DottedArcStyle dots{.side = 1, .bulge = 20, .step = 8, .sweep = sweep, .color = kGrey};
-    if (fromImages) {
+    const DottedArcStyle dots{.side = 1, .bulge = 20, .step = 8, .sweep = p.ArcAngle - f.low, .color = kGrey};
+    if (f.pathsFromImages) {
         DottedArc(p, P(p, f.to1), P(p, f.from1), dots);
         DottedArc(p, P(p, f.to2), P(p, f.from2), dots);
     } else {
@@ -182,7 +181,7 @@ void AnimateRhombusRotationAboutB(Varnel& p) {
 }
 
 void AnimateRhombusFoldOverAB(Varnel& p) {
-    const Fold fold{.from1 = 1, .to1 = 5, .from2 = 2, .to2 = 8, .low = 0};
+    const Fold fold{.from1 = 1, .to1 = 5, .from2 = 2, .to2 = 8, .low = 0, .pathsFromImages = true};
     p.EntryValue = 5;
     p.ArcAngle = 0;
     CopyOn(p, 1, 2, 3, 4);
@@ -199,7 +198,7 @@ void AnimateRhombusFoldOverAB(Varnel& p) {
 }
 
 void AnimateRhombusFoldOverCommonSide(Varnel& p) {
-    const Fold fold{.from1 = 10, .to1 = 16, .from2 = 11, .to2 = 15, .low = 180};
+    const Fold fold{.from1 = 10, .to1 = 16, .from2 = 11, .to2 = 15, .low = 180, .pathsFromImages = false};
     EraseBox(p, p.GridLeft, p.GridTop + 20, p.GridRight, p.GridBottom + 100);
     DrawRhombusPattern(p);
     CopyOn(p, 10, 11, 12, 9);
