@@ -8,7 +8,7 @@ constexpr MenuItem kVarnelMenu[] = {
     {"1　導入", nullptr},              // RunIntroductionLesson
     {"2　基本事項", nullptr},          // RunBasicTermsLesson
     {"3　平行移動", LessonEntry<Varnel, RunTranslationLesson>},
-    {"4　回転移動", nullptr},          // RunRotationLesson
+    {"4　回転移動", LessonEntry<Varnel, RunRotationLesson>},
     {"5　対称移動", LessonEntry<Varnel, RunReflectionLesson>},
     {"6　移動の組み合せ", LessonEntry<Varnel, RunCombinedMovesLesson>},
     {"7　P164 基本の問題", LessonEntry<Varnel, RunBasicProblemsP164>},

@@ -62,6 +62,20 @@ inline const std::vector<Tour>& All() {
                      "3" + E + "2" + E + Repeat("{Left}", 4) + E + Repeat("{Right}", 30) + Repeat("{Left}", 40) + E +
                          "xn" + "a" + "2" + E + Repeat("{Left}", 4) + Repeat("{Up}", 3) + E + Repeat("{Right}", 3) +
                          E + "xn" + "a" + "6" + E + "8" + E});
+        // Varnel, rotation (item 4): every topic with the keys its screens ask
+        // for (topic 2 turned both ways, past a whole turn, turned again after
+        // "1" at the question, and onto the empty angle), refused topic
+        // numbers, and back to the main menu.
+        {
+            const std::string hexagon = "1" + E + "abcd" + Repeat("x", 13) + "1" + "efg";
+            const std::string turn = "2" + E + Repeat("{Left}", 3) + "a{Up}" + Repeat("{Right}", 39) + E + "x1" +
+                                     Repeat("{Right}", 10) + E + "xn" + "abcdefgh";
+            const std::string answer6 = "3" + E + "abcdefgh";
+            const std::string answer7 = "4" + E + "ab";
+            t.push_back({"varnel-rotation", "varnel",
+                         "4" + E + hexagon + turn + answer6 + answer7 + "0" + E + "6" + E + "1/0" + E + "5" + E +
+                             "8" + E});
+        }
         // Varnel, reflection (item 5): refused topic numbers, the fold over l
         // past its wrap, the typed-axis fold (a fraction, the clamps, other
         // keys, fold again) twice, question 10, and back to the main menu.

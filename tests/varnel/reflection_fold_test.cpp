@@ -19,12 +19,12 @@ using namespace testing_support;
 // and the fold at its start (what the topic does before its first redraw).
 struct FoldFixture : VarnelFixture {
     explicit FoldFixture(float axis) {
-        Varnel& p = prog;
-        p.Pi = 3.14159f;
-        p.AxisAngle = axis;
-        p.TurnAngle = (90 - axis) * p.Pi / 180;
-        SetUpReflectionFigure(p);
-        BeginReflectionFold(p);
+        Varnel& v = prog;
+        v.Pi = 3.14159f;
+        v.AxisAngle = axis;
+        v.TurnAngle = (90 - axis) * v.Pi / 180;
+        SetUpReflectionFigure(v);
+        BeginReflectionFold(v);
         ClearEvents();
     }
 };
@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TurnCase{"HalfTurn270", 270, {878, 540}, {878, 120}, {968, 510}, {788, 510}},
                     TurnCase{"HalfTurnMinus90", -90, {878, 540}, {878, 120}, {968, 510}, {788, 510}},
                     TurnCase{"FullTurn450", 450, {878, 120}, {878, 540}, {788, 150}, {968, 150}}),
-    [](const testing::TestParamInfo<TurnCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<TurnCase>& tp) { return std::string(tp.param.name); });
 
 // ---- The fold at each key step -------------------------------------------------
 

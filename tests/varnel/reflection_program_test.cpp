@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(Reflection, P161Fold,
                          testing::Values(P161Case{"OneAtOnce", 0, 0}, P161Case{"At190", 1, 4 + 2},
                                          P161Case{"At270", 9, 31 + 12}, P161Case{"At360", 18, 61 + 23},
                                          P161Case{"WrappedTo180", 19, 0}, P161Case{"At190Again", 20, 6}),
-                         [](const testing::TestParamInfo<P161Case>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<P161Case>& tp) { return std::string(tp.param.name); });
 
 TEST(ReflectionLesson, P161PathsAt190DegreesEndAtTheLastDotNotBeyond) {
     const RunResult r = RunLesson("1" + E + "abcd" + "x" + "1" + "abc");
@@ -203,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(
                     AxisCase{"Horizontal", "0", {1058, 240}, {878, 90}, {1058, 330}},
                     AxisCase{"HalfTurn", "-90", {968, 510}, {1118, 330}, {878, 510}},
                     AxisCase{"OverZero", "1/0", {1058, 240}, {878, 90}, {1058, 330}}),
-    [](const testing::TestParamInfo<AxisCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<AxisCase>& tp) { return std::string(tp.param.name); });
 
 class ReflectionOddAxis : public testing::TestWithParam<std::string> {};
 
@@ -256,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FoldKeysCase{"FullFoldAndBack", Repeat("{Right}", 9) + Repeat("{Left}", 9), 0, false, 3},
                     FoldKeysCase{"ThreeAndBack", "{Right}{Right}{Right}{Left}{Left}{Left}", 0, false, 3},
                     FoldKeysCase{"OtherKeysIgnored", "{Right}a{Up}9", 3, false, 18}),
-    [](const testing::TestParamInfo<FoldKeysCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<FoldKeysCase>& tp) { return std::string(tp.param.name); });
 
 TEST(ReflectionLesson, StillPictureKeyOnlyStartsTheFold) {
     // Enter at the still picture does not leave the topic; the fold starts.
