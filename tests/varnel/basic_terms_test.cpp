@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                     EntryCase{"BasicTerms", "2", "直線・角・三角形などを記号で表そう。",
                               "①直線　②交点、角　③平行、垂直　④三角形　⑤終了",
                               "0" + kEnter + "6" + kEnter + "-1" + kEnter + kEnter + "1/0" + kEnter, 5, "5", true}),
-    [](const testing::TestParamInfo<EntryCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<EntryCase>& tested) { return std::string(tested.param.name); });
 
 // ---- The topics step by step -------------------------------------------------
 
@@ -274,7 +274,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {7, "AB=AC", 78 + 34 * 3, 510, 5},
                    {8, "④∠ABCと∠ACBが等しい", 40, 560, 0},
                    {9, "∠ABC=∠ACB", 78 + 34 * 3, 610, 5}}}),
-    [](const testing::TestParamInfo<TopicCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<TopicCase>& tested) { return std::string(tested.param.name); });
 
 // ---- Figures of the topics -----------------------------------------------------
 

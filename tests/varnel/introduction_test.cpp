@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"M2", "V1", "C"}, {"V3", "E2", "C"}, {"M4", "V3", "C"}, {"V5", "E4", "C"},
                     {"M6", "V5", "C"}, {"V1", "E6", "C"}},
                    false}),
-    [](const testing::TestParamInfo<DesignCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<DesignCase>& tested) { return std::string(tested.param.name); });
 
 // ---- Whole-program runs -------------------------------------------------------
 
