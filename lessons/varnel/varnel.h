@@ -110,3 +110,42 @@ void ShowAnglesAndIntersections(Varnel& p);
 void ShowParallelAndPerpendicular(Varnel& p);
 // Topic 4: polygons, the isosceles triangle and its notations.
 void ShowPolygonsAndTriangles(Varnel& p);
+
+// ---- Reflection lesson (main-menu item 5) -----------------------------------
+// The lesson: its goal screen, then its topic menu until item 4, which returns
+// to the main menu.
+void RunReflectionLesson(Varnel& p);
+// The goal screen on an erased screen; returns without a key wait.
+void ShowReflectionLessonGoal(Varnel& p);
+// The topic menu "①P161Q　②対称移動　③問10　④終了" on the bottom band: runs
+// the chosen topic and asks again; returns on item 4.
+void ShowReflectionTopicMenu(Varnel& p);
+
+// Topic 1: how is triangle オ moved onto カ? The hexagon pattern, the images
+// A' and B', then the fold over l step by step and its answer.
+void ShowReflectionQuestionP161(Varnel& p);
+// The pattern of the hexagon table (points 0 to 12) with triangles オ (1, 8, 0)
+// and カ (5, 10, 0) filled in colour 13 and the labels オ, A, B, C, カ; draws in
+// the pen width in force and erases nothing; leaves PenColor 3.
+void DrawReflectionHexagonTriangles(Varnel& p);
+// The labels A' (at point 5) and B' (at point 10) in colour 3.
+void LabelReflectionHexagonTriangles(Varnel& p);
+// The fold loop: triangle オ (PointX2/PointY2 1..3) folds over l 10 degrees
+// per key along its half-ellipses from ArcAngle 180, with the dotted paths
+// travelled; "1" ends it (EntryValue 1), 360 degrees wraps to 180.
+void AnimateP161TriangleFold(Varnel& p);
+// The answer: the image, the line l, the complete fold paths and the closing
+// sentences.
+void ShowP161FoldAnswer(Varnel& p);
+
+// Topic 2: the typed axis, the definition, the fold of triangle ABC over l
+// with the arrow keys (as often as asked), then the properties.
+void ShowReflectionDefinition(Varnel& p);
+// "Fold again?": true when the pupil typed "1".
+bool AskReflectionFoldAgain(Varnel& p);
+// Question 8's figure with its right angles and equal halves, the midpoint and
+// the perpendicular bisector, the answer to question 9.
+void ShowMidpointBisectorProperties(Varnel& p);
+
+// Topic 3: the answers to question 10 on three grids, one key per step.
+void ShowReflectionAnswer10(Varnel& p);

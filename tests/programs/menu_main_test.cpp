@@ -179,7 +179,7 @@ TEST_P(MainMenu, EveryItemBeforeTheLastIsChosen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, MainMenu, ::testing::ValuesIn(kMenus),
-                         [](const auto& info) { return std::string(info.param.program); });
+                         [](const auto& tp) { return std::string(tp.param.program); });
 
 // Varnel's fractions: the item is chosen by the value, not by the numerator.
 TEST(VarnelMainMenu, TypedFractionsChooseByTheirValue) {

@@ -72,6 +72,17 @@ inline const std::vector<Tour>& All() {
         t.push_back({"varnel-basic-terms", "varnel",
                      "2" + E + "1" + E + Repeat("x", 16) + "2" + E + "abcd" + "3" + E + Repeat("x", 9) + "4" + E +
                          Repeat("x", 9) + basicRefused + "5" + E + "8" + E});
+        // Varnel, reflection (item 5): refused topic numbers, the fold over l
+        // past its wrap, the typed-axis fold (a fraction, the clamps, other
+        // keys, fold again) twice, question 10, and back to the main menu.
+        const std::string reflectionRefused = "0" + E + "5" + E + "-1" + E + E + "0/0" + E;
+        const std::string foldOverL = "1" + E + "abcd" + Repeat("x", 20) + "1" + "abc";
+        const std::string typedAxis = "2" + E + "45/2" + E + "x" + Repeat("{Right}", 10) + Repeat("{Left}", 3) + "a" +
+                                      E + "1" + "{Left}" + E + "x" + Repeat("k", 11);
+        const std::string halfTurn = "2" + E + "270" + E + E + Repeat("{Right}", 9) + E + "n" + Repeat("k", 11);
+        const std::string answer10 = "3" + E + Repeat("k", 33);
+        t.push_back({"varnel-reflection", "varnel",
+                     "5" + E + reflectionRefused + foldOverL + typedAxis + halfTurn + answer10 + "4" + E + "8" + E});
         // Pemmick, how to construct (item 1) and two intersecting circles
         // (item 2): every topic on the keys it waits for, refused topic
         // numbers, and back to the main menu.
