@@ -58,6 +58,20 @@ void Write(Program& p, float x, float y, float color, const Text& text) {
 
 void WriteOn(Program& p, float color, const Text& text) { Write(p, p.TextEndX, p.TextLineY, color, text); }
 
+void TableCell(Program& p, float x, float y, const CellStyle& style, const Text& text) {
+    p.PenX = x;
+    p.PenY = y;
+    p.BoxWidth = style.width;
+    p.GridRows = style.height;
+    p.LineColor = style.border;
+    p.AccentColor = style.fill;
+    p.PenColor = style.textColor;
+    p.TextArg = text;
+    DrawMarkupTableCell(p);
+    p.TextEndX = p.PenX;
+    p.TextLineY = p.PenY;
+}
+
 void Label(Program& p, float x, float y, float color, const Text& text) {
     p.PenColor = color;
     p.PenX = x;
@@ -261,6 +275,14 @@ Pt Crossing(Program& p, Pt a1, Pt a2, Pt b1, Pt b2) {
     p.Seg2Y2 = b2.y;
     IntersectLines(p);
     return Pt{p.CrossX, p.CrossY};
+}
+
+Pt Foot(Program& p, Pt a, Pt b, Pt from) {
+    SetFirstSegment(p, a, b);
+    p.Seg2X1 = from.x;
+    p.Seg2Y1 = from.y;
+    DrawPerpendicularFoot(p);
+    return Pt{p.FootX, p.FootY};
 }
 
 void AngleRange(Program& p, Pt vertex, Pt b, Pt c, float shift) {

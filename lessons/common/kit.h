@@ -101,6 +101,21 @@ void WriteOn(Program& p, float color, const Text& text);
 // A label at (x, y): the column's layout cells (TextEndX, TextLineY) stay.
 void Label(Program& p, float x, float y, float color, const Text& text);
 
+// A table cell of the text column (DrawMarkupTableCell): the box with its
+// top-left corner at (x, y), `width` by `height` (GridRows holds the height),
+// bordered in `border`, filled in `fill`, with `text` centred in it in
+// `textColor`. Like Write, leaves TextEndX at the box's right edge and
+// TextLineY at its top, where the next cell of a row or a sentence beside it
+// goes.
+struct CellStyle {
+    float width = 40;
+    float height = 50;
+    float border = kBlack;
+    float fill = kWhite;
+    float textColor = kBlack;
+};
+void TableCell(Program& p, float x, float y, const CellStyle& style, const Text& text);
+
 // ---- Lines and shapes -------------------------------------------------------
 
 // A segment from a to b in `color` at the pen width.
@@ -256,6 +271,11 @@ float DirectionOf(Program& p, Pt a, Pt b);
 // (IntersectLines): sets Seg1 and Seg2 to the two lines and leaves CrossX,
 // CrossY, which it returns.
 Pt Crossing(Program& p, Pt a1, Pt a2, Pt b1, Pt b2);
+// The foot of the perpendicular from `from` onto the line through a and b
+// (DrawPerpendicularFoot): sets Seg1 to the line and Seg2X1/Seg2Y1 to
+// `from`, leaves FootX, FootY, which it returns, and the routine's small
+// background-coloured disc at the foot.
+Pt Foot(Program& p, Pt a, Pt b, Pt from);
 // The arc range of the angle at `vertex` between the rays to b and c
 // (ComputeAngleArcRange, the rays exchanged when `shift` is -1): leaves
 // RayAngleB, RayAngleC, ArcFractionB, ArcFractionC, BisectorAngle and

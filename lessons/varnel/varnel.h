@@ -111,6 +111,59 @@ void ShowParallelAndPerpendicular(Varnel& p);
 // Topic 4: polygons, the isosceles triangle and its notations.
 void ShowPolygonsAndTriangles(Varnel& p);
 
+// ---- Rotation lesson (main-menu item 4) --------------------------------------
+// The lesson: its goal screen, then its topic menu until item 5, which returns
+// to the main menu.
+void RunRotationLesson(Varnel& p);
+// The goal screen on an erased screen, without a key pause; leaves TextLeft
+// 44 and TextLineY 305.
+void ShowRotationLessonGoal(Varnel& p);
+// The topic menu "①P145Q　②回転移動　③問6　④問7　⑤終了" on the bottom band.
+void ShowRotationTopicMenu(Varnel& p);
+
+// Topic 1: how triangle ウ of the hexagon pattern is moved onto エ; a copy of
+// ウ turns 10 degrees about B per key until "1" (EntryValue is the flag), then
+// the answer, 120 degrees counter-clockwise. Leaves pen width 7, PenColor 5,
+// EntryValue 1 and the last, undrawn turn in PointX2/PointY2 1 to 3 and
+// PointDirection 1 and 2.
+void ShowRotationQuestionP145(Varnel& p);
+
+// Topic 2: the definition, the arrow-key turn of △ABC about O, the question
+// to turn again and the properties of a rotation.
+void ShowRotationDefinition(Varnel& p);
+// The rotation figure: frame of 20 by 19 cells of 30 px at (646, 30), O
+// (point 10) at (946, 300), A, B, C (points 1 to 3) at the distances
+// PointAngle(1..3) = 270, 90, 150 px in the directions PointDirection(1..3) =
+// 180, 240, 140 degrees (in radians), the image (points 4 to 6) on them with
+// its directions one whole turn behind, RotationPresses 0. Draws nothing;
+// leaves LineColor 15 and CellSize 30.
+void SetUpRotationFigure(Varnel& p);
+// One picture of the turn: the figure area erased, the image placed from its
+// directions, each vertex's turn arc (clockwise from the vertex to its image,
+// a full circle at a whole turn) and its spokes, △ABC, the image (in colour 3
+// without letters when it lies on △ABC), O. Pen width 4 while drawing, 5 after.
+void RedrawRotationFigure(Varnel& p);
+// The arrow keys: the prompt, then ← turns the image 10 degrees
+// counter-clockwise, → clockwise (each with a redraw); any other key asks
+// again; returns on Enter with the figure as drawn and PenColor 0.
+void RunRotationArrowKeyLoop(Varnel& p);
+// "もう一度動かすなら１を入力": the key after the one that closes the message
+// decides; LastKey is "1" when the pupil wants to turn again.
+void AskRotationTurnAgain(Varnel& p);
+// The properties of the turn as it stands, step by step, and the summary.
+void ShowRotationProperties(Varnel& p);
+
+// Topic 3: the answer to question 6, constructed with a set square and a
+// compass, then the whole image under the quarter turn about O.
+void ShowRotationAnswer6(Varnel& p);
+
+// Topic 4: the answer to question 7, the half turn about O.
+void ShowRotationAnswer7(Varnel& p);
+// △ABC of the rotation figure and its image under the half turn about O
+// (points 4 to 6, PointDirection 4 to 6), each vertex joined to its image
+// through O; PointLabel 1 to 3 = A', B', C'. Erases the figure area first.
+void DrawRotationAnswerFigure(Varnel& p);
+
 // ---- Reflection lesson (main-menu item 5) -----------------------------------
 // The lesson: its goal screen, then its topic menu until item 4, which returns
 // to the main menu.
