@@ -58,6 +58,20 @@ void Write(Program& p, float x, float y, float color, const Text& text) {
 
 void WriteOn(Program& p, float color, const Text& text) { Write(p, p.TextEndX, p.TextLineY, color, text); }
 
+void TableCell(Program& p, float x, float y, const CellStyle& style, const Text& text) {
+    p.PenX = x;
+    p.PenY = y;
+    p.BoxWidth = style.width;
+    p.GridRows = style.height;
+    p.LineColor = style.border;
+    p.AccentColor = style.fill;
+    p.PenColor = style.textColor;
+    p.TextArg = text;
+    DrawMarkupTableCell(p);
+    p.TextEndX = p.PenX;
+    p.TextLineY = p.PenY;
+}
+
 void Label(Program& p, float x, float y, float color, const Text& text) {
     p.PenColor = color;
     p.PenX = x;

@@ -101,6 +101,21 @@ void WriteOn(Program& p, float color, const Text& text);
 // A label at (x, y): the column's layout cells (TextEndX, TextLineY) stay.
 void Label(Program& p, float x, float y, float color, const Text& text);
 
+// A table cell of the text column (DrawMarkupTableCell): the box with its
+// top-left corner at (x, y), `width` by `height` (GridRows holds the height),
+// bordered in `border`, filled in `fill`, with `text` centred in it in
+// `textColor`. Like Write, leaves TextEndX at the box's right edge and
+// TextLineY at its top, where the next cell of a row or a sentence beside it
+// goes.
+struct CellStyle {
+    float width = 40;
+    float height = 50;
+    float border = kBlack;
+    float fill = kWhite;
+    float textColor = kBlack;
+};
+void TableCell(Program& p, float x, float y, const CellStyle& style, const Text& text);
+
 // ---- Lines and shapes -------------------------------------------------------
 
 // A segment from a to b in `color` at the pen width.
