@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "lessons/common/kit.h"
+#include "text/text.h"
 #include "quillet/quillet_fixture.h"
 
 namespace {
@@ -363,5 +365,163 @@ TEST_P(RandomExamples, CentralAngleFromArcAndAreaHoldForAnyDraw) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Quillet, RandomExamples, testing::Values("12:00:00", "07:31:05", "16:44:59", "23:59:58"));
+
+}  // namespace
+
+namespace {
+
+// ---- The example figures of topics 3, 6 and 7 ----------------------------------------------
+
+struct FigureCase {
+    const char* name;
+    void (*topic)(Quillet&);
+    int fill;              // the sector's fill
+    int dimensionColor;    // dots and label of the radius dimension
+    std::vector<std::pair<std::string, int>> labels;   // sector labels (suffix after the value) and colours
+};
+
+std::ostream& operator<<(std::ostream& os, const FigureCase& c) { return os << c.name; }
+
+class ExampleFigures : public testing::TestWithParam<FigureCase> {};
+
+TEST_P(ExampleFigures, DrawTheSectorItsLabelsAndTheRadiusDimension) {
+    const FigureCase& c = GetParam();
+    QuilletFixture f("");
+    RunUntilKeysEnd(f, c.topic);   // to the first key wait: the figure is drawn
+    Quillet& p = f.prog;
+    const auto events = f.Events();
+    const auto sectors = ExampleSectors(events, c.fill);
+    ASSERT_EQ(sectors.size(), 1u);
+    EXPECT_TRUE(Near(sectors[0]["x"], 1020) && Near(sectors[0]["y"], 280));
+    EXPECT_EQ(sectors[0]["color"], 0);
+    EXPECT_NEAR(sectors[0]["end"].get<double>(), 5.0 / 6, 1e-4);
+    for (const auto& [suffix, color] : c.labels) {
+        SCOPED_TRACE(suffix);
+        bool found = false;
+        for (const auto& e : MarkupRuns(events)) {
+            const std::string text = e["text"];
+            if (text.size() >= suffix.size() && text.ends_with(suffix) && Near(e["y"], 280, 200) &&
+                e["x"].get<double>() > 840) {
+                found = true;
+                EXPECT_TRUE(Near(e["color"], color)) << text;
+            }
+        }
+        EXPECT_TRUE(found);
+    }
+    const json dimension = FindRun(events, (p.TableTextB(2) + "cm").utf8());
+    ASSERT_FALSE(dimension.is_null());
+    EXPECT_TRUE(Near(dimension["color"], c.dimensionColor));
+    int dots = 0;
+    for (const auto& e : Of(events, "circle"))
+        if (Near(e["r"], 0.5)) {
+            ++dots;
+            EXPECT_EQ(e["color"], c.dimensionColor);
+        }
+    EXPECT_EQ(dots, 37);   // every 5 degrees over the half-ellipse
+    EXPECT_EQ(p.LabelOffsetY, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Quillet, ExampleFigures,
+    testing::Values(FigureCase{"ArcLength", ShowArcLengthExample1, 13, 3, {{"%", 3}}},
+                    FigureCase{"AngleFromArc", ShowCentralAngleExample2, 7, 3, {{"πcm", 3}, {"x%", 13}}},
+                    FigureCase{"AngleFromArea", ShowCentralAngleFromAreaExample3, 7, 9, {{"πcm^2", 3}}}),
+    [](const testing::TestParamInfo<FigureCase>& info) { return std::string(info.param.name); });
+
+// The radius dimension of topic 7 stands 30 px lower than the same dimension
+// without the offset would.
+TEST(ExampleFigureLabels, AreaDimensionLabelIsDroppedThirtyPixels) {
+    QuilletFixture f("");
+    RunUntilKeysEnd(f, ShowCentralAngleFromAreaExample3);
+    Quillet& p = f.prog;
+    const json dropped = FindRun(f.Events(), (p.TableTextB(2) + "cm").utf8());
+    ASSERT_FALSE(dropped.is_null());
+    // The same dimension again without the offset.
+    f.ClearEvents();
+    p.PenColor = 9;
+    p.LabelOffsetY = 0;
+    kit::DottedArc(p, kit::P(p, 0), kit::P(p, 1),
+                   {.side = 1, .bulge = 40, .step = 5, .color = 9, .label = p.TableTextB(2) + "cm"});
+    const json plain = FindRun(f.Events(), (p.TableTextB(2) + "cm").utf8());
+    ASSERT_FALSE(plain.is_null());
+    EXPECT_NEAR(dropped["y"].get<double>() - plain["y"].get<double>(), 30, 0.01);
+    EXPECT_NEAR(dropped["x"].get<double>(), plain["x"].get<double>(), 0.01);
+}
+
+}  // namespace
+
+namespace {
+
+// ---- The pizza figure ---------------------------------------------------------------------
+
+class PizzaFigure : public testing::TestWithParam<float> {};
+
+void PenWidth5AndDraw(QuilletFixture& f, float left) {
+    kit::PenWidth(f.prog, 5);
+    DrawPizzaFigure(f.prog, left);
+}
+
+TEST_P(PizzaFigure, DrawsBothPizzasWithTheirCutsInTheFrameAtItsLeftEdge) {
+    const float left = GetParam();
+    const float cx = left + 240;   // the centre, 6 cells right of the frame's edge
+    QuilletFixture f("");
+    PenWidth5AndDraw(f, left);
+    Quillet& p = f.prog;
+    const auto events = f.Events();
+    const auto circles = Of(events, "circle");
+    // Pizza L, then pizza M, then 8 x 31 dots, then the centre dot.
+    ASSERT_EQ(circles.size(), 2u + 8 * 31 + 1);
+    EXPECT_TRUE(Near(circles[0]["x"], cx) && Near(circles[0]["y"], 330) && Near(circles[0]["r"], 240));
+    EXPECT_EQ(circles[0]["fill"], 11);
+    EXPECT_TRUE(Near(circles[1]["r"], 160));
+    EXPECT_EQ(circles[1]["fill"], 13);
+    EXPECT_TRUE(Near(circles.back()["r"], 6) && Near(circles.back()["x"], cx));
+    // The dotted cut towards 45 degrees ends on the L rim.
+    const auto& lastDot = circles[2 + 2 * 31 - 1];
+    EXPECT_NEAR(lastDot["x"].get<double>(), cx - 169.7, 0.1);   // point 12 at 135 degrees
+    EXPECT_NEAR(lastDot["y"].get<double>(), 160.3, 0.1);
+    // The solid M cuts from the centre to the six rim points.
+    const double rim[6][2] = {{0, 170}, {-138.6, 250}, {-138.6, 410}, {0, 490}, {138.6, 410}, {138.6, 250}};
+    for (const auto& r : rim) EXPECT_TRUE(HasLine(events, cx, 330, cx + r[0], r[1], 3, 0.1)) << r[0] << "," << r[1];
+    const json l = FindRun(events, "L");
+    const json m = FindRun(events, "M");
+    EXPECT_TRUE(Near(l["x"], cx - 40) && Near(l["y"], 120) && Near(l["color"], 5));
+    EXPECT_TRUE(Near(m["x"], cx - 40) && Near(m["y"], 200) && Near(m["color"], 5));
+    EXPECT_EQ(p.SliceIndex, 6);
+}
+
+INSTANTIATE_TEST_SUITE_P(Quillet, PizzaFigure, testing::Values(640.0f, 680.0f));
+
+}  // namespace
+
+namespace {
+
+TEST(PizzaQuestion, SecondScreenKeepsThePizzasAndDefinesTheSector) {
+    QuilletFixture f(Repeat("a", 15));   // to the wait under the sector figure
+    RunUntilKeysEnd(f, ShowPizzaSectorsP179);
+    auto events = f.Events();
+    EXPECT_EQ(CountBoxes(events, 0, 0, 620, 1800), 1);
+    EXPECT_EQ(CountBoxes(events, 0, 0, 1600, 60), 1);
+    EXPECT_EQ(CountBoxes(events, 620, 60, 740, 120), 1);
+    // The pizzas stay: the L disc's rim left of the centre, right of x 640.
+    EXPECT_EQ(f.rt->PixelColor(660, 300), 11);
+    const json arc = FindRun(events, "弧");
+    ASSERT_FALSE(arc.is_null());
+    EXPECT_TRUE(Near(arc["y"], 216, 0.05) && Near(arc["color"], 3));
+    f.prog.TextArg = "弧";
+    MeasureMarkupTextWidth(f.prog);
+    EXPECT_TRUE(Near(arc["x"], 300 - f.prog.TextWidth / 2, 0.05)) << arc.dump();   // centred on O
+    const json o = FindRun(events, "O");
+    EXPECT_TRUE(Near(o["x"], 286) && Near(o["y"], 450));
+
+    QuilletFixture g(Repeat("a", 17));
+    RunUntilKeysEnd(g, ShowPizzaSectorsP179);
+    events = g.Events();
+    const json angle = FindLastRun(events, "中心角");
+    ASSERT_FALSE(angle.is_null());
+    EXPECT_TRUE(Near(angle["y"], 346, 0.05) && Near(angle["color"], 5));
+    const json definition = FindRun(events, "…2つの半径のつくる角");
+    EXPECT_TRUE(Near(definition["y"], 65));
+}
 
 }  // namespace
