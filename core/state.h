@@ -63,6 +63,12 @@ struct CommonVars {
     float WorkC = 0, WorkE = 0, WorkF = 0;
     float InnerIndex = 0;
     float Radius = 0, Radius2 = 0;
+    // The reflection fold that Varnel's and Droveny's lessons run: the typed
+    // angle of the axis (degrees), the turn of the whole figure (radians,
+    // clockwise on the screen), the fold of one arrow key, the angle between
+    // two dots of a fold path, and the fold itself as a count of key steps
+    // (0 unfolded, 9 fully folded).
+    float AxisAngle = 0, TurnAngle = 0, AngleStep = 0, FoldDotAngle = 0, FoldStepCount = 0;
 };
 
 struct State : CommonVars, ShellVars, TextVars, FigureVars {};

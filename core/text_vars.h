@@ -13,6 +13,9 @@ struct TextVars {
     float SuperscriptFlag = 0;    // set by "^": the next plain glyph is a superscript
     float RaiseFlag = 0;          // set by "\": the next plain glyph is small and raised
     float TallParenFlag = 0;      // a renderer switch that label placement keeps across its measuring
+    // A renderer switch of the menu heading: while it is 1 the formula letters
+    // a, c, x and l are drawn as the plain Gothic letters they are in a name.
+    float PlainLetterFlag = 0;
 
     // The markup driver: the rest of its text while a fraction is drawn.
     Text TextAfterFraction;

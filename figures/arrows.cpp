@@ -21,7 +21,7 @@ void SwapEnds(Program& p) {
 // The decimal text of `pixels` in grid cells, without spaces. The quotient is
 // taken in double precision so that 12 px of a 40 px cell reads "0.3".
 Text StepText(Program& p, float pixels) {
-    double cells = Checked(static_cast<double>(pixels) / p.CellSize);
+    double cells = Checked(static_cast<double>(pixels) / static_cast<double>(p.CellSize));
     if (cells == 0) cells = 0;   // no "-0"
     p.TextArg = RtStrDouble(cells);
     StripSpaces(p);

@@ -49,7 +49,7 @@ inline void FiniteMarkupText(Program& p) {
 inline constexpr double kMostUnits = 10000;
 inline int64_t UnitPasses(float first, float last) {
     if (!std::isfinite(first) || !std::isfinite(last)) return 0;
-    const double span = static_cast<double>(last) - first;
+    const double span = static_cast<double>(last) - static_cast<double>(first);
     if (span > kMostUnits) return 0;
     if (span < 0) return 1;
     return static_cast<int64_t>(std::floor(span)) + 1;

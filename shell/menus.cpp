@@ -13,7 +13,12 @@ void DrawMenuPanel(Program& p, std::span<const MenuItem> items) {
     p.PenX = 264;
     p.PenY = 30;
     p.TextCell = Text("＜") + p.ProgramTitle + Text("　メニュー＞");
+    // The program's name is a name, not a formula: its a, c and l are the
+    // Gothic letters of the rest of the heading, not the formula's italic a, c
+    // and script l (the old menu read "Varneℓ" and "Pemmi𝑐k").
+    p.PlainLetterFlag = 1;
     DrawMarkupText(p);
+    p.PlainLetterFlag = 0;
     for (std::size_t i = 0; i < items.size(); ++i) {
         const int k = static_cast<int>(i) + 1;
         p.PenColor = (k % 2 == 1) ? 13 : 15;

@@ -140,7 +140,7 @@ void DrawFormulaText(Program& p) {
             glyph(0, 0, 3, 2, ch);
             p.SuperscriptFlag = 0;
             advance = 24;
-        } else if (ch == k.a || ch == k.x || ch == k.c) {
+        } else if ((ch == k.a || ch == k.x || ch == k.c) && p.PlainLetterFlag != 1) {
             rt.RtSetFontName(k.times);
             rt.RtSetFontSize(8);
             rt.RtSetFontItalic(-1);
@@ -154,7 +154,7 @@ void DrawFormulaText(Program& p) {
             rt.RtSetFontName(k.gothic);
             rt.RtSetFontSize(16);
             rt.RtSetFontItalic(0);
-        } else if (ch == k.l) {
+        } else if (ch == k.l && p.PlainLetterFlag != 1) {
             rt.RtSetFontName(k.mtExtra);
             rt.RtSetFontSize(16);
             rt.RtSetFontBold(-1);

@@ -235,6 +235,17 @@ void Arrow(Program& p, Pt from, Pt to, const ArrowStyle& style) {
     DrawArrow(p);
 }
 
+Pt PointOnArc(Program& p, Pt a, Pt b, float angle, float bulge) {
+    p.MarkAX = a.x;
+    p.MarkAY = a.y;
+    p.MarkBX = b.x;
+    p.MarkBY = b.y;
+    p.ArcAngle = angle;
+    p.ArcBulge = bulge;
+    PointOnArcOverSegment(p);
+    return Pt{p.TipX, p.TipY};
+}
+
 // ---- Grid frame and directions ----------------------------------------------
 
 void Grid(Program& p, const GridFrame& frame) {

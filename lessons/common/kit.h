@@ -242,6 +242,11 @@ struct ArrowStyle {
 };
 void Arrow(Program& p, Pt from, Pt to, const ArrowStyle& style);
 
+// The point at parameter `angle` (degrees; 180 gives a, 0 and 360 give b) of
+// the half-ellipse over a-b bulging `bulge` px (PointOnArcOverSegment); sets
+// ArcAngle and ArcBulge, leaves TipX, TipY (returned) and B moved.
+Pt PointOnArc(Program& p, Pt a, Pt b, float angle, float bulge);
+
 // ---- Grid frame -------------------------------------------------------------
 
 // The grid frame (DrawGrid): top-left corner, cells across and down, the

@@ -8,8 +8,8 @@ constexpr MenuItem kVarnelMenu[] = {
     {"1　導入", nullptr},              // RunIntroductionLesson
     {"2　基本事項", nullptr},          // RunBasicTermsLesson
     {"3　平行移動", LessonEntry<Varnel, RunTranslationLesson>},
-    {"4　回転移動", nullptr},          // RunRotationLesson
-    {"5　対称移動", nullptr},          // RunReflectionLesson
+    {"4　回転移動", LessonEntry<Varnel, RunRotationLesson>},
+    {"5　対称移動", LessonEntry<Varnel, RunReflectionLesson>},
     {"6　移動の組み合せ", nullptr},    // RunCombinedMovesLesson
     {"7　P164 基本の問題", nullptr},   // RunBasicProblemsP164
     {"8　終了", nullptr},              // ends the program

@@ -52,3 +52,95 @@ void ShowTranslationAnswers1And2(Varnel& p);
 void ShowParallelLineConstruction(Varnel& p);
 // Topic 5: the answer to question 3.
 void ShowTranslationAnswer3(Varnel& p);
+
+// ---- Rotation lesson (main-menu item 4) --------------------------------------
+// The lesson: its goal screen, then its topic menu until item 5, which returns
+// to the main menu.
+void RunRotationLesson(Varnel& p);
+// The goal screen on an erased screen, without a key pause; leaves TextLeft
+// 44 and TextLineY 305.
+void ShowRotationLessonGoal(Varnel& p);
+// The topic menu "①P145Q　②回転移動　③問6　④問7　⑤終了" on the bottom band.
+void ShowRotationTopicMenu(Varnel& p);
+
+// Topic 1: how triangle ウ of the hexagon pattern is moved onto エ; a copy of
+// ウ turns 10 degrees about B per key until "1" (EntryValue is the flag), then
+// the answer, 120 degrees counter-clockwise. Leaves pen width 7, PenColor 5,
+// EntryValue 1 and the last, undrawn turn in PointX2/PointY2 1 to 3 and
+// PointDirection 1 and 2.
+void ShowRotationQuestionP145(Varnel& p);
+
+// Topic 2: the definition, the arrow-key turn of △ABC about O, the question
+// to turn again and the properties of a rotation.
+void ShowRotationDefinition(Varnel& p);
+// The rotation figure: frame of 20 by 19 cells of 30 px at (646, 30), O
+// (point 10) at (946, 300), A, B, C (points 1 to 3) at the distances
+// PointAngle(1..3) = 270, 90, 150 px in the directions PointDirection(1..3) =
+// 180, 240, 140 degrees (in radians), the image (points 4 to 6) on them with
+// its directions one whole turn behind, RotationPresses 0. Draws nothing;
+// leaves LineColor 15 and CellSize 30.
+void SetUpRotationFigure(Varnel& p);
+// One picture of the turn: the figure area erased, the image placed from its
+// directions, each vertex's turn arc (clockwise from the vertex to its image,
+// a full circle at a whole turn) and its spokes, △ABC, the image (in colour 3
+// without letters when it lies on △ABC), O. Pen width 4 while drawing, 5 after.
+void RedrawRotationFigure(Varnel& p);
+// The arrow keys: the prompt, then ← turns the image 10 degrees
+// counter-clockwise, → clockwise (each with a redraw); any other key asks
+// again; returns on Enter with the figure as drawn and PenColor 0.
+void RunRotationArrowKeyLoop(Varnel& p);
+// "もう一度動かすなら１を入力": the key after the one that closes the message
+// decides; LastKey is "1" when the pupil wants to turn again.
+void AskRotationTurnAgain(Varnel& p);
+// The properties of the turn as it stands, step by step, and the summary.
+void ShowRotationProperties(Varnel& p);
+
+// Topic 3: the answer to question 6, constructed with a set square and a
+// compass, then the whole image under the quarter turn about O.
+void ShowRotationAnswer6(Varnel& p);
+
+// Topic 4: the answer to question 7, the half turn about O.
+void ShowRotationAnswer7(Varnel& p);
+// △ABC of the rotation figure and its image under the half turn about O
+// (points 4 to 6, PointDirection 4 to 6), each vertex joined to its image
+// through O; PointLabel 1 to 3 = A', B', C'. Erases the figure area first.
+void DrawRotationAnswerFigure(Varnel& p);
+
+// ---- Reflection lesson (main-menu item 5) -----------------------------------
+// The lesson: its goal screen, then its topic menu until item 4, which returns
+// to the main menu.
+void RunReflectionLesson(Varnel& p);
+// The goal screen on an erased screen; returns without a key wait.
+void ShowReflectionLessonGoal(Varnel& p);
+// The topic menu "①P161Q　②対称移動　③問10　④終了" on the bottom band: runs
+// the chosen topic and asks again; returns on item 4.
+void ShowReflectionTopicMenu(Varnel& p);
+
+// Topic 1: how is triangle オ moved onto カ? The hexagon pattern, the images
+// A' and B', then the fold over l step by step and its answer.
+void ShowReflectionQuestionP161(Varnel& p);
+// The pattern of the hexagon table (points 0 to 12) with triangles オ (1, 8, 0)
+// and カ (5, 10, 0) filled in colour 13 and the labels オ, A, B, C, カ; draws in
+// the pen width in force and erases nothing; leaves PenColor 3.
+void DrawReflectionHexagonTriangles(Varnel& p);
+// The labels A' (at point 5) and B' (at point 10) in colour 3.
+void LabelReflectionHexagonTriangles(Varnel& p);
+// The fold loop: triangle オ (PointX2/PointY2 1..3) folds over l 10 degrees
+// per key along its half-ellipses from ArcAngle 180, with the dotted paths
+// travelled; "1" ends it (EntryValue 1), 360 degrees wraps to 180.
+void AnimateP161TriangleFold(Varnel& p);
+// The answer: the image, the line l, the complete fold paths and the closing
+// sentences.
+void ShowP161FoldAnswer(Varnel& p);
+
+// Topic 2: the typed axis, the definition, the fold of triangle ABC over l
+// with the arrow keys (as often as asked), then the properties.
+void ShowReflectionDefinition(Varnel& p);
+// "Fold again?": true when the pupil typed "1".
+bool AskReflectionFoldAgain(Varnel& p);
+// Question 8's figure with its right angles and equal halves, the midpoint and
+// the perpendicular bisector, the answer to question 9.
+void ShowMidpointBisectorProperties(Varnel& p);
+
+// Topic 3: the answers to question 10 on three grids, one key per step.
+void ShowReflectionAnswer10(Varnel& p);

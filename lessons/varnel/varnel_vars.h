@@ -14,4 +14,7 @@ struct VarnelVars {
     // The y part of one slide step of the translation topic (the x part is
     // Seg2X2).
     float SlideStepY = 0;
+    // Net arrow-key presses of the rotation figure since its set-up: each →
+    // (a clockwise step) counts +1, each ← -1. Whole turns are decided on it.
+    int RotationPresses = 0;
 };

@@ -100,7 +100,7 @@ TEST_P(PemmickLesson, ChoosingTheLessonAgainShowsItsGoalAgain) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pemmick, PemmickLesson, testing::ValuesIn(kLessons),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& tp) { return std::string(tp.param.name); });
 
 TEST(PemmickMainMenu, BlankItemsAndOutOfRangeNumbersDrawTheMenuAgainAndFiveEnds) {
     const RunResult r = RunProgramHeadless("pemmick", "3" + E + "4" + E + "0" + E + "6" + E + "5.0" + E + "1" + E);

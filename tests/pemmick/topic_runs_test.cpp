@@ -106,6 +106,6 @@ TEST_P(EveryTopic, LeavesThePenWidthAtFive) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pemmick, EveryTopic, testing::ValuesIn(Topics()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& tp) { return std::string(tp.param.name); });
 
 }  // namespace

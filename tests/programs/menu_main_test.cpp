@@ -116,6 +116,28 @@ TEST_P(MainMenu, DrawsHeadingItemsAndPrompt) {
     EXPECT_EQ(order, (std::vector<std::string>{"work area", "screen", "panel"}));
 }
 
+TEST_P(MainMenu, TheProgramsNameIsWrittenInGothicLetters) {
+    // Every glyph of the heading up to its first wide space is a Gothic
+    // letter at the heading's scale, 27 px apart: no italic serif or script
+    // letter in a name.
+    const MenuCase& c = GetParam();
+    const RunResult r = RunProgramHeadless(c.program, "");
+    const auto texts = r.Of("text");
+    ASSERT_GT(texts.size(), 2u);
+    EXPECT_EQ(texts[0]["text"], "＜");
+    std::string name;
+    float x = 298;
+    for (std::size_t i = 1; i < texts.size() && texts[i]["text"] != "　"; ++i) {
+        EXPECT_EQ(texts[i]["font"], "ゴシック") << texts[i].dump();
+        EXPECT_EQ(texts[i]["hscale"], 3) << texts[i].dump();
+        EXPECT_EQ(texts[i]["x"].get<float>(), x) << texts[i].dump();
+        EXPECT_EQ(texts[i]["y"], 30) << texts[i].dump();
+        name += texts[i]["text"].get<std::string>();
+        x += 27;
+    }
+    EXPECT_EQ("＜" + name + "　メニュー＞", c.heading);
+}
+
 TEST_P(MainMenu, LastItemEndsTheProgramAtOnce) {
     const MenuCase& c = GetParam();
     const RunResult r = RunProgramHeadless(c.program, std::to_string(c.items.size()) + "{Enter}");
@@ -179,7 +201,7 @@ TEST_P(MainMenu, EveryItemBeforeTheLastIsChosen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, MainMenu, ::testing::ValuesIn(kMenus),
-                         [](const auto& info) { return std::string(info.param.program); });
+                         [](const auto& tp) { return std::string(tp.param.program); });
 
 // Varnel's fractions: the item is chosen by the value, not by the numerator.
 TEST(VarnelMainMenu, TypedFractionsChooseByTheirValue) {

@@ -135,7 +135,7 @@ TEST_P(ErrorScreen, NestedFailureEndsOnTheErrorScreen) {
 INSTANTIATE_TEST_SUITE_P(Failures, ErrorScreen,
                          ::testing::Values(ErrorCase{"1", kErrDivisionByZero}, ErrorCase{"2", kErrSubscript},
                                            ErrorCase{"3", kErrOverflow}),
-                         [](const auto& info) { return std::string("Key") + info.param.key; });
+                         [](const auto& tp) { return std::string("Key") + tp.param.key; });
 
 TEST(StartUpTrace, SeedAndStateComeFromTheClock) {
     // Two runs that differ only in the clock differ in nothing the probe draws,

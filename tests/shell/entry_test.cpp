@@ -90,7 +90,7 @@ TEST_P(EchoTest, EchoesAcceptedKeysFullWidth) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, EchoTest, ::testing::ValuesIn(kEchoCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& tp) { return std::string(tp.param.name); });
 
 TEST(EnterNumber, DrawsTheLabelAndErasesTheFieldAtTheEnd) {
     testing_support::Fixture f(nullptr, "5{Enter}");

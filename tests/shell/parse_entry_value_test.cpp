@@ -56,7 +56,7 @@ TEST_P(ParseEntryValueTest, GivesTheValueOfTheText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, ParseEntryValueTest, ::testing::ValuesIn(kParseCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& tp) { return std::string(tp.param.name); });
 
 TEST(ParseEntryValue, LeavesTheTwoPartsOfAFraction) {
     testing_support::Fixture f(nullptr, "", false);

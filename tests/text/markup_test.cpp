@@ -301,7 +301,7 @@ const GlyphRow kGlyphRows[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, FormulaGlyph, testing::ValuesIn(kGlyphRows),
-                         [](const testing::TestParamInfo<GlyphRow>& info) { return info.param.name; });
+                         [](const testing::TestParamInfo<GlyphRow>& tp) { return tp.param.name; });
 
 TEST(FormulaText, StrokeSignsAreLinesAtPenWidthFive) {
     struct Case {

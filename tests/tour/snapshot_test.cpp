@@ -108,9 +108,9 @@ TEST_P(TourSnapshot, TraceIsUnchanged) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tours, TourSnapshot, testing::ValuesIn(tours::All()),
-                         [](const testing::TestParamInfo<tours::Tour>& info) {
+                         [](const testing::TestParamInfo<tours::Tour>& tp) {
                              std::string name;
-                             for (char c : info.param.name) name += (c == '-') ? '_' : c;
+                             for (char c : tp.param.name) name += (c == '-') ? '_' : c;
                              return name;
                          });
 

@@ -72,6 +72,31 @@ inline const std::vector<Tour>& All() {
                      "3" + E + "2" + E + Repeat("{Left}", 4) + E + Repeat("{Right}", 30) + Repeat("{Left}", 40) + E +
                          "xn" + "a" + "2" + E + Repeat("{Left}", 4) + Repeat("{Up}", 3) + E + Repeat("{Right}", 3) +
                          E + "xn" + "a" + "6" + E + "8" + E});
+        // Varnel, rotation (item 4): every topic with the keys its screens ask
+        // for (topic 2 turned both ways, past a whole turn, turned again after
+        // "1" at the question, and onto the empty angle), refused topic
+        // numbers, and back to the main menu.
+        {
+            const std::string hexagon = "1" + E + "abcd" + Repeat("x", 13) + "1" + "efg";
+            const std::string turn = "2" + E + Repeat("{Left}", 3) + "a{Up}" + Repeat("{Right}", 39) + E + "x1" +
+                                     Repeat("{Right}", 10) + E + "xn" + "abcdefgh";
+            const std::string answer6 = "3" + E + "abcdefgh";
+            const std::string answer7 = "4" + E + "ab";
+            t.push_back({"varnel-rotation", "varnel",
+                         "4" + E + hexagon + turn + answer6 + answer7 + "0" + E + "6" + E + "1/0" + E + "5" + E +
+                             "8" + E});
+        }
+        // Varnel, reflection (item 5): refused topic numbers, the fold over l
+        // past its wrap, the typed-axis fold (a fraction, the clamps, other
+        // keys, fold again) twice, question 10, and back to the main menu.
+        const std::string reflectionRefused = "0" + E + "5" + E + "-1" + E + E + "0/0" + E;
+        const std::string foldOverL = "1" + E + "abcd" + Repeat("x", 20) + "1" + "abc";
+        const std::string typedAxis = "2" + E + "45/2" + E + "x" + Repeat("{Right}", 10) + Repeat("{Left}", 3) + "a" +
+                                      E + "1" + "{Left}" + E + "x" + Repeat("k", 11);
+        const std::string halfTurn = "2" + E + "270" + E + E + Repeat("{Right}", 9) + E + "n" + Repeat("k", 11);
+        const std::string answer10 = "3" + E + Repeat("k", 33);
+        t.push_back({"varnel-reflection", "varnel",
+                     "5" + E + reflectionRefused + foldOverL + typedAxis + halfTurn + answer10 + "4" + E + "8" + E});
         // Pemmick, how to construct (item 1) and two intersecting circles
         // (item 2): every topic on the keys it waits for, refused topic
         // numbers, and back to the main menu.

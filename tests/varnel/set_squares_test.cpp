@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
         SetSquareCase{"ThirtySixtyPastAFullTurn", false, 500, 500, 2 * 3.14159f, 55,
                       {{500, 500}, {885, 500}, {500, 722.3f}},
                       {{555, 555}, {679.7f, 555}, {555, 627.0f}}}),
-    [](const testing::TestParamInfo<SetSquareCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<SetSquareCase>& tp) { return std::string(tp.param.name); });
 
 TEST(SetSquares, HoleEdgesLieOneCellInsideAtEveryTurn) {
     // Every edge of the hole is parallel to its outer edge and one cell in,

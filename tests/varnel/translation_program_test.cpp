@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TopicCase{"ParallelSegment", kTopic4,
                               {"線分ABに平行で", "線分ABに三角定規をあてる。", "線分CDをひく。", "教科書P158 問3 をやろう。"}},
                     TopicCase{"Answer3", kTopic5, {"問3 解答", "C'"}}),
-    [](const testing::TestParamInfo<TopicCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<TopicCase>& tp) { return std::string(tp.param.name); });
 
 TEST(TranslationProgram, EveryTopicInOneRunAndBackToTheMainMenu) {
     const std::string keys = "3" + kEnter + kTopic1 + kTopic2 + kTopic3 + kTopic4 + kTopic5 + "0" + kEnter + "6" +

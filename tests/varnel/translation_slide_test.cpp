@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TargetCase{"FourDown", Repeat(kDown, 4), 982, 480},
                     TargetCase{"FiveDown", Repeat(kDown, 5), 982, 480},
                     TargetCase{"CornerAndBack", Repeat(kLeft, 20) + Repeat(kDown, 9) + kRight + kUp, 682, 450}),
-    [](const testing::TestParamInfo<TargetCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<TargetCase>& tp) { return std::string(tp.param.name); });
 
 TEST(TranslationTargetPoint, FirstScreenShowsAbcInColourThreeAndD) {
     VarnelFixture f("");
@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
         SlideCase{"ColumnAboveA", Repeat(kLeft, 4) + Repeat(kUp, 4), Repeat(kRight, 20), 862, 240},
         SlideCase{"ColumnAboveABack", Repeat(kLeft, 4) + Repeat(kUp, 4), kRight + Repeat(kLeft, 3), 862, 270},
         SlideCase{"DOnA", Repeat(kLeft, 4) + Repeat(kUp, 3), Repeat(kRight, 5) + kLeft, 862, 270}),
-    [](const testing::TestParamInfo<SlideCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<SlideCase>& tp) { return std::string(tp.param.name); });
 
 // One slide screen drawn from A' where rounding or the keys left it: the stops
 // look at x alone unless A' still stands in A's column.
@@ -406,9 +406,9 @@ TEST(TranslationSummary, FigureForTheChosenD) {
         EXPECT_TRUE(HasLine(events, 862, 270, c.dx, c.dy, 0)) << c.dx;
         // The chevron on AD points from A toward D, its tip a third of the way
         // plus 16 px from A.
-        const float len = std::hypot(c.dx - 862, c.dy - 270);
-        const float ux = (c.dx - 862) / len, uy = (c.dy - 270) / len;
-        const float tx = 862 + (len / 3 + 16) * ux, ty = 270 + (len / 3 + 16) * uy;
+        const double len = std::hypot(static_cast<double>(c.dx) - 862, static_cast<double>(c.dy) - 270);
+        const double ux = (static_cast<double>(c.dx) - 862) / len, uy = (static_cast<double>(c.dy) - 270) / len;
+        const double tx = 862 + (len / 3 + 16) * ux, ty = 270 + (len / 3 + 16) * uy;
         int arms = 0;
         for (const auto& e : Of(events, "line"))
             if (e["color"] == 7 && Near(e["x2"], tx, 0.05) && Near(e["y2"], ty, 0.05)) {

@@ -1,0 +1,58 @@
+#include "lessons/varnel/hexagon_triangles.h"
+
+#include "lessons/common/kit.h"
+
+using namespace kit;
+
+void BuildHexagonTriangles(Program& p) {
+    // The centre, given in grid cells, then in pixels.
+    SetCells(p, 0, {{5, 5}});
+    PenWidth(p, 7);
+    p.Radius = p.CellSize * 4;
+    p.Radius2 = p.CellSize * 2;
+    for (int i = 1; i <= 6; i++) {
+        p.LoopIndex = static_cast<float>(i);
+        p.PointAngle(i) = static_cast<float>((i - 1) * 60 + 150) * p.Pi / 180;
+    }
+    for (int i = 1; i <= 6; i++) {
+        p.LoopIndex = static_cast<float>(i);
+        SetP(p, i, Along(P(p, 0), p.Radius, p.PointAngle(i)));
+        SetP(p, i + 6, Along(P(p, 0), p.Radius2, p.PointAngle(i)));
+    }
+}
+
+void DrawHexagonTriangles(Program& p) {
+    // The hexagon's corners by number, as the drawing names them.
+    p.WorkA = 1;
+    p.WorkB = 2;
+    p.WorkC = 3;
+    p.WorkD = 4;
+    p.WorkE = 5;
+    p.WorkF = 6;
+    Polyline(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6), P(p, 1)}, kBlack);
+    for (int i = 1; i <= 6; i++) {
+        p.LoopIndex = static_cast<float>(i);
+        Segment(p, 0, i, kBlack);
+        // The cut from corner i to the middle of the spoke before it.
+        p.ToPoint = i == 1 ? 12.0f : static_cast<float>(i + 5);
+        Line(p, P(p, i), P(p, static_cast<int>(p.ToPoint)), kBlack);
+    }
+    // Triangle ウ (A, C, B), then triangle エ (A', C', B).
+    p.WorkA = 1;
+    p.WorkB = 12;
+    p.WorkC = 0;
+    FilledPolygon(p, {P(p, 1), P(p, 12), P(p, 0)}, kBlack, kPink);
+    p.WorkA = 3;
+    p.WorkB = 8;
+    FilledPolygon(p, {P(p, 3), P(p, 8), P(p, 0)}, kBlack, kPink);
+    Label(p, p.PointX(12) - 60, p.PointY(12) + 25, kTeal, "ウ");
+    Label(p, p.PointX(1) - 35, p.PointY(1) - 25, kBlack, "A");
+    Label(p, p.PointX(0) + 40, p.PointY(0) - 25, kBlack, "B");
+    Label(p, p.PointX(12) + 10, p.PointY(12) - 25, kBlack, "C");
+    Label(p, p.PointX(8) + 40, p.PointY(8), kTeal, "エ");
+}
+
+void LabelHexagonTriangles(Program& p) {
+    Label(p, p.PointX(3) - 14, p.PointY(3) + 4, kTeal, "A'");
+    Label(p, p.PointX(8) - 14, p.PointY(8) - 50, kTeal, "C'");
+}

@@ -1,0 +1,112 @@
+// The reflection lesson: its goal screen and topic menu, and topic 2, the
+// definition of a reflection about a typed axis, the arrow-key fold and the
+// midpoint and perpendicular-bisector properties. Topic 1 is in
+// reflection_p161.cpp, topic 3 in reflection_answer10.cpp; the fold itself is
+// shared with Droveny (lessons/common/reflection_fold.h).
+#include "lessons/common/kit.h"
+#include "lessons/common/reflection_fold.h"
+#include "lessons/varnel/varnel.h"
+
+using namespace kit;
+
+// ---- Entry, goal screen and topic menu --------------------------------------
+
+void RunReflectionLesson(Varnel& p) {
+    ShowReflectionLessonGoal(p);
+    ShowReflectionTopicMenu(p);
+}
+
+void ShowReflectionLessonGoal(Varnel& p) {
+    EraseScreen(p);
+    p.TextLeft = 44;
+    p.TextLineY = 240;
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "対称移動について考えよう。");
+}
+
+void ShowReflectionTopicMenu(Varnel& p) {
+    RunSubMenu(p, "①P161Q　②対称移動　③問10　④終了",
+               {ShowReflectionQuestionP161, ShowReflectionDefinition, ShowReflectionAnswer10});
+}
+
+// ---- Topic 2: the definition and the fold -----------------------------------
+
+void ShowReflectionDefinition(Varnel& p) {
+    AskReflectionAxisAngle(p);
+    WriteReflectionDefinition(p);
+    // The lower right corner of the definition, for the erase of question 9.
+    p.PointY2(1) = p.PenY + 50;
+    p.PointX2(1) = 608;
+    SetUpReflectionFigure(p);
+    ShowReflectionFoldPrompt(p);   // the key only starts the fold
+
+    BeginReflectionFold(p);
+    RedrawReflectionFigure(p);
+    do {
+        RunReflectionArrowKeyLoop(p);
+    } while (AskReflectionFoldAgain(p));
+    ShowMidpointBisectorProperties(p);
+}
+
+bool AskReflectionFoldAgain(Varnel& p) {
+    p.PenColor = kBlack;
+    p.TextCell = "もう一度動かすなら１を入力";
+    ShowMessageAndWaitKey(p);
+    return LastKeyIs(p, '1');
+}
+
+void ShowMidpointBisectorProperties(Varnel& p) {
+    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "教科書P161問8 をやろう。");
+    WaitForAnyKey(p);
+    DrawQuestion8Figure(p);
+    WaitForAnyKey(p);
+
+    // Right angles at the feet on l, between the segment to the image and l.
+    for (int k = 21; k <= 23; k++) {
+        p.InnerIndex = static_cast<float>(k);
+        RightAngle(p, P(p, k + 6), P(p, k + 3), P(p, 12), 20, kPurple, 1);
+    }
+    WaitForAnyKey(p);
+
+    // Equal halves: 1, 2 and 3 ticks; the two of B moved 20 px towards M.
+    for (int k = 21; k <= 23; k++) {
+        p.InnerIndex = static_cast<float>(k);
+        const TickStyle halves{.count = k - 20, .size = 15, .color = kTeal, .spacing = 8,
+                               .shift = k == 22 ? 20.0f : 0.0f};
+        Ticks(p, P(p, k), P(p, k + 6), halves);
+        Ticks(p, P(p, k + 3), P(p, k + 6), halves);
+    }
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft - 38, p.TextLineY + 50, kPurple, "垂直に交わり、直線lで2等分される");
+    WaitForAnyKey(p);
+    Write(p, p.TextLeft - 38, p.TextLineY + 50, kTeal, "③");
+    Write(p, p.TextLeft, p.TextLineY, kBlack, "対応する点を結ぶ線分は、対称の軸");
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "によって垂直に2等分される。");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, " <中点・垂直二等分線>");
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "中点");
+    WriteOn(p, kBlack, "…Pのように2等分する点");
+    Disc(p, P(p, 27), 8, kGrey);
+    Label(p, p.PointX(27) - 35, p.PointY(27) + 10, kGrey, "P");
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "垂直二等分線");
+    WriteOn(p, kBlack, "…lのように、中点を通り");
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "垂直に交わる直線");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextEndX + 50, p.TextLineY, kGrey, "教科書P162問9 をやろう。");
+    WaitForAnyKey(p);
+    EraseBox(p, 0, 0, p.PointX2(1), p.PointY2(1));
+    Write(p, p.TextLeft, 30, kTeal, " <問9解答>");
+    WaitForAnyKey(p);
+    // M, the midpoint of BB': B lies level with the centre of l, so its foot
+    // is the centre whatever the axis angle.
+    Disc(p, {p.PointX(10), p.PointY(2)}, 8, kPurple);
+    Label(p, p.PointX(10) - 35, p.PointY(2) + 10, kPurple, "M");
+    WaitForAnyKey(p);
+    Write(p, p.TextLeft - 38, p.TextLineY + 50, kTeal, "(2)");
+    WriteOn(p, kPurple, "BB'⊥l,BM=B'M");
+    WaitForAnyKey(p);
+    Write(p, p.TextLeft, p.TextLineY + 50, kGrey, "教科書P162問10 をやろう。");
+}

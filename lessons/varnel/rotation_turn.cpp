@@ -1,0 +1,217 @@
+// Topic 2 of the rotation lesson: the definition of a rotation, the arrow-key
+// turn of △ABC about O, the question to turn again, and the properties of a
+// rotation shown step by step.
+#include "lessons/common/kit.h"
+#include "lessons/varnel/varnel.h"
+
+using namespace kit;
+
+namespace {
+
+// The left edge of the redraw's erase. The definition's longest line ends at
+// x 596; the image's labels can start left of the frame (A' at about 641 after
+// one step), so the erase starts here rather than at the frame's left edge, or
+// a sliver of an old label would outlive the next picture (deliberately wider
+// than the old erase).
+constexpr float kTurnEraseLeft = 600;
+
+// The colour of vertex pair k (A and A', B and B', C and C'): 7, 9, 11.
+float PairColor(int k) { return static_cast<float>(2 * k + 5); }
+
+// The net presses as a turn of 0 to 35 steps of 10 degrees clockwise.
+int ClockwiseSteps(const Varnel& p) { return ((p.RotationPresses % 36) + 36) % 36; }
+
+// True when the image stands a whole number of turns from △ABC.
+bool OnWholeTurn(const Varnel& p) { return ClockwiseSteps(p) == 0; }
+
+// The image vertex i + 3 from the distance of vertex i and its own direction.
+// At a whole turn it is vertex i itself, so that the image lies exactly on
+// △ABC whatever the rounding of its direction.
+void PlaceImageVertex(Varnel& p, int i) {
+    if (OnWholeTurn(p)) {
+        SetP(p, i + 3, P(p, i));
+    } else {
+        SetP(p, i + 3, Along(P(p, 10), p.PointAngle(i), p.PointDirection(i + 3)));
+    }
+}
+
+// The path of vertex i: the arc about O 8 px inside its circle, clockwise from
+// the vertex to its image. At a whole turn the path is the full circle, drawn
+// as one on purpose (deliberately unlike the old arc, which came out whole
+// only because rounding left its two ends a hair apart).
+void DrawTurnArc(Varnel& p, int i, float color) {
+    if (OnWholeTurn(p)) {
+        Circle(p, P(p, 10), p.PointAngle(i) - 8, color);
+        return;
+    }
+    AngleMark(p, P(p, 10), P(p, i), P(p, i + 3),
+              {.size = p.PointAngle(i), .arcs = 1, .color = color, .lineColor = color, .label = "", .shift = -1});
+}
+
+// The segments from each vertex and from its image to O.
+void DrawSpokes(Varnel& p) {
+    for (int k = 1; k <= 3; k++) {
+        p.InnerIndex = static_cast<float>(k);
+        Segment(p, k, 10, PairColor(k));
+        Segment(p, k + 3, 10, PairColor(k));
+    }
+}
+
+// Equal-length ticks on the segments from each vertex and its image to O: the
+// group moved 30 px towards the vertex, the spacing carried from call to call
+// (so the vertex's tick and the image's stand at different places); then OC'
+// again in its colour.
+void DrawEqualDistanceTicks(Varnel& p) {
+    for (int k = 1; k <= 3; k++) {
+        p.InnerIndex = static_cast<float>(k);
+        Ticks(p, P(p, k), P(p, 10), {.count = 1, .size = 15, .color = PairColor(k), .spacing = {}, .shift = -30});
+        // MarkShift is still -30: DrawTickMarks keeps it.
+        Ticks(p, P(p, k + 3), P(p, 10), {.count = 1, .size = 15, .color = PairColor(k), .spacing = {}, .shift = {}});
+    }
+    Segment(p, 10, 6, PairColor(3));
+}
+
+// A filled sector of radius 50 about O, clockwise from the ray to point b to
+// the ray to point c, in `color`.
+void DrawSector(Varnel& p, int b, int c, float color) {
+    AngleMark(p, P(p, 10), P(p, b), P(p, c),
+              {.size = 50, .arcs = 0, .color = color, .lineColor = color, .label = "", .shift = -1});
+}
+
+}  // namespace
+
+void SetUpRotationFigure(Varnel& p) {
+    Grid(p, {.left = 646, .top = 30, .columns = 20, .rows = 19, .cell = 30});
+    SetCells(p, 10, {{10, 10}});
+    p.PointAngle(1) = 9 * p.CellSize;
+    p.PointAngle(2) = 3 * p.CellSize;
+    p.PointAngle(3) = 5 * p.CellSize;
+    p.PointDirection(1) = 180;
+    p.PointDirection(2) = 240;
+    p.PointDirection(3) = 140;
+    for (int i = 1; i <= 3; i++) {
+        p.InnerIndex = static_cast<float>(i);
+        p.PointDirection(i) = p.PointDirection(i) * p.Pi / 180;
+        // The image starts on △ABC, one whole turn behind it.
+        p.PointDirection(i + 3) = p.PointDirection(i) - 2 * p.Pi;
+        SetP(p, i, Along(P(p, 10), p.PointAngle(i), p.PointDirection(i)));
+        SetP(p, i + 3, Along(P(p, 10), p.PointAngle(i), p.PointDirection(i)));
+    }
+    p.RotationPresses = 0;
+}
+
+void RedrawRotationFigure(Varnel& p) {
+    EraseBox(p, kTurnEraseLeft, 0, p.GridLeft + 1200, 1800);
+    for (int i = 1; i <= 3; i++) {
+        p.InnerIndex = static_cast<float>(i);
+        PlaceImageVertex(p, i);
+    }
+    PenWidth(p, 4);
+    for (int i = 1; i <= 3; i++) {
+        p.InnerIndex = static_cast<float>(i);
+        DrawTurnArc(p, i, PairColor(i));
+        Segment(p, i, 10, PairColor(i));
+        Segment(p, i + 3, 10, PairColor(i));
+    }
+    Triangle(p, 1, 2, 3, {.width = 7, .color = kTeal, .gap = 0, .labels = "A", .labelColor = kTeal});
+    // An image lying on △ABC is drawn over it in its colour, without letters.
+    const bool onTriangle = OnWholeTurn(p);
+    p.PointLabel(1) = "A'";
+    p.PointLabel(2) = "B'";
+    p.PointLabel(3) = "C'";
+    Triangle(p, 4, 5, 6,
+             {.width = 7, .color = onTriangle ? kTeal : kPurple, .gap = 0, .labels = onTriangle ? "" : "1",
+              .labelColor = kPurple});
+    Disc(p, P(p, 10), 3, kPurple);
+    Label(p, p.PointX(10), p.PointY(10), kBlack, "O");
+    PenWidth(p, 5);
+}
+
+void RunRotationArrowKeyLoop(Varnel& p) {
+    for (;;) {
+        p.PenColor = kBlack;
+        p.TextCell = "△ABC を ←→で動かす。Enterキーで終了";
+        ShowMessageAndWaitKey(p);
+        if (LastKeyIs(p, kKeyEnter)) return;
+        const bool left = LastKeyIs(p, kKeyLeft);
+        if (!left && !LastKeyIs(p, kKeyRight)) continue;   // other keys redraw nothing
+        // ← turns the image counter-clockwise, → clockwise, 10 degrees a press.
+        const float step = left ? p.AngleStep : -p.AngleStep;
+        for (int i = 4; i <= 6; i++) p.PointDirection(i) = p.PointDirection(i) + step;
+        p.RotationPresses += left ? -1 : 1;
+        RedrawRotationFigure(p);
+    }
+}
+
+void AskRotationTurnAgain(Varnel& p) {
+    ClearMessageBarAndRestore(p);
+    p.TextCell = "もう一度動かすなら１を入力";
+    ShowMessageAndWaitKey(p);
+    // The key that closed the message is not examined: the next one decides.
+    ReadNextKey(p);
+    ClearMessageBarAndRestore(p);
+}
+
+void ShowRotationDefinition(Varnel& p) {
+    EraseBox(p, 0, 0, 1600, 1800);
+    p.ItemLeft = 30;
+    p.TextLeft = p.ItemLeft + 36;
+    p.TextLineY = 15;
+    PenWidth(p, 5);
+    Write(p, p.TextLeft, p.TextLineY, kTeal, " <回転移動>");
+    Write(p, p.ItemLeft, p.TextLineY + 50, kTeal, "①");
+    Write(p, p.TextLeft, p.TextLineY, kBlack, "図形を、1つの点Oを中心として、");
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "一定の角度だけ回転させる移動");
+    Write(p, p.ItemLeft, p.TextLineY + 50, kTeal, "②");
+    Write(p, p.TextLeft, p.TextLineY, kBlack, "中心とする点…");
+    WriteOn(p, kTeal, "回転の中心");
+    SetUpRotationFigure(p);
+    p.AngleStep = p.Pi / 18;
+    RedrawRotationFigure(p);
+    RunRotationArrowKeyLoop(p);
+    for (;;) {
+        AskRotationTurnAgain(p);
+        if (!LastKeyIs(p, '1')) break;
+        RunRotationArrowKeyLoop(p);   // at the prompt, over the same figure
+    }
+    ShowRotationProperties(p);
+}
+
+void ShowRotationProperties(Varnel& p) {
+    // Corresponding points are equally far from O.
+    DrawSpokes(p);
+    Write(p, p.TextLeft - 38, p.TextLineY + 70, kTeal, "問");
+    Write(p, p.TextLeft, p.TextLineY, kBlack, "OAとOA'の関係は");
+    WaitForAnyKey(p);
+    Write(p, p.TextEndX + 20, p.TextLineY, kPurple, "OA=OA'");
+    DrawEqualDistanceTicks(p);
+    WaitForAnyKey(p);
+    // The path of a point.
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "点Aの動いたあとは、どんな図形？");
+    WaitForAnyKey(p);
+    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "点Oを中心とする半径OAの円の周の一部");
+    WaitForAnyKey(p);
+    // The angles of the turn: five sectors about O, one of each colour in
+    // each of the angles AOA', BOB' and COC'.
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "∠AOA',∠BOB',∠COC'の関係は？");
+    WaitForAnyKey(p);
+    DrawSector(p, 2, 1, kTeal);     // ∠BOA, 60 degrees
+    DrawSector(p, 1, 3, kPurple);   // ∠AOC, 40 degrees
+    // ∠COB' spans the clockwise turn less 100 degrees. When B' lies on the
+    // ray OC it is empty: nothing is drawn (the old sector, its ends apart by
+    // rounding only, covered the whole disc).
+    if (ClockwiseSteps(p) != 10) DrawSector(p, 3, 5, kBlack);
+    DrawSector(p, 5, 4, kTeal);     // ∠B'OA', 60 degrees
+    DrawSector(p, 4, 6, kPurple);   // ∠A'OC', 40 degrees
+    DrawSpokes(p);
+    WaitForAnyKey(p);
+    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "∠AOA'=∠BOB'=∠COC'");
+    WaitForAnyKey(p);
+    DrawEqualDistanceTicks(p);
+    // The summary.
+    Write(p, p.TextLeft - 38, p.TextLineY + 50, kBlack, "③まとめ");
+    Write(p, p.TextEndX + 40, p.TextLineY, kTeal, "対応する点は、回転の中心からの距離が等しく、");
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "回転の中心と結んでできる角の大きさはすべて等しい。 ");
+    WaitForAnyKey(p);
+    Write(p, p.TextLeft, p.TextLineY + 50, kGrey, "教科書P160 問6 をやろう。 ");
+}
