@@ -150,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
         TopicCase{"AngleFromArea", "7", "aaaaa1" + E + "a",
                   {"例3 ", "中心角をx%とすると", "おうぎ形では、",
                    "ﾀ中心角/360ﾀ=ﾀ弧の長さ/円の周の長さﾀ=ﾀおうぎ形の面積/円の面積ﾀ"}}),
-    [](const testing::TestParamInfo<TopicCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<TopicCase>& tp) { return std::string(tp.param.name); });
 
 // ---- Topic 2: the turning sector ----------------------------------------------------------
 
@@ -426,7 +426,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(FigureCase{"ArcLength", ShowArcLengthExample1, 13, 3, {{"%", 3}}},
                     FigureCase{"AngleFromArc", ShowCentralAngleExample2, 7, 3, {{"πcm", 3}, {"x%", 13}}},
                     FigureCase{"AngleFromArea", ShowCentralAngleFromAreaExample3, 7, 9, {{"πcm^2", 3}}}),
-    [](const testing::TestParamInfo<FigureCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<FigureCase>& tp) { return std::string(tp.param.name); });
 
 // The radius dimension of topic 7 stands 30 px lower than the same dimension
 // without the offset would.
@@ -463,7 +463,7 @@ void PenWidth5AndDraw(QuilletFixture& f, float left) {
 
 TEST_P(PizzaFigure, DrawsBothPizzasWithTheirCutsInTheFrameAtItsLeftEdge) {
     const float left = GetParam();
-    const float cx = left + 240;   // the centre, 6 cells right of the frame's edge
+    const double cx = static_cast<double>(left) + 240;   // the centre, 6 cells right of the frame's edge
     QuilletFixture f("");
     PenWidth5AndDraw(f, left);
     Quillet& p = f.prog;
