@@ -2,12 +2,15 @@
 
 #include <cairo-ft.h>
 #include <fontconfig/fontconfig.h>
+#include <png.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <numbers>
+#include <vector>
 
 #include "platform/runtime.h"
 
@@ -84,9 +87,54 @@ bool ClipToFar(double& x1, double& y1, double& x2, double& y2) {
 
 double ClampFar(double v) { return std::clamp(v, -kFar, kFar); }
 
+// Writes the rows (4-bit palette indices or 8-bit RGB) as a PNG.
+bool WritePngRows(FILE* f, const unsigned char* rows, size_t rowBytes, bool indexed) {
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!png || !info) {
+        png_destroy_write_struct(&png, &info);
+        return false;
+    }
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return false;
+    }
+    png_init_io(png, f);
+    // The pictures are large flat areas: run-length matching at the lightest
+    // level, with each row's filter chosen from "none" and "up", is many
+    // times faster than the defaults and barely larger.
+    png_set_compression_level(png, 1);
+    png_set_compression_strategy(png, Z_RLE);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE | PNG_FILTER_UP);
+    png_set_IHDR(png, info, kSurfaceWidth, kSurfaceHeight, indexed ? 4 : 8, indexed ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);
+    if (indexed) {
+        png_color palette[16];
+        for (int i = 0; i < 16; ++i) {
+            palette[i].red = (kPalette[i] >> 16) & 0xFF;
+            palette[i].green = (kPalette[i] >> 8) & 0xFF;
+            palette[i].blue = kPalette[i] & 0xFF;
+        }
+        png_set_PLTE(png, info, palette, 16);
+    }
+    png_write_info(png, info);
+    for (int y = 0; y < kSurfaceHeight; ++y) png_write_row(png, rows + y * rowBytes);
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return true;
+}
+
 }  // namespace
 
 uint32_t PaletteColor(int code) { return kPalette[std::clamp(code, 0, 15)]; }
+
+Rect Union(const Rect& a, const Rect& b) {
+    if (a.empty()) return b;
+    if (b.empty()) return a;
+    const int l = std::min(a.x, b.x), t = std::min(a.y, b.y);
+    const int r = std::max(a.x + a.w, b.x + b.w), btm = std::max(a.y + a.h, b.y + b.h);
+    return {l, t, r - l, btm - t};
+}
 
 Canvas::Canvas() {
     surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kSurfaceWidth, kSurfaceHeight);
@@ -173,6 +221,7 @@ void Canvas::Line(double x1, double y1, double x2, double y2, int color, int wid
     cairo_line_to(cr_, x2 + 0.5, y2 + 0.5);
     SetColor(color);
     cairo_set_line_width(cr_, std::max(width, 1));
+    MarkPath(std::max(width, 1) / 2.0);
     cairo_stroke(cr_);
 }
 
@@ -189,6 +238,9 @@ void Canvas::Box(double x1, double y1, double x2, double y2, int color, int fill
     cairo_rectangle(cr_, l + 0.5, t + 0.5, r - l, b - t);
     SetColor(color);
     cairo_set_line_width(cr_, std::max(width, 1));
+    // The border's outer edge lies half a pixel or more beyond the filled
+    // pixels, so it bounds both.
+    MarkPath(std::max(width, 1) / 2.0);
     cairo_stroke(cr_);
 }
 
@@ -222,6 +274,7 @@ void Canvas::Circle(double x, double y, double r, int color, double aspect, doub
     }
     SetColor(color);
     cairo_set_line_width(cr_, std::max(width, 1));
+    MarkPath(std::max(width, 1) / 2.0);
     cairo_stroke(cr_);
 }
 
@@ -239,6 +292,7 @@ void Canvas::Polyline(std::span<const Point> points, int color, bool filled, int
     }
     SetColor(color);
     cairo_set_line_width(cr_, std::max(width, 1));
+    MarkPath(std::max(width, 1) / 2.0);
     cairo_stroke(cr_);
 }
 
@@ -275,18 +329,52 @@ void Canvas::Symbol(double x, double y, double hscale, double vscale, int color,
     cairo_set_font_options(cr_, fontOptions_);
     SetColor(color);
     cairo_new_path(cr_);
-    cairo_move_to(cr_, x, y + ascentRatio_[f][font.bold][font.italic] * emH);
+    const double baseline = y + ascentRatio_[f][font.bold][font.italic] * emH;
+    // The glyphs' ink, with a pixel to spare for the rounding of the
+    // outlines to whole pixels.
+    cairo_text_extents_t ink;
+    cairo_text_extents(cr_, text.c_str(), &ink);
+    if (ink.width > 0 && ink.height > 0) {
+        const double l = x + ink.x_bearing, t = baseline + ink.y_bearing;
+        MarkBounds(l - 2, t - 2, l + ink.width + 2, t + ink.height + 2);
+    }
+    cairo_move_to(cr_, x, baseline);
     cairo_show_text(cr_, text.c_str());
     cairo_new_path(cr_);
     cairo_restore(cr_);
 }
 
 void Canvas::Clear() {
+    dirty_ = {0, 0, kSurfaceWidth, kSurfaceHeight};
     cairo_save(cr_);
     cairo_new_path(cr_);
     SetColor(kBackgroundColor);
     cairo_paint(cr_);
     cairo_restore(cr_);
+}
+
+void Canvas::MarkPath(double halfWidth) {
+    double x1, y1, x2, y2;
+    cairo_path_extents(cr_, &x1, &y1, &x2, &y2);
+    // A pixel more for the rounding of the edges to whole pixels.
+    MarkBounds(x1 - halfWidth - 1, y1 - halfWidth - 1, x2 + halfWidth + 1, y2 + halfWidth + 1);
+}
+
+void Canvas::MarkBounds(double x1, double y1, double x2, double y2) {
+    if (!(x1 <= x2) || !(y1 <= y2)) return;
+    const int l = static_cast<int>(std::floor(std::clamp(x1, 0.0, double(kSurfaceWidth))));
+    const int t = static_cast<int>(std::floor(std::clamp(y1, 0.0, double(kSurfaceHeight))));
+    const int r = static_cast<int>(std::ceil(std::clamp(x2, 0.0, double(kSurfaceWidth))));
+    const int b = static_cast<int>(std::ceil(std::clamp(y2, 0.0, double(kSurfaceHeight))));
+    MarkDirty({l, t, r - l, b - t});
+}
+
+void Canvas::MarkDirty(const Rect& r) { dirty_ = Union(dirty_, r); }
+
+Rect Canvas::TakeDirty() {
+    Rect r = dirty_;
+    dirty_ = {};
+    return r;
 }
 
 int Canvas::PixelColor(int x, int y) const {
@@ -304,7 +392,59 @@ int Canvas::PixelColor(int x, int y) const {
 
 bool Canvas::WritePng(const std::string& path) const {
     cairo_surface_flush(surface_);
-    return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
+    const unsigned char* data = cairo_image_surface_get_data(surface_);
+    const int stride = cairo_image_surface_get_stride(surface_);
+    const int w = kSurfaceWidth, h = kSurfaceHeight;
+
+    // Two pixels a byte when every pixel is a palette colour; else RGB.
+    std::vector<unsigned char> rows;
+    bool indexed = true;
+    {
+        rows.assign(static_cast<size_t>((w + 1) / 2) * h, 0);
+        uint32_t lastPx = kPalette[kBackgroundColor];
+        unsigned char lastCode = kBackgroundColor;
+        for (int y = 0; y < h && indexed; ++y) {
+            const unsigned char* src = data + static_cast<size_t>(y) * stride;
+            unsigned char* dst = rows.data() + static_cast<size_t>(y) * ((w + 1) / 2);
+            for (int x = 0; x < w; ++x) {
+                uint32_t px;
+                std::memcpy(&px, src + 4 * x, 4);
+                px &= 0xFFFFFF;
+                if (px != lastPx) {
+                    int code = -1;
+                    for (int i = 0; i < 16; ++i)
+                        if (kPalette[i] == px) code = i;
+                    if (code < 0) {
+                        indexed = false;
+                        break;
+                    }
+                    lastPx = px;
+                    lastCode = static_cast<unsigned char>(code);
+                }
+                dst[x / 2] |= (x % 2 == 0) ? static_cast<unsigned char>(lastCode << 4) : lastCode;
+            }
+        }
+    }
+    if (!indexed) {
+        rows.assign(static_cast<size_t>(w) * 3 * h, 0);
+        for (int y = 0; y < h; ++y) {
+            const unsigned char* src = data + static_cast<size_t>(y) * stride;
+            unsigned char* dst = rows.data() + static_cast<size_t>(y) * w * 3;
+            for (int x = 0; x < w; ++x) {
+                uint32_t px;
+                std::memcpy(&px, src + 4 * x, 4);
+                dst[3 * x] = (px >> 16) & 0xFF;
+                dst[3 * x + 1] = (px >> 8) & 0xFF;
+                dst[3 * x + 2] = px & 0xFF;
+            }
+        }
+    }
+    const size_t rowBytes = indexed ? static_cast<size_t>((w + 1) / 2) : static_cast<size_t>(w) * 3;
+
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return false;
+    const bool written = WritePngRows(f, rows.data(), rowBytes, indexed);
+    return std::fclose(f) == 0 && written;
 }
 
 }  // namespace plat

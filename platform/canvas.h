@@ -28,6 +28,19 @@ struct Point {
     double y;
 };
 
+// A rectangle of surface pixels: x, y its top-left pixel, w by h pixels.
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int w = 0;
+    int h = 0;
+    bool empty() const { return w <= 0 || h <= 0; }
+    bool operator==(const Rect&) const = default;
+};
+
+// The smallest rectangle holding both (an empty one adds nothing).
+Rect Union(const Rect& a, const Rect& b);
+
 enum class Face { Gothic = 0, Serif = 1, Extra = 2 };
 
 struct FontState {
@@ -59,9 +72,19 @@ public:
                 const FontState& font);
     void Clear();
 
+    // The part of the surface drawn since the last TakeDirty (the whole
+    // surface after Clear): every pixel a drawing operation may have changed
+    // lies inside it. Empty when nothing was drawn. A window shows only this
+    // part again.
+    const Rect& Dirty() const { return dirty_; }
+    Rect TakeDirty();
+
     // Colour code of a pixel, -1 outside the surface or for a colour not in
     // the palette.
     int PixelColor(int x, int y) const;
+    // Lossless PNG, written for speed: 4-bit indexed when every pixel is a
+    // palette colour (always, with the drawing rules above), else 24-bit RGB;
+    // light compression.
     bool WritePng(const std::string& path) const;
     cairo_surface_t* surface() const { return surface_; }
 
@@ -70,6 +93,10 @@ public:
 
 private:
     void SetColor(int code);
+    // Marks the current path's extents, widened by half the pen width.
+    void MarkPath(double halfWidth);
+    void MarkBounds(double x1, double y1, double x2, double y2);
+    void MarkDirty(const Rect& r);
     cairo_font_face_t* FontFace(Face face, bool bold, bool italic) const;
 
     cairo_surface_t* surface_ = nullptr;
@@ -79,6 +106,7 @@ private:
     cairo_font_face_t* faces_[3][2][2] = {};
     std::string files_[3][2][2];
     double ascentRatio_[3][2][2] = {};
+    Rect dirty_;
 };
 
 }  // namespace plat

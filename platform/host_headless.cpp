@@ -6,8 +6,8 @@ namespace {
 
 class HeadlessHost final : public Host {
 public:
-    std::optional<std::string> WaitKey(int, const Canvas&) override { throw ProgramExit{kExitOk, ExitReason::KeysRanOut}; }
-    std::optional<std::string> PollKey(const Canvas&) override { return std::nullopt; }
+    std::optional<std::string> WaitKey(int, Canvas&) override { throw ProgramExit{kExitOk, ExitReason::KeysRanOut}; }
+    std::optional<std::string> PollKey(Canvas&) override { return std::nullopt; }
     bool Interactive() const override { return false; }
 };
 

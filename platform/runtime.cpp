@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <future>
 #include <stdexcept>
 
 #include "platform/canvas.h"
@@ -56,8 +57,14 @@ std::unique_ptr<Runtime> Runtime::Create(const plat::Options& o) {
     std::unique_ptr<plat::Trace> trace;
     if (!o.trace.empty()) trace = std::make_unique<plat::Trace>(o.trace);
     if (!o.shots.empty()) std::filesystem::create_directories(o.shots);
-    auto canvas = std::make_unique<plat::Canvas>();
-    auto host = o.headless ? plat::CreateHeadlessHost() : plat::CreateSdlHost(o.windowTitle);
+    if (o.headless)
+        return std::make_unique<Runtime>(std::make_unique<plat::Canvas>(), plat::CreateHeadlessHost(),
+                                         std::move(trace), o.keys, o.clock, o.shots, o.screenshot);
+    // The fonts load while the window opens: the two take about as long, and
+    // the first picture waits for both.
+    auto canvasJob = std::async(std::launch::async, [] { return std::make_unique<plat::Canvas>(); });
+    auto host = plat::CreateSdlHost(o.windowTitle);   // on failure the job is waited for, then dropped
+    auto canvas = canvasJob.get();
     return std::make_unique<Runtime>(std::move(canvas), std::move(host), std::move(trace), o.keys, o.clock, o.shots,
                                      o.screenshot);
 }

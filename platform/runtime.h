@@ -176,6 +176,7 @@ public:
 
     // ---- For tests and the backends -------------------------------------------
     plat::Canvas& canvas() { return *canvas_; }
+    plat::Host& host() { return *host_; }
     // Colour code (0-15) of the surface pixel at (x, y), or -1 outside.
     int PixelColor(int x, int y) const;
     bool WritePng(const std::string& path) const;

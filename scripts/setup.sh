@@ -5,8 +5,10 @@ GEO_PACKAGES=(
   build-essential cmake pkg-config
   libsdl2-dev libcairo2-dev libfontconfig-dev libfreetype-dev
   nlohmann-json3-dev libcli11-dev libgtest-dev libbenchmark-dev
+  libpng-dev zlib1g-dev libx11-dev
   fonts-ipafont-gothic fonts-liberation2
   desktop-file-utils
+  xvfb
 )
 GEO_BUILD_DIR=${GEO_BUILD_DIR:-build}
 

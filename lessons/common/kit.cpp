@@ -277,6 +277,14 @@ Pt Crossing(Program& p, Pt a1, Pt a2, Pt b1, Pt b2) {
     return Pt{p.CrossX, p.CrossY};
 }
 
+Pt Foot(Program& p, Pt a, Pt b, Pt from) {
+    SetFirstSegment(p, a, b);
+    p.Seg2X1 = from.x;
+    p.Seg2Y1 = from.y;
+    DrawPerpendicularFoot(p);
+    return Pt{p.FootX, p.FootY};
+}
+
 void AngleRange(Program& p, Pt vertex, Pt b, Pt c, float shift) {
     SetAngle(p, vertex, b, c);
     p.MarkShift = shift;

@@ -271,6 +271,11 @@ float DirectionOf(Program& p, Pt a, Pt b);
 // (IntersectLines): sets Seg1 and Seg2 to the two lines and leaves CrossX,
 // CrossY, which it returns.
 Pt Crossing(Program& p, Pt a1, Pt a2, Pt b1, Pt b2);
+// The foot of the perpendicular from `from` onto the line through a and b
+// (DrawPerpendicularFoot): sets Seg1 to the line and Seg2X1/Seg2Y1 to
+// `from`, leaves FootX, FootY, which it returns, and the routine's small
+// background-coloured disc at the foot.
+Pt Foot(Program& p, Pt a, Pt b, Pt from);
 // The arc range of the angle at `vertex` between the rays to b and c
 // (ComputeAngleArcRange, the rays exchanged when `shift` is -1): leaves
 // RayAngleB, RayAngleC, ArcFractionB, ArcFractionC, BisectorAngle and

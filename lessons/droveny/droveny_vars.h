@@ -5,4 +5,7 @@
 #include "platform/text.h"
 
 struct DrovenyVars {
+    // Point numbers of the vertex and the two sides of a right-angle mark
+    // (IndexA, the vertex, is a shared scratch cell).
+    float IndexB = 0, IndexC = 0;
 };

@@ -5,7 +5,7 @@
 
 namespace {
 constexpr MenuItem kDrovenyMenu[] = {
-    {"1　垂線", nullptr},
+    {"1　垂線", LessonEntry<Droveny, RunPerpendicularLesson>},
     {"2　垂直二等分線", nullptr},
     {"3　角の二等分線", nullptr},
     {"4　", ReturnToMainMenu},

@@ -5,9 +5,9 @@
 
 namespace {
 constexpr MenuItem kQuilletMenu[] = {
-    {"1　いろいろな作図", nullptr},
-    {"2　P176 基本の問題", nullptr},
-    {"3　角の作図", nullptr},
+    {"1　いろいろな作図", LessonEntry<Quillet, RunVariousConstructionsLesson>},
+    {"2　P176 基本の問題", LessonEntry<Quillet, RunBasicProblemsP176>},
+    {"3　角の作図", LessonEntry<Quillet, RunAngleConstructionLesson>},
     {"4　おうぎ形", LessonEntry<Quillet, RunSectorLesson>},
     {"5　P184章の問題A", nullptr},
     {"6　P185章の問題B", nullptr},

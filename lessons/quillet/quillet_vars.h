@@ -5,6 +5,15 @@
 #include "platform/text.h"
 
 struct QuilletVars {
+    // The moving line of the tangent topic: its position 0..9 and its step
+    // (+1 or -1).
+    float SlidePosition = 0, SlideDirection = 0;
+    // The turn of the figure of the perpendicular at a point of a ray.
+    float TiltAngle = 0;
+    // Point numbers of a right-angle mark's vertex and rays (IndexA is the
+    // text area's cell).
+    float IndexB = 0, IndexC = 0;
+
     // ---- Sector lesson ----
     // The pizza figure: the rim angles (radians) of the M and L cut points
     // being placed, and the counter of its cut loops (the dotted cuts count

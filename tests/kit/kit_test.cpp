@@ -103,6 +103,31 @@ TEST(KitText, WriteKeepsTheColumnAndLabelDoesNot) {
     EXPECT_EQ(p.TextEndX, 94 + 54);
 }
 
+TEST(KitText, ATableCellSetsItsHeightAndLeavesTheColumnAtItsTopRight) {
+    Fixture f;
+    Program& p = *f.p;
+    p.GridRows = 8;   // a grid frame's row count, which is also the cell's height
+    TableCell(p, 40, 150, {.width = 40, .height = 50, .border = kAmber, .fill = kTeal, .textColor = kPink}, "2");
+    EXPECT_EQ(p.GridRows, 50);
+    EXPECT_EQ(p.TextEndX, 80);
+    EXPECT_EQ(p.TextLineY, 150);
+    int boxes = 0;
+    for (const auto& e : f.Events("box")) boxes += testing_support::IsBox(e, 40, 150, 80, 200, 4, 3);
+    EXPECT_EQ(boxes, 1);
+}
+
+TEST(KitGeometry, FootOfAPerpendicularOnASlopingLine) {
+    Fixture f(nullptr, "", false);
+    Program& p = *f.p;
+    // The line y = x (screen coordinates) and the point (0, 10): the foot is (5, 5).
+    const Pt foot = Foot(p, {0, 0}, {10, 10}, {0, 10});
+    EXPECT_NEAR(foot.x, 5, 1e-4);
+    EXPECT_NEAR(foot.y, 5, 1e-4);
+    EXPECT_EQ(p.FootX, foot.x);
+    EXPECT_EQ(p.Seg2X1, 0);
+    EXPECT_EQ(p.Seg2Y1, 10);
+}
+
 TEST(KitLabels, VertexLabelGoesOutsideTheAngleOrAcrossItAndClearsItsCells) {
     Fixture f(nullptr, "", true);
     Program& p = *f.p;

@@ -108,6 +108,29 @@ inline const std::vector<Tour>& All() {
                      "2" + E + "1" + E + Repeat("x", 14) + "2" + E + Repeat("x", 9) + "3" + E + Repeat("x", 11) +
                          "4" + E + Repeat("x", 10) + "5" + E + Repeat("x", 4) + "6" + E + Repeat("x", 6) + "7" + E +
                          Repeat("x", 11) + pemmickRefused + "8" + E + "5" + E});
+
+        // Droveny, perpendicular (item 1): every topic with the keys its
+        // screens ask for (A stepped past the end of l and round again),
+        // refused topic numbers, and back to the main menu.
+        const std::string perpendicular = "1" + E + "1" + E + Repeat("a", 12) + "2" + E + Repeat("a", 6) + "3" + E +
+                                          Repeat("a", 7) + "4" + E + Repeat("a", 16) + "5" + E + "a" +
+                                          Repeat("{Right}", 13) + "x" + "1" + Repeat("a", 18) + "6" + E +
+                                          Repeat("a", 16) + "0" + E + "8" + E + E + "1/0" + E + "7" + E + "5" + E;
+        t.push_back({"droveny-perpendicular", "droveny", perpendicular});
+
+        // Quillet's own lessons (items 1 to 3): every topic with the keys its
+        // screens ask for, refused topic numbers, and back to the main menu.
+        const std::string any = "abcdefghijklmnopqrstuvwxyz";
+        auto keys = [&](int n) { return any.substr(0, static_cast<std::size_t>(n)); };
+        t.push_back({"quillet-various-constructions", "quillet",
+                     "1" + E + "0" + E + "6" + E + "1/0" + E + "1" + E + "x" + keys(12) + "1" + keys(5) + "2" + E +
+                         keys(5) + "3" + E + keys(21) + "4" + E + keys(12) + "1" + E + "x" + "ab1" + keys(5) + "5" +
+                         E + "8" + E});
+        t.push_back({"quillet-p176", "quillet",
+                     "2" + E + "0" + E + "4" + E + "1" + E + keys(11) + "2" + E + keys(4) + "3" + E + "8" + E});
+        t.push_back({"quillet-angle75", "quillet",
+                     "3" + E + "0" + E + "5" + E + "1" + E + keys(16) + "2" + E + keys(16) + "3" + E + keys(13) +
+                         "4" + E + "8" + E});
         return t;
     }();
     return tours;

@@ -1,0 +1,104 @@
+// The steps Droveny's construction topics are written in, on top of the
+// lesson kit: a topic's opening and text block, figure points given in grid
+// cells, point dots and letters, lines and radii between points of the point
+// tables, equal-length ticks, and the compass arc.
+//
+// A point is named by its entry in PointX/PointY. Each call says which cells
+// it leaves, since later steps of a topic read them.
+#pragma once
+
+#include <initializer_list>
+
+#include "lessons/common/kit.h"
+
+namespace droveny {
+
+// ---- Opening and text block -------------------------------------------------
+
+// A topic's text block: the column of step numbers, the left margin of the
+// sentences and the y of the first line.
+struct TextBlock {
+    float itemLeft = 40;
+    float textLeft = 40;
+    float firstLineY = 30;
+};
+// The opening of every topic: the whole screen erased, ItemLeft, TextLeft and
+// TextLineY set from `block`, pen width 5 for the rest of the topic.
+void BeginTopic(Program& p, const TextBlock& block);
+
+// ---- Figure points ----------------------------------------------------------
+
+// A figure point in grid cells (x right, y up from the frame's origin).
+struct CellPoint {
+    int entry;
+    Pt cell;
+};
+// Stores the points in grid cells, then turns exactly those entries into
+// pixels of the current frame (LoopIndex counts); every other entry keeps its
+// value.
+void SetCellPoints(Program& p, std::initializer_list<CellPoint> points);
+// Turns the listed entries from grid cells into pixels of the current frame
+// (LoopIndex counts).
+void EntriesToPixels(Program& p, std::initializer_list<int> entries);
+
+// The dot of a point: a filled disc of radius 6 in `color`.
+void Dot(Program& p, int entry, float color);
+void DotAt(Program& p, Pt at, float color);
+// A point's letter: `text` in `color` with its top-left corner at the point
+// moved by (dx, dy). The text block's cells stay.
+void Letter(Program& p, int entry, float dx, float dy, const Text& text, float color = kit::kTeal);
+void LetterAt(Program& p, Pt at, float dx, float dy, const Text& text, float color = kit::kTeal);
+
+// ---- Lines, radii and ticks between points ----------------------------------
+
+// The line from point i to point j (FromPoint := i, ToPoint := j) drawn on
+// past each end by `beyond` px straight up and down: from (xi, yi - beyond)
+// to (xj, yj + beyond), for i above j on a vertical line.
+void StretchedSegment(Program& p, int i, int j, float beyond, float color);
+// Radius := the distance from point `centre` to point `other` (WorkA :=
+// centre, WorkC := other); returns it.
+float RadiusBetween(Program& p, int centre, int other);
+// Equal-length ticks on the segment from point i to point j (WorkA := i,
+// WorkB := j): `count` strokes of half-length `size`, the first across the
+// middle and the next 8 px further towards j (MarkShift -8, TickSpacing 8).
+void TicksBetween(Program& p, int i, int j, int count, float size, float color);
+
+// ---- Compass arcs -----------------------------------------------------------
+
+// The ray whose arc fraction an end of an arc starts from: ArcFractionB or
+// ArcFractionC as ComputeAngleArcRange leaves them.
+enum class Ray { B, C };
+// One end of a compass arc: the fraction of `ray` plus `offset` of a turn;
+// with `wrap` a result outside 0..1 is brought back by one turn.
+struct ArcEnd {
+    Ray ray = Ray::C;
+    float offset = 0;
+    bool wrap = false;
+};
+// One compass step: the centre's dot drawn again in the arc's colour, Radius
+// from the centre to `through`, the arc range of the angle at the centre
+// between the rays to `b` and `c` (exchanged when `shift` is -1), and the arc
+// of that radius from `start` to `end`, clockwise, passing through fraction 0
+// when the end is below the start.
+struct CompassStep {
+    int centre = 1;
+    int through = 2;
+    int b = 2;
+    int c = 3;
+    float shift = 1;
+    float color = kit::kGrey;
+    ArcEnd start;
+    ArcEnd end;
+};
+// The start and end fractions an arc was drawn with.
+struct ArcSpan {
+    float start;
+    float end;
+};
+// Draws the step. Leaves Radius, WorkA = centre, WorkB = b, WorkC = c,
+// MarkShift = shift and the arc range cells (ArcFractionB, ArcFractionC,
+// RayAngleB, RayAngleC, BisectorAngle) unwrapped; returns the fractions
+// drawn.
+ArcSpan DrawCompassArc(Program& p, const CompassStep& step);
+
+}  // namespace droveny

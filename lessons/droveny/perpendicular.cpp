@@ -1,0 +1,273 @@
+// The perpendicular lesson: its goals screen and topic menu, the kite
+// question (topic 1) and the two worked examples (topics 2 and 3). Topics 4
+// and 6 are in perpendicular_answers.cpp, topic 5 in
+// perpendicular_distance.cpp.
+#include "lessons/droveny/construction_steps.h"
+#include "lessons/droveny/droveny.h"
+
+using namespace kit;
+using namespace droveny;
+
+// ---- Entry, goals screen and topic menu -------------------------------------
+
+void RunPerpendicularLesson(Droveny& p) {
+    ShowPerpendicularGoals(p);
+    ShowPerpendicularTopicMenu(p);
+}
+
+void ShowPerpendicularGoals(Droveny& p) {
+    EraseScreen(p);
+    p.TextLeft = 44;
+    p.TextLineY = 240;
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "1 垂線の作図を考えよう。");
+    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "2 点と直線の距離、平行な2直線の距離を調べよう。");
+}
+
+void ShowPerpendicularTopicMenu(Droveny& p) {
+    RunSubMenu(p, "①P68Q　②例1　③例２　④問4　⑤点と直線の距離　⑥問5　⑦終了",
+               {ShowPerpendicularKiteQuestion, ShowPerpendicularExample1, ShowPerpendicularExample2,
+                ShowPerpendicularAnswer4, ShowPointLineDistance, ShowPerpendicularAnswer5});
+}
+
+// ---- Topic 1: the kite question ---------------------------------------------
+// Points: 1 A, 2 B (on l), 3 P, 4 Q (P mirrored in l), 5 where PQ meets l,
+// 6 and 7 the ends of l.
+
+void DrawKiteQuestionFigure(Droveny& p) {
+    Segment(p, 6, 7, kBlack);
+    Letter(p, 6, 10, -50, "l");
+    Dot(p, 3, kTeal);
+    Letter(p, 3, 10, -25, "P");
+    Segment(p, 1, 3, kBlack);
+    Dot(p, 1, kTeal);
+    Letter(p, 1, -14, -50, "A");
+    Segment(p, 2, 3, kBlack);
+    Dot(p, 2, kTeal);
+    Letter(p, 2, -14, -50, "B");
+}
+
+void ShowPerpendicularKiteQuestion(Droveny& p) {
+    BeginTopic(p, {.itemLeft = 30, .textLeft = 30 + 36, .firstLineY = 20});
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "AP=AQ,BP=BQ となる点Qをかき、直線PQとlの関係を調べよう。");
+    Grid(p, {.left = 640, .top = 150, .columns = 8, .rows = 8, .cell = 60});
+    SetCellPoints(p, {{1, {2, 4}}, {2, {7, 4}}, {3, {5, 7}}, {4, {5, 1}}, {5, {5, 4}}, {6, {0.5f, 4}}, {7, {7.5f, 4}}});
+    DrawKiteQuestionFigure(p);
+    WaitForAnyKey(p);
+
+    Write(p, p.ItemLeft, p.TextLineY + 50, kGrey, "①");
+    WriteOn(p, kBlack, "中心A,半径APの円をかく");
+    DrawCompassArc(p, {.centre = 1, .through = 3, .b = 4, .c = 3, .shift = 1, .color = kGrey,
+                       .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
+    WaitForAnyKey(p);
+
+    Write(p, p.TextEndX + 30, p.TextLineY, kGrey, "②");
+    WriteOn(p, kBlack, "中心B,半径BPの円をかく");
+    DrawCompassArc(p, {.centre = 2, .through = 3, .b = 3, .c = 4, .shift = 1, .color = kBrightBlue,
+                       .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
+    WaitForAnyKey(p);
+
+    Write(p, p.ItemLeft, p.TextLineY + 50, kGrey, "③");
+    WriteOn(p, kBlack, "交点をQとする");
+    Dot(p, 4, kTeal);
+    Letter(p, 4, 10, -25, "Q");
+    WaitForAnyKey(p);
+
+    Write(p, p.ItemLeft, p.TextLineY + 50, kGrey, "④");
+    WriteOn(p, kTeal, "直線PQとlの関係は?");
+    Segment(p, 3, 4, kTeal);
+    WaitForAnyKey(p);
+
+    RightAngle(p, P(p, 5), P(p, 3), P(p, 2), 30, kPurple, -1.0f);
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "PQ⊥l");
+    WaitForAnyKey(p);
+
+    WriteOn(p, kBlack, "(2円の交点を通る直線と");
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "2円の中心を通る直線は垂直だから)");
+    WaitForAnyKey(p);
+
+    Write(p, p.ItemLeft, p.TextLineY + 50, kPurple, "この垂線PQを作図する方法を考えよう。");
+    WaitForAnyKey(p);
+
+    Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "直線l上に2点A,Bをとり、4点を結ぶと");
+    Dot(p, 1, kTeal);
+    Letter(p, 1, -14, -50, "A");
+    Dot(p, 2, kTeal);
+    Letter(p, 2, -14, -50, "B");
+    WaitForAnyKey(p);
+
+    Polygon(p, {P(p, 1), P(p, 4), P(p, 2), P(p, 3)},
+            {.width = 5, .color = kTeal, .gap = 10, .labels = "", .labelColor = kBlack});
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "AP=AQ,BP=BQ だから ");
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "たこ形AQBPができる。");
+    TicksBetween(p, 1, 3, 3, 15, kGrey);
+    TicksBetween(p, 1, 4, 3, 15, kGrey);
+    TicksBetween(p, 2, 3, 2, 15, kGrey);
+    TicksBetween(p, 2, 4, 2, 15, kGrey);
+    WaitForAnyKey(p);
+
+    WriteOn(p, kBlack, "したがって、");
+    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "①直線l上に、2点A,Bをとり");
+    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "②たこ形をかき、点Qをみつければよい。");
+}
+
+// ---- Topic 2: example 1 ------------------------------------------------------
+// Points: 1 A, 2 B (on l), 3 P, 4 Q (P mirrored in l), 6 and 7 the ends of l;
+// the same grid cells in the large figure and in the small sketch.
+
+namespace {
+
+void SetExample1Points(Droveny& p) {
+    SetCellPoints(p, {{1, {1, 3}}, {2, {8, 3}}, {3, {5, 5}}, {4, {5, 1}}, {6, {-0.5f, 3}}, {7, {9.5f, 3}}});
+}
+
+// l with its name and P with its name, in the frame in force.
+void DrawLineAndPoint(Droveny& p, float lineNameDx) {
+    Segment(p, 6, 7, kBlack);
+    Letter(p, 6, lineNameDx, -50, "l");
+    Dot(p, 3, kTeal);
+    Letter(p, 3, 10, -25, "P");
+}
+
+void DotAndName(Droveny& p, int entry, float dx, float dy, const Text& name) {
+    Dot(p, entry, kTeal);
+    Letter(p, entry, dx, dy, name);
+}
+
+}  // namespace
+
+void DrawExample1KiteFigure(Droveny& p) {
+    Grid(p, {.left = 600, .top = 300, .columns = 9, .rows = 5, .cell = 60});
+    SetExample1Points(p);
+    DrawLineAndPoint(p, 10);
+}
+
+void ShowPerpendicularExample1(Droveny& p) {
+    BeginTopic(p, {.itemLeft = 40, .textLeft = 40, .firstLineY = 30});
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "例1 ");
+    WriteOn(p, kBlack, "直線l上にない点Pを通る、直線lの垂線をかきなさい。");
+    DrawExample1KiteFigure(p);
+    WaitForAnyKey(p);
+
+    // The idea: a kite AQBP, sketched small on the left.
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "下図のようなたこ形をかけばよいから");
+    Grid(p, {.left = 80, .top = 450, .columns = 9, .rows = 5, .cell = 40});
+    SetExample1Points(p);
+    DrawLineAndPoint(p, 10);
+    Polygon(p, {P(p, 1), P(p, 4), P(p, 2), P(p, 3)},
+            {.width = 5, .color = kBlack, .gap = 10, .labels = "", .labelColor = kBlack});
+    DotAndName(p, 1, -14, -50, "A");
+    DotAndName(p, 2, -14, -50, "B");
+    StretchedSegment(p, 3, 4, 20, kPurple);
+    TicksBetween(p, 1, 3, 1, 15, kGrey);
+    TicksBetween(p, 1, 4, 1, 15, kGrey);
+    TicksBetween(p, 2, 3, 2, 15, kGrey);
+    TicksBetween(p, 2, 4, 2, 15, kGrey);
+    WaitForAnyKey(p);
+
+    // Back to the large figure: its frame and points again (the sketch
+    // overwrote them); l and P are drawn over themselves.
+    DrawExample1KiteFigure(p);
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "①直線l上に適当な2点A,Bをとる。");
+    DotAndName(p, 1, -14, -50, "A");
+    DotAndName(p, 2, -14, -50, "B");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "②Aを中心として、半径APの円をかく。");
+    DrawCompassArc(p, {.centre = 1, .through = 3, .b = 4, .c = 3, .shift = 1, .color = kGrey,
+                       .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
+    WaitForAnyKey(p);
+
+    // The radius is measured to Q; it equals BP.
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "③Bを中心として、半径BPの円をかく。");
+    DrawCompassArc(p, {.centre = 2, .through = 4, .b = 3, .c = 4, .shift = 1, .color = kBrightBlue,
+                       .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "④2つの円の交点を通る直線をひく。");
+    StretchedSegment(p, 3, 4, 50, kPurple);
+    WaitForAnyKey(p);
+
+    Write(p, p.GridLeft - 240, p.GridBottom, kGrey, "教科書P169 問3 をやろう。");
+}
+
+// ---- Topic 3: example 2 ------------------------------------------------------
+// Points: 1 A, 2 B (where the circle about P cuts l), 3 P, 4 C (where the
+// circles about A and B meet), 6 and 7 the ends of l; the same grid cells in
+// the right figure and in the kite on the left.
+
+namespace {
+
+void SetExample2Points(Droveny& p) {
+    SetCellPoints(p, {{1, {1, 3}}, {2, {5, 3}}, {3, {3, 6}}, {4, {3, 1}}, {6, {-0.5f, 3}}, {7, {6.5f, 3}}});
+}
+
+}  // namespace
+
+void DrawExample2KiteFigure(Droveny& p) {
+    Grid(p, {.left = 800, .top = 150, .columns = 6, .rows = 7, .cell = 60});
+    SetExample2Points(p);
+    DrawLineAndPoint(p, 10);
+}
+
+void ShowPerpendicularExample2(Droveny& p) {
+    BeginTopic(p, {.itemLeft = 40, .textLeft = 40, .firstLineY = 30});
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "例2 ");
+    WriteOn(p, kBlack, "直線l上にない点Pを通る、直線lの垂線をかきなさい。");
+    DrawExample2KiteFigure(p);
+    WaitForAnyKey(p);
+
+    // The idea: a kite ACBP on the left.
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "下図のようなたこ形でもよいから");
+    Grid(p, {.left = 320, .top = 350, .columns = 6, .rows = 7, .cell = 45});
+    SetExample2Points(p);
+    Segment(p, 6, 7, kBlack);
+    Letter(p, 6, -10, -50, "l");
+    DotAndName(p, 3, 10, -25, "P");
+    DotAndName(p, 1, -14, -50, "A");
+    DotAndName(p, 2, -14, -50, "B");
+    DotAndName(p, 4, 10, -25, "C");
+    Polygon(p, {P(p, 1), P(p, 4), P(p, 2), P(p, 3)}, {.width = 5, .color = kBlack, .gap = 10, .labels = ""});
+    TicksBetween(p, 4, 1, 1, 12, kGrey);
+    TicksBetween(p, 4, 2, 1, 12, kGrey);
+    TicksBetween(p, 3, 1, 2, 12, kGrey);
+    TicksBetween(p, 3, 2, 2, 12, kGrey);
+    Line(p, {p.PointX(3), p.PointY(3) - 20}, {p.PointX(4), p.PointY(4) + 20}, kPurple);
+    // Back to the right figure for the construction (nothing changes on the
+    // screen).
+    DrawExample2KiteFigure(p);
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "①Pを中心として、適当な半径の円をかく。");
+    DrawCompassArc(p, {.centre = 3, .through = 1, .b = 2, .c = 1, .shift = -1, .color = kGrey,
+                       .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "②交点をA,Bとする。");
+    DotAndName(p, 1, -14, -50, "A");
+    DotAndName(p, 2, -14, -50, "B");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "③");
+    WriteOn(p, kTeal, "Aを中心として、適当な半径の円をかく。");
+    DrawCompassArc(p, {.centre = 1, .through = 4, .b = 3, .c = 4, .shift = -1, .color = kBrightBlue,
+                       .start = {Ray::B, -0.1f}, .end = {Ray::B, 0.1f}});
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "④Bを中心として、③と等しい半径の円をかく。");
+    DrawCompassArc(p, {.centre = 2, .through = 4, .b = 3, .c = 4, .shift = -1, .color = kBrightBlue,
+                       .start = {Ray::B, -0.1f}, .end = {Ray::B, 0.1f}});
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "⑤交点をCとして、");
+    Write(p, p.TextLeft + 34, p.TextLineY + 50, kTeal, "直線PCをひく。");
+    DotAndName(p, 4, 10, -25, "C");
+    Line(p, {p.PointX(3), p.PointY(3) - 50}, {p.PointX(4), p.PointY(4) + 50}, kPurple);
+    WaitForAnyKey(p);
+
+    Write(p, p.GridLeft - 240, p.GridBottom, kGrey, "教科書P169 問3 をやろう。");
+}

@@ -1,0 +1,155 @@
+// Topic 5 of the perpendicular lesson: the distance from a point to a line.
+// The pupil steps A along l, one cell per key, until "1"; then the answer,
+// the distance from a point to a line, and the distance between two parallel
+// lines with four perpendiculars.
+#include "lessons/droveny/construction_steps.h"
+#include "lessons/droveny/droveny.h"
+
+using namespace kit;
+using namespace droveny;
+
+// Frame 1 points: 1 P, 2 Q (the foot of the perpendicular from P), 3 P' (P
+// mirrored in l), 4 and 5 the ends of l, 6 the start of A's track. A itself
+// is point 1 of PointX2/PointY2.
+
+namespace {
+
+void EraseFrame(Droveny& p) { EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom); }
+
+// The dot of A and its name.
+void DrawPointA(Droveny& p) {
+    DotAt(p, P2(p, 1), kTeal);
+    LetterAt(p, P2(p, 1), -14, -50, "A");
+}
+
+}  // namespace
+
+void DrawMirrorPointFigure(Droveny& p) {
+    Segment(p, 4, 5, kBlack);
+    Letter(p, 4, -45, -25, "l");
+    Dot(p, 1, kTeal);
+    Letter(p, 1, -14, -50, "P");
+    Dot(p, 3, kTeal);
+    Letter(p, 3, -14, 10, "P'");
+    Segment(p, 1, 3, kBlack);
+    Letter(p, 2, 8, 10, "Q");
+    p.IndexA = 2;
+    p.IndexB = 1;
+    p.IndexC = 5;
+    RightAngle(p, P(p, 2), P(p, 1), P(p, 5), 25, kPurple, -1.0f);
+    TicksBetween(p, 1, 2, 1, 12, kTeal);
+    TicksBetween(p, 2, 3, 1, 12, kTeal);
+}
+
+void ShowPointLineDistance(Droveny& p) {
+    BeginTopic(p, {.itemLeft = 40, .textLeft = 40, .firstLineY = 30});
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "「P170 Q」");
+    WriteOn(p, kBlack, "PAがもっとも短くなるのは、どんなとき？");
+
+    // Frame 1: Q, with P WorkB cells above and below it, and l reaching
+    // WorkA cells to the left (half a cell more) and to the right.
+    Grid(p, {.left = 800, .top = 75, .columns = 15, .rows = 12, .cell = 30});
+    p.WorkA = 6;
+    p.WorkB = 4;
+    SetP(p, 2, {8, 6});
+    SetP(p, 1, {p.PointX(2), p.PointY(2) + p.WorkB});
+    SetP(p, 3, {p.PointX(2), p.PointY(2) - p.WorkB});
+    SetP(p, 4, {p.PointX(2) - p.WorkA - 0.5f, p.PointY(2)});
+    SetP(p, 5, {p.PointX(2) + p.WorkA, p.PointY(2)});
+    SetP(p, 6, {p.PointX(2) - p.WorkA, p.PointY(2)});
+    CellsToPixels(p, 1, 6);
+
+    // The question's picture: A three cells along its track, joined to P.
+    Segment(p, 4, 5, kBlack);
+    Letter(p, 4, -45, -25, "l");
+    Dot(p, 1, kTeal);
+    Letter(p, 1, -14, -50, "P");
+    SetP2(p, 1, {p.PointX(6) + 3 * p.CellSize, p.PointY(6)});
+    DrawPointA(p);
+    Line(p, P2(p, 1), P(p, 1), kBlack);
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "点Pと直線lについて対称な点P'をとると");
+    EraseFrame(p);
+    // The stepping loop; EntryValue is its flag, "1" ends it.
+    p.EntryValue = 5;
+    SetP2(p, 1, P(p, 6));
+    while (p.EntryValue != 1) {
+        DrawMirrorPointFigure(p);
+        DrawPointA(p);
+        Line(p, P2(p, 1), P(p, 1), kBlack);
+        Line(p, P2(p, 1), P(p, 3), kBlack);
+        Ticks(p, P2(p, 1), P(p, 1), {.count = 2, .size = 12, .color = kTeal, .spacing = 8.0f, .shift = -8.0f});
+        Ticks(p, P2(p, 1), P(p, 3), {.count = 2, .size = 12, .color = kTeal, .spacing = 8.0f, .shift = -8.0f});
+        p.TextCell = "１で次のステップ。他のキーで動かす。";
+        ShowMessageAndWaitKey(p);
+        if (LastKeyIs(p, '1')) {
+            p.EntryValue = 1;
+        } else {
+            EraseFrame(p);
+            p.PointX2(1) = p.PointX2(1) + p.CellSize;
+            if (p.PointX2(1) > p.PointX(5)) p.PointX2(1) = p.PointX(6);
+        }
+    }
+    EraseFrame(p);
+    DrawMirrorPointFigure(p);
+    Segment(p, 1, 2, kPurple);
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "点Pと直線l上の点を結ぶ線分が、");
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "直線lに垂直になるとき。");
+    WaitForAnyKey(p);
+
+    // Below y 315 (two cells under l) P' and QP' go; PQ and its marks stay.
+    EraseBox(p, p.GridLeft, p.PointY(2) + 2 * p.CellSize, p.GridRight, p.GridBottom);
+    Write(p, p.TextLeft, p.TextLineY + 80, kPurple, "<点と直線の距離>");
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "点Pから直線lにひいた");
+    WriteOn(p, kPurple, "垂線PQの長さ");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 80, kPurple, "<平行な2直線の距離>");
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "直線m∥直線nのとき");
+
+    // Frame 2, three cells of frame 1 below Q: m (points 1, 2) over n (3, 4),
+    // and point k on m over point k + 1 on n for k = 5, 7, 9, 11.
+    Grid(p, {.left = 760, .top = p.PointY(2) + 3 * p.CellSize, .columns = 9, .rows = 5, .cell = 50});
+    for (const CellPoint& end : {CellPoint{1, {1, 4}}, CellPoint{2, {9, 4}}, CellPoint{3, {1, 1}}, CellPoint{4, {9, 1}}})
+        SetP(p, end.entry, end.cell);
+    for (int k = 5; k <= 11; k += 2) {
+        p.LoopIndex = static_cast<float>(k);
+        SetP(p, k, {p.PointX(1) + static_cast<float>(k) - 3, p.PointY(1)});
+        SetP(p, k + 1, {p.PointX(k), p.PointY(3)});
+    }
+    CellsToPixels(p, 1, 12);
+    Segment(p, 1, 2, kBlack);
+    Letter(p, 1, -45, -25, "m");
+    Segment(p, 3, 4, kBlack);
+    Letter(p, 3, -45, -25, "n");
+    Chevrons(p, P(p, 1), P(p, 5), {.count = 1, .size = 25, .color = kGrey, .at = 1, .of = 5});
+    Chevrons(p, P(p, 3), P(p, 6), {.count = 1, .size = 25, .color = kGrey, .at = 1, .of = 5});
+
+    // The four perpendiculars with their right angles above n.
+    for (int k = 5; k <= 11; k += 2) {
+        p.InnerIndex = static_cast<float>(k);
+        WaitForAnyKey(p);
+        Dot(p, k, kTeal);
+        WaitForAnyKey(p);
+        Line(p, P(p, k), P(p, k + 1), kTeal);
+        p.IndexA = static_cast<float>(k + 1);
+        p.IndexB = static_cast<float>(k);
+        p.IndexC = 3;
+        RightAngle(p, P(p, k + 1), P(p, k), P(p, 3), 25, kPurple, -1.0f);
+    }
+    WaitForAnyKey(p);
+    for (int k = 5; k <= 11; k += 2) {
+        p.InnerIndex = static_cast<float>(k);
+        Ticks(p, P(p, k), P(p, k + 1), {.count = 1, .size = 12, .color = kPurple, .spacing = 8.0f, .shift = -8.0f});
+        WaitForAnyKey(p);
+    }
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "点をm上のどこにとっても距離は一定");
+    WaitForAnyKey(p);
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "m上の点からnにひいた");
+    WriteOn(p, kPurple, "垂線の長さ");
+    WaitForAnyKey(p);
+    Write(p, p.TextLeft, p.TextLineY + 60, kGrey, "教科書P170 問5 をやろう。");
+}

@@ -1,0 +1,112 @@
+// Topic 4 of the lesson on various constructions: the centre of a broken
+// circular plate as the meet of the perpendicular bisectors of chords AB and
+// BC, and the whole circle drawn again about it.
+#include "lessons/common/kit.h"
+#include "lessons/quillet/compass.h"
+#include "lessons/quillet/quillet.h"
+
+using namespace kit;
+using namespace quillet;
+
+namespace {
+
+// The fragment left of the plate: the 150-degree sector on the left of O,
+// its inner part cut away along the broken edge, and its rim.
+void DrawBrokenPlate(Quillet& p) {
+    p.WorkA = 0;
+    p.WorkB = 31;
+    p.WorkC = 32;
+    AngleMark(p, P(p, 0), P(p, 31), P(p, 32),
+              {.size = p.Radius, .arcs = 0, .color = kPink, .lineColor = kWhite, .label = "", .shift = 1});
+    FilledPolygon(p, {P(p, 0), P(p, 35), P(p, 34), P(p, 33)}, kWhite, kWhite);   // closed back to O
+    Polyline(p, {P(p, 32), P(p, 35), P(p, 34), P(p, 33), P(p, 31)}, kBlack);
+    p.ArcFractionB = 0.222222f;   // direction 280 degrees
+    p.ArcFractionC = 0.638889f;   // direction 130 degrees
+    Arc(p, P(p, 0), p.Radius, kBlack, p.ArcFractionB, p.ArcFractionC);
+}
+
+// The compass arc about the chord's end `end` through both crossings
+// `first` and `second` of the pair, 0.05 turn beyond each.
+void ChordArc(Quillet& p, int end, int first, int second, float color) {
+    Dot(p, end, color);
+    Range(p, end, first, second);
+    CompassArc(p, end, color, p.ArcFractionC - 0.05f, p.ArcFractionB + 0.05f);
+}
+
+}  // namespace
+
+void ShowCircleThroughThreePointsP176(Quillet& p) {
+    EraseScreen(p);
+    p.TextLeft = 40;
+    p.TextLineY = 30;
+    PenWidth(p, 5);
+    Grid(p, {.left = 720, .top = 100, .columns = 11, .rows = 10, .cell = 50});
+    SetCells(p, 0, {{6, 6}});
+    // The plate's broken edge.
+    Polar(p, 31, 4, 130);
+    Polar(p, 32, 4, 280);
+    Polar(p, 33, 2, 130);
+    Polar(p, 34, 1, 210);
+    Polar(p, 35, 3, 280);
+    // A, B, C on the rim; the crossings of each compass pair lie on the
+    // bisector direction of their chord, the second mirrored through the
+    // chord's middle (point 21).
+    Polar(p, 1, 4, 140);
+    Polar(p, 2, 4, 210);
+    Polar(p, 3, 4, 270);
+    Polar(p, 4, 2, 175);
+    SetP(p, 21, Mid(P(p, 1), P(p, 2)));
+    SetP(p, 5, {2 * p.PointX(21) - p.PointX(4), 2 * p.PointY(21) - p.PointY(4)});
+    Polar(p, 8, 2, 240);
+    SetP(p, 21, Mid(P(p, 2), P(p, 3)));
+    SetP(p, 9, {2 * p.PointX(21) - p.PointX(8), 2 * p.PointY(21) - p.PointY(8)});
+    // The ends of the two bisector lines.
+    Polar(p, 6, 6, 175);
+    Polar(p, 7, 1, 355);
+    Polar(p, 10, 6, 240);
+    Polar(p, 11, 1, 60);
+    p.Radius = 4 * p.CellSize;
+    DrawBrokenPlate(p);
+
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "P176Q 円の中心を求め円をかこう！");
+    WaitForAnyKey(p);
+    Dot(p, 1, kTeal);
+    Dot(p, 2, kTeal);
+    Dot(p, 3, kTeal);
+    Label(p, p.PointX(1) - 30, p.PointY(1) - 40, kTeal, "A");
+    Label(p, p.PointX(2) - 30, p.PointY(2) + 10, kTeal, "B");
+    Label(p, p.PointX(3) - 30, p.PointY(3) + 10, kTeal, "C");
+    WaitForAnyKey(p);
+    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "弦の垂直二等分線は円の中心を通るから、");
+    WaitForAnyKey(p);
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "弦AB,BCの垂直二等分線の交点が円の中心。");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "① 弦ABの垂直二等分線をひく。");
+    OpenCompass(p, 1, 4);
+    ChordArc(p, 1, 5, 4, kGrey);
+    WaitForAnyKey(p);
+    ChordArc(p, 2, 4, 5, kGrey);
+    WaitForAnyKey(p);
+    Segment(p, 6, 7, kTeal);
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "② 弦BCの垂直二等分線をひく。");
+    OpenCompass(p, 2, 8);
+    ChordArc(p, 2, 9, 8, kBrightBlue);
+    WaitForAnyKey(p);
+    ChordArc(p, 3, 8, 9, kBrightBlue);
+    WaitForAnyKey(p);
+    Segment(p, 10, 11, kTeal);
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "③ 交点をOとする。");
+    Dot(p, 0, kPurple);
+    Label(p, p.PointX(0) - 14, p.PointY(0) - 55, kPurple, "O");
+    WaitForAnyKey(p);
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "④ OAを半径とする円をかく。");
+    p.Radius = 4 * p.CellSize;
+    Circle(p, P(p, 0), p.Radius, kPurple);
+    WaitForAnyKey(p);
+    Write(p, p.TextLeft, p.TextLineY + 60, kGrey, "教科書P176 基本の問題 をやろう。");
+}

@@ -1,0 +1,66 @@
+// Topic 2 of the lesson on various constructions: the answer to problem 1 of
+// page 175, the tangent at A as the perpendicular to ray OA at A, on a figure
+// turned 30 degrees clockwise.
+#include "lessons/common/kit.h"
+#include "lessons/quillet/compass.h"
+#include "lessons/quillet/quillet.h"
+
+using namespace kit;
+using namespace quillet;
+
+void ShowPerpendicularAtRayPoint(Quillet& p) {
+    EraseScreen(p);
+    p.TextLeft = 40;
+    p.TextLineY = 30;
+    PenWidth(p, 5);
+    Grid(p, {.left = 720, .top = 100, .columns = 11, .rows = 8, .cell = 50});
+    SetCells(p, 0, {{3, 4}, {6, 4}, {10, 4}, {4, 4}, {8, 4}, {6, 7}, {6, 10}, {6, 1}});
+    // Points 1 to 7 turned about O by TiltAngle, clockwise as seen.
+    p.TiltAngle = 30 * p.Pi / 180;
+    for (int i = 1; i <= 7; i++) {
+        p.LoopIndex = static_cast<float>(i);
+        DirectionOf(p, P(p, 0), P(p, i));
+        p.Distance = Distance(P(p, 0), P(p, i));
+        SetP(p, i, Along(P(p, 0), p.Distance, p.DirectionAngle - p.TiltAngle));
+    }
+    p.Radius = 3 * p.CellSize;
+
+    Dot(p, 0, kBlack);
+    Label(p, p.PointX(0) - 30, p.PointY(0) + 10, kTeal, "O");
+    Circle(p, P(p, 0), p.Radius, kBlack);
+    Write(p, p.TextLeft, p.TextLineY, kGrey, "教科書P175 問1 解答");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "① Oから半直線OAをひく。");
+    Segment(p, 0, 2, kBlack);
+    Dot(p, 1, kBlack);
+    Label(p, p.PointX(1) + 10, p.PointY(1) + 20, kTeal, "A");
+    WaitForAnyKey(p);
+
+    // The circle about A through its two crossings with OA, on the side where
+    // the perpendicular will go.
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "② Aを中心として、適当な半径の円をかく。");
+    OpenCompass(p, 1, 3);
+    Range(p, 1, 4, 3);
+    CompassArc(p, 1, kGrey, p.ArcFractionC - 0.05f, p.ArcFractionB + 0.03f);
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "③ OAとの2つの交点から、");
+    Write(p, p.TextLeft + 60, p.TextLineY + 50, kTeal, "等しい半径の円をかく。");
+    Dot(p, 3, kBrightBlue);
+    OpenCompass(p, 3, 5);
+    Range(p, 3, 4, 5);
+    CompassArc(p, 3, kBrightBlue, p.ArcFractionC - 0.05f, p.ArcFractionC + 0.05f);
+    WaitForAnyKey(p);
+    Dot(p, 4, kBrightBlue);
+    Range(p, 4, 5, 3);
+    CompassArc(p, 4, kBrightBlue, p.ArcFractionB - 0.03f, p.ArcFractionB + 0.03f);
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "④ 交点とAを通る直線をひく。");
+    Segment(p, 6, 7, kPurple);
+    p.IndexA = 1;
+    p.IndexB = 6;
+    p.IndexC = 0;
+    RightAngle(p, P(p, 1), P(p, 6), P(p, 0), 20, kPurple, -1.0f);
+}

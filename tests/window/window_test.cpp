@@ -1,0 +1,275 @@
+// The window on a real X server: what it sends to the screen after a drawing,
+// a cursor blink, an exposure and a resize, and that closing it ends the
+// program. Each test process starts its own Xvfb (see xvfb.h).
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/canvas.h"
+#include "platform/host.h"
+#include "platform/runtime.h"
+#include "platform/trace.h"
+#include "window/x_client.h"
+#include "window/xvfb.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The prompt anchor of the menus: the entry cursor blinks in the cell there.
+constexpr int kCellX = 1056, kCellY = 648, kCell = 16;
+constexpr uint32_t kSurround = 0x606060;
+
+using window_test::XClient;
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(window_test::XServerRunning()) << window_test::XServerProblem();
+        rt = std::make_unique<Runtime>(std::make_unique<plat::Canvas>(), plat::CreateSdlHost("window test"), nullptr,
+                                       std::string(), "12:00:00", "", "");
+        // Something to show, and the first wait shows it.
+        rt->RtLine(22, 10, 1342, 610, 15, BoxShape::Filled, 10);
+        rt->WaitForKey(0);
+        first = Log();
+        // Whatever the server still has to say about the new window.
+        rt->WaitForKey(50);
+        base = Log();
+    }
+    plat::PresentLog Log() { return rt->host().Presented(); }
+    void Cursor(int color) { rt->RtCircle(kCellX + 8, kCellY + 8, 4, color, 1, 0, 0, true); }
+
+    std::unique_ptr<Runtime> rt;
+    plat::PresentLog first, base;
+};
+
+TEST_F(WindowTest, FirstWaitShowsTheWholeFrameThenWaitingShowsNothing) {
+    EXPECT_EQ(first.presents, 1);
+    EXPECT_EQ(first.whole, 1);
+    rt->WaitForKey(40);
+    rt->WaitForKey(40);
+    EXPECT_EQ(Log().presents, base.presents);
+}
+
+TEST_F(WindowTest, CursorBlinkShowsOnlyTheCursorCell) {
+    // The pen width the menus leave set.
+    rt->RtSetDrawWidth(3);
+    XClient x;
+    ASSERT_TRUE(x.ok());
+    auto w = x.TopWindow();
+    ASSERT_TRUE(w);
+    auto a = x.SizeOf(*w);
+    ASSERT_TRUE(a);
+    const double scale = std::min(a->width / double(kSurfaceWidth), a->height / double(kSurfaceHeight));
+    for (int blink = 0; blink < 4; ++blink) {
+        const long before = Log().presents;
+        Cursor(blink % 2 == 0 ? 5 : 15);
+        rt->WaitForKey(0);
+        const plat::PresentLog log = Log();
+        EXPECT_EQ(log.presents, before + 1);
+        EXPECT_EQ(log.whole, base.whole);
+        // Inside the cell, in surface pixels...
+        EXPECT_GE(log.last.x, kCellX);
+        EXPECT_GE(log.last.y, kCellY);
+        EXPECT_LE(log.last.x + log.last.w, kCellX + kCell);
+        EXPECT_LE(log.last.y + log.last.h, kCellY + kCell);
+        // ... and no larger than the cell as the window shows it (the
+        // filtering reaches one window pixel further on each side).
+        EXPECT_LE(log.lastWindow.w, kCell * scale + 2);
+        EXPECT_LE(log.lastWindow.h, kCell * scale + 2);
+    }
+    // The blinking cursor is on the screen: in the middle of its cell.
+    Cursor(5);
+    rt->WaitForKey(0);
+    x.Sync();
+    const int cx = static_cast<int>((a->width - kSurfaceWidth * scale) / 2 + (kCellX + 8.5) * scale);
+    const int cy = static_cast<int>((a->height - kSurfaceHeight * scale) / 2 + (kCellY + 8.5) * scale);
+    EXPECT_EQ(x.Pixel(*w, cx, cy), plat::PaletteColor(5));
+}
+
+TEST_F(WindowTest, ExposureShowsTheWholeFrameOnce) {
+    XClient x;
+    ASSERT_TRUE(x.ok());
+    auto w = x.TopWindow();
+    ASSERT_TRUE(w);
+    // The desktop uncovers the window twice in a row: one whole frame.
+    x.Uncover(*w, 0, 0, 0, 0);
+    x.Uncover(*w, 10, 10, 50, 50);
+    x.Sync();
+    rt->WaitForKey(100);
+    EXPECT_EQ(Log().whole, base.whole + 1);
+    EXPECT_EQ(Log().presents, base.presents + 1);
+    rt->WaitForKey(40);
+    EXPECT_EQ(Log().presents, base.presents + 1);
+}
+
+// Showing parts of the picture leaves the window exactly as showing all of
+// it would: no seams where the filtered parts meet.
+TEST_F(WindowTest, PartsShownMatchTheWholeFrame) {
+    XClient x;
+    ASSERT_TRUE(x.ok());
+    auto w = x.TopWindow();
+    ASSERT_TRUE(w);
+    rt->RtSetDrawWidth(3);
+    const Pt zigzag[] = {{100, 700}, {180, 640}, {260, 760}, {340, 650}, {420, 820}};
+    for (int i = 0; i < 6; ++i) {
+        rt->RtCircle(700 + 37 * i, 300 + 21 * i, 10 + 7 * i, i % 2 ? 15 : 5, 1, 0, 0, i % 3 == 0, 14);
+        rt->WaitForKey(0);
+        rt->RtLine(500 + 50 * i, 850, 560 + 50 * i, 700 - 20 * i, i);
+        rt->RtSymbol(60 + 100 * i, 50 + 30 * i, 1, 1, 9, "図形の移動");
+        rt->WaitForKey(0);
+    }
+    rt->RtConnect(zigzag, 13, true, 4);
+    rt->WaitForKey(0);
+    EXPECT_EQ(Log().whole, base.whole);
+    x.Sync();
+    const auto parts = x.Capture(*w);
+    ASSERT_FALSE(parts.empty());
+    x.Uncover(*w, 0, 0, 0, 0);
+    x.Sync();
+    rt->WaitForKey(100);
+    ASSERT_EQ(Log().whole, base.whole + 1);
+    x.Sync();
+    const auto whole = x.Capture(*w);
+    ASSERT_EQ(parts.size(), whole.size());
+    size_t differ = 0;
+    for (size_t i = 0; i < parts.size(); ++i) differ += parts[i] != whole[i];
+    EXPECT_EQ(differ, 0u);
+}
+
+struct Shape {
+    int width;
+    int height;
+    // A point of the window inside the picture and one in the surround.
+    int inX, inY, outX, outY;
+};
+
+void PrintTo(const Shape& s, std::ostream* os) { *os << s.width << "x" << s.height; }
+
+class ResizedWindow : public WindowTest, public ::testing::WithParamInterface<Shape> {};
+
+TEST_P(ResizedWindow, ShowsThePictureWholeCentredWithItsProportions) {
+    const Shape s = GetParam();
+    XClient x;
+    ASSERT_TRUE(x.ok());
+    auto w = x.TopWindow();
+    ASSERT_TRUE(w);
+    // The whole surface in blue, so any part of the picture reads blue.
+    rt->RtLine(0, 0, kSurfaceWidth - 1, kSurfaceHeight - 1, 1, BoxShape::Filled);
+    rt->WaitForKey(0);
+    const long whole = Log().whole;
+    x.Resize(*w, s.width, s.height);
+    rt->WaitForKey(150);
+    EXPECT_EQ(Log().whole, whole + 1);
+    x.Sync();
+    EXPECT_EQ(x.Pixel(*w, s.inX, s.inY), plat::PaletteColor(1));
+    if (s.outX >= 0) {
+        EXPECT_EQ(x.Pixel(*w, s.outX, s.outY), kSurround);
+    }
+    // The picture's four corners, just inside.
+    const double scale = std::min(s.width / double(kSurfaceWidth), s.height / double(kSurfaceHeight));
+    const int pw = static_cast<int>(kSurfaceWidth * scale), ph = static_cast<int>(kSurfaceHeight * scale);
+    const int px = (s.width - pw) / 2, py = (s.height - ph) / 2;
+    for (auto [cx, cy] : {std::pair{px + 1, py + 1}, {px + pw - 2, py + 1}, {px + 1, py + ph - 2}, {px + pw - 2, py + ph - 2}})
+        EXPECT_EQ(x.Pixel(*w, cx, cy), plat::PaletteColor(1)) << cx << "," << cy;
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, ResizedWindow,
+                         ::testing::Values(Shape{600, 600, 300, 300, 300, 40},     // bands above and below
+                                           Shape{1200, 400, 600, 200, 100, 200},   // bands left and right
+                                           Shape{1000, 625, 5, 5, -1, -1}),        // the surface's proportions
+                         [](const auto& tp) {
+                             return std::to_string(tp.param.width) + "x" + std::to_string(tp.param.height);
+                         });
+
+// The whole program with its window: it shows its first screen, then keys
+// typed into the window reach it, and the close button (the window manager's
+// delete request) ends it at once, from a key wait or from the error screen.
+struct ProgramCase {
+    const char* name;
+    const char* program;
+    std::vector<std::string> args;
+    std::vector<std::string> typed;   // key names, typed into the window
+    bool close;
+    int status;
+};
+
+void PrintTo(const ProgramCase& c, std::ostream* os) { *os << c.name; }
+
+class WindowProgram : public ::testing::TestWithParam<ProgramCase> {};
+
+TEST_P(WindowProgram, ShowsTakesKeysAndEndsAtOnce) {
+    const ProgramCase& c = GetParam();
+    ASSERT_TRUE(window_test::XServerRunning()) << window_test::XServerProblem();
+    XClient x;
+    ASSERT_TRUE(x.ok());
+    const std::string errPath = "/tmp/geo-window-program-" + std::to_string(getpid()) + ".txt";
+    const std::string path = std::string(GEO_BIN_DIR) + "/" + c.program;
+    std::vector<char*> argv{const_cast<char*>(c.program)};
+    for (const auto& a : c.args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    pid_t pid = fork();
+    if (pid == 0) {
+        FILE* err = std::freopen(errPath.c_str(), "w", stderr);
+        (void)err;
+        execv(path.c_str(), argv.data());
+        _exit(127);
+    }
+    std::optional<unsigned long> w;
+    bool shown = false;
+    for (auto end = Clock::now() + std::chrono::seconds(20); Clock::now() < end && !shown;) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (!w) w = x.TopWindow();
+        // The white background below the middle of the window.
+        if (w) {
+            auto a = x.SizeOf(*w);
+            shown = a && x.Pixel(*w, a->width / 2, a->height * 3 / 4) == 0xFFFFFFu;
+        }
+    }
+    EXPECT_TRUE(shown) << "the window never showed the first screen";
+    if (w) {
+        for (const auto& key : c.typed) x.Type(*w, key);
+        if (c.close) x.Close(*w);
+    }
+    int status = 0;
+    bool ended = false;
+    for (auto end = Clock::now() + std::chrono::seconds(3); Clock::now() < end && !ended;) {
+        ended = waitpid(pid, &status, WNOHANG) == pid;
+        if (!ended) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    if (!ended) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        FAIL() << "the program did not end";
+    }
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), c.status) << ReadAll(errPath);
+    std::remove(errPath.c_str());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Programs, WindowProgram,
+    ::testing::Values(ProgramCase{"MenuClosed", "varnel", {}, {}, true, 0},
+                      // The main menu's last item ends the program.
+                      ProgramCase{"LastItemTyped", "varnel", {}, {"8", "Return"}, false, 0},
+                      ProgramCase{"ErrorScreenClosed", "error_probe", {"--keys", "x1"}, {}, true, 3}),
+    [](const auto& tp) { return std::string(tp.param.name); });
+
+}  // namespace
