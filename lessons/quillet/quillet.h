@@ -47,8 +47,8 @@ struct SectorExample {
 SectorExample MakeSectorExample(int a, int k);
 // The random central angle 30 INT(rnd 10 + 1) and multiplier INT(rnd 2 + 1)
 // for a draw rnd in [0, 1 - 2^-23].
-int DrawSectorAngle(float rnd);
-int DrawSectorMultiplier(float rnd);
+int RandomSectorAngle(float rnd);
+int RandomSectorMultiplier(float rnd);
 
 extern const ProgramInfo quilletInfo;
 

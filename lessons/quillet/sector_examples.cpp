@@ -32,9 +32,9 @@ SectorExample MakeSectorExample(int a, int k) {
 
 // The draws stay in range because rnd is at most 1 - 2^-23: rnd * 10 + 1 and
 // rnd * 2 + 1 then stay below 11 and 3 in single precision.
-int DrawSectorAngle(float rnd) { return 30 * RtInt(static_cast<double>(rnd * 10.0f + 1.0f)); }
+int RandomSectorAngle(float rnd) { return 30 * RtInt(static_cast<double>(rnd * 10.0f + 1.0f)); }
 
-int DrawSectorMultiplier(float rnd) { return RtInt(static_cast<double>(rnd * 2.0f + 1.0f)); }
+int RandomSectorMultiplier(float rnd) { return RtInt(static_cast<double>(rnd * 2.0f + 1.0f)); }
 
 namespace {
 
@@ -42,8 +42,8 @@ namespace {
 // arc length / pi, area / pi and, with `areaFraction`, k n / r reduced in 5
 // and 6), the last reduction in FractionNum / FractionDen, and their texts.
 void DrawExampleValues(Quillet& p, bool areaFraction) {
-    const int a = DrawSectorAngle(p.rt.RtRnd());        // first draw: the angle
-    const int k = DrawSectorMultiplier(p.rt.RtRnd());   // second draw: the multiplier
+    const int a = RandomSectorAngle(p.rt.RtRnd());        // first draw: the angle
+    const int k = RandomSectorMultiplier(p.rt.RtRnd());   // second draw: the multiplier
     const SectorExample e = MakeSectorExample(a, k);
     p.TableValueA(1) = static_cast<float>(e.a);
     p.TableValueA(2) = static_cast<float>(e.n);

@@ -59,21 +59,21 @@ INSTANTIATE_TEST_SUITE_P(Quillet, SectorExampleValues,
 
 TEST(SectorDraws, StayInRangeAtBothEndsOfTheGenerator) {
     const float largest = 1.0f - std::ldexp(1.0f, -23);   // the generator's largest value
-    EXPECT_EQ(DrawSectorAngle(largest), 300);
-    EXPECT_EQ(DrawSectorMultiplier(largest), 2);
-    EXPECT_EQ(DrawSectorAngle(0), 30);
-    EXPECT_EQ(DrawSectorMultiplier(0), 1);
-    EXPECT_EQ(DrawSectorAngle(0.5f), 180);
-    EXPECT_EQ(DrawSectorMultiplier(0.5f), 2);
-    EXPECT_EQ(DrawSectorMultiplier(0.4999999f), 1);
+    EXPECT_EQ(RandomSectorAngle(largest), 300);
+    EXPECT_EQ(RandomSectorMultiplier(largest), 2);
+    EXPECT_EQ(RandomSectorAngle(0), 30);
+    EXPECT_EQ(RandomSectorMultiplier(0), 1);
+    EXPECT_EQ(RandomSectorAngle(0.5f), 180);
+    EXPECT_EQ(RandomSectorMultiplier(0.5f), 2);
+    EXPECT_EQ(RandomSectorMultiplier(0.4999999f), 1);
 }
 
 TEST(SectorDraws, EveryGeneratorValueGivesAnAngleAndMultiplierInRange) {
     auto rt = Runtime::CreateHeadless();
     for (int i = 0; i < 20000; ++i) {
         const float rnd = rt->RtRnd();
-        const int a = DrawSectorAngle(rnd);
-        const int k = DrawSectorMultiplier(rnd);
+        const int a = RandomSectorAngle(rnd);
+        const int k = RandomSectorMultiplier(rnd);
         ASSERT_TRUE(a >= 30 && a <= 300 && a % 30 == 0) << rnd;
         ASSERT_TRUE(k == 1 || k == 2) << rnd;
     }
