@@ -291,4 +291,18 @@ void AngleRange(Program& p, Pt vertex, Pt b, Pt c, float shift) {
     ComputeAngleArcRange(p);
 }
 
+
+// ---- Key-stepped animations -------------------------------------------------
+
+void AskAnimationStep(Program& p, float x1, float y1, float x2, float y2) {
+    p.TextCell = "１で次のステップ。他のキーで動かす。";
+    ShowMessageAndWaitKey(p);
+    if (LastKeyIs(p, '1'))
+        p.EntryValue = 1;
+    else
+        EraseBox(p, x1, y1, x2, y2);
+}
+
+bool AnimationRuns(const Program& p) { return p.EntryValue != 1; }
+
 }  // namespace kit

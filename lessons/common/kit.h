@@ -283,6 +283,16 @@ Pt Foot(Program& p, Pt a, Pt b, Pt from);
 // Arc(p, vertex, r, colour, p.ArcFractionC - d, p.ArcFractionC + d).
 void AngleRange(Program& p, Pt vertex, Pt b, Pt c, float shift);
 
+// ---- Key-stepped animations -------------------------------------------------
+
+// One key of a key-stepped animation: shows "１で次のステップ。他のキーで動かす。"
+// in the message bar and reads a key (LastKey). The digit 1 stops the
+// animation (EntryValue := 1) and leaves the picture; any other key erases
+// the box (x1, y1)-(x2, y2) for the next frame.
+void AskAnimationStep(Program& p, float x1, float y1, float x2, float y2);
+// True while the animation whose run flag is EntryValue goes on (it is not 1).
+bool AnimationRuns(const Program& p);
+
 // ---- Sub-menus --------------------------------------------------------------
 // A lesson's topic menu is the shell's RunSubMenu: the caption and the table of
 // topics side by side, item k runs topic k, the item after the last topic

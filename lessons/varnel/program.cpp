@@ -10,8 +10,8 @@ constexpr MenuItem kVarnelMenu[] = {
     {"3　平行移動", LessonEntry<Varnel, RunTranslationLesson>},
     {"4　回転移動", LessonEntry<Varnel, RunRotationLesson>},
     {"5　対称移動", LessonEntry<Varnel, RunReflectionLesson>},
-    {"6　移動の組み合せ", nullptr},    // RunCombinedMovesLesson
-    {"7　P164 基本の問題", nullptr},   // RunBasicProblemsP164
+    {"6　移動の組み合せ", LessonEntry<Varnel, RunCombinedMovesLesson>},
+    {"7　P164 基本の問題", LessonEntry<Varnel, RunBasicProblemsP164>},
     {"8　終了", nullptr},              // ends the program
 };
 }  // namespace

@@ -144,3 +144,62 @@ void ShowMidpointBisectorProperties(Varnel& p);
 
 // Topic 3: the answers to question 10 on three grids, one key per step.
 void ShowReflectionAnswer10(Varnel& p);
+
+// ---- Combined-moves lesson (main-menu item 6) -------------------------------
+// The goal screen, then the topic menu until item 4, which returns to the
+// main menu.
+void RunCombinedMovesLesson(Varnel& p);
+// The goal screen on an erased screen; leaves TextLeft 44, TextLineY 305.
+void ShowCombinedMovesLessonGoal(Varnel& p);
+
+// Topic 2: example 1, triangle ABC carried onto A'B'C' by a translation, a
+// turn about A and a fold over AC, each stepped by keys, then the answer.
+void ShowCombinedMovesExample1(Varnel& p);
+// The figure of example 1: the grid frame, points 1 to 12 and the target
+// triangle A'C'B' (points 4, 6, 5) in TableValueB (x), TableValueA (y) and
+// PointLabel 1 to 3.
+void SetExample1Figure(Varnel& p);
+// The grid, ABC lettered in colour 3 and the target in colour 5; PenColor 5.
+void DrawExample1Triangles(Varnel& p);
+// The three animations: each runs from its start triangle until the key 1
+// and leaves its exact result drawn on the grid (EntryValue 1).
+void AnimateExample1Translation(Varnel& p);
+void AnimateExample1Rotation(Varnel& p);
+void AnimateExample1Fold(Varnel& p);
+
+// Topic 3: the answer to question 11.
+void ShowCombinedMovesAnswer11(Varnel& p);
+
+// Topic 1: the rhombus problem of page 163 and its menu of five answers; its
+// item 6 returns to the lesson's menu.
+void ShowRhombusMovesP163(Varnel& p);
+void ShowRhombusRotationAboutA(Varnel& p);
+void ShowRhombusRotationAboutB(Varnel& p);
+void ShowRhombusReflection(Varnel& p);
+void ShowRhombusTranslationAndRotation(Varnel& p);
+void ShowRhombusRotationAndReflection(Varnel& p);
+// The rhombus pattern: a hexagon cut into twelve rhombi, ア イ ウ filled, the
+// names and the points A, B, C. Leaves the frame (640, 100)-(1240, 640), the
+// pen width 7, PenColor 5 and the point table renumbered: ア entries 1-4,
+// イ 5-8, エ 9-12, ウ 13-16, C in 17, the centre A in 0, B in 18 (and 4, 6).
+void DrawRhombusPattern(Varnel& p);
+// Its steps: the frame and the 19 construction points (entries 0 to 18); the
+// hexagon and its 18 inner segments.
+void BuildRhombusPatternPoints(Varnel& p);
+void DrawRhombusPatternLines(Varnel& p);
+// The animations of the answers: each starts from its rhombus on a fresh
+// pattern, steps a key at a time and returns on the key 1 with its last
+// frame standing.
+void AnimateRhombusTranslationThenRotation(Varnel& p);
+void AnimateRhombusRotationAboutA(Varnel& p);
+void AnimateRhombusRotationAboutB(Varnel& p);
+void AnimateRhombusFoldOverAB(Varnel& p);
+void AnimateRhombusFoldOverCommonSide(Varnel& p);
+
+// ---- Basic problems of page 164 (main-menu item 7) ---------------------------
+// The problems' menu (no goal screen) until item 3, which returns.
+void RunBasicProblemsP164(Varnel& p);
+// Problem 1: triangles ア イ ウ and the answers to its three questions.
+void ShowP164Problem1(Varnel& p);
+// Problem 2: six answer lines, one a key.
+void ShowP164Problem2(Varnel& p);

@@ -97,6 +97,21 @@ inline const std::vector<Tour>& All() {
         const std::string answer10 = "3" + E + Repeat("k", 33);
         t.push_back({"varnel-reflection", "varnel",
                      "5" + E + reflectionRefused + foldOverL + typedAxis + halfTurn + answer10 + "4" + E + "8" + E});
+        // Varnel, combined moves (item 6): refused topic numbers, the rhombus
+        // problem with its five answers (each animation stepped, across its
+        // wraps) and refusals in its menu, example 1, question 11, back.
+        const std::string rhombus = "1" + E + "0" + E + "7" + E + "1" + E + Repeat("a", 5) + "1" + "k" + "2" + E +
+                                    Repeat("{Up}", 9) + "1" + "k" + "3" + E + Repeat("b", 20) + "1" + "k" + "4" + E +
+                                    Repeat("c", 11) + "1" + Repeat("d", 19) + "1" + "k" + "5" + E + Repeat(E, 3) + "1" +
+                                    Repeat("{Left}", 19) + "1" + "k" + "6" + E;
+        const std::string example1 = "2" + E + "a" + Repeat("{Right}", 12) + "1" + "a" + Repeat("x", 4) + "1" + "a" +
+                                     Repeat("y", 20) + "1" + "a" + "aaaa";
+        t.push_back({"varnel-combined", "varnel",
+                     "6" + E + "0" + E + "5" + E + "1/0" + E + rhombus + example1 + "3" + E + "abcd" + "4" + E + "8" + E});
+        // Varnel, basic problems of page 164 (item 7).
+        t.push_back({"varnel-p164", "varnel",
+                     "7" + E + "0" + E + "4" + E + "1" + E + "abc" + "2" + E + "abcdef" + "1" + E + "abc" + "3" + E +
+                         "8" + E});
         // Pemmick, how to construct (item 1) and two intersecting circles
         // (item 2): every topic on the keys it waits for, refused topic
         // numbers, and back to the main menu.
