@@ -72,6 +72,16 @@ inline const std::vector<Tour>& All() {
                      "3" + E + "2" + E + Repeat("{Left}", 4) + E + Repeat("{Right}", 30) + Repeat("{Left}", 40) + E +
                          "xn" + "a" + "2" + E + Repeat("{Left}", 4) + Repeat("{Up}", 3) + E + Repeat("{Right}", 3) +
                          E + "xn" + "a" + "6" + E + "8" + E});
+        // Varnel, tessellation (item 1) and basic terms (item 2): every topic
+        // on the keys its screens wait for, refused topic numbers, and back to
+        // the main menu.
+        const std::string introRefused = "0" + E + "4" + E + "-1" + E + E + "1/0" + E;
+        t.push_back({"varnel-introduction", "varnel",
+                     "1" + E + "1" + E + "abcdef" + "2" + E + Repeat("x", 13) + introRefused + "3" + E + "8" + E});
+        const std::string basicRefused = "0" + E + "6" + E + "-1" + E + E + "1/0" + E;
+        t.push_back({"varnel-basic-terms", "varnel",
+                     "2" + E + "1" + E + Repeat("x", 16) + "2" + E + "abcd" + "3" + E + Repeat("x", 9) + "4" + E +
+                         Repeat("x", 9) + basicRefused + "5" + E + "8" + E});
         // Varnel, rotation (item 4): every topic with the keys its screens ask
         // for (topic 2 turned both ways, past a whole turn, turned again after
         // "1" at the question, and onto the empty angle), refused topic
