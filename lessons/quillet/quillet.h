@@ -10,6 +10,46 @@ struct Quillet : Program, QuilletVars {
     using Program::Program;
 };
 
+// ---- Sectors (main-menu item 4) -----------------------------------------------
+// The lesson: the goals once per visit, then the topic menu until item 8,
+// which returns to the main menu.
+void RunSectorLesson(Quillet& p);
+void ShowSectorGoals(Quillet& p);
+void ShowSectorTopicMenu(Quillet& p);
+// Topic 1: the two pizzas, the slice areas key by key, then a sector with its
+// arc, radii and central angle defined.
+void ShowPizzaSectorsP179(Quillet& p);
+// Topic 2: a 30-degree sector turned about the circle key by key, the slices
+// and the proportion tables of arc length and area.
+void ShowSectorExplanation(Quillet& p);
+// The circle with the two fixed 30-degree sectors (points 0 to 4, Radius).
+void DrawTwoSectorFigure(Quillet& p);
+// Topic 3: random examples of arc length, then of area, until 1 is typed.
+void ShowArcLengthExample1(Quillet& p);
+// Topic 4: the answers of exercise 1 in four columns.
+void ShowSectorAnswer1(Quillet& p);
+// Topic 5: the pizza exercise answered with slice areas.
+void ShowPizzaAnswer2(Quillet& p);
+// Topics 6 and 7: random examples worked back to the central angle from the
+// arc length, and from the area.
+void ShowCentralAngleExample2(Quillet& p);
+void ShowCentralAngleFromAreaExample3(Quillet& p);
+// The two pizzas in the 12-by-12 frame of 40 px cells whose left edge is
+// `left` (top 90): discs, dotted and solid cuts, size letters, centre dot.
+void DrawPizzaFigure(Quillet& p, float left);
+
+// The values of one random sector example: central angle a, a/360 reduced to
+// n/d, multiplier k, radius r = k d, arc length / pi = 2 k n, area / pi =
+// k^2 d n, and k n / r reduced (areaNum / areaDen).
+struct SectorExample {
+    int a, n, d, k, r, arc, area, areaNum, areaDen;
+};
+SectorExample MakeSectorExample(int a, int k);
+// The random central angle 30 INT(rnd 10 + 1) and multiplier INT(rnd 2 + 1)
+// for a draw rnd in [0, 1 - 2^-23].
+int RandomSectorAngle(float rnd);
+int RandomSectorMultiplier(float rnd);
+
 extern const ProgramInfo quilletInfo;
 
 // ---- Various constructions (main-menu item 1) -------------------------------

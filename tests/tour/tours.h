@@ -38,6 +38,16 @@ inline const std::vector<Tour>& All() {
         t.push_back({"droveny-menu", "droveny", refused + "5" + E});
         t.push_back({"pemmick-menu", "pemmick", refused + "4/1" + E});
         t.push_back({"quillet-menu", "quillet", refused + "8" + E});
+        // Quillet, sectors (item 4): every topic on the keys its screens ask
+        // for (the sector turned more than a full turn, random examples
+        // repeated on answers other than 1), refused topic numbers, and back
+        // to the main menu.
+        t.push_back({"quillet-sector", "quillet",
+                     "4" + E + "1" + E + Repeat("x", 17) + "2" + E + "x" + Repeat("x", 14) + "1" + Repeat("x", 19) +
+                         "3" + E + "xxxx2" + E + "xxxx1" + E + "xxx" + "xxxx" + E + "xxxx2/2" + E + "xxx" + "4" + E +
+                         Repeat("x", 12) + "5" + E + Repeat("x", 7) + "6" + E + "xxxxx1/0" + E + "xxxxx1" + E + "x" +
+                         "7" + E + "xxxxx1" + E + "x" + "0" + E + "9" + E + "1/0" + E + "0/0" + E + "8" + E + "8" +
+                         E});
 
         // Varnel, translation (item 3): every topic with the keys its screens
         // ask for, refused topic numbers, and back to the main menu.
