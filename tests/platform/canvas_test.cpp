@@ -99,6 +99,8 @@ struct FilledSectorCase {
     bool wholeDisc;
 };
 
+void PrintTo(const FilledSectorCase& c, std::ostream* os) { *os << c.start << " to " << c.end; }
+
 class FilledSectorTest : public CanvasTest, public ::testing::WithParamInterface<FilledSectorCase> {};
 
 TEST_P(FilledSectorTest, EqualFractionsFillTheWholeDisc) {

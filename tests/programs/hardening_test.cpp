@@ -33,6 +33,8 @@ Shell RunShell(const std::string& command) {
     ss << in.rdbuf();
     r.err = ss.str();
     fs::remove(errFile);
+    const std::string report = testing_support::SanitizerReport(r.err);
+    if (!report.empty()) ADD_FAILURE() << command << " was stopped by a sanitizer:\n" << report;
     return r;
 }
 

@@ -104,6 +104,8 @@ struct ErrorCase {
     int code;
 };
 
+void PrintTo(const ErrorCase& c, std::ostream* os) { *os << "key " << c.key << " code " << c.code; }
+
 class ErrorScreen : public ::testing::TestWithParam<ErrorCase> {};
 
 TEST_P(ErrorScreen, NestedFailureEndsOnTheErrorScreen) {

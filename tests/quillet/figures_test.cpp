@@ -85,6 +85,8 @@ struct StepCase {
     float at, direction, nextAt, nextDirection;
 };
 
+void PrintTo(const StepCase& c, std::ostream* os) { *os << "at " << c.at << " going " << c.direction; }
+
 class TangentStepRule : public testing::TestWithParam<StepCase> {};
 
 TEST_P(TangentStepRule, EachEndIsShownTwice) {

@@ -56,6 +56,8 @@ struct EchoCase {
     int clears;
 };
 
+void PrintTo(const EchoCase& c, std::ostream* os) { *os << c.name; }
+
 const std::vector<EchoCase> kEchoCases = {
     {"EnterAlone", "{Enter}", {}, "", 0, 0},
     {"TwoDigits", "12{Enter}", {{"１", 1056, 648}, {"２", 1072, 648}}, "12", 12, 0},

@@ -15,6 +15,8 @@ struct ParseCase {
     float value;
 };
 
+void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
+
 const ParseCase kParseCases[] = {
     {"Empty", "", 0},
     {"Digit", "3", 3},

@@ -9,6 +9,7 @@
 #include "platform/canvas.h"
 #include "shell/startup.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -52,6 +53,16 @@ std::vector<nlohmann::json> Filter(const std::vector<nlohmann::json>& events, co
 }
 
 }  // namespace
+
+std::string SanitizerReport(const std::string& stderrText) {
+    static const char* const kMarkers[] = {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer", ": runtime error: ",
+                                           "SUMMARY: UndefinedBehaviorSanitizer"};
+    std::size_t at = std::string::npos;
+    for (const char* m : kMarkers) at = std::min(at, stderrText.find(m));
+    if (at == std::string::npos) return {};
+    const std::size_t lineStart = stderrText.rfind('\n', at);
+    return stderrText.substr(lineStart == std::string::npos ? 0 : lineStart + 1, 8000);
+}
 
 Fixture::Fixture(const ProgramInfo* info, const std::string& keys, bool trace) {
     if (trace) tracePath = TempPath("fixture", ".jsonl");
@@ -156,6 +167,9 @@ RunResult RunProgramHeadless(const std::string& program, const std::string& keys
     std::stringstream ss;
     ss << err.rdbuf();
     result.stderrText = ss.str();
+    // In a sanitizer build a report fails the test, whatever status it expects.
+    const std::string report = SanitizerReport(result.stderrText);
+    if (!report.empty()) ADD_FAILURE() << program << " (keys: " << keys << ") was stopped by a sanitizer:\n" << report;
     std::error_code ec;
     fs::remove(tracePath, ec);
     fs::remove(errPath, ec);

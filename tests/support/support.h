@@ -73,6 +73,12 @@ RunResult RunProgramHeadless(const std::string& program, const std::string& keys
                              const std::vector<std::string>& extraArgs = {}, bool shots = false,
                              const std::string& clock = "12:00:00", int timeoutSec = 60);
 
+// The report of AddressSanitizer, LeakSanitizer or UndefinedBehaviorSanitizer
+// in a program's stderr (from its first line on), or "" when there is none.
+// RunProgramHeadless fails the test on one; other ways of starting a program
+// check its stderr with this.
+std::string SanitizerReport(const std::string& stderrText);
+
 // Compares the surface with tests/reference/<name>.png pixel by pixel. On a
 // mismatch writes <build>/test-pictures/<name>-actual.png and
 // <name>-diff.png and fails with the number of changed pixels and where the

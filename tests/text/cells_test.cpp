@@ -40,6 +40,8 @@ struct CellCase {
     float textX, textY;
 };
 
+void PrintTo(const CellCase& c, std::ostream* os) { *os << c.text << " in " << c.w << "x" << c.h << " at " << c.x << "," << c.y; }
+
 class MarkupCell : public testing::TestWithParam<CellCase> {};
 
 TEST_P(MarkupCell, CentresTheTextAndReturnsTheTopRightCorner) {

@@ -27,6 +27,8 @@ struct FormatCase {
     const char* signedPlain;
 };
 
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.num << "/" << c.den; }
+
 class FormatFractionCase : public testing::TestWithParam<FormatCase> {};
 
 TEST_P(FormatFractionCase, NormalFormAndTexts) {
@@ -179,6 +181,8 @@ struct AddCase {
     const char* sumEquation;
     const char* expression;
 };
+
+void PrintTo(const AddCase& c, std::ostream* os) { *os << c.n1 << "/" << c.d1 << " + " << c.n2 << "/" << c.d2; }
 
 class AddFractionsCase : public testing::TestWithParam<AddCase> {};
 

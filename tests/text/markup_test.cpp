@@ -41,6 +41,8 @@ struct AdvanceCase {
     float advance;
 };
 
+void PrintTo(const AdvanceCase& c, std::ostream* os) { *os << c.text; }
+
 class MarkupAdvance : public testing::TestWithParam<AdvanceCase> {};
 
 TEST_P(MarkupAdvance, PenMovesBySumOfAdvances) {
@@ -244,6 +246,8 @@ struct GlyphRow {
     bool bold, italic;
     float advance;
 };
+
+void PrintTo(const GlyphRow& c, std::ostream* os) { *os << c.name; }
 
 class FormulaGlyph : public testing::TestWithParam<GlyphRow> {};
 
@@ -475,6 +479,8 @@ struct FractionLayout {
     float numeratorX, numeratorY;     // first glyph of each part
     float denominatorX, denominatorY;
 };
+
+void PrintTo(const FractionLayout& c, std::ostream* os) { *os << c.text; }
 
 class Fraction : public testing::TestWithParam<FractionLayout> {};
 

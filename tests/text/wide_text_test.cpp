@@ -58,6 +58,8 @@ struct Conversion {
     float raise;   // how much higher than the pen the glyph stands
 };
 
+void PrintTo(const Conversion& c, std::ostream* os) { *os << c.narrow; }
+
 class WideConversion : public testing::TestWithParam<Conversion> {};
 
 TEST_P(WideConversion, OneCharacterTakesOneCellInItsWideForm) {

@@ -163,6 +163,8 @@ struct ClampCase {
     float after;
 };
 
+void PrintTo(const ClampCase& c, std::ostream* os) { *os << c.before << " to " << c.after; }
+
 class FoldClamp : public testing::TestWithParam<ClampCase> {};
 
 TEST_P(FoldClamp, KeepsTheFoldBetweenUnfoldedAndFullyFolded) {
@@ -185,6 +187,8 @@ struct KeyCase {
     float after;
     bool redraw;
 };
+
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.key << " at " << c.before; }
 
 class ArrowKey : public testing::TestWithParam<KeyCase> {};
 

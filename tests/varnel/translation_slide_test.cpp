@@ -35,6 +35,8 @@ struct TargetCase {
     float x, y;
 };
 
+void PrintTo(const TargetCase& c, std::ostream* os) { *os << c.name; }
+
 class TargetPointRange : public testing::TestWithParam<TargetCase> {};
 
 TEST_P(TargetPointRange, DStaysWhereTriangleDefFitsTheGrid) {
@@ -114,6 +116,8 @@ struct SlideCase {
     std::string slideKeys;
     float x, y;              // A' where the keys leave it
 };
+
+void PrintTo(const SlideCase& c, std::ostream* os) { *os << c.name; }
 
 class SlideEndStops : public testing::TestWithParam<SlideCase> {};
 
