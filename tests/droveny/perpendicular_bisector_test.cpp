@@ -245,6 +245,12 @@ TEST(SheetFold, OneAtTheFirstFrameEndsUnfoldedAndDrawsTheCreaseAllTheSame) {
     EXPECT_EQ(p.EntryValue, 1);
     EXPECT_EQ(p.ArcAngle, 180);
     EXPECT_EQ(Discs(events, 0.5, 7), 0);
+    // The flat sheet at the start: the outline of the box with corners A, B.
+    int sheets = 0;
+    for (const auto& e : Of(events, "box"))
+        sheets += e["fill"].is_null() && e["color"] == 0 && e["x1"] == 1140 && e["y1"] == 210 && e["x2"] == 780 &&
+                  e["y2"] == 570;
+    EXPECT_EQ(sheets, 1);
     const auto last = Frames(events).back();
     EXPECT_EQ(CountBoxes(last, 720, 150, 1200, 630), 1);
     EXPECT_TRUE(HasLine(last, 780, 210, 1140, 570, 3, 0.01));    // l
