@@ -1,7 +1,7 @@
 // The angle-bisector lesson's topic 1: the sheet OAB folded along OC so that
 // side OA falls onto OB, one step a key, and the kite ODCA the fold shows.
-#include "lessons/common/fold_step.h"
 #include "lessons/droveny/angle_bisector_steps.h"
+#include "lessons/droveny/fold_loop.h"
 
 using namespace kit;
 using namespace droveny;
@@ -21,41 +21,13 @@ void DrawFoldAngleFigure(Droveny& p) {
 
 namespace {
 
-// The path of A from its start to A', a dot every 3 degrees of the fold.
-void FoldPath(Droveny& p) {
-    p.WorkA = 1;
-    p.WorkB = 3;
-    DottedArc(p, P(p, 1), P(p, 3), {.side = 1, .bulge = 30, .step = 3, .sweep = p.ArcAngle - 180, .color = kGrey});
-}
-
-// One frame of the fold: the sheet, the crease once folded, the flap A'OC
-// and the path of A so far.
+// The figure of one fold frame: the sheet, the crease once folded, and the
+// flap A'OC (the fold loop adds the path of A so far).
 void DrawAngleFoldFrame(Droveny& p) {
     DrawFoldAngleFigure(p);
     if (p.ArcAngle == 360) Segment(p, 0, 4, kTeal);
     Line(p, P2(p, 1), P(p, 0), kTeal);
     Line(p, P2(p, 1), P(p, 4), kTeal);
-    if (p.ArcAngle != 180) FoldPath(p);
-}
-
-// A' for the fold angle: on the half-ellipse over AD bulging 30 px towards O.
-void PlaceMovingCorner(Droveny& p) {
-    p.WorkA = 1;
-    p.WorkB = 3;
-    p.ArcSide = 1;
-    SetP2(p, 1, PointOnArc(p, P(p, 1), P(p, 3), p.ArcAngle, 30));
-}
-
-// The fold, one frame a key, until "1" (EntryValue 5 while it runs).
-void FoldSideOntoSide(Droveny& p) {
-    p.EntryValue = 5;
-    p.ArcAngle = 180;
-    SetP2(p, 1, P(p, 1));
-    while (AnimationRuns(p)) {
-        DrawAngleFoldFrame(p);
-        StepFoldAngleByKey(p);
-        PlaceMovingCorner(p);
-    }
 }
 
 }  // namespace
@@ -81,7 +53,7 @@ void ShowAngleFoldP173(Droveny& p) {
     DrawFoldAngleFigure(p);
     WaitForAnyKey(p);
 
-    FoldSideOntoSide(p);
+    RunSheetFold(p, {.corner = 1, .target = 3, .drawFrame = DrawAngleFoldFrame});
 
     // The crease OC and the folded edge DC.
     EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);

@@ -388,6 +388,7 @@ TEST(DrovenyProgram, EveryLessonFromTheMainMenuAndBack) {
     const RunResult r = RunProgramHeadless("droveny", keys);
     ASSERT_EQ(r.status, 0) << r.stderrText;
     EXPECT_TRUE(r.DrewRun("1 垂線の作図を考えよう。"));
+    EXPECT_TRUE(r.DrewRun("垂直二等分線の作図を考えよう。"));
     EXPECT_TRUE(r.DrewRun("角の二等分線の作図を考えよう。"));
     for (const char* last : {"②対角線OCをひけばよい。", "教科書P173 問8 をやろう。", "教科書P174 問9 をやろう。",
                              "問9解答", "∠AOE=90%となる。"})
