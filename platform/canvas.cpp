@@ -251,7 +251,9 @@ void Canvas::Circle(double x, double y, double r, int color, double aspect, doub
     if (aspect > 0 && aspect < 1) ry = r * aspect;
     else if (aspect > 1) rx = r / aspect;
     if (!(rx > 0) || !(ry > 0)) return;
-    const bool whole = start == 0 && end == 0;
+    // Start and end both 0 is the whole circle; a filled sector whose rays
+    // coincide (equal fractions) is the complete disc, not an empty one.
+    const bool whole = (start == 0 && end == 0) || (filled && start == end);
     const double twoPi = 2 * std::numbers::pi;
     cairo_new_path(cr_);
     cairo_save(cr_);

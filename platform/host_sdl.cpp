@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 #include <vector>
@@ -12,46 +13,21 @@
 #include "platform/canvas.h"
 #include "platform/errors.h"
 #include "platform/host.h"
+#include "platform/keymap.h"
 #include "platform/runtime.h"
 
 namespace plat {
 namespace {
 
-// Keys as the programs read them: one character; Enter 13, Backspace 8,
-// Delete 12, Esc 27, arrows 28-31; the keypad like the main block.
-std::optional<std::string> KeyText(const SDL_Keysym& k) {
-    auto one = [](int c) { return std::optional<std::string>(std::string(1, static_cast<char>(c))); };
-    switch (k.sym) {
-        case SDLK_RETURN:
-        case SDLK_KP_ENTER: return one(kKeyEnter);
-        case SDLK_BACKSPACE: return one(kKeyBackspace);
-        case SDLK_DELETE: return one(kKeyClear);
-        case SDLK_ESCAPE: return one(kKeyEscape);
-        case SDLK_RIGHT: return one(kKeyRight);
-        case SDLK_LEFT: return one(kKeyLeft);
-        case SDLK_UP: return one(kKeyUp);
-        case SDLK_DOWN: return one(kKeyDown);
-        case SDLK_KP_MINUS: return one('-');
-        case SDLK_KP_PERIOD: return one('.');
-        case SDLK_KP_DIVIDE: return one('/');
-        case SDLK_KP_PLUS: return one('+');
-        case SDLK_KP_MULTIPLY: return one('*');
-        case SDLK_KP_0: return one('0');
-        default: break;
+constexpr const char* kNoDisplay = "cannot open a window: no display; --headless runs without one";
+
+// True when a display server is named in the environment.
+bool HasDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') return true;
     }
-    if (k.sym >= SDLK_KP_1 && k.sym <= SDLK_KP_9) return one('1' + (k.sym - SDLK_KP_1));
-    if (k.sym < 32 || k.sym > 126) return std::nullopt;
-    int c = k.sym;
-    const bool shift = (k.mod & KMOD_SHIFT) != 0;
-    const bool caps = (k.mod & KMOD_CAPS) != 0;
-    if (c >= 'a' && c <= 'z') return one((shift != caps) ? c - 'a' + 'A' : c);
-    if (shift) {
-        static const char kFrom[] = "1234567890-=[]\\;',./`";
-        static const char kTo[] = "!@#$%^&*()_+{}|:\"<>?~";
-        for (int i = 0; kFrom[i]; ++i)
-            if (kFrom[i] == c) return one(kTo[i]);
-    }
-    return one(c);
+    return false;
 }
 
 // Maps the surface onto a window of any size: scaled to fit with its aspect
@@ -176,7 +152,19 @@ public:
         // back the window surface, loading the whole GL driver for nothing.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+        // Where there is no display (a server, a bare terminal) SDL would
+        // open an invisible surface and wait on it for ever. A driver chosen
+        // on purpose (SDL_VIDEODRIVER) is the user's to choose.
+        const char* chosen = std::getenv("SDL_VIDEODRIVER");
+        const bool driverChosen = chosen != nullptr && *chosen != '\0';
+        if (!driverChosen && !HasDisplay()) throw std::runtime_error(kNoDisplay);
         if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
+        const char* driver = SDL_GetCurrentVideoDriver();
+        if (!driverChosen && driver != nullptr &&
+            (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+            SDL_Quit();
+            throw std::runtime_error(kNoDisplay);
+        }
         // Sized to fit the screen before it is maximised, so that it shows
         // the whole picture even where no window manager maximises it.
         int w = kSurfaceWidth, h = kSurfaceHeight;
@@ -283,7 +271,7 @@ private:
                     default: break;
                 }
                 return std::nullopt;
-            case SDL_KEYDOWN: return KeyText(e.key.keysym);
+            case SDL_KEYDOWN: return KeyText(e.key.keysym.sym, e.key.keysym.mod);
             default: return std::nullopt;
         }
     }

@@ -8,9 +8,9 @@ constexpr MenuItem kQuilletMenu[] = {
     {"1　いろいろな作図", LessonEntry<Quillet, RunVariousConstructionsLesson>},
     {"2　P176 基本の問題", LessonEntry<Quillet, RunBasicProblemsP176>},
     {"3　角の作図", LessonEntry<Quillet, RunAngleConstructionLesson>},
-    {"4　おうぎ形", nullptr},
-    {"5　P184章の問題A", nullptr},
-    {"6　P185章の問題B", nullptr},
+    {"4　おうぎ形", LessonEntry<Quillet, RunSectorLesson>},
+    {"5　P184章の問題A", LessonEntry<Quillet, RunChapterProblemsA>},
+    {"6　P185章の問題B", LessonEntry<Quillet, RunChapterProblemsB>},
     {"7　", ReturnToMainMenu},
     {"8　終了", nullptr},  // ends the program
 };

@@ -13,4 +13,14 @@ struct QuilletVars {
     // Point numbers of a right-angle mark's vertex and rays (IndexA is the
     // text area's cell).
     float IndexB = 0, IndexC = 0;
+
+    // ---- Sector lesson ----
+    // The pizza figure: the rim angles (radians) of the M and L cut points
+    // being placed, and the counter of its cut loops (the dotted cuts count
+    // in LoopIndex themselves).
+    float RingAngle = 0, RingAngle2 = 0, SliceIndex = 0;
+    // Start angles (degrees) of the two fixed 30-degree sectors, and the fill
+    // and dot colours of the slice being drawn.
+    float FirstSectorStart = 0, SecondSectorStart = 0;
+    float SliceFillColor = 0, SliceDotColor = 0;
 };

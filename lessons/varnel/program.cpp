@@ -5,8 +5,8 @@
 
 namespace {
 constexpr MenuItem kVarnelMenu[] = {
-    {"1　導入", nullptr},              // RunIntroductionLesson
-    {"2　基本事項", nullptr},          // RunBasicTermsLesson
+    {"1　導入", LessonEntry<Varnel, RunIntroductionLesson>},
+    {"2　基本事項", LessonEntry<Varnel, RunBasicTermsLesson>},
     {"3　平行移動", LessonEntry<Varnel, RunTranslationLesson>},
     {"4　回転移動", LessonEntry<Varnel, RunRotationLesson>},
     {"5　対称移動", LessonEntry<Varnel, RunReflectionLesson>},

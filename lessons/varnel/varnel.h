@@ -53,6 +53,64 @@ void ShowParallelLineConstruction(Varnel& p);
 // Topic 5: the answer to question 3.
 void ShowTranslationAnswer3(Varnel& p);
 
+// ---- Introduction lesson: tessellation (main-menu item 1) -------------------
+// The lesson: its goal screen, then its topic menu until item 3, which returns
+// to the main menu.
+void RunIntroductionLesson(Varnel& p);
+// The goal screen, drawn on the screen the main menu has just erased (it
+// erases nothing); leaves TextLeft 44, TextLineY 305, PenColor 0.
+void ShowIntroductionLessonGoal(Varnel& p);
+// The topic menu: asks until a number from 1 to 3 comes.
+void ShowIntroductionTopicMenu(Varnel& p);
+
+// Topic 1: the patchwork of hexagon tiles and its rhombi.
+void ShowPatchworkTilingP154(Varnel& p);
+// One patchwork tile about point 0 (unit CellSize): points 1-6 the corners
+// V1 (top) to V6 counter-clockwise, 7-12 the side middles E1-E6 (Ei between
+// Vi and Vi+1), 13-18 the spoke middles M1-M6; the outline in LineColor, the
+// lines C-Mi, Mi-Ei, Mi-Ei-1 in AccentColor, pen width 7. Overwrites
+// LoopIndex, WorkA, WorkB, FromPoint, ToPoint; leaves Radius 2c, Radius2 c,
+// PointAngle(1..6), PolygonVertex, MarkSize 10, LabelOffsetX 0, PenColor 0.
+void DrawPatchworkTile(Varnel& p);
+// 24 tiles in four staggered rows of six (rows 3c apart from y 0, every other
+// row shifted by half a tile), each drawn by `tile` about point 0. Counts
+// rows in LoopIndex3 and tiles in InnerIndex and leaves the row shift (1 or
+// 2, in units of the square root of 3 times CellSize) in WorkA before each row.
+void DrawHoneycomb(Varnel& p, void (*tile)(Varnel&));
+
+// Topic 2: the four hexagon designs and their tilings.
+void ShowHexagonPatternP155(Varnel& p);
+// A hexagon tile about point 0 with circumradius 2 CellSize: the outline in
+// LineColor, the six spokes in AccentColor and six triangles filled in
+// TileColor (outlined in AccentColor), pen width 7. Each leaves the corners in
+// points 1-6 (V1 the top, counter-clockwise), V1 again in point 7 and its
+// pattern points in 8-14: design 1 the spoke middles M1-M6 (8-13); design 2
+// the same and M1 again in 14; design 3 the side middles E1-E6 (8-13, Ei
+// between Vi and Vi+1); design 4 M1, M2, E2, M4, E4, M6, E6 (8-14). Design 3
+// draws its outline last. Overwrites LoopIndex; leaves Radius, PointAngle,
+// PolygonVertex, VertexCount 6, LineWidth 7, MarkSize 10, LabelOffsetX 0,
+// PenColor 0, MarkLabel empty (design 4: Radius2 = CellSize).
+void DrawHexagonPattern1(Varnel& p);
+void DrawHexagonPattern2(Varnel& p);
+void DrawHexagonPattern3(Varnel& p);
+void DrawHexagonPattern4(Varnel& p);
+
+// ---- Basic-terms lesson (main-menu item 2) ----------------------------------
+// The lesson: its goal screen, then its topic menu until item 5.
+void RunBasicTermsLesson(Varnel& p);
+// The goal screen on an erased screen; leaves TextLeft 44, TextLineY 305.
+void ShowBasicTermsLessonGoal(Varnel& p);
+// The topic menu: asks until a number from 1 to 5 comes.
+void ShowBasicTermsTopicMenu(Varnel& p);
+// Topic 1: lines, segments, rays and the distance between two points.
+void ShowLinesAndSegments(Varnel& p);
+// Topic 2: naming an angle and the crossing point of two lines.
+void ShowAnglesAndIntersections(Varnel& p);
+// Topic 3: perpendicular and parallel lines.
+void ShowParallelAndPerpendicular(Varnel& p);
+// Topic 4: polygons, the isosceles triangle and its notations.
+void ShowPolygonsAndTriangles(Varnel& p);
+
 // ---- Rotation lesson (main-menu item 4) --------------------------------------
 // The lesson: its goal screen, then its topic menu until item 5, which returns
 // to the main menu.

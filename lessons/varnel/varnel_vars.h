@@ -14,6 +14,13 @@ struct VarnelVars {
     // The y part of one slide step of the translation topic (the x part is
     // Seg2X2).
     float SlideStepY = 0;
+    // ---- Tessellation and basic-terms lessons ----
+    // Row and tile counters of the tilings (the tile routines count in
+    // LoopIndex), and the fill colour of the tile pieces.
+    float LoopIndex3 = 0;
+    float TileColor = 0;
+    // Point numbers handed to a mark routine besides IndexA.
+    float IndexB = 0, IndexC = 0;
     // Net arrow-key presses of the rotation figure since its set-up: each →
     // (a clockwise step) counts +1, each ← -1. Whole turns are decided on it.
     int RotationPresses = 0;

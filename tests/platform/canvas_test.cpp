@@ -92,6 +92,39 @@ TEST_F(CanvasTest, SectorIsFilledAndOutlined) {
     EXPECT_EQ(At(400, 430), 0);    // and the one pointing down
 }
 
+// A filled sector with equal start and end fractions is the complete disc;
+// fractions that only come close (a 30-degree sector across +x) stay a sector.
+struct FilledSectorCase {
+    float start, end;
+    bool wholeDisc;
+};
+
+class FilledSectorTest : public CanvasTest, public ::testing::WithParamInterface<FilledSectorCase> {};
+
+TEST_P(FilledSectorTest, EqualFractionsFillTheWholeDisc) {
+    const FilledSectorCase c = GetParam();
+    rt->RtSetDrawWidth(5);
+    rt->RtCircle(400, 400, 100, 0, 1, c.start, c.end, /*filled=*/true, 13);
+    // Points well inside the disc in the four quarters, and just below +x.
+    const std::pair<int, int> inside[] = {{450, 450}, {350, 350}, {350, 450}, {450, 350}};
+    int filled = 0;
+    for (auto [x, y] : inside) filled += At(x, y) == 13;
+    if (c.wholeDisc) {
+        EXPECT_EQ(filled, 4);
+        EXPECT_EQ(At(400, 400), 13);   // no radius is stroked through the middle
+        EXPECT_EQ(At(400, 300), 0);    // the rim
+    } else {
+        EXPECT_LT(filled, 2);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Canvas, FilledSectorTest,
+                         ::testing::Values(FilledSectorCase{0.75f, 0.75f, true}, FilledSectorCase{0.25f, 0.25f, true},
+                                           FilledSectorCase{1, 1, true}, FilledSectorCase{0.5f, 0.5f, true},
+                                           FilledSectorCase{0.9167f, 1, false},
+                                           FilledSectorCase{0.9167f, 6e-7f, false},
+                                           FilledSectorCase{0.6667f, 0.75f, false}));
+
 TEST_F(CanvasTest, TinyDiscAtWideThickPenIsVisible) {
     rt->RtSetDrawWidth(5);
     rt->RtCircle(500, 500, 0.5f, 0, 1, 0, 0, true);

@@ -38,6 +38,16 @@ inline const std::vector<Tour>& All() {
         t.push_back({"droveny-menu", "droveny", refused + "5" + E});
         t.push_back({"pemmick-menu", "pemmick", refused + "4/1" + E});
         t.push_back({"quillet-menu", "quillet", refused + "8" + E});
+        // Quillet, sectors (item 4): every topic on the keys its screens ask
+        // for (the sector turned more than a full turn, random examples
+        // repeated on answers other than 1), refused topic numbers, and back
+        // to the main menu.
+        t.push_back({"quillet-sector", "quillet",
+                     "4" + E + "1" + E + Repeat("x", 17) + "2" + E + "x" + Repeat("x", 14) + "1" + Repeat("x", 19) +
+                         "3" + E + "xxxx2" + E + "xxxx1" + E + "xxx" + "xxxx" + E + "xxxx2/2" + E + "xxx" + "4" + E +
+                         Repeat("x", 12) + "5" + E + Repeat("x", 7) + "6" + E + "xxxxx1/0" + E + "xxxxx1" + E + "x" +
+                         "7" + E + "xxxxx1" + E + "x" + "0" + E + "9" + E + "1/0" + E + "0/0" + E + "8" + E + "8" +
+                         E});
 
         // Varnel, translation (item 3): every topic with the keys its screens
         // ask for, refused topic numbers, and back to the main menu.
@@ -62,6 +72,16 @@ inline const std::vector<Tour>& All() {
                      "3" + E + "2" + E + Repeat("{Left}", 4) + E + Repeat("{Right}", 30) + Repeat("{Left}", 40) + E +
                          "xn" + "a" + "2" + E + Repeat("{Left}", 4) + Repeat("{Up}", 3) + E + Repeat("{Right}", 3) +
                          E + "xn" + "a" + "6" + E + "8" + E});
+        // Varnel, tessellation (item 1) and basic terms (item 2): every topic
+        // on the keys its screens wait for, refused topic numbers, and back to
+        // the main menu.
+        const std::string introRefused = "0" + E + "4" + E + "-1" + E + E + "1/0" + E;
+        t.push_back({"varnel-introduction", "varnel",
+                     "1" + E + "1" + E + "abcdef" + "2" + E + Repeat("x", 13) + introRefused + "3" + E + "8" + E});
+        const std::string basicRefused = "0" + E + "6" + E + "-1" + E + E + "1/0" + E;
+        t.push_back({"varnel-basic-terms", "varnel",
+                     "2" + E + "1" + E + Repeat("x", 16) + "2" + E + "abcd" + "3" + E + Repeat("x", 9) + "4" + E +
+                         Repeat("x", 9) + basicRefused + "5" + E + "8" + E});
         // Varnel, rotation (item 4): every topic with the keys its screens ask
         // for (topic 2 turned both ways, past a whole turn, turned again after
         // "1" at the question, and onto the empty angle), refused topic
@@ -144,6 +164,17 @@ inline const std::vector<Tour>& All() {
         t.push_back({"quillet-angle75", "quillet",
                      "3" + E + "0" + E + "5" + E + "1" + E + keys(16) + "2" + E + keys(16) + "3" + E + keys(13) +
                          "4" + E + "8" + E});
+
+        // Quillet, chapter problems A (item 5) and B (item 6): refused problem
+        // numbers, every problem on the keys it waits for, and back to the
+        // main menu.
+        const std::string chapterRefused = "0" + E + "-1" + E + "1/0" + E + E;
+        t.push_back({"quillet-chapter-a", "quillet",
+                     "5" + E + chapterRefused + "6" + E + "1" + E + Repeat("a", 4) + "2" + E + Repeat("a", 8) + "3" +
+                         E + Repeat("a", 21) + "4" + E + Repeat("a", 2) + "5" + E + "8" + E});
+        t.push_back({"quillet-chapter-b", "quillet",
+                     "6" + E + chapterRefused + "5" + E + "1" + E + Repeat("a", 2) + "2" + E + Repeat("a", 5) + "3" +
+                         E + Repeat("a", 13) + "4" + E + "8" + E});
         return t;
     }();
     return tours;

@@ -1,0 +1,184 @@
+// Chapter problems A of page 184: the lesson's problem menu, the heading of
+// every chapter-problem screen, problems 1 and 2 (the hexagon moved three
+// ways) and problem 3 (two angle bisectors).
+#include "lessons/common/kit.h"
+#include "lessons/quillet/chapter_steps.h"
+#include "lessons/quillet/quillet.h"
+
+using namespace kit;
+using chapter::Dot;
+using chapter::WrappedArc;
+
+namespace {
+
+// A problem-number cell: 40 by 50, border 4, fill 3, its digit in colour 13.
+constexpr CellStyle kNumberCell{.width = 40, .height = 50, .border = kAmber, .fill = kTeal, .textColor = kPink};
+
+}  // namespace
+
+void ShowChapterHeading(Quillet& p, const Text& title, const Text& number, int width) {
+    EraseScreen(p);
+    p.ItemLeft = 40;
+    p.TextLeft = p.ItemLeft + 81;
+    p.TextLineY = 30;
+    PenWidth(p, width);
+    TableCell(p, p.ItemLeft, p.TextLineY,
+              {.width = 396, .height = 50, .border = kTeal, .fill = kPink, .textColor = kBlack}, title);
+    TableCell(p, p.TextEndX + 30, p.TextLineY, kNumberCell, number);
+}
+
+void RunChapterProblemsA(Quillet& p) { ShowChapterProblemsAMenu(p); }
+
+void ShowChapterProblemsAMenu(Quillet& p) {
+    RunSubMenu(p, "P184 章の問題A ①1,2　②3　③4　④5　⑤終了",
+               {ShowChapterAProblems1And2, ShowChapterAProblem3, ShowChapterAProblem4, ShowChapterAProblem5});
+}
+
+// ---- Problems 1 and 2 ---------------------------------------------------------
+
+namespace {
+
+// The regular hexagon ABCDEF about O (point 0), radius 5 cells, A at 120
+// degrees: points 1 to 6 and their directions in PointAngle. The directions
+// use the Pi that the grid frame has just set.
+void BuildHexagon(Quillet& p) {
+    SetP(p, 0, {p.OriginX + 5 * p.CellSize, p.OriginY - 5 * p.CellSize});
+    p.Radius = 5 * p.CellSize;
+    for (int i = 1; i <= 6; ++i) p.PointAngle(i) = static_cast<float>(120 + 60 * (i - 1)) * p.Pi / 180;
+    for (int i = 1; i <= 6; ++i) SetP(p, i, Along(P(p, 0), p.Radius, p.PointAngle(i)));
+}
+
+// An arrow from point i to point j, head 25 px at j; every input is set
+// again, since the arrow routine leaves its cells exchanged.
+void MoveArrow(Quillet& p, int i, int j, float color) { Arrow(p, P(p, i), P(p, j), {.color = color, .size = 25}); }
+
+}  // namespace
+
+void ShowChapterAProblems1And2(Quillet& p) {
+    ShowChapterHeading(p, kChapterATitle, "1", 5);
+    WaitForAnyKey(p);
+
+    // Problem 1, then problem 2's hexagon with triangle OAB filled.
+    Write(p, p.TextEndX + 20, p.TextLineY, kBlack, "(1)");
+    WriteOn(p, kPurple, "AB⊥PQ");
+    Write(p, p.TextEndX + 20, p.TextLineY, kBlack, "(2)");
+    WriteOn(p, kPurple, "PQ⊥MN");
+    TableCell(p, p.ItemLeft, p.TextLineY + 60, kNumberCell, "2");
+    Grid(p, {.left = 540, .top = 100, .columns = 10, .rows = 10, .cell = 50});
+    BuildHexagon(p);
+    p.LabelOffsetX = 0;
+    Polygon(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6)},
+            {.width = 5, .color = kBlack, .gap = 10, .labels = "A", .labelColor = kBlack});
+    Segment(p, 1, 4, kBlack);
+    Segment(p, 2, 5, kBlack);
+    Segment(p, 3, 6, kBlack);
+    Dot(p, 0, kBlack);
+    Label(p, p.PointX(0) - 14, p.PointY(0) - 60, kBlack, "O");
+    FilledPolygon(p, {P(p, 0), P(p, 2), P(p, 1)}, kBlack, kPink);  // drawn over the dot of O
+    WaitForAnyKey(p);
+
+    // (1) translations onto OCD (colour 3) and FOE (colour 7).
+    Write(p, p.TextLeft, p.TextLineY, kBlack, "(1)");
+    WriteOn(p, kPurple, "△FOE,△OCD");
+    PenWidth(p, 10);
+    MoveArrow(p, 1, 0, kTeal);
+    MoveArrow(p, 0, 4, kTeal);
+    MoveArrow(p, 2, 3, kTeal);
+    MoveArrow(p, 1, 6, kGrey);
+    MoveArrow(p, 2, 0, kGrey);
+    MoveArrow(p, 0, 5, kGrey);
+    WaitForAnyKey(p);
+
+    // (2) the rotation: the 240-degree arc from ray OA through F, E, D to OC.
+    Write(p, p.TextLeft, p.TextLineY + 60, kBlack, "(2)");
+    WriteOn(p, kPurple, "240%");
+    AngleMark(p, P(p, 0), P(p, 1), P(p, 3),
+              {.size = 100, .arcs = 1, .color = kPurple, .lineColor = kWhite, .label = "", .shift = -1});
+    WaitForAnyKey(p);
+
+    // (3) the fold over line BO: A goes to C along the dotted arc.
+    Write(p, p.TextLeft, p.TextLineY + 60, kBlack, "(3)");
+    WriteOn(p, kPurple, "直線BO");
+    Segment(p, 2, 0, kPurple);
+    DottedArc(p, P(p, 1), P(p, 3), {.side = 1, .bulge = 20, .step = 8, .color = kPurple, .label = ""});
+}
+
+// ---- Problem 3 ----------------------------------------------------------------
+
+namespace {
+
+// Point n: C moved `cells` cells along `angle`.
+void FromC(Quillet& p, int n, float cells, float angle) { SetP(p, n, Along(P(p, 3), cells * p.CellSize, angle)); }
+
+// The arc range at point `centre` between the rays to `first` and `second`.
+void RangeAt(Quillet& p, int centre, int first, int second) {
+    p.WorkA = static_cast<float>(centre);
+    p.WorkB = static_cast<float>(first);
+    p.WorkC = static_cast<float>(second);
+    AngleRange(p, P(p, centre), P(p, first), P(p, second), 1);
+}
+
+}  // namespace
+
+void ShowChapterAProblem3(Quillet& p) {
+    ShowChapterHeading(p, kChapterATitle, "3", 5);
+    Grid(p, {.left = 480, .top = 250, .columns = 9, .rows = 5, .cell = 65});
+    SetCells(p, 1, {{1, 1}, {9, 1}, {5, 1}, {2, 5}, {3, 1}, {7, 1}});
+    RangeAt(p, 3, 4, 1);
+    FromC(p, 7, 2, p.RayAngleB);
+    FromC(p, 8, 3, p.BisectorAngle);
+    FromC(p, 9, 4, p.BisectorAngle);
+    RangeAt(p, 3, 2, 4);
+    FromC(p, 10, 3, p.BisectorAngle);
+    FromC(p, 11, 4, p.BisectorAngle);
+    Segment(p, 1, 2, kBlack);
+    Segment(p, 3, 4, kBlack);
+    Label(p, p.PointX(1) - 14, p.PointY(1) + 10, kBlack, "A");
+    Label(p, p.PointX(2) - 14, p.PointY(2) + 10, kBlack, "B");
+    Label(p, p.PointX(3) - 14, p.PointY(3) + 10, kBlack, "C");
+    Label(p, p.PointX(4) - 40, p.PointY(4) - 25, kBlack, "D");
+    WaitForAnyKey(p);
+
+    // The arc about C across CA, CD and CB.
+    Dot(p, 3, kGrey);
+    p.Radius = Distance(P(p, 3), P(p, 5));
+    RangeAt(p, 3, 6, 5);
+    WrappedArc(p, 3, kGrey, p.ArcFractionC - 0.03f, p.ArcFractionB + 0.03f);
+    WaitForAnyKey(p);
+
+    // Equal arcs from points 5 and 7 meet at E.
+    Dot(p, 5, kGrey);
+    p.Radius = Distance(P(p, 5), P(p, 8));
+    RangeAt(p, 5, 7, 8);
+    WrappedArc(p, 5, kGrey, p.ArcFractionC - 0.05f, p.ArcFractionC + 0.05f);
+    WaitForAnyKey(p);
+
+    Dot(p, 7, kGrey);
+    RangeAt(p, 7, 8, 5);
+    WrappedArc(p, 7, kGrey, p.ArcFractionB - 0.05f, p.ArcFractionB + 0.05f, p.ArcFractionB, p.ArcFractionC);
+    WaitForAnyKey(p);
+
+    Segment(p, 3, 9, kPurple);
+    Label(p, p.PointX(8) - 50, p.PointY(8), kPurple, "E");
+    WaitForAnyKey(p);
+
+    // Equal arcs from points 7 and 6 meet at F.
+    Dot(p, 7, kTeal);
+    p.Radius = Distance(P(p, 7), P(p, 10));
+    RangeAt(p, 7, 6, 10);
+    WrappedArc(p, 7, kTeal, p.ArcFractionC - 0.05f, p.ArcFractionC + 0.05f);
+    WaitForAnyKey(p);
+
+    Dot(p, 6, kTeal);
+    RangeAt(p, 6, 10, 7);
+    WrappedArc(p, 6, kTeal, p.ArcFractionB - 0.05f, p.ArcFractionB + 0.05f, p.ArcFractionB, p.ArcFractionC);
+    WaitForAnyKey(p);
+
+    Segment(p, 3, 11, kPurple);
+    Label(p, p.PointX(10) + 10, p.PointY(10), kPurple, "F");
+    WaitForAnyKey(p);
+
+    Write(p, p.ItemLeft, p.TextLineY + 70, kBlack, "(2)");
+    WriteOn(p, kBlack, "∠ECF=ﾀ1/2ﾀ*(∠ACD+∠BCD)=ﾀ1/2ﾀ*180%=");
+    WriteOn(p, kPurple, "90%");
+}

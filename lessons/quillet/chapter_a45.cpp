@@ -1,0 +1,179 @@
+// Chapter problems A of page 184, problems 4 (the square on AB from the
+// perpendiculars at A and B) and 5 (the sector of 4 cm and 135 degrees).
+#include "lessons/common/kit.h"
+#include "lessons/quillet/chapter_steps.h"
+#include "lessons/quillet/quillet.h"
+
+using namespace kit;
+using chapter::Dot;
+
+// ---- Problem 4 ----------------------------------------------------------------
+
+namespace {
+
+// Point n set in cells, `dx` right of and `dy` above point `from` (in cells).
+void CellsFrom(Quillet& p, int n, int from, float dx, float dy) {
+    SetP(p, n, {p.PointX(from) + dx, p.PointY(from) + dy});
+}
+
+// A circled step number in colour 3 and its title.
+void StepTitle(Quillet& p, const Text& number, const Text& title) {
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, number);
+    WriteOn(p, kBlack, title);
+}
+
+// The circle about point x of line AB through its crossings `left` and
+// `right`: the upper half, reaching 0.03 turn below the line at both ends.
+void CircleOnLine(Quillet& p, int x, int left, int right) {
+    AngleRange(p, P(p, x), P(p, right), P(p, left), 1);
+    Arc(p, P(p, x), p.Radius, kBrightBlue, p.ArcFractionC - 0.03f, p.ArcFractionB + 0.03f - 1);
+}
+
+// A tenth of a turn about the left crossing `y` centred on its ray to `target`
+// (x is the point the perpendicular passes through).
+void ArcFromLeft(Quillet& p, int y, int x, int target) {
+    AngleRange(p, P(p, y), P(p, x), P(p, target), 1);
+    Arc(p, P(p, y), p.Radius, kBrightBlue, p.ArcFractionC - 0.05f, p.ArcFractionC + 0.05f);
+}
+
+// The same about the right crossing `y`.
+void ArcFromRight(Quillet& p, int y, int x, int target) {
+    AngleRange(p, P(p, y), P(p, target), P(p, x), 1);
+    Arc(p, P(p, y), p.Radius, kBrightBlue, p.ArcFractionB - 0.05f, p.ArcFractionB + 0.05f);
+}
+
+// The arc of radius AB about point `centre` that marks off a side, from the
+// fixed fractions `start` to `end` (left in ArcFractionC and ArcFractionB).
+void SideArc(Quillet& p, int centre, float start, float end) {
+    p.Radius = 5 * p.CellSize;
+    p.ArcFractionC = start;
+    p.ArcFractionB = end;
+    Arc(p, P(p, centre), p.Radius, kGrey, p.ArcFractionC, p.ArcFractionB);
+}
+
+}  // namespace
+
+void ShowChapterAProblem4(Quillet& p) {
+    ShowChapterHeading(p, kChapterATitle, "4", 5);
+    p.TextLeft = p.ItemLeft;  // this problem writes its sentences from 40
+    Grid(p, {.left = 480, .top = 200, .columns = 14, .rows = 8, .cell = 50});
+    SetP(p, 1, {4, 1});
+    CellsFrom(p, 2, 1, 5, 0);
+    CellsFrom(p, 3, 1, -2, 0);
+    CellsFrom(p, 4, 1, 2, 0);
+    CellsFrom(p, 5, 1, 0, 3.5f);
+    CellsFrom(p, 6, 1, 0, 5);
+    CellsFrom(p, 7, 1, 0, 6);
+    CellsFrom(p, 8, 2, -2, 0);
+    CellsFrom(p, 9, 2, 2, 0);
+    CellsFrom(p, 10, 2, 0, 3.5f);
+    CellsFrom(p, 11, 2, 0, 5);
+    CellsFrom(p, 12, 2, 0, 6);
+    CellsFrom(p, 15, 1, -4, 0);
+    CellsFrom(p, 16, 2, 4, 0);
+    // Only the points set here become pixels: the old pass over 1 to 20 also
+    // scaled the unset 13, 14 and 17 to 20 on every run until they overflowed.
+    CellsToPixels(p, 1, 12);
+    CellsToPixels(p, 15, 16);
+    Segment(p, 1, 2, kBlack);
+    Dot(p, 1, kTeal);
+    Dot(p, 2, kTeal);
+    Label(p, p.PointX(1) - 14, p.PointY(1) + 10, kTeal, "A");
+    Label(p, p.PointX(2) - 14, p.PointY(2) + 10, kTeal, "B");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 60, kGrey, "点A,Bを通る線分ABの垂線を、それぞれ作図し、");
+    Write(p, p.TextLeft, p.TextLineY + 50, kGrey, "ABと等しい長さの辺AD,BCをとる。");
+    WaitForAnyKey(p);
+
+    // The perpendicular at A.
+    StepTitle(p, "①", "点Aを通る垂線");
+    WaitForAnyKey(p);
+    Dot(p, 1, kBrightBlue);
+    p.Radius = Distance(P(p, 1), P(p, 3));
+    CircleOnLine(p, 1, 3, 4);
+    WaitForAnyKey(p);
+    Segment(p, 15, 1, kBlack);
+    WaitForAnyKey(p);
+    Dot(p, 3, kBrightBlue);
+    p.Radius = Distance(P(p, 3), P(p, 5));
+    ArcFromLeft(p, 3, 1, 5);
+    WaitForAnyKey(p);
+    Dot(p, 4, kBrightBlue);
+    ArcFromRight(p, 4, 1, 5);
+    WaitForAnyKey(p);
+    Segment(p, 1, 7, kBlack);
+    WaitForAnyKey(p);
+
+    // Side AD, as long as AB.
+    StepTitle(p, "②", "辺AD");
+    WaitForAnyKey(p);
+    Dot(p, 1, kGrey);
+    SideArc(p, 1, 0.72f, 0.03f);
+    WaitForAnyKey(p);
+    Dot(p, 6, kTeal);
+    Label(p, p.PointX(6) - 40, p.PointY(6) - 50, kTeal, "D");
+    WaitForAnyKey(p);
+
+    // The perpendicular at B.
+    StepTitle(p, "③", "点Bを通る垂線");
+    WaitForAnyKey(p);
+    Dot(p, 2, kBrightBlue);
+    p.Radius = Distance(P(p, 2), P(p, 8));
+    CircleOnLine(p, 2, 8, 9);
+    WaitForAnyKey(p);
+    Segment(p, 2, 16, kBlack);
+    WaitForAnyKey(p);
+    Dot(p, 8, kBrightBlue);
+    p.Radius = Distance(P(p, 8), P(p, 10));
+    ArcFromLeft(p, 8, 2, 10);
+    WaitForAnyKey(p);
+    Dot(p, 9, kBrightBlue);
+    ArcFromRight(p, 9, 2, 10);
+    WaitForAnyKey(p);
+    Segment(p, 2, 12, kBlack);
+    WaitForAnyKey(p);
+
+    // Side BC, as long as AB.
+    StepTitle(p, "④", "辺BC");
+    WaitForAnyKey(p);
+    Dot(p, 2, kGrey);
+    SideArc(p, 2, 0.47f, 0.78f);
+    WaitForAnyKey(p);
+    Dot(p, 11, kTeal);
+    Label(p, p.PointX(11) + 10, p.PointY(11) - 50, kTeal, "C");
+    WaitForAnyKey(p);
+
+    StepTitle(p, "⑤", "正方形ABCD");
+    WaitForAnyKey(p);
+    Polyline(p, {P(p, 1), P(p, 6), P(p, 11), P(p, 2), P(p, 1)}, kPurple);
+}
+
+// ---- Problem 5 ----------------------------------------------------------------
+
+void ShowChapterAProblem5(Quillet& p) {
+    ShowChapterHeading(p, kChapterATitle, "5", 5);
+    Grid(p, {.left = 840, .top = 100, .columns = 6, .rows = 6, .cell = 60});
+    SetP(p, 0, {p.OriginX + 3 * p.CellSize, p.OriginY - 3 * p.CellSize});
+    p.Radius = 3 * p.CellSize;
+    SetP(p, 1, Along(P(p, 0), p.Radius, 60 * p.Pi / 180));
+    SetP(p, 2, Along(P(p, 0), p.Radius, 195 * p.Pi / 180));
+    Circle(p, P(p, 0), p.Radius, kBlack);
+    p.PenColor = kTeal;
+    AngleMark(p, P(p, 0), P(p, 1), P(p, 2),
+              {.size = p.Radius, .arcs = 0, .color = kGrey, .lineColor = kBlack, .label = "", .shift = 1});
+    VertexLabel(p, P(p, 0), P(p, 1), P(p, 2), "135%", {.distance = 50, .color = kTeal});
+    DottedArc(p, P(p, 0), P(p, 1), {.side = 1, .bulge = 20, .step = 5, .color = kTeal, .label = "4cm"});
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 60, kGrey, "弧の長さは、");
+    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, " 2π*4*ﾀ135/360ﾀ");
+    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, "=2π*4*ﾀ3/8ﾀ");
+    Write(p, p.TextLeft, p.TextLineY + 60, kPurple, "=3π (cm)");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 60, kGrey, "面積は、");
+    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, " π*4^2*ﾀ135/360ﾀ");
+    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, "=π*16*ﾀ3/8ﾀ");
+    Write(p, p.TextLeft, p.TextLineY + 60, kPurple, "=6π (cm^2)");
+}

@@ -1,0 +1,98 @@
+// Chapter problems B of page 185: the lesson's problem menu and problem 1
+// (angle AOC = angle BOD in two figures).
+#include "lessons/common/kit.h"
+#include "lessons/quillet/quillet.h"
+
+using namespace kit;
+
+void RunChapterProblemsB(Quillet& p) { ShowChapterProblemsBMenu(p); }
+
+void ShowChapterProblemsBMenu(Quillet& p) {
+    // Item ① has no title in the caption.
+    RunSubMenu(p, "P185 章の問題B ①　②2(1)　③2(2)　④終了",
+               {ShowChapterBProblem1, ShowChapterBProblem2Part1, ShowChapterBProblem2Part2});
+}
+
+namespace {
+
+// The rays of one figure of problem 1: their directions in degrees and the
+// length of each (Radius or Radius2).
+struct Ray {
+    float degrees;
+    float length;
+};
+
+// One figure: the frame at (left, top), 6 by 6 cells of 50 px, O in cell
+// (cx, cy), A to D (points 1 to 4) along their rays, the figure's number at
+// the frame's corner, the segments from O and the letters.
+void DrawRays(Quillet& p, float left, float top, Pt oCell, const Text& number, const Ray (&rays)[4]) {
+    Grid(p, {.left = left, .top = top, .columns = 6, .rows = 6, .cell = 50});
+    SetP(p, 0, {p.OriginX + 50 * oCell.x, p.OriginY - 50 * oCell.y});
+    for (int i = 1; i <= 4; ++i) {
+        const Ray& ray = rays[i - 1];
+        SetP(p, i, Along(P(p, 0), ray.length, ray.degrees * p.Pi / 180));
+    }
+    Label(p, p.GridLeft, p.GridTop, kTeal, number);
+    for (int i = 1; i <= 4; ++i) Segment(p, 0, i, kBlack);
+    Label(p, p.PointX(0) - 40, p.PointY(0), kBlack, "O");
+    Label(p, p.PointX(1) - 14, p.PointY(1) + 10, kBlack, "A");
+    Label(p, p.PointX(2) + 10, p.PointY(2) - 25, kBlack, "B");
+    Label(p, p.PointX(3) - 30, p.PointY(3) + 10, kBlack, "C");
+    Label(p, p.PointX(4) - 35, p.PointY(4) - 30, kBlack, "D");
+}
+
+// The right-angle corner at O between the rays to points b and c.
+void RightAngleAtO(Quillet& p, int b, int c, float size) { RightAngle(p, P(p, 0), P(p, b), P(p, c), size, kPurple, 1); }
+
+// The filled sector of angle BOC: from ray OC counterclockwise to ray OB, or
+// with `shift` -1 from OB to OC.
+void SectorBOC(Quillet& p, float size, float shift) {
+    p.WorkA = 0;
+    p.WorkB = 3;
+    p.WorkC = 2;
+    AngleMark(p, P(p, 0), P(p, 3), P(p, 2),
+              {.size = size, .arcs = 0, .color = kGrey, .lineColor = kBlack, .label = "", .shift = shift});
+}
+
+// The reasoning for one figure: two equations, "したがって" and the result.
+void Reasoning(Quillet& p, const Text& number, const Text& aoc, const Text& aocValue, const Text& bod,
+               const Text& bodValue) {
+    const float valueX = p.TextLeft + 81 + 34;
+    Write(p, p.ItemLeft, p.TextLineY + 70, kTeal, number);
+    Write(p, p.TextLeft, p.TextLineY, kBlack, aoc);
+    Write(p, valueX, p.TextLineY + 50, kBlack, aocValue);
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, bod);
+    Write(p, valueX, p.TextLineY + 50, kBlack, bodValue);
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "したがって ");
+    WriteOn(p, kTeal, "∠AOC=∠BOD");
+}
+
+}  // namespace
+
+void ShowChapterBProblem1(Quillet& p) {
+    ShowChapterHeading(p, kChapterBTitle, "1", 3);
+    PenWidth(p, 5);
+
+    // (1): the right angles on either side of angle BOC.
+    p.Radius = 3 * 50;
+    DrawRays(p, 640, 30, {3, 3}, "(1)",
+             {{150, p.Radius}, {60, p.Radius}, {0, p.Radius}, {270, p.Radius}});
+    RightAngleAtO(p, 2, 1, 40);
+    RightAngleAtO(p, 4, 3, 40);
+    SectorBOC(p, 60, 1);
+
+    // (2): the right angles overlapping in angle BOC.
+    p.Radius = 4 * 50;
+    p.Radius2 = 3 * 50;
+    DrawRays(p, 840, p.GridBottom, {1, 3}, "(2)",
+             {{60, p.Radius2}, {-30, p.Radius}, {0, p.Radius}, {270, p.Radius2}});
+    SectorBOC(p, 80, -1);
+    RightAngleAtO(p, 2, 1, 40);
+    RightAngleAtO(p, 4, 3, 50);
+    WaitForAnyKey(p);
+
+    Reasoning(p, "(1)", "∠AOC=∠AOB+∠BOC", "=90%+∠BOC", "∠BOD=∠BOC+∠COD", "=∠BOC+90%");
+    WaitForAnyKey(p);
+
+    Reasoning(p, "(2)", "∠AOC=∠AOB-∠BOC", "=90%-∠BOC", "∠BOD=∠COD-∠BOC", "=90%-∠BOC");
+}

@@ -1,0 +1,147 @@
+// Chapter problems B of page 185, problem 2: (1) the fold line that puts
+// corner A of the square on M, (2) the circle touching OB at C and touching OA.
+#include "lessons/common/kit.h"
+#include "lessons/quillet/chapter_steps.h"
+#include "lessons/quillet/quillet.h"
+
+using namespace kit;
+using chapter::Dot;
+using chapter::WrappedArc;
+
+// ---- Problem 2(1) -----------------------------------------------------------
+
+void ShowChapterBProblem2Part1(Quillet& p) {
+    ShowChapterHeading(p, kChapterBTitle, "2", 3);
+    Write(p, p.TextEndX + 30, p.TextLineY, kTeal, "(1)");
+    Grid(p, {.left = 720, .top = 250, .columns = 6, .rows = 5, .cell = 65});
+    // The square ABCD and M on CD. Only these points are turned into pixels:
+    // the old pass also scaled point 0, which nothing sets, on every run.
+    SetCells(p, 1, {{1, 5}, {1, 1}, {5, 1}, {5, 5}, {5, 3}});
+    // The midpoint of AM, and the perpendicular bisector through it.
+    SetP(p, 6, Mid(P(p, 1), P(p, 5)));
+    AngleRange(p, P(p, 6), P(p, 5), P(p, 1), 1);
+    const float theta = p.BisectorAngle;
+    SetP(p, 8, Along(P(p, 6), 2 * p.CellSize, theta));
+    SetP(p, 7, Along(P(p, 6), 2 * p.CellSize, theta + p.Pi));
+    SetP(p, 10, Along(P(p, 6), 3 * p.CellSize, theta));
+    SetP(p, 9, Along(P(p, 6), 4 * p.CellSize, theta + p.Pi));
+    SetP(p, 11, Crossing(p, P(p, 1), P(p, 4), P(p, 8), P(p, 9)));
+    SetP(p, 12, Crossing(p, P(p, 2), P(p, 3), P(p, 8), P(p, 9)));
+    Polygon(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4)},
+            {.width = 5, .color = kBlack, .gap = 10, .labels = "A", .labelColor = kBlack});
+    Dot(p, 5, kTeal);
+    Label(p, p.PointX(5) + 10, p.PointY(5) - 25, kBlack, "M");
+    WaitForAnyKey(p);
+
+    Write(p, p.ItemLeft, p.TextLineY + 70, kBlack, "点AとMは、折れ目の線について線対称だから");
+    Write(p, p.ItemLeft, p.TextLineY + 50, kPurple, "折れ目の線は、線分AMの垂直二等分線になる。");
+    WaitForAnyKey(p);
+
+    // Equal compass arcs about A and M cross at points 7 and 8.
+    Dot(p, 1, kTeal);
+    p.Radius = Distance(P(p, 1), P(p, 7));
+    AngleRange(p, P(p, 1), P(p, 7), P(p, 8), 1);
+    WrappedArc(p, 1, kTeal, p.ArcFractionC - 0.03f, p.ArcFractionB + 0.03f);
+    WaitForAnyKey(p);
+
+    Dot(p, 5, kTeal);
+    AngleRange(p, P(p, 5), P(p, 8), P(p, 7), 1);
+    WrappedArc(p, 5, kTeal, p.ArcFractionC - 0.03f, p.ArcFractionB + 0.03f);
+    WaitForAnyKey(p);
+
+    Segment(p, 10, 9, kTeal);
+    WaitForAnyKey(p);
+
+    Segment(p, 11, 12, kPurple);  // the fold line, from side AD to side BC
+}
+
+// ---- Problem 2(2) -----------------------------------------------------------
+
+namespace {
+
+// A compass step: the dot of point `centre` and the arc about it from `start`
+// to `end` (radius Radius) in `color`.
+void CompassArc(Quillet& p, int centre, float color, float start, float end) {
+    Dot(p, centre, color);
+    Arc(p, P(p, centre), p.Radius, color, start, end);
+}
+
+// The arc range at point `centre` between the rays to `b` and `c`.
+void RangeAt(Quillet& p, int centre, int b, int c) { AngleRange(p, P(p, centre), P(p, b), P(p, c), 1); }
+
+}  // namespace
+
+void ShowChapterBProblem2Part2(Quillet& p) {
+    ShowChapterHeading(p, kChapterBTitle, "2", 5);
+    Write(p, p.TextEndX + 30, p.TextLineY, kTeal, "(2)");
+    Grid(p, {.left = 600, .top = 250, .columns = 8, .rows = 5, .cell = 65});
+    // O, A, B, C, the marks on OB about C, the crossing above C and the top
+    // of the perpendicular, the mark on OB for the bisector. Only these points
+    // are turned into pixels (4 and 9 are computed below).
+    SetCells(p, 0, {{0, 0}, {5, 5}, {8, 0}, {5, 0}});
+    SetCells(p, 5, {{3.5f, 0}, {6.5f, 0}, {5, 2.5f}, {5, 4}});
+    SetCells(p, 10, {{2, 0}});
+    SetP(p, 9, Along(P(p, 0), 2 * p.CellSize, 45 * p.Pi / 180));
+    SetP(p, 11, Along(P(p, 0), 3 * p.CellSize, 22.5f * p.Pi / 180));
+    SetP(p, 12, Along(P(p, 0), 8 * p.CellSize, 22.5f * p.Pi / 180));
+    // The centre: the perpendicular at C (vertical) meets the bisector.
+    SetP(p, 4, Crossing(p, P(p, 3), P(p, 8), P(p, 0), P(p, 12)));
+    Line(p, P(p, 1), P(p, 0), kBlack);
+    Line(p, P(p, 2), P(p, 0), kBlack);
+    Label(p, p.PointX(0) - 40, p.PointY(0), kBlack, "O");
+    Label(p, p.PointX(1) - 14, p.PointY(1) - 50, kBlack, "A");
+    Label(p, p.PointX(2) + 10, p.PointY(2) - 25, kBlack, "B");
+    Dot(p, 3, kBlack);
+    Label(p, p.PointX(3) - 14, p.PointY(3) + 10, kBlack, "C");
+    WaitForAnyKey(p);
+
+    Write(p, p.ItemLeft, p.TextLineY + 70, kBlack, "点Cで辺OBに接するから、円の中心はCを通る垂線上にある。");
+    WaitForAnyKey(p);
+    Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "辺OAにも接するから、円の中心は∠AOBの二等分線垂線上にある。");
+    WaitForAnyKey(p);
+    Write(p, p.ItemLeft, p.TextLineY + 50, kPurple, "Cを通る垂線と∠AOBの二等分線");
+    Write(p, p.ItemLeft, p.TextLineY + 50, kPurple, "との交点を円の中心とする。");
+    Write(p, p.ItemLeft, p.TextLineY + 50, kPurple, "半径は、円の中心と");
+    Write(p, p.ItemLeft, p.TextLineY + 50, kPurple, "点Cとの距離とする。");
+    WaitForAnyKey(p);
+
+    // The perpendicular at C: the arc about C across OB on both sides, then
+    // equal arcs from the two marks crossing at point 7. A ray along +x has
+    // the fraction 1, so its widened end comes back by a whole turn.
+    p.Radius = Distance(P(p, 3), P(p, 5));
+    RangeAt(p, 3, 6, 5);
+    CompassArc(p, 3, kBrightBlue, p.ArcFractionC - 0.03f, p.ArcFractionB + 0.03f - 1);
+    WaitForAnyKey(p);
+    p.Radius = Distance(P(p, 5), P(p, 7));
+    RangeAt(p, 5, 6, 7);
+    CompassArc(p, 5, kBrightBlue, p.ArcFractionC - 0.05f, p.ArcFractionC + 0.05f);
+    WaitForAnyKey(p);
+    RangeAt(p, 6, 7, 5);
+    CompassArc(p, 6, kBrightBlue, p.ArcFractionB - 0.05f, p.ArcFractionB + 0.05f);
+    WaitForAnyKey(p);
+    Segment(p, 3, 8, kTeal);
+    WaitForAnyKey(p);
+
+    // The bisector of angle AOB: the arc about O through both sides, then
+    // equal arcs from the two marks crossing at point 11. The ray from point
+    // 9 to 11 sits just past +x, so the start of its arc goes round a turn.
+    p.Radius = Distance(P(p, 0), P(p, 9));
+    RangeAt(p, 0, 10, 9);
+    CompassArc(p, 0, kGrey, p.ArcFractionC - 0.03f, p.ArcFractionB + 0.03f - 1);
+    WaitForAnyKey(p);
+    p.Radius = Distance(P(p, 9), P(p, 11));
+    RangeAt(p, 9, 10, 11);
+    CompassArc(p, 9, kGrey, p.ArcFractionC - 0.05f + 1, p.ArcFractionC + 0.05f);
+    WaitForAnyKey(p);
+    RangeAt(p, 10, 11, 9);
+    CompassArc(p, 10, kGrey, p.ArcFractionB - 0.05f, p.ArcFractionB + 0.05f);
+    WaitForAnyKey(p);
+    Segment(p, 0, 12, kTeal);
+    WaitForAnyKey(p);
+
+    // The centre and the circle through C.
+    Dot(p, 4, kPurple);
+    p.Radius = Distance(P(p, 4), P(p, 3));
+    WaitForAnyKey(p);
+    Circle(p, P(p, 4), p.Radius, kPurple);
+}

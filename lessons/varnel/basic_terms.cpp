@@ -1,0 +1,278 @@
+// The basic-terms lesson: its goal screen and topic menu, angles and the
+// crossing point (topic 2), perpendicular and parallel lines (topic 3),
+// polygons and the isosceles triangle (topic 4). Topic 1 is in
+// basic_terms_lines.cpp.
+#include "lessons/common/kit.h"
+#include "lessons/varnel/varnel.h"
+
+using namespace kit;
+
+// ---- Entry, goal screen and topic menu --------------------------------------
+
+void RunBasicTermsLesson(Varnel& p) {
+    ShowBasicTermsLessonGoal(p);
+    ShowBasicTermsTopicMenu(p);
+}
+
+void ShowBasicTermsLessonGoal(Varnel& p) {
+    EraseScreen(p);
+    p.TextLeft = 44;
+    p.TextLineY = 240;
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "直線・角・三角形などを記号で表そう。");
+}
+
+void ShowBasicTermsTopicMenu(Varnel& p) {
+    RunSubMenu(p, "①直線　②交点、角　③平行、垂直　④三角形　⑤終了",
+               {ShowLinesAndSegments, ShowAnglesAndIntersections, ShowParallelAndPerpendicular,
+                ShowPolygonsAndTriangles});
+}
+
+namespace {
+
+// The topics' text column: item numbers at x 40, headings and continued
+// lines 38 px further in, the first line at y 30; pen width 5.
+void BeginTopic(Varnel& p) {
+    EraseScreen(p);
+    p.ItemLeft = 40;
+    p.TextLeft = p.ItemLeft + 38;
+    p.TextLineY = 30;
+    PenWidth(p, 5);
+}
+
+// A new line of the column at x, 50 px below the last.
+void NewLine(Varnel& p, float x, float color, const Text& text) { Write(p, x, p.TextLineY + 50, color, text); }
+
+}  // namespace
+
+// ---- Topic 2: angles and the crossing point ---------------------------------
+
+namespace {
+
+// The angle ABC of figure 1 marked at B (point WorkA) between the rays to C
+// (WorkB) and A (WorkC): a sector of radius `size` in colour 3, its label on
+// the bisector, 10 px to the right.
+void MarkAngleB(Varnel& p, float size, const Text& label) {
+    p.WorkA = 2;
+    p.WorkB = 3;
+    p.WorkC = 1;
+    p.PenColor = kTeal;   // the label's colour
+    p.LabelOffsetX = 10;
+    AngleMark(p, P(p, 2), P(p, 3), P(p, 1),
+              {.size = size, .arcs = 0, .color = kTeal, .lineColor = kBlack, .label = label, .shift = 1});
+}
+
+}  // namespace
+
+void ShowAnglesAndIntersections(Varnel& p) {
+    BeginTopic(p);
+    Write(p, p.TextLeft, p.TextLineY, kPurple, "<角の表し方>");
+    Grid(p, {.left = 800, .top = 10, .columns = 7, .rows = 6, .cell = 50, .color = kWhite});
+    SetCells(p, 1, {{5, 5}, {1, 1}, {6, 1}});
+    // The caption stands 50 px below the top of its frame.
+    Label(p, p.OriginX + 80, p.GridTop + 50, kGrey, "図1");
+    Segment(p, 1, 2, kBlack);
+    Segment(p, 2, 3, kBlack);
+    Label(p, p.PointX(1) + 8, p.PointY(1) - 30, kTeal, "A");
+    Label(p, p.PointX(2) - 30, p.PointY(2) - 20, kTeal, "B");
+    Label(p, p.PointX(3) + 8, p.PointY(3) - 25, kTeal, "C");
+    NewLine(p, p.ItemLeft, kBlack, "①図1のような角を角ABCといい、");
+    NewLine(p, p.TextLeft, kTeal, "∠ABC");
+    WriteOn(p, kBlack, "と表す。");
+    WaitForAnyKey(p);
+
+    MarkAngleB(p, 30, "b");
+    NewLine(p, p.ItemLeft, kBlack, "②∠ABCを");
+    WriteOn(p, kTeal, "∠B");
+    WriteOn(p, kBlack, "や");
+    WriteOn(p, kTeal, "∠b");
+    WriteOn(p, kBlack, "と表すこともある。");
+    WaitForAnyKey(p);
+
+    NewLine(p, p.ItemLeft, kBlack, "③");
+    WriteOn(p, kTeal, "∠ABC=45%");
+    WriteOn(p, kBlack, "と大きさを表すこともある。");
+    // The mark routine cleared its size and label: both are given again.
+    MarkAngleB(p, 60, "45%");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 80, kPurple, "<交点>");
+    Grid(p, {.left = 800, .top = 330, .columns = 8, .rows = 6, .cell = 50, .color = kWhite});
+    SetCells(p, 1, {{1, 5}, {7, 1}, {1, 1}, {7, 5}});
+    // O: where FG meets DE.
+    SetP(p, 0, Crossing(p, P(p, 3), P(p, 4), P(p, 1), P(p, 2)));
+    Label(p, p.OriginX + 80, p.GridTop, kGrey, "図2");
+    Segment(p, 1, 2, kBlack);
+    Segment(p, 3, 4, kBlack);
+    Label(p, p.PointX(1) - 30, p.PointY(1) - 30, kTeal, "D");
+    Label(p, p.PointX(2) + 8, p.PointY(2) - 25, kTeal, "E");
+    Label(p, p.PointX(3) - 30, p.PointY(3) - 30, kTeal, "F");
+    Label(p, p.PointX(4) + 8, p.PointY(4) - 25, kTeal, "G");
+    Label(p, p.PointX(0) - 14, p.PointY(0) + 12, kPurple, "O");
+    WaitForAnyKey(p);
+
+    NewLine(p, p.ItemLeft, kBlack, "図1の");
+    WriteOn(p, kTeal, "点B");
+    WriteOn(p, kBlack, "や図2の");
+    WriteOn(p, kTeal, "点O");
+    WriteOn(p, kBlack, "のように");
+    NewLine(p, p.ItemLeft, kBlack, "2つの線が交わる点を");
+    WriteOn(p, kTeal, "交点");
+    WriteOn(p, kBlack, "という。");
+}
+
+// ---- Topic 3: perpendicular and parallel lines ------------------------------
+
+void ShowParallelAndPerpendicular(Varnel& p) {
+    BeginTopic(p);
+    Write(p, p.TextLeft, p.TextLineY, kPurple, "<垂直・垂線>");
+    Grid(p, {.left = 800, .top = 50, .columns = 8, .rows = 5, .cell = 50, .color = kWhite});
+    SetCells(p, 1, {{0, 2}, {8, 2}, {4, 5}, {4, 0}});
+    // The crossing of the vertical CD and the level AB.
+    SetP(p, 0, Crossing(p, P(p, 3), P(p, 4), P(p, 1), P(p, 2)));
+    // The caption stands 10 px below the top of its frame.
+    Label(p, p.OriginX + 80, p.GridTop + 10, kGrey, "図1");
+    Segment(p, 1, 2, kBlack);
+    Segment(p, 3, 4, kBlack);
+    Label(p, p.PointX(1) + 8, p.PointY(1), kTeal, "A");
+    Label(p, p.PointX(2) - 30, p.PointY(2), kTeal, "B");
+    Label(p, p.PointX(3) + 8, p.PointY(3), kTeal, "C");
+    Label(p, p.PointX(4) + 8, p.PointY(4) - 40, kTeal, "D");
+    // The right angle at the crossing, between the rays to B and to C.
+    p.IndexA = 0;
+    p.IndexB = 2;
+    p.IndexC = 3;
+    RightAngle(p, P(p, 0), P(p, 2), P(p, 3), 30, kPurple, -1.0f);
+    NewLine(p, p.ItemLeft, kBlack, "①2直線AB,CDが交わってできる角が");
+    NewLine(p, p.TextLeft, kBlack, "直角であるとき、ABとCDは");
+
+    WaitForAnyKey(p);
+    WriteOn(p, kTeal, "垂直");
+    WriteOn(p, kBlack, "で");
+    NewLine(p, p.TextLeft, kBlack, "あるといい、");
+    WaitForAnyKey(p);
+    WriteOn(p, kPurple, "AB⊥CD");
+    WriteOn(p, kBlack, "と表す。");
+    WaitForAnyKey(p);
+    NewLine(p, p.ItemLeft, kBlack, "②CDをABの");
+    WaitForAnyKey(p);
+    WriteOn(p, kTeal, "垂線");
+    WriteOn(p, kBlack, "という。（ABはCDの垂線）");
+
+    WaitForAnyKey(p);
+    Write(p, p.TextLeft, p.TextLineY + 80, kPurple, "<平行>");
+    Grid(p, {.left = 800, .top = 330, .columns = 8, .rows = 6, .cell = 50, .color = kWhite});
+    SetCells(p, 1, {{1, 4}, {8, 4}, {1, 1}, {8, 1}});
+    Label(p, p.OriginX + 80, p.GridTop, kGrey, "図2");
+    Segment(p, 1, 2, kBlack);
+    Segment(p, 3, 4, kBlack);
+    Label(p, p.PointX(1), p.PointY(1) - 50, kTeal, "A");
+    Label(p, p.PointX(2) - 30, p.PointY(2) - 50, kTeal, "B");
+    Label(p, p.PointX(3), p.PointY(3) + 8, kTeal, "C");
+    Label(p, p.PointX(4) - 30, p.PointY(4) + 8, kTeal, "D");
+    // One chevron on each line, a quarter of the way along, towards B and D.
+    for (const int from : {1, 3}) {
+        p.FromPoint = static_cast<float>(from);
+        p.ToPoint = static_cast<float>(from + 1);
+        Chevrons(p, P(p, from), P(p, from + 1), {.count = 1, .size = 25, .color = kTeal, .at = 1, .of = 3});
+    }
+    WaitForAnyKey(p);
+    NewLine(p, p.ItemLeft, kBlack, "①2直線AB,CDが交わらないとき、");
+    NewLine(p, p.TextLeft, kBlack, "ABとCDは");
+    WaitForAnyKey(p);
+    WriteOn(p, kTeal, "平行");
+    WriteOn(p, kBlack, "であるといい、");
+    WaitForAnyKey(p);
+    NewLine(p, p.TextLeft, kPurple, "AB∥CD");
+    WriteOn(p, kBlack, "と表す。");
+    WaitForAnyKey(p);
+    NewLine(p, p.ItemLeft, kBlack, "②直線AB,CDを");
+    WriteOn(p, kTeal, "直線m、直線n");
+    NewLine(p, p.TextLeft, kBlack, "と表すこともある。");
+    WriteOn(p, kTeal, " m∥n");
+    Label(p, p.PointX(1) - 40, p.PointY(1) - 25, kGrey, "m");
+    Label(p, p.PointX(3) - 40, p.PointY(3) - 25, kGrey, "n");
+}
+
+// ---- Topic 4: polygons and triangles ----------------------------------------
+
+namespace {
+
+// The sides of a polygon at width 5 in colour 0, lettered from A 10 px out in
+// `labelColor`.
+PolygonStyle Lettered(float labelColor) {
+    return {.width = 5, .color = kBlack, .gap = 10, .labels = "A", .labelColor = labelColor};
+}
+
+// Two ticks across the side from point 1 (A) to point `to`, 8 px apart.
+void EqualSideTicks(Varnel& p, int to) {
+    p.WorkA = 1;
+    p.WorkB = static_cast<float>(to);
+    Ticks(p, P(p, 1), P(p, to), {.count = 2, .size = 12, .color = kPurple, .spacing = 8, .shift = 0});
+}
+
+// The filled sector of radius 40 over the triangle's inner angle at `vertex`
+// (the rays exchanged, no label: the polygon left MarkLabel empty).
+void EqualAngleSector(Varnel& p, int vertex, int b, int c) {
+    AngleMark(p, P(p, vertex), P(p, b), P(p, c),
+              {.size = 40, .arcs = 0, .color = kPurple, .lineColor = kBlack, .label = "", .shift = -1});
+}
+
+}  // namespace
+
+void ShowPolygonsAndTriangles(Varnel& p) {
+    BeginTopic(p);
+    Write(p, p.TextLeft, p.TextLineY, kPurple, "<多角形>");
+    // The quadrilateral (points 11-14) and the hexagon's centre (point 20).
+    Grid(p, {.left = 560, .top = 50, .columns = 16, .rows = 7, .cell = 35, .color = kWhite});
+    SetCells(p, 11, {{2, 5}, {1, 1}, {6, 1}, {5, 6}});
+    SetCells(p, 20, {{12, 3.5f}});
+    // The hexagon's corners (points 21-26), from the upper left counter-clockwise.
+    p.Radius = p.CellSize * 3.5f;
+    for (int i = 1; i <= 6; i++) {
+        p.LoopIndex = static_cast<float>(i);
+        p.PointAngle(i) = static_cast<float>((i - 1) * 60 + 120) * p.Pi / 180;
+        SetP(p, 20 + i, Along(P(p, 20), p.Radius, p.PointAngle(i)));
+    }
+    // The isosceles triangle ABC (points 1-3), apex A.
+    Grid(p, {.left = 640, .top = 300, .columns = 6, .rows = 6, .cell = 60, .color = kWhite});
+    SetCells(p, 1, {{3, 5}, {1, 1}, {5, 1}});
+    Polygon(p, {P(p, 11), P(p, 12), P(p, 13), P(p, 14)}, Lettered(kBlack));
+    NewLine(p, p.ItemLeft, kBlack, "①いくつかの線分で囲まれた");
+    NewLine(p, p.TextLeft, kBlack, "図形を");
+    WriteOn(p, kTeal, "多角形");
+    WriteOn(p, kBlack, "という。");
+
+    WaitForAnyKey(p);
+    Polygon(p, {P(p, 21), P(p, 22), P(p, 23), P(p, 24), P(p, 25), P(p, 26)}, Lettered(kBlack));
+    WaitForAnyKey(p);
+    Write(p, p.TextLeft, p.TextLineY + 80, kPurple, "<三角形>");
+    Triangle(p, 1, 2, 3, Lettered(kTeal));
+    WaitForAnyKey(p);
+    NewLine(p, p.ItemLeft, kBlack, "①3つの線分で囲まれた図形を");
+    NewLine(p, p.TextLeft, kTeal, "三角形");
+    WriteOn(p, kBlack, "という。");
+    WaitForAnyKey(p);
+    NewLine(p, p.ItemLeft, kBlack, "②３点A,B,Cを頂点とする");
+    NewLine(p, p.TextLeft, kBlack, "三角形ABCを");
+    WaitForAnyKey(p);
+    WriteOn(p, kPurple, "△ABC");
+    WriteOn(p, kBlack, "と表す。");
+    WaitForAnyKey(p);
+    NewLine(p, p.ItemLeft, kBlack, "③辺ABと辺ACが等しい");
+    NewLine(p, p.TextLeft, kBlack, "ことを");
+    EqualSideTicks(p, 2);
+    // The ticks left TickSpacing at 24: the second side sets 8 again.
+    EqualSideTicks(p, 3);
+    WaitForAnyKey(p);
+    WriteOn(p, kPurple, "AB=AC");
+    WriteOn(p, kBlack, "と表す。");
+    WaitForAnyKey(p);
+    NewLine(p, p.ItemLeft, kBlack, "④∠ABCと∠ACBが等しい");
+    NewLine(p, p.TextLeft, kBlack, "ことを");
+    EqualAngleSector(p, 2, 1, 3);
+    EqualAngleSector(p, 3, 2, 1);
+    WaitForAnyKey(p);
+    WriteOn(p, kPurple, "∠ABC=∠ACB");
+    WriteOn(p, kBlack, "と表す。");
+}

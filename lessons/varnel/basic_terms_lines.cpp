@@ -1,0 +1,128 @@
+// Topic 1 of the basic-terms lesson: the line, the segment and the ray, the
+// lines through one point and through two, and the distance between two
+// points with its dotted "5cm" arcs.
+#include "lessons/common/kit.h"
+#include "lessons/varnel/varnel.h"
+
+using namespace kit;
+
+namespace {
+
+// A point of a row: a dot of radius 6 in colour 3.
+void RowDot(Varnel& p, Pt at) { Disc(p, at, 6, kTeal); }
+
+// The figure of a row: the line from x1 to x2 at y, the dots at the x of
+// points 3 and 4 and their letters 50 px above.
+void RowFigure(Varnel& p, float x1, float x2, float y, const Text& first, const Text& second) {
+    Line(p, {x1, y}, {x2, y}, kBlack);
+    RowDot(p, {p.PointX(3), y});
+    RowDot(p, {p.PointX(4), y});
+    Label(p, p.PointX(3) - 14, y - 50, kBlack, first);
+    Label(p, p.PointX(4) - 14, y - 50, kBlack, second);
+}
+
+// A row: its number at the left, 25 px below its letters, then its figure.
+void Row(Varnel& p, const Text& number, float x1, float x2, float y) {
+    Label(p, p.TextLeft, y - 25, kBlack, number);
+    RowFigure(p, x1, x2, y, "A", "B");
+}
+
+// A definition: the term in colour 3 on a new line, its explanation after
+// it, and the row's name in colour 3 right of the row.
+void Definition(Varnel& p, const Text& term, const Text& explanation, const Text& rowName, float rowNameY) {
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, term);
+    WriteOn(p, kBlack, explanation);
+    Label(p, p.PointX(5), rowNameY, kTeal, rowName);
+}
+
+// The centre of the lines through one point: a dot of radius 8 in colour 3.
+void CentreDot(Varnel& p) { Disc(p, P(p, 10), 8, kTeal); }
+
+// The dotted arc under a segment at y from point 3 to point 4 across, 15 px
+// deep, a dot every 8 degrees, with its label in the arc's colour.
+void LengthArc(Varnel& p, float y, float color, const Text& label) {
+    p.PenColor = color;   // the arc's label colour
+    DottedArc(p, {p.PointX(3), y}, {p.PointX(4), y},
+              {.side = 1, .bulge = -15, .step = 8, .color = color, .label = label});
+}
+
+}  // namespace
+
+void ShowLinesAndSegments(Varnel& p) {
+    EraseScreen(p);
+    p.TextLeft = 40;
+    p.TextLineY = 30;
+    PenWidth(p, 5);
+    Write(p, p.TextLeft, p.TextLineY, kPurple, "<直線、線分、半直線、2点間の距離>");
+    // The columns of the rows: x of the line's left end, A, B and the right
+    // end; the y of each row's letters and of its line.
+    p.PointX(1) = p.TextLeft + 40;
+    p.PointX(2) = p.PointX(1) + 20;
+    p.PointX(3) = p.PointX(2) + 80;
+    p.PointX(4) = p.PointX(3) + 240;
+    p.PointX(5) = p.PointX(4) + 80;
+    p.PointY(1) = p.TextLineY + 200;
+    p.PointY(2) = p.PointY(1) + 50;
+    p.PointY(3) = p.PointY(2) + 25;
+    p.PointY(4) = p.PointY(3) + 50;
+    p.PointY(5) = p.PointY(4) + 25;
+    p.PointY(6) = p.PointY(5) + 50;
+    Row(p, "①", p.PointX(2), p.PointX(5), p.PointY(2));   // the line
+    Row(p, "②", p.PointX(3), p.PointX(4), p.PointY(4));   // the segment
+    Row(p, "③", p.PointX(3), p.PointX(5), p.PointY(6));   // the ray
+    WaitForAnyKey(p);
+
+    Definition(p, "直線", "…まっすぐに限りなくのびている線", "直線AB", p.PointY(1) + 25);
+    WaitForAnyKey(p);
+    Definition(p, "線分", "…直線の一部分で、両端のあるもの", "線分AB", p.PointY(3) + 25);
+    WaitForAnyKey(p);
+    Definition(p, "半直線", "…線分の一方だけをのばしたもの", "半直線AB", p.PointY(5) + 25);
+    WaitForAnyKey(p);
+
+    // Lines through one point, one a key; the first wait shows the dot alone.
+    p.TextLeft = 800;
+    p.TextLineY = 30;
+    p.Pi = 3.14159f;
+    SetP(p, 10, {1000, 175});
+    for (int i = 1; i <= 6; i++) {
+        p.LoopIndex = static_cast<float>(i);
+        CentreDot(p);
+        WaitForAnyKey(p);
+        const float a = p.LoopIndex * p.Pi / 6;
+        Line(p, Along(P(p, 10), 160, a), Along(P(p, 10), 160, p.Pi + a), kBlack);
+    }
+    CentreDot(p);
+    Write(p, p.TextLeft, p.TextLineY + 300, kBlack, "１点を通る直線は何本もある。");
+    WaitForAnyKey(p);
+
+    // The one line through two points: the second 160 px out at 15 degrees.
+    SetP(p, 11, Along(P(p, 10), 160, p.Pi / 12));
+    Disc(p, P(p, 11), 8, kTeal);
+    Line(p, Along(P(p, 10), 240, p.Pi / 12), Along(P(p, 10), 200, p.Pi + p.Pi / 12), kPurple);
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "2点を通る直線は1本しかない。");
+    WaitForAnyKey(p);
+
+    // Row 3 cleared for the distance between two points.
+    p.TextLeft = 40;
+    p.TextLineY = p.PointY(6);
+    EraseBox(p, 0, p.PointY(5), p.PointX(5) + 160, p.PointY(6) + 480);
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 70, kTeal, "④2点ABの間の距離");
+    WriteOn(p, kBlack, "…線分ABの長さ");
+    LengthArc(p, p.PointY(4), kTeal, "");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, " 線分ABの長さが5cm");
+    LengthArc(p, p.PointY(4), kTeal, "5cm");
+    WaitForAnyKey(p);
+
+    WriteOn(p, kTeal, " AB=5cm");
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, " 線分ABと線分CDの長さが等しい");
+    Label(p, p.PointX(5), p.PointY(5) + 25, kTeal, "線分CD");
+    RowFigure(p, p.PointX(3), p.PointX(4), p.PointY(6), "C", "D");
+    LengthArc(p, p.PointY(6), kGrey, "5cm");
+    WaitForAnyKey(p);
+
+    WriteOn(p, kTeal, " AB=CD");
+}
