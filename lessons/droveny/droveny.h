@@ -80,3 +80,41 @@ void ShowBisectorAnswer6(Droveny& p);
 void ShowPointsOnBisector(Droveny& p);
 // Topic 6: the answer to question 7, the point of l equally far from A and B.
 void ShowBisectorAnswer7(Droveny& p);
+
+// ---- Angle-bisector lesson (main-menu item 3) -------------------------------
+// The lesson: its goals screen, then its topic menu until item 6, which
+// returns to the main menu.
+void RunAngleBisectorLesson(Droveny& p);
+// The goals screen on an erased screen with the angle AOB, its bisector OC and
+// an equal-angle disc in each half; leaves TextLeft 44, TextLineY 455, pen
+// width 5 and PenX, PenY at the second disc.
+void ShowAngleBisectorGoals(Droveny& p);
+// The topic menu on the bottom band: runs the chosen topic and asks again
+// (the topic's last screen stays) until item 6.
+void ShowAngleBisectorTopicMenu(Droveny& p);
+
+// Topic 1: the sheet OAB folded along OC, one step a key until "1", and the
+// kite ODCA it shows.
+void ShowAngleFoldP173(Droveny& p);
+// The triangle O, A, B (points 0 to 2) in black with its names and the dots
+// of A and B; leaves PenColor 3.
+void DrawFoldAngleFigure(Droveny& p);
+// Topic 2: example 4, the bisector by ruler and compass, with the hint kite.
+void ShowAngleBisectorExample4(Droveny& p);
+// The angle frame of example 4: its points 0 to 6 in pixels, the sides OA
+// and OB with their names; leaves the directions of OB, OA and the bisector
+// in RayAngleB, RayAngleC and BisectorAngle.
+void DrawExample4AngleFigure(Droveny& p);
+// Topic 3: the points of the bisector are equally far from both sides, and
+// the converse.
+void ShowPointsOnAngleBisector(Droveny& p);
+// The sides OA and OB, the bisector O-20 in teal, the names O, A, B and an
+// equal-angle disc in each half of the angle at P (point 3), whose feet on
+// OB and OA are points 5 and 4.
+void DrawBisectorDistanceFigure(Droveny& p);
+// Topic 4: the answer to question 9, the perpendiculars from P to both sides
+// and the circle about P that touches them.
+void ShowAngleBisectorAnswer9(Droveny& p);
+// Topic 5: the perpendicular through O on AB as the bisector of the straight
+// angle AOB.
+void ShowStraightAngleBisectorP174(Droveny& p);
