@@ -5,6 +5,7 @@
 // covered as soon as its tour is in tours::All().
 #include <gtest/gtest.h>
 
+#include <iomanip>
 #include <map>
 #include <set>
 #include <sstream>
@@ -13,7 +14,6 @@
 #include "platform/runtime.h"
 #include "platform/text.h"
 #include "support/support.h"
-#include "support/trace_query.h"
 #include "tour/tours.h"
 
 namespace {
@@ -147,7 +147,8 @@ TEST_P(DrawnText, EveryCharacterIsKeptAndInItsFace) {
                 fault = Hex(c) + " \"" + Utf8Of(c) + "\" is not in the face \"" + font + "\"" + (bold ? " bold" : "") +
                         (italic ? " italic" : "");
             if (fault.empty() || !reported.insert(fault + "|" + text).second) continue;
-            ADD_FAILURE() << tour.name << " " << place << ": \"" << text << "\" " << fault;
+            ADD_FAILURE() << tour.name << " " << place << ": \"" << text << "\" at (" << e["x"].dump() << ", "
+                          << e["y"].dump() << ") " << fault;
         }
     }
     EXPECT_GT(texts, 0) << tour.name << " drew no text";
