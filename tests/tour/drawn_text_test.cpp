@@ -2,7 +2,8 @@
 // way to code page 932 (it would show as "?") or back (U+FFFD), and the face
 // that draws each character has a glyph for it (else it shows as an empty
 // box or nothing). The texts come from the tours' traces, so a lesson is
-// covered as soon as its tour is in tours::All().
+// covered as soon as its tour is in tours::All(). The error screen is checked
+// the same way.
 #include <gtest/gtest.h>
 
 #include <iomanip>
@@ -90,34 +91,26 @@ std::ostream& operator<<(std::ostream& os, const Place& place) {
     return os << "frame " << place.frame << " (after key " << place.key << ")";
 }
 
-class DrawnText : public testing::TestWithParam<tours::Tour> {
-protected:
-    static Runtime& Fonts() {
-        static const auto rt = Runtime::CreateHeadless();
-        return *rt;
-    }
-    // Memoised FontHasCharacter.
-    static bool Has(const std::string& font, bool bold, bool italic, char32_t c) {
-        static std::map<std::tuple<std::string, bool, bool, char32_t>, bool> known;
-        const auto key = std::make_tuple(font, bold, italic, c);
-        auto it = known.find(key);
-        if (it == known.end()) it = known.emplace(key, Fonts().FontHasCharacter(Text(font), bold, italic, c)).first;
-        return it->second;
-    }
-};
+// Whether the face a font name stands for has a glyph for `c`, asked of a
+// runtime of our own (the same fonts the programs find), memoised.
+bool Has(const std::string& font, bool bold, bool italic, char32_t c) {
+    static const auto rt = Runtime::CreateHeadless();
+    static std::map<std::tuple<std::string, bool, bool, char32_t>, bool> known;
+    const auto key = std::make_tuple(font, bold, italic, c);
+    auto it = known.find(key);
+    if (it == known.end()) it = known.emplace(key, rt->FontHasCharacter(Text(font), bold, italic, c)).first;
+    return it->second;
+}
 
-TEST_P(DrawnText, EveryCharacterIsKeptAndInItsFace) {
-    const tours::Tour& tour = GetParam();
-    const auto r = testing_support::RunProgramHeadless(tour.program, tour.keys);
-    ASSERT_EQ(r.status, 0) << r.stderrText;
-
+// Checks every text of a run named `name`, failing once for each fault.
+void CheckDrawnTexts(const std::string& name, const testing_support::RunResult& r) {
     // Texts that lost a character on the way to code page 932, each as drawn.
     std::vector<std::pair<std::string, std::string>> lost;   // (line, drawn form)
     for (const auto& line : r.LostCharacterLines()) lost.emplace_back(line, DrawnFormOfLostLine(line));
     std::set<std::string> lostFound;
 
     Place place;
-    std::set<std::string> reported;   // each fault once per tour
+    std::set<std::string> reported;   // each fault once per run
     int texts = 0;
     for (const auto& e : r.events) {
         const std::string op = e.value("op", "");
@@ -132,7 +125,7 @@ TEST_P(DrawnText, EveryCharacterIsKeptAndInItsFace) {
             if (lostFound.count(line) || text.find('?') == std::string::npos) continue;
             if (!drawn.empty() && (drawn.find(text) != std::string::npos || text.find(drawn) != std::string::npos)) {
                 lostFound.insert(line);
-                ADD_FAILURE() << tour.name << " " << place << ": \"" << text << "\" lost a character: " << line;
+                ADD_FAILURE() << name << " " << place << ": \"" << text << "\" lost a character: " << line;
             }
         }
         if (op != "text") continue;
@@ -147,13 +140,32 @@ TEST_P(DrawnText, EveryCharacterIsKeptAndInItsFace) {
                 fault = Hex(c) + " \"" + Utf8Of(c) + "\" is not in the face \"" + font + "\"" + (bold ? " bold" : "") +
                         (italic ? " italic" : "");
             if (fault.empty() || !reported.insert(fault + "|" + text).second) continue;
-            ADD_FAILURE() << tour.name << " " << place << ": \"" << text << "\" at (" << e["x"].dump() << ", "
+            ADD_FAILURE() << name << " " << place << ": \"" << text << "\" at (" << e["x"].dump() << ", "
                           << e["y"].dump() << ") " << fault;
         }
     }
-    EXPECT_GT(texts, 0) << tour.name << " drew no text";
+    EXPECT_GT(texts, 0) << name << " drew no text";
     for (const auto& [line, drawn] : lost)
-        if (!lostFound.count(line)) ADD_FAILURE() << tour.name << " (not found among the drawn texts): " << line;
+        if (!lostFound.count(line)) ADD_FAILURE() << name << " (not found among the drawn texts): " << line;
+}
+
+class DrawnText : public testing::TestWithParam<tours::Tour> {};
+
+TEST_P(DrawnText, EveryCharacterIsKeptAndInItsFace) {
+    const tours::Tour& tour = GetParam();
+    const auto r = testing_support::RunProgramHeadless(tour.program, tour.keys);
+    ASSERT_EQ(r.status, 0) << r.stderrText;
+    CheckDrawnTexts(tour.name, r);
+}
+
+// The error screen, which any lesson may reach (the probe program's keys 1 to
+// 3 raise the three kinds of error, with a bold font current).
+TEST(DrawnErrorScreen, KeepsEveryCharacterInItsFace) {
+    for (const char* key : {"1", "2", "3"}) {
+        const auto r = testing_support::RunProgramHeadless("error_probe", key);
+        ASSERT_EQ(r.status, 3) << r.stderrText;
+        CheckDrawnTexts(std::string("error screen of key ") + key, r);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Tours, DrawnText, testing::ValuesIn(tours::All()),
