@@ -104,7 +104,7 @@ std::vector<json> FlapCorners(const std::vector<json>& events) {
 
 TEST(AngleFold, TheCornerFollowsItsPathToDAndTheCreaseFollows) {
     // The set-up key, 18 steps to the folded sheet, "1", then the nine pauses.
-    DrovenyFixture f("a" + Repeat("x", 18) + "1" + Repeat("a", 9));
+    DrovenyFixture f(std::string("a") + Repeat("x", 18) + "1" + Repeat("a", 9));
     Droveny& p = f.prog;
     ShowAngleFoldP173(p);
     const auto events = f.Events();
@@ -172,7 +172,7 @@ TEST(AngleFold, TheCornerFollowsItsPathToDAndTheCreaseFollows) {
 }
 
 TEST(AngleFold, OneAtTheFirstFrameStillShowsTheCrease) {
-    DrovenyFixture f("a1" + Repeat("a", 9));
+    DrovenyFixture f(std::string("a1") + Repeat("a", 9));
     Droveny& p = f.prog;
     ShowAngleFoldP173(p);
     const auto events = f.Events();
@@ -188,7 +188,7 @@ TEST(AngleFold, OneAtTheFirstFrameStillShowsTheCrease) {
 }
 
 TEST(AngleFold, TheStepAfterTheFoldedSheetStartsAgainFlat) {
-    DrovenyFixture f("a" + Repeat("x", 19) + "1" + Repeat("a", 9));
+    DrovenyFixture f(std::string("a") + Repeat("x", 19) + "1" + Repeat("a", 9));
     Droveny& p = f.prog;
     ShowAngleFoldP173(p);
     const auto frames = Frames(f.Events());

@@ -207,7 +207,7 @@ class SheetFoldKeys : public testing::TestWithParam<SheetCase> {};
 
 TEST_P(SheetFoldKeys, MovesTheCornerAlongItsPathWithTheDotsSoFar) {
     const SheetCase& c = GetParam();
-    DrovenyFixture f("a" + Repeat("b", c.keys));
+    DrovenyFixture f(std::string("a") + Repeat("b", c.keys));
     Droveny& p = f.prog;
     RunUntilKeysEnd(f, ShowFoldBisectorP171);
     const auto last = Frames(f.Events()).back();
@@ -259,7 +259,7 @@ TEST(SheetFold, OneAtTheFirstFrameEndsUnfoldedAndDrawsTheCreaseAllTheSame) {
 }
 
 TEST(SheetFold, TheMarksAtMStandWhereTheShiftLeavesThem) {
-    DrovenyFixture f("a" + Repeat("b", 5) + "1a");
+    DrovenyFixture f(std::string("a") + Repeat("b", 5) + "1a");
     RunUntilKeysEnd(f, ShowFoldBisectorP171);
     const auto last = Frames(f.Events()).back();
     const auto marks = Of(last, "polyline");
