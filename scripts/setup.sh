@@ -27,8 +27,18 @@ geo_install_missing() {
   if [ "$(id -u)" -ne 0 ]; then
     sudo="sudo"
   fi
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # Wait for another package manager (a desktop's automatic updates) rather
+  # than fail on its lock.
+  local apt=(apt-get -o DPkg::Lock::Timeout=600)
+  # An install that was interrupted leaves packages unpacked but not
+  # configured, and apt refuses everything until that is repaired.
+  if [ -n "$($sudo dpkg --audit 2>/dev/null)" ]; then
+    echo "Repairing an interrupted package install first"
+    DEBIAN_FRONTEND=noninteractive $sudo dpkg --configure -a || true
+    DEBIAN_FRONTEND=noninteractive $sudo "${apt[@]}" install -f -y -qq || true
+  fi
+  $sudo "${apt[@]}" update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 geo_configure() {
