@@ -203,6 +203,8 @@ struct SheetCase {
     float x, y;    // A'
 };
 
+void PrintTo(const SheetCase& c, std::ostream* os) { *os << c.keys << " keys"; }
+
 class SheetFoldKeys : public testing::TestWithParam<SheetCase> {};
 
 TEST_P(SheetFoldKeys, MovesTheCornerAlongItsPathWithTheDotsSoFar) {
