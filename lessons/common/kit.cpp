@@ -46,6 +46,20 @@ void CellsToPixels(Program& p, int first, int last) {
     }
 }
 
+void HexagonAngles(Program& p, int startDegrees, int stepDegrees) {
+    for (int i = 1; i <= 6; i++) {
+        p.LoopIndex = static_cast<float>(i);
+        p.PointAngle(i) = static_cast<float>(startDegrees + stepDegrees * (i - 1)) * p.Pi / 180;
+    }
+}
+
+void PointsAtAngles(Program& p, int first, float radius, int centre) {
+    for (int i = 1; i <= 6; i++) {
+        p.LoopIndex = static_cast<float>(i);
+        SetP(p, first + i - 1, Along(P(p, centre), radius, p.PointAngle(i)));
+    }
+}
+
 // ---- Pen and text -----------------------------------------------------------
 
 void PenWidth(Program& p, int width) { p.rt.RtSetDrawWidth(width); }

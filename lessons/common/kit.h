@@ -82,6 +82,13 @@ void SetCells(Program& p, int first, std::initializer_list<Pt> cells);
 // Points first..last of PointX/PointY from grid cells to pixels in place
 // (OriginX, OriginY, CellSize of the current frame). Counts in LoopIndex.
 void CellsToPixels(Program& p, int first, int last);
+// The directions of a regular hexagon's corners: PointAngle(i) := start +
+// step * (i - 1) degrees, in radians, for i = 1 to 6 (step 60: counter-
+// clockwise, -60: clockwise). Counts in LoopIndex (left at 6).
+void HexagonAngles(Program& p, int startDegrees, int stepDegrees = 60);
+// Points first to first + 5 of PointX/PointY at `radius` from point `centre`
+// in the directions PointAngle(1..6). Counts in LoopIndex (left at 6).
+void PointsAtAngles(Program& p, int first, float radius, int centre = 0);
 
 // ---- Erasing and the pen ----------------------------------------------------
 // EraseBox(p, x1, y1, x2, y2) and EraseScreen(p) are the shell's (shell/shell.h):

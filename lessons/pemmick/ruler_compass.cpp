@@ -42,14 +42,8 @@ void ShowRegularHexagonP165(Pemmick& p) {
     Disc(p, P(p, 0), 8, kBlack);
     // Corners 1 to 6 from the top, clockwise as seen; 7 repeats 1.
     p.Radius = 2 * p.CellSize;
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        p.PointAngle(i) = static_cast<float>(90 - 60 * (i - 1)) * p.Pi / 180;
-    }
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        SetP(p, i, Along(P(p, 0), p.Radius, p.PointAngle(i)));
-    }
+    HexagonAngles(p, 90, -60);
+    PointsAtAngles(p, 1, p.Radius);
     SetP(p, 7, P(p, 1));
 
     Write(p, p.TextLeft, p.TextLineY, kTeal, "「教科書P165Q」正六角形をかこう。");

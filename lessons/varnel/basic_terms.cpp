@@ -229,11 +229,8 @@ void ShowPolygonsAndTriangles(Varnel& p) {
     SetCells(p, 20, {{12, 3.5f}});
     // The hexagon's corners (points 21-26), from the upper left counter-clockwise.
     p.Radius = p.CellSize * 3.5f;
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        p.PointAngle(i) = static_cast<float>((i - 1) * 60 + 120) * p.Pi / 180;
-        SetP(p, 20 + i, Along(P(p, 20), p.Radius, p.PointAngle(i)));
-    }
+    HexagonAngles(p, 120);
+    PointsAtAngles(p, 21, p.Radius, 20);
     // The isosceles triangle ABC (points 1-3), apex A.
     Grid(p, {.left = 640, .top = 300, .columns = 6, .rows = 6, .cell = 60, .color = kWhite});
     SetCells(p, 1, {{3, 5}, {1, 1}, {5, 1}});

@@ -17,15 +17,9 @@ namespace {
 void BeginHexagonTile(Varnel& p, bool spokeMiddles, float middle) {
     PenWidth(p, 7);
     p.Radius = 2 * p.CellSize;
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        p.PointAngle(i) = static_cast<float>(90 + 60 * (i - 1)) * p.Pi / 180;
-    }
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        SetP(p, i, Along(P(p, 0), p.Radius, p.PointAngle(i)));
-        if (spokeMiddles) SetP(p, 7 + i, Along(P(p, 0), middle, p.PointAngle(i)));
-    }
+    HexagonAngles(p, 90);
+    PointsAtAngles(p, 1, p.Radius);
+    if (spokeMiddles) PointsAtAngles(p, 8, middle);
     SetP(p, 7, P(p, 1));
 }
 

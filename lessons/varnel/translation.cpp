@@ -37,14 +37,8 @@ void BuildTranslationFigure(Varnel& p) {
     PenWidth(p, 7);
     p.Radius = 4 * p.CellSize;
     // Points 1 to 6: the hexagon's corners, from the top left, counter-clockwise.
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        p.PointAngle(i) = static_cast<float>((i - 1) * 60 + 120) * p.Pi / 180;
-    }
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        SetP(p, i, Along(P(p, 0), p.Radius, p.PointAngle(i)));
-    }
+    HexagonAngles(p, 120);
+    PointsAtAngles(p, 1, p.Radius);
     // Point 7: middle of the top side (sides 1-6); point 8: middle of the
     // bottom side (3-4); point 9: below A, on the horizontal diameter. The
     // point numbers stay in the cells: LoopIndex 7, FromPoint 8, WorkA and
