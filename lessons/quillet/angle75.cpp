@@ -62,6 +62,17 @@ void EquilateralTriangleArc(Quillet& p, int centre, int b, int c, std::optional<
     CompassArc(p, centre, kGrey, p.ArcFractionC - 0.02f, end ? *end : p.ArcFractionB + 0.02f);
 }
 
+// The equilateral triangle on O's ray to b, towards the ray to c: Radius := 4
+// cells (its side), the arc about O (its end `end` as above), a key, the arc
+// about b, a key.
+void EquilateralTriangleArcs(Quillet& p, int b, int c, std::optional<float> end = {}) {
+    p.Radius = 4 * p.CellSize;
+    EquilateralTriangleArc(p, 0, b, c, end);
+    WaitForAnyKey(p);
+    EquilateralTriangleArc(p, b, c, 0);
+    WaitForAnyKey(p);
+}
+
 // The first arc of a bisection: the dot on O (point 0) in `color`, then the
 // arc of radius Radius about O from 0.02 turn beyond the ray whose fraction is
 // ArcFractionC to 0.02 turn beyond the ray whose fraction is ArcFractionB, as
@@ -159,11 +170,7 @@ void ShowAngle75AsSum45And30(Quillet& p) {
     // 60 degrees: the equilateral triangle on the 45-degree ray.
     NextLine(p, kTeal, "60%は正三角形をかく。");
     WaitForAnyKey(p);
-    p.Radius = 4 * p.CellSize;
-    EquilateralTriangleArc(p, 0, 11, 12);
-    WaitForAnyKey(p);
-    EquilateralTriangleArc(p, 11, 12, 0);
-    WaitForAnyKey(p);
+    EquilateralTriangleArcs(p, 11, 12);
     Segment(p, 0, 13, kBlack);
     AngleMarkAt(p, 0, 11, 12, 50, kTeal, "60%");   // label in the colour 3 of the last text
     WaitForAnyKey(p);
@@ -231,20 +238,12 @@ void ShowAngle75AsSum60And15(Quillet& p) {
     WaitForAnyKey(p);
     NextLine(p, kTeal, "60%は正三角形をかく。");
     WaitForAnyKey(p);
-    p.Radius = 4 * p.CellSize;
-    EquilateralTriangleArc(p, 0, 1, 2, 0.02f);   // the span passes direction 0: its end is 1.02 - 1
-    WaitForAnyKey(p);
-    EquilateralTriangleArc(p, 1, 2, 0);
-    WaitForAnyKey(p);
+    EquilateralTriangleArcs(p, 1, 2, 0.02f);   // the span passes direction 0: its end is 1.02 - 1
     Segment(p, 0, 2, kBlack);
     p.PenColor = kPurple;
     AngleMarkAt(p, 0, 1, 2, 50, kTeal, "60%");
     WaitForAnyKey(p);
-    p.Radius = 4 * p.CellSize;
-    EquilateralTriangleArc(p, 0, 2, 3);
-    WaitForAnyKey(p);
-    EquilateralTriangleArc(p, 2, 3, 0);
-    WaitForAnyKey(p);
+    EquilateralTriangleArcs(p, 2, 3);
     Segment(p, 0, 3, kBlack);
     p.PenColor = kTeal;
     AngleMarkAt(p, 0, 2, 3, 50, kTeal, "60%");
@@ -332,11 +331,7 @@ void ShowAngle75As180Minus60Minus45(Quillet& p) {
     // 60 degrees: the equilateral triangle on the base line.
     NextLine(p, kTeal, "60%は正三角形をかく。");
     WaitForAnyKey(p);
-    p.Radius = 4 * p.CellSize;
-    EquilateralTriangleArc(p, 0, 1, 2, 0.02f);   // the span passes direction 0: its end is 1.02 - 1
-    WaitForAnyKey(p);
-    EquilateralTriangleArc(p, 1, 2, 0);
-    WaitForAnyKey(p);
+    EquilateralTriangleArcs(p, 1, 2, 0.02f);   // the span passes direction 0: its end is 1.02 - 1
     Segment(p, 0, 2, kPurple);
     AngleMarkAt(p, 0, 1, 2, 50, kTeal, "60%");   // label in the colour 3 of the last text
     WaitForAnyKey(p);
