@@ -44,6 +44,29 @@ void CircleWithCentre(Pemmick& p, int i, float r) {
     Disc(p, P(p, i), 6, kBlack);
 }
 
+// Panel n of two circles, in a frame of 11 by 8 cells of 40 px right of the
+// last: the heading `title` 50 px above the frame (its place kept in
+// PointX2(n), PointY2(n)); the circles of r1 and r2 cells about points
+// `first` and first + 1, at cells (4, 4) and (8, 4); the ends first + 2 and
+// first + 3 of the line of centres, 20 px beyond the circles; their crossings
+// in first + 4 and first + 5 (GraphCoefA..C: the distance of the centres and
+// the radii).
+void TwoCirclesPanel(Pemmick& p, int n, const Text& title, int first, float r1, float r2) {
+    Grid(p, {.left = p.GridRight, .top = 150, .columns = 11, .rows = 8, .cell = 40});
+    p.PointX2(n) = p.GridLeft;
+    p.PointY2(n) = p.GridTop - 50;
+    Write(p, p.PointX2(n), p.PointY2(n), kBlack, title);
+    SetCells(p, first, {{4, 4}, {8, 4}});
+    CircleWithCentre(p, first, r1 * p.CellSize);
+    CircleWithCentre(p, first + 1, r2 * p.CellSize);
+    SetP(p, first + 2, Along(P(p, first), r1 * p.CellSize + 20, p.Pi));
+    SetP(p, first + 3, Along(P(p, first + 1), r2 * p.CellSize + 20, 0));
+    p.GraphCoefA = 4 * p.CellSize;
+    p.GraphCoefB = r2 * p.CellSize;
+    p.GraphCoefC = r1 * p.CellSize;
+    CirclesCrossing(p, P(p, first), first + 4, first + 5);
+}
+
 }  // namespace
 
 void ShowCircleSymmetryP167(Pemmick& p) {
@@ -67,35 +90,10 @@ void ShowCircleSymmetryP167(Pemmick& p) {
     }
     for (int k = 1; k <= 10; k++) SetP(p, 20 + k, Along(P(p, 20), 3.5f * p.CellSize, p.PointAngle(k)));
 
-    // Panel (2): circles of radii 3 and 2.5 cells about A and C.
-    Grid(p, {.left = p.GridRight, .top = 150, .columns = 11, .rows = 8, .cell = 40});
-    p.PointX2(2) = p.GridLeft;
-    p.PointY2(2) = p.GridTop - 50;
-    Write(p, p.PointX2(2), p.PointY2(2), kBlack, "(2)半径が異なるとき");
-    SetCells(p, 1, {{4, 4}, {8, 4}});
-    CircleWithCentre(p, 1, 3 * p.CellSize);
-    CircleWithCentre(p, 2, 2.5f * p.CellSize);
-    SetP(p, 3, Along(P(p, 1), 3 * p.CellSize + 20, p.Pi));
-    SetP(p, 4, Along(P(p, 2), 2.5f * p.CellSize + 20, 0));
-    p.GraphCoefA = 4 * p.CellSize;
-    p.GraphCoefB = 2.5f * p.CellSize;
-    p.GraphCoefC = 3 * p.CellSize;
-    CirclesCrossing(p, P(p, 1), 5, 6);
-
-    // Panel (3): two circles of radius 3 cells.
-    Grid(p, {.left = p.GridRight, .top = 150, .columns = 11, .rows = 8, .cell = 40});
-    p.PointX2(3) = p.GridLeft;
-    p.PointY2(3) = p.GridTop - 50;
-    Write(p, p.PointX2(3), p.PointY2(3), kBlack, "(3)半径が等しいとき");
-    SetCells(p, 11, {{4, 4}, {8, 4}});
-    CircleWithCentre(p, 11, 3 * p.CellSize);
-    CircleWithCentre(p, 12, 3 * p.CellSize);
-    SetP(p, 13, Along(P(p, 11), 3 * p.CellSize + 20, p.Pi));
-    SetP(p, 14, Along(P(p, 12), 3 * p.CellSize + 20, 0));
-    p.GraphCoefA = 4 * p.CellSize;
-    p.GraphCoefB = 3 * p.CellSize;
-    p.GraphCoefC = 3 * p.CellSize;
-    CirclesCrossing(p, P(p, 11), 15, 16);
+    // Panel (2): circles of radii 3 and 2.5 cells about A and C (points 1 to 6).
+    TwoCirclesPanel(p, 2, "(2)半径が異なるとき", 1, 3, 2.5f);
+    // Panel (3): two circles of radius 3 cells (points 11 to 16).
+    TwoCirclesPanel(p, 3, "(3)半径が等しいとき", 11, 3, 3);
     WaitForAnyKey(p);
 
     // Every diameter is an axis of the single circle.
