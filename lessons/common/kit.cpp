@@ -98,6 +98,8 @@ void Label(Program& p, float x, float y, float color, const Text& text) {
 
 void Line(Program& p, Pt a, Pt b, float color) { p.rt.RtLine(a.x, a.y, b.x, b.y, color); }
 
+void BoxOutline(Program& p, Pt a, Pt b, float color) { p.rt.RtLine(a.x, a.y, b.x, b.y, color, BoxShape::Outline); }
+
 void Segment(Program& p, int i, int j, float color) {
     p.FromPoint = static_cast<float>(i);
     p.ToPoint = static_cast<float>(j);

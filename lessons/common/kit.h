@@ -127,6 +127,9 @@ void TableCell(Program& p, float x, float y, const CellStyle& style, const Text&
 
 // A segment from a to b in `color` at the pen width.
 void Line(Program& p, Pt a, Pt b, float color);
+// The outline of the box with the corners a and b (both included) in `color`
+// at the pen width, not filled.
+void BoxOutline(Program& p, Pt a, Pt b, float color);
 // The segment between points i and j of PointX/PointY; leaves FromPoint = i
 // and ToPoint = j.
 void Segment(Program& p, int i, int j, float color);

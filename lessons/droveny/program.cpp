@@ -6,8 +6,8 @@
 namespace {
 constexpr MenuItem kDrovenyMenu[] = {
     {"1　垂線", LessonEntry<Droveny, RunPerpendicularLesson>},
-    {"2　垂直二等分線", nullptr},
-    {"3　角の二等分線", nullptr},
+    {"2　垂直二等分線", LessonEntry<Droveny, RunPerpendicularBisectorLesson>},
+    {"3　角の二等分線", LessonEntry<Droveny, RunAngleBisectorLesson>},
     {"4　", ReturnToMainMenu},
     {"5　終了", nullptr},  // ends the program
 };

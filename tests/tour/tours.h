@@ -142,6 +142,24 @@ inline const std::vector<Tour>& All() {
                                           Repeat("{Right}", 13) + "x" + "1" + Repeat("a", 18) + "6" + E +
                                           Repeat("a", 16) + "0" + E + "8" + E + E + "1/0" + E + "7" + E + "5" + E;
         t.push_back({"droveny-perpendicular", "droveny", perpendicular});
+        // Droveny, angle bisector (item 3): the fold past its wrap and again
+        // ended at once, every other topic with the keys its screens ask for,
+        // refused topic numbers, and back to the main menu.
+        const std::string angleBisector = "3" + E + "1" + E + "a" + Repeat("x", 24) + "1" + Repeat("a", 9) + "1" + E +
+                                          "a1" + Repeat("a", 9) + "2" + E + Repeat("a", 7) + "3" + E +
+                                          Repeat("a", 22) + "4" + E + Repeat("a", 9) + "5" + E + Repeat("a", 12) +
+                                          "0" + E + "7" + E + E + "1/0" + E + "6" + E + "5" + E;
+        t.push_back({"droveny-angle-bisector", "droveny", angleBisector});
+
+        // Droveny, perpendicular bisector (item 2): the reflection at 270
+        // (folded, back one, an ignored key, Enter), the sheet fold past 360
+        // and round again, the construction topics, refused topic numbers, and
+        // back to the main menu.
+        const std::string bisector = "2" + E + "1" + E + "270" + E + "x" + Repeat("{Right}", 10) + "{Left}" + "z" + E +
+                                     Repeat("a", 5) + "2" + E + "a" + Repeat("b", 20) + "1" + Repeat("a", 8) + "3" +
+                                     E + Repeat("a", 6) + "4" + E + Repeat("a", 3) + "5" + E + Repeat("a", 36) + "6" +
+                                     E + Repeat("a", 7) + "0" + E + "8" + E + E + "1/0" + E + "7" + E + "5" + E;
+        t.push_back({"droveny-perpendicular-bisector", "droveny", bisector});
 
         // Quillet's own lessons (items 1 to 3): every topic with the keys its
         // screens ask for, refused topic numbers, and back to the main menu.

@@ -1,0 +1,228 @@
+// The angle-bisector lesson's points on the bisector (topic 3) and the
+// answer to question 9 (topic 4), both on the angle AOB with its bisector
+// that DrawBisectorDistanceFigure draws.
+#include "lessons/droveny/angle_bisector_steps.h"
+
+using namespace kit;
+using namespace droveny;
+
+void DrawBisectorDistanceFigure(Droveny& p) {
+    Segment(p, 0, 1, kBlack);
+    Segment(p, 0, 2, kBlack);
+    Segment(p, 0, 20, kTeal);
+    NameAngleAOB(p);
+    EqualAngleDisc(p, 0, 5, 3, 70);
+    EqualAngleDisc(p, 0, 3, 4, 70);
+}
+
+// ---- Topic 3: points on the bisector ------------------------------------------
+// Points: 0 O, 1 A, 2 B, 20 the bisector's end; on the bisector 3 P and the
+// further points 6, 9, 12, each point k with its feet k+1 on OA and k+2 on
+// OB.
+
+namespace {
+
+void DotAndNameP(Droveny& p) {
+    Dot(p, 3, kTeal);
+    Letter(p, 3, -10, -50, "P");
+}
+
+// The ticks of point k's two perpendiculars: `count` strokes, the group
+// moved 20 px back towards k.
+void FurtherPointTicks(Droveny& p, int k, int count) {
+    for (const int foot : {k + 1, k + 2}) {
+        p.WorkA = static_cast<float>(k);
+        p.WorkB = static_cast<float>(foot);
+        Ticks(p, P(p, k), P(p, foot), {.count = count, .size = 15, .color = kGrey, .spacing = 8.0f, .shift = -20.0f});
+    }
+}
+
+// Points 6, 9 and 12 one key each: their perpendiculars with 1, 2 and 3
+// ticks, the right angles at the feet and the point's dot.
+void FurtherPoints(Droveny& p) {
+    for (p.InnerIndex = 2; p.InnerIndex <= 4; p.InnerIndex = p.InnerIndex + 1) {
+        const int k = 3 * static_cast<int>(p.InnerIndex);
+        p.FromPoint = static_cast<float>(k);
+        WaitForAnyKey(p);
+        Segment(p, k, k + 1, kBlack);
+        Segment(p, k, k + 2, kBlack);
+        FurtherPointTicks(p, k, static_cast<int>(p.InnerIndex) - 1);
+        RightAngleAt(p, k + 1, 1, k);
+        RightAngleAt(p, k + 2, 2, k);
+        Dot(p, k, kTeal);
+    }
+}
+
+void DotOAfterKeys(Droveny& p) {
+    WaitForAnyKey(p);
+    Dot(p, 0, kTeal);
+    WaitForAnyKey(p);
+}
+
+}  // namespace
+
+void ShowPointsOnAngleBisector(Droveny& p) {
+    BeginTopic(p, {.itemLeft = 40, .textLeft = 40, .firstLineY = 30});
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "角の二等分線上の点");
+    Grid(p, {.left = 320, .top = 200, .columns = 7, .rows = 6, .cell = 70});
+    SetCellPoints(p, {{0, {1, 1}}, {1, {4, 5}}, {2, {6, 1}}});
+    CompassRange(p, 0, 2, 1);
+    p.Radius = 2 * p.CellSize;
+    p.Radius2 = 3 * p.CellSize;
+    p.Radius3 = 4 * p.CellSize;
+    p.Radius4 = 5 * p.CellSize;
+    p.Distance = 6 * p.CellSize;
+    SetP(p, 20, Along(P(p, 0), p.Distance, p.BisectorAngle));
+    SetP(p, 3, Along(P(p, 0), p.Radius4, p.BisectorAngle));
+    SetP(p, 6, Along(P(p, 0), p.Radius3, p.BisectorAngle));
+    SetP(p, 9, Along(P(p, 0), p.Radius2, p.BisectorAngle));
+    SetP(p, 12, Along(P(p, 0), p.Radius, p.BisectorAngle));
+    // All eight feet before any line: the background dots each foot leaves
+    // fall on the blank figure.
+    for (const int k : {3, 6, 9, 12}) {
+        SetP(p, k + 1, Foot(p, P(p, 0), P(p, 1), P(p, k)));
+        SetP(p, k + 2, Foot(p, P(p, 0), P(p, 2), P(p, k)));
+    }
+    DrawBisectorDistanceFigure(p);
+    WaitForAnyKey(p);
+
+    DotAndNameP(p);
+    WaitForAnyKey(p);
+
+    Segment(p, 3, 4, kBlack);
+    RightAngleAt(p, 4, 3, 1);
+    WaitForAnyKey(p);
+
+    // The compass about O through both feet of P, on past OA and past OB
+    // (fraction 0).
+    RadiusBetween(p, 0, 4);
+    CompassRange(p, 0, 5, 4);
+    Arc(p, P(p, 0), p.Radius, kBrightBlue, p.ArcFractionC - 0.03f, 0.03f);
+    WaitForAnyKey(p);
+
+    TicksBetween(p, 0, 4, 2, 15, kPurple);
+    TicksBetween(p, 0, 5, 2, 15, kPurple);
+    WaitForAnyKey(p);
+
+    Segment(p, 3, 5, kBlack);
+    WaitForAnyKey(p);
+
+    TicksBetween(p, 3, 4, 1, 15, kPurple);
+    TicksBetween(p, 3, 5, 1, 15, kPurple);
+    WaitForAnyKey(p);
+
+    RightAngleAt(p, 5, 3, 2);
+    WaitForAnyKey(p);
+
+    // Screen 1: the property.
+    EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
+    DrawBisectorDistanceFigure(p);
+    Segment(p, 3, 4, kBlack);
+    Segment(p, 3, 5, kBlack);
+    RightAngleAt(p, 4, 3, 1);
+    RightAngleAt(p, 5, 3, 2);
+    TicksBetween(p, 3, 4, 1, 15, kPurple);
+    TicksBetween(p, 3, 5, 1, 15, kPurple);
+    DotAndNameP(p);
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "①");
+    Write(p, p.TextEndX + 10, p.TextLineY, kTeal, "角の二等分線上の点から角の2辺までの、");
+    WriteOn(p, kPurple, "距離は等しい。");
+    FurtherPoints(p);
+    DotOAfterKeys(p);
+
+    // Screen 2: the converse, on the bare angle.
+    EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "②");
+    Write(p, p.TextEndX + 10, p.TextLineY, kTeal, "角の2辺までの距離が等しい点は、");
+    Segment(p, 0, 1, kBlack);
+    Segment(p, 0, 2, kBlack);
+    NameAngleAOB(p);
+    WaitForAnyKey(p);
+    DotAndNameP(p);
+    Segment(p, 3, 4, kBlack);
+    Segment(p, 3, 5, kBlack);
+    RightAngleAt(p, 4, 3, 1);
+    RightAngleAt(p, 5, 3, 2);
+    TicksBetween(p, 3, 4, 1, 15, kPurple);
+    TicksBetween(p, 3, 5, 1, 15, kPurple);
+    FurtherPoints(p);
+    DotOAfterKeys(p);
+
+    Segment(p, 0, 20, kTeal);
+    WaitForAnyKey(p);
+
+    EqualAngleDisc(p, 0, 5, 3, 70);
+    EqualAngleDisc(p, 0, 3, 4, 70);
+    WaitForAnyKey(p);
+
+    WriteOn(p, kPurple, "角の二等分線上にある。");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 60, kGrey, "教科書P174 問9 をやろう。");
+}
+
+// ---- Topic 4: the answer to question 9 ----------------------------------------
+// Points: 0 O, 1 A, 2 B, 20 the bisector's end, 3 P on the bisector, 4 and 5
+// its feet on OA and OB; 6, 7 where the compass about P cuts OA and 8 P
+// mirrored in OA; 9, 10 where it cuts OB and 11 P mirrored in OB.
+
+namespace {
+
+// `from` mirrored in the point `about`.
+Pt MirroredIn(Pt from, Pt about) { return Pt{2 * about.x - from.x, 2 * about.y - from.y}; }
+
+}  // namespace
+
+void ShowAngleBisectorAnswer9(Droveny& p) {
+    BeginTopic(p, {.itemLeft = 40, .textLeft = 40, .firstLineY = 30});
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "問9解答");
+    Grid(p, {.left = 320, .top = 100, .columns = 7, .rows = 6, .cell = 70});
+    SetCellPoints(p, {{0, {1, 1}}, {1, {4, 5}}, {2, {6, 1}}});
+    CompassRange(p, 0, 2, 1);
+    p.Radius2 = 3 * p.CellSize;
+    p.Distance = 6 * p.CellSize;
+    SetP(p, 20, Along(P(p, 0), p.Distance, p.BisectorAngle));
+    SetP(p, 3, Along(P(p, 0), p.Radius2, p.BisectorAngle));
+    SetP(p, 4, Foot(p, P(p, 0), P(p, 1), P(p, 3)));
+    SetP(p, 5, Foot(p, P(p, 0), P(p, 2), P(p, 3)));
+    SetP(p, 6, Mid(P(p, 0), P(p, 4)));
+    SetP(p, 7, MirroredIn(P(p, 6), P(p, 4)));
+    SetP(p, 8, MirroredIn(P(p, 3), P(p, 4)));
+    SetP(p, 9, Mid(P(p, 0), P(p, 5)));
+    SetP(p, 10, MirroredIn(P(p, 9), P(p, 5)));
+    SetP(p, 11, MirroredIn(P(p, 3), P(p, 5)));
+    DrawBisectorDistanceFigure(p);
+    Segment(p, 0, 20, kBlack);   // the bisector drawn over in black
+    Dot(p, 3, kTeal);
+    Letter(p, 3, -10, -50, "P");
+    WaitForAnyKey(p);
+
+    // The perpendicular from P to OA: the circle about P cutting OA at 6 and
+    // 7, and equal arcs about 6 and 7 meeting at 8.
+    DrawCompassArc(p, {.centre = 3, .through = 6, .b = 7, .c = 6, .shift = 1, .color = kGrey,
+                       .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
+    WaitForAnyKey(p);
+    DrawCompassArc(p, {.centre = 6, .through = 8, .b = 7, .c = 8, .shift = 1, .color = kGrey,
+                       .start = {Ray::C, -0.05f}, .end = {Ray::C, 0.05f}});
+    WaitForAnyKey(p);
+    KeptRadiusArc(p, 7, 6, 8, kGrey);
+    WaitForAnyKey(p);
+    Segment(p, 3, 8, kTeal);
+    WaitForAnyKey(p);
+
+    // The perpendicular from P to OB the same way, meeting at 11.
+    DrawCompassArc(p, {.centre = 3, .through = 10, .b = 9, .c = 10, .shift = 1, .color = kBrightBlue,
+                       .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
+    WaitForAnyKey(p);
+    DrawCompassArc(p, {.centre = 9, .through = 11, .b = 11, .c = 10, .shift = 1, .color = kBrightBlue,
+                       .start = {Ray::B, -0.05f}, .end = {Ray::B, 0.05f}});
+    WaitForAnyKey(p);
+    KeptRadiusArc(p, 10, 9, 11, kBrightBlue);
+    WaitForAnyKey(p);
+    Segment(p, 3, 11, kTeal);
+    WaitForAnyKey(p);
+
+    // The circle about P through both feet touches both sides.
+    RadiusBetween(p, 3, 4);
+    Circle(p, P(p, 3), p.Radius, kPurple);
+}

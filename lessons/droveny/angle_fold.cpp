@@ -1,0 +1,101 @@
+// The angle-bisector lesson's topic 1: the sheet OAB folded along OC so that
+// side OA falls onto OB, one step a key, and the kite ODCA the fold shows.
+#include "lessons/droveny/angle_bisector_steps.h"
+#include "lessons/droveny/fold_loop.h"
+
+using namespace kit;
+using namespace droveny;
+
+// Points: 0 O, 1 A (the corner folded), 2 B, 3 D (where A lands on OB), 4 C
+// (where the crease meets AB); the moving corner A' is point 1 of
+// PointX2/PointY2.
+
+void DrawFoldAngleFigure(Droveny& p) {
+    Polyline(p, {P(p, 0), P(p, 1), P(p, 2), P(p, 0)}, kBlack);
+    Letter(p, 0, -30, -25, "O");
+    Dot(p, 1, kTeal);
+    Letter(p, 1, 10, -25, "A");
+    Dot(p, 2, kTeal);
+    Letter(p, 2, 10, -50, "B");
+}
+
+namespace {
+
+// The figure of one fold frame: the sheet, the crease once folded, and the
+// flap A'OC (the fold loop adds the path of A so far).
+void DrawAngleFoldFrame(Droveny& p) {
+    DrawFoldAngleFigure(p);
+    if (p.ArcAngle == 360) Segment(p, 0, 4, kTeal);
+    Line(p, P2(p, 1), P(p, 0), kTeal);
+    Line(p, P2(p, 1), P(p, 4), kTeal);
+}
+
+}  // namespace
+
+void ShowAngleFoldP173(Droveny& p) {
+    EraseScreen(p);
+    p.TextLeft = 40;
+    p.TextLineY = 30;
+    PenWidth(p, 5);
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "「教科書P173 Q」折り目の線の両側にできる角の関係は？");
+    Grid(p, {.left = 720, .top = 150, .columns = 8, .rows = 8, .cell = 60});
+    SetCellPoints(p, {{0, {1, 7}}});
+    PlaceAboutVertex(p, 1, 240, 0);
+    PlaceAboutVertex(p, 2, 480, -60);
+    PlaceAboutVertex(p, 3, 240, -60);
+    PlaceAboutVertex(p, 4, 360, -30);
+    // C is where the line BA meets the ray from O at -30 degrees. BA is not
+    // quite vertical with Pi 3.14159 (slope about 1e6), so the crossing takes
+    // the general way; the ray goes in as the first line, since with BA first
+    // the crossing's products nearly cancel in single precision and C comes
+    // out 6 px low (deliberately differs from the old order of the lines).
+    SetP(p, 4, Crossing(p, P(p, 0), P(p, 4), P(p, 2), P(p, 1)));
+    DrawFoldAngleFigure(p);
+    WaitForAnyKey(p);
+
+    RunSheetFold(p, {.corner = 1, .target = 3, .drawFrame = DrawAngleFoldFrame});
+
+    // The crease OC and the folded edge DC.
+    EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
+    DrawFoldAngleFigure(p);
+    Segment(p, 0, 4, kTeal);
+    Segment(p, 3, 4, kTeal);
+    WaitForAnyKey(p);
+
+    EqualAngleDisc(p, 0, 4, 1, 50);
+    EqualAngleDisc(p, 0, 2, 4, 50);
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 60, kPurple, "折り目の線の両側にできる角の大きさは等しい");
+    WaitForAnyKey(p);
+
+    WriteOn(p, kBlack, "(ぴったりと重なるから)");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "折り目の線をOC,Aと線対称な点をDとする");
+    Letter(p, 3, -14, 10, "D");
+    Letter(p, 4, 8, -25, "C");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "直線OCを作図する方法を考えよう。");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "ぴったりと重なるから");
+    WriteOn(p, kTeal, "OA=OD,");
+    TicksBetween(p, 0, 1, 1, 15, kGrey);
+    TicksBetween(p, 0, 3, 1, 15, kGrey);
+    WaitForAnyKey(p);
+
+    WriteOn(p, kTeal, "CA=CD");
+    TicksBetween(p, 4, 1, 2, 15, kGrey);
+    TicksBetween(p, 4, 3, 2, 15, kGrey);
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "したがって、");
+    WriteOn(p, kTeal, "たこ形ODCAができる。");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "角の二等分線OCをかくには、");
+    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "①たこ形ODCAをかき");
+    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "②対角線OCをひけばよい。");
+}

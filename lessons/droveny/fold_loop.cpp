@@ -1,0 +1,35 @@
+#include "lessons/droveny/fold_loop.h"
+
+#include "lessons/common/fold_step.h"
+#include "lessons/common/kit.h"
+
+using namespace kit;
+
+namespace droveny {
+
+void RunSheetFold(Droveny& p, const SheetFold& fold) {
+    p.EntryValue = 5;
+    p.ArcAngle = 180;
+    SetP2(p, 1, P(p, fold.corner));
+    while (AnimationRuns(p)) {
+        fold.drawFrame(p);
+        DrawSheetFoldPath(p, fold);
+        StepFoldAngleByKey(p);
+        ContinueSheetFold(p, fold);
+    }
+}
+
+void ContinueSheetFold(Droveny& p, const SheetFold& fold) {
+    p.ArcSide = 1;
+    SetP2(p, 1, PointOnArc(p, P(p, fold.corner), P(p, fold.target), p.ArcAngle, 30));
+}
+
+void DrawSheetFoldPath(Droveny& p, const SheetFold& fold) {
+    if (p.ArcAngle == 180) return;
+    p.WorkA = static_cast<float>(fold.corner);
+    p.WorkB = static_cast<float>(fold.target);
+    DottedArc(p, P(p, fold.corner), P(p, fold.target),
+              {.side = 1, .bulge = 30, .step = 3, .sweep = p.ArcAngle - 180, .color = kGrey, .label = ""});
+}
+
+}  // namespace droveny

@@ -1,0 +1,189 @@
+// The perpendicular-bisector lesson: its goals screen and topic menu, the
+// reflection topic (topic 1) and the fold of A onto B (topic 2). Topics 3 to
+// 6 are in perpendicular_bisector_answers.cpp.
+#include "lessons/common/reflection_fold.h"
+#include "lessons/droveny/construction_steps.h"
+#include "lessons/droveny/droveny.h"
+#include "lessons/droveny/fold_loop.h"
+
+using namespace kit;
+using namespace droveny;
+
+// ---- Entry, goals screen and topic menu -------------------------------------
+
+void RunPerpendicularBisectorLesson(Droveny& p) {
+    ShowPerpendicularBisectorGoals(p);
+    ShowPerpendicularBisectorTopicMenu(p);
+}
+
+void ShowPerpendicularBisectorGoals(Droveny& p) {
+    EraseScreen(p);
+    p.TextLeft = 44;
+    p.TextLineY = 240;
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "垂直二等分線の作図を考えよう。");
+}
+
+void ShowPerpendicularBisectorTopicMenu(Droveny& p) {
+    RunSubMenu(p, "①対称移動　②P171Q　③例３　④問６　⑤二等分線上の点　⑥問7　⑦終了",
+               {ShowBisectorReflectionTopic, ShowFoldBisectorP171, ShowBisectorExample3, ShowBisectorAnswer6,
+                ShowPointsOnBisector, ShowBisectorAnswer7});
+}
+
+// ---- Topic 1: the reflection over a typed axis -------------------------------
+// The figure and the fold are the shared reflection fold's (points 1-36 as
+// lessons/common/reflection_fold.h lists them).
+
+void ShowBisectorReflectionTopic(Droveny& p) {
+    AskReflectionAxisAngle(p);
+    WriteReflectionDefinition(p);
+    SetUpReflectionFigure(p);
+    ShowReflectionFoldPrompt(p);   // the key only starts the fold
+
+    BeginReflectionFold(p);
+    RedrawReflectionFigure(p);
+    MoveTriangleByArrowKeys(p);
+
+    WaitForAnyKey(p);
+    DrawQuestion8Figure(p);
+    WaitForAnyKey(p);
+
+    // Right angles at the feet on l, between the segment to the image and l.
+    for (int k = 1; k <= 3; k++) {
+        p.IndexA = static_cast<float>(26 + k);
+        p.IndexB = static_cast<float>(23 + k);
+        p.IndexC = 12;
+        RightAngle(p, P(p, 26 + k), P(p, 23 + k), P(p, 12), 20, kPurple, 1.0f);
+    }
+    WaitForAnyKey(p);
+
+    // Equal halves: A one tick on each half, B two (moved 20 px), C three.
+    for (int k = 1; k <= 3; k++) {
+        p.InnerIndex = static_cast<float>(k);
+        const TickStyle halves{.count = k, .size = 15, .color = kTeal, .spacing = 8.0f,
+                               .shift = k == 2 ? 20.0f : 0.0f};
+        Ticks(p, P(p, 20 + k), P(p, 26 + k), halves);
+        Ticks(p, P(p, 23 + k), P(p, 26 + k), halves);
+    }
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft - 38, p.TextLineY + 50, kTeal, "③");
+    Write(p, p.TextLeft, p.TextLineY, kBlack, "対応する点を結ぶ線分は、対称の軸");
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "によって垂直に2等分される。");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 100, kPurple, " <中点・垂直二等分線>");
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "中点");
+    WriteOn(p, kBlack, "…Mのように2等分する点");
+    // M, the midpoint of BB': B lies level with the centre of l, so its foot
+    // is the centre whatever the axis angle.
+    Disc(p, {p.PointX(10), p.PointY(2)}, 8, kPurple);
+    Label(p, p.PointX(10) - 35, p.PointY(2) + 10, kPurple, "M");
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "垂直二等分線");
+    WriteOn(p, kBlack, "…lのように、");
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "中点を通り垂直に交わる直線");
+    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "BB'⊥l,BM=B'M");
+}
+
+void MoveTriangleByArrowKeys(Droveny& p) {
+    // Enter ends the fold where it stands; the arrows fold and redraw.
+    RunReflectionArrowKeyLoop(p);
+}
+
+// ---- Topic 2: the fold of A onto B -------------------------------------------
+// Points: 1 C, 2 D (on l), 3 A, 4 B, 5 M, 6 and 7 the other corners of the
+// sheet, the ends of l. The moving corner A' is PointX2(1), PointY2(1).
+
+namespace {
+
+// One frame of the fold: AB's fixed half with A and B, the crease once
+// folded, the sheet through A', A' and the folded half A'M.
+void DrawSheetFoldFrame(Droveny& p) {
+    DrawFoldSegmentFigure(p);
+    if (p.ArcAngle == 360) Segment(p, 6, 7, kTeal);
+    Polyline(p, {P2(p, 1), P(p, 7), P(p, 4), P(p, 6), P2(p, 1)}, kBlack);
+    DotAt(p, P2(p, 1), kTeal);
+    Line(p, P2(p, 1), P(p, 5), kBlack);
+}
+
+// A folded onto B.
+constexpr SheetFold kSheetFold{.corner = 3, .target = 4, .drawFrame = DrawSheetFoldFrame};
+
+}  // namespace
+
+void DrawFoldSegmentFigure(Droveny& p) {
+    Segment(p, 4, 5, kBlack);
+    Dot(p, 4, kTeal);
+    Letter(p, 4, 10, 0, "B");
+    Dot(p, 3, kTeal);
+    Letter(p, 3, 10, -25, "A");
+}
+
+void ShowFoldBisectorP171(Droveny& p) {
+    BeginTopic(p, {.itemLeft = 40, .textLeft = 40, .firstLineY = 30});
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "教科書P171 Q をやろう。");
+    Grid(p, {.left = 720, .top = 150, .columns = 8, .rows = 8, .cell = 60});
+    SetCellPoints(p, {{1, {2, 6}}, {2, {6, 2}}, {3, {7, 7}}, {4, {1, 1}}, {5, {4, 4}}, {6, {1, 7}}, {7, {7, 1}}});
+    BoxOutline(p, P(p, 3), P(p, 4), kBlack);
+    Dot(p, 3, kTeal);
+    Letter(p, 3, 10, -25, "A");
+    Dot(p, 4, kTeal);
+    Letter(p, 4, 10, 0, "B");
+    WaitForAnyKey(p);
+
+    RunSheetFold(p, kSheetFold);
+
+    // The crease l, wherever the fold stopped.
+    EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
+    DrawFoldSegmentFigure(p);
+    Segment(p, 6, 7, kTeal);
+    Segment(p, 3, 4, kBlack);
+    Letter(p, 6, -40, -20, "l");
+    WaitForAnyKey(p);
+
+    // The right angle and the equal halves at M. The ticks keep the shift -1
+    // the right angle leaves, so they stand 7 px past the middles.
+    p.IndexA = 5;
+    p.IndexB = 6;
+    p.IndexC = 3;
+    RightAngle(p, P(p, 5), P(p, 6), P(p, 3), 30, kPurple, -1.0f);
+    const TickStyle half{.count = 1, .size = 15, .color = kPurple, .spacing = 8.0f, .shift = {}};
+    Ticks(p, P(p, 3), P(p, 5), half);
+    Ticks(p, P(p, 5), P(p, 4), half);
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 60, kPurple, "線分ABの垂直二等分線");
+    WaitForAnyKey(p);
+    WriteOn(p, kBlack, "(対称移動では、対応する点を結ぶ線分は、");
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "対称の軸によって垂直に2等分されるから)");
+    WaitForAnyKey(p);
+    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "直線lを作図する方法を考えよう。");
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "直線l上に適当な長さで、AC=ADとなる");
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "2点C,Dをとる。");
+    Segment(p, 3, 1, kTeal);
+    Segment(p, 3, 2, kTeal);
+    Dot(p, 1, kTeal);
+    Letter(p, 1, -14, -50, "C");
+    Dot(p, 2, kTeal);
+    Letter(p, 2, -14, 10, "D");
+    TicksBetween(p, 3, 1, 2, 15, kGrey);
+    TicksBetween(p, 3, 2, 2, 15, kGrey);
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "2点C,DとBを結ぶ。");
+    Segment(p, 4, 1, kTeal);
+    Segment(p, 4, 2, kTeal);
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "四角形ACBDの辺の長さはすべて等しいから");
+    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "ひし形ACBDができる。");
+    TicksBetween(p, 4, 1, 2, 15, kGrey);
+    TicksBetween(p, 4, 2, 2, 15, kGrey);
+    WaitForAnyKey(p);
+
+    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "したがって、垂直二等分線lをかくには、");
+    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "①ABを対角線とするひし形をかき");
+    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "②もう一つの対角線をひけばよい。");
+}
