@@ -110,6 +110,14 @@ void Polyline(Program& p, std::initializer_list<Pt> points, float color) {
     p.rt.RtConnect(std::span<const Pt>(points.begin(), points.size()), color);
 }
 
+void HexagonWithSpokes(Program& p, float color) {
+    Polyline(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6), P(p, 1)}, color);
+    for (int i = 1; i <= 6; i++) {
+        p.LoopIndex = static_cast<float>(i);
+        Segment(p, 0, i, color);
+    }
+}
+
 void FilledPolygon(Program& p, std::initializer_list<Pt> points, float color, float fill) {
     std::vector<Pt> closed(points);
     if (!closed.empty()) closed.push_back(closed.front());

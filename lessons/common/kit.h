@@ -135,6 +135,10 @@ void BoxOutline(Program& p, Pt a, Pt b, float color);
 void Segment(Program& p, int i, int j, float color);
 // A polyline through the points (closed when the last repeats the first).
 void Polyline(Program& p, std::initializer_list<Pt> points, float color);
+// The hexagon through points 1 to 6 (closed), then its six spokes from point
+// 0 (Segment, so FromPoint 0 and ToPoint 6 stay), in `color`. Counts in
+// LoopIndex (left at 6).
+void HexagonWithSpokes(Program& p, float color);
 // The polygon through the points, filled in `fill`, outlined in `color`.
 void FilledPolygon(Program& p, std::initializer_list<Pt> points, float color, float fill);
 

@@ -29,11 +29,7 @@ void DrawFoldPaths(Varnel& p, float sweep) {
 }  // namespace
 
 void DrawReflectionHexagonTriangles(Varnel& p) {
-    Polyline(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6), P(p, 1)}, kBlack);
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        Segment(p, 0, i, kBlack);
-    }
+    HexagonWithSpokes(p, kBlack);
     // The large triangle inscribed in the hexagon.
     Segment(p, 1, 5, kBlack);
     Segment(p, 1, 3, kBlack);

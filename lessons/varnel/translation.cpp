@@ -86,11 +86,7 @@ void DrawTranslationFigure(Varnel& p) {
     p.WorkD = 4;
     p.WorkE = 5;
     p.WorkF = 6;
-    Polyline(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6), P(p, 1)}, kBlack);
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        Segment(p, 0, i, kBlack);
-    }
+    HexagonWithSpokes(p, kBlack);
     Segment(p, 7, 8, kBlack);
     Segment(p, 1, 3, kBlack);
     Segment(p, 6, 4, kBlack);
