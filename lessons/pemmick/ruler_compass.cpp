@@ -32,6 +32,21 @@ void ShowRulerCompassTopicMenu(Pemmick& p) {
 
 // ---- Topic 1: the regular hexagon --------------------------------------------
 
+namespace {
+
+// The mark of the angle at the top corner (point 1) between the rays to
+// points b and c: `arcs` arcs of `size` in `color`, the label `label` in
+// that colour (PenColor) `labelY` px below its place (LabelOffsetX 0).
+void TopCornerAngle(Pemmick& p, int b, int c, float size, int arcs, float color, const Text& label, float labelY) {
+    p.PenColor = color;
+    p.LabelOffsetX = 0;
+    p.LabelOffsetY = labelY;
+    AngleMark(p, P(p, 1), P(p, b), P(p, c),
+              {.size = size, .arcs = arcs, .color = color, .lineColor = kBlack, .label = label, .shift = 1});
+}
+
+}  // namespace
+
 void ShowRegularHexagonP165(Pemmick& p) {
     EraseScreen(p);
     p.TextLeft = 40;
@@ -83,25 +98,13 @@ void ShowRegularHexagonP165(Pemmick& p) {
     WaitForAnyKey(p);
 
     // The two 60-degree angles at the top corner, labelled above it.
-    p.PenColor = kTeal;
-    p.LabelOffsetX = 0;
-    p.LabelOffsetY = -80;
-    AngleMark(p, P(p, 1), P(p, 0), P(p, 2),
-              {.size = 30, .arcs = 0, .color = kTeal, .lineColor = kBlack, .label = "60%", .shift = 1});
+    TopCornerAngle(p, 0, 2, 30, 0, kTeal, "60%", -80);
     WaitForAnyKey(p);
-    p.PenColor = kTeal;
-    p.LabelOffsetX = 0;
-    p.LabelOffsetY = -80;
-    AngleMark(p, P(p, 1), P(p, 6), P(p, 0),
-              {.size = 30, .arcs = 0, .color = kTeal, .lineColor = kBlack, .label = "60%", .shift = 1});
+    TopCornerAngle(p, 6, 0, 30, 0, kTeal, "60%", -80);
     WaitForAnyKey(p);
 
     // The hexagon's angle at the top corner.
-    p.PenColor = kPurple;
-    p.LabelOffsetX = 0;
-    p.LabelOffsetY = 0;
-    AngleMark(p, P(p, 1), P(p, 6), P(p, 2),
-              {.size = 60, .arcs = 1, .color = kPurple, .lineColor = kBlack, .label = "120%", .shift = 1});
+    TopCornerAngle(p, 6, 2, 60, 1, kPurple, "120%", 0);
     WaitForAnyKey(p);
 
     NewLine(p, kBlack, "合同な正三角形6つに分けられるから、");
