@@ -86,6 +86,12 @@ void TableCell(Program& p, float x, float y, const CellStyle& style, const Text&
     p.TextLineY = p.PenY;
 }
 
+void GoalHeading(Program& p) {
+    p.TextLeft = 44;
+    p.TextLineY = 240;
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+}
+
 void Label(Program& p, float x, float y, float color, const Text& text) {
     p.PenColor = color;
     p.PenX = x;

@@ -105,6 +105,10 @@ void PenWidth(Program& p, int width);
 void Write(Program& p, float x, float y, float color, const Text& text);
 // A text going on from where the last Write ended, on its line.
 void WriteOn(Program& p, float color, const Text& text);
+// The head of a lesson's goal screen, on the screen as it is: the text column
+// at (44, 240) and "<めあて>" there in colour 3. The goal's lines follow 65 px
+// apart: Write(p, p.TextLeft, p.TextLineY + 65, ...).
+void GoalHeading(Program& p);
 // A label at (x, y): the column's layout cells (TextEndX, TextLineY) stay.
 void Label(Program& p, float x, float y, float color, const Text& text);
 

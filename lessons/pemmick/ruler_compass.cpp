@@ -19,9 +19,7 @@ void RunRulerCompassLesson(Pemmick& p) {
 
 // Drawn on the screen the main menu has just erased.
 void ShowRulerCompassGoals(Pemmick& p) {
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "定規とコンパスだけを使って図形をかこう。");
 }
 

@@ -22,9 +22,7 @@ void RunTwoCirclesLesson(Pemmick& p) {
 
 void ShowTwoCirclesGoals(Pemmick& p) {
     EraseScreen(p);
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "交わる2円の性質を調べよう。");
 }
 

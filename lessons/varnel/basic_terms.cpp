@@ -16,9 +16,7 @@ void RunBasicTermsLesson(Varnel& p) {
 
 void ShowBasicTermsLessonGoal(Varnel& p) {
     EraseScreen(p);
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "直線・角・三角形などを記号で表そう。");
 }
 

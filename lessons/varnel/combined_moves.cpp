@@ -17,9 +17,7 @@ void RunCombinedMovesLesson(Varnel& p) {
 
 void ShowCombinedMovesLessonGoal(Varnel& p) {
     EraseScreen(p);
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "移動を使って、いろいろな問題を考えよう。");
 }
 

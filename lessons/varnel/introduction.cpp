@@ -17,9 +17,7 @@ void RunIntroductionLesson(Varnel& p) {
 
 void ShowIntroductionLessonGoal(Varnel& p) {
     // No erase: the main menu has just erased the screen.
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "しきつめ模様をつくってみよう。");
 }
 

@@ -16,9 +16,7 @@ void RunTranslationLesson(Varnel& p) {
 
 void ShowTranslationLessonGoal(Varnel& p) {
     EraseScreen(p);
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "平行移動について考えよう。");
     Write(p, p.TextLeft, p.TextLineY + 65, kTeal, "移動");
     WriteOn(p, kBlack, "…ある図形を形や大きさを変えずに他の位置へ移すこと");
