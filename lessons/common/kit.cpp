@@ -124,6 +124,15 @@ void HexagonWithSpokes(Program& p, float color) {
     }
 }
 
+void NumberHexagonCorners(Program& p) {
+    p.WorkA = 1;
+    p.WorkB = 2;
+    p.WorkC = 3;
+    p.WorkD = 4;
+    p.WorkE = 5;
+    p.WorkF = 6;
+}
+
 void FilledPolygon(Program& p, std::initializer_list<Pt> points, float color, float fill) {
     std::vector<Pt> closed(points);
     if (!closed.empty()) closed.push_back(closed.front());

@@ -143,6 +143,9 @@ void Polyline(Program& p, std::initializer_list<Pt> points, float color);
 // 0 (Segment, so FromPoint 0 and ToPoint 6 stay), in `color`. Counts in
 // LoopIndex (left at 6).
 void HexagonWithSpokes(Program& p, float color);
+// WorkA to WorkF := 1 to 6: a hexagon drawing's corners by number, as the
+// drawing names them.
+void NumberHexagonCorners(Program& p);
 // The polygon through the points, filled in `fill`, outlined in `color`.
 void FilledPolygon(Program& p, std::initializer_list<Pt> points, float color, float fill);
 

@@ -16,13 +16,7 @@ void BuildHexagonTriangles(Program& p) {
 }
 
 void DrawHexagonTriangles(Program& p) {
-    // The hexagon's corners by number, as the drawing names them.
-    p.WorkA = 1;
-    p.WorkB = 2;
-    p.WorkC = 3;
-    p.WorkD = 4;
-    p.WorkE = 5;
-    p.WorkF = 6;
+    NumberHexagonCorners(p);
     Polyline(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6), P(p, 1)}, kBlack);
     for (int i = 1; i <= 6; i++) {
         p.LoopIndex = static_cast<float>(i);

@@ -77,13 +77,7 @@ void PutCopyOnA(Varnel& p) {
 }  // namespace
 
 void DrawTranslationFigure(Varnel& p) {
-    // The hexagon's corners by number, as the drawing names them.
-    p.WorkA = 1;
-    p.WorkB = 2;
-    p.WorkC = 3;
-    p.WorkD = 4;
-    p.WorkE = 5;
-    p.WorkF = 6;
+    NumberHexagonCorners(p);
     HexagonWithSpokes(p, kBlack);
     Segment(p, 7, 8, kBlack);
     Segment(p, 1, 3, kBlack);
