@@ -64,6 +64,13 @@ void PointsAtAngles(Program& p, int first, float radius, int centre) {
 
 void PenWidth(Program& p, int width) { p.rt.RtSetDrawWidth(width); }
 
+void TopicScreen(Program& p) {
+    EraseScreen(p);
+    p.TextLeft = 40;
+    p.TextLineY = 30;
+    PenWidth(p, 5);
+}
+
 void Write(Program& p, float x, float y, float color, const Text& text) {
     Label(p, x, y, color, text);
     p.TextEndX = p.PenX;

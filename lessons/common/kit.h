@@ -97,6 +97,10 @@ void PointsAtAngles(Program& p, int first, float radius, int centre = 0);
 // The pen width of every following stroke.
 void PenWidth(Program& p, int width);
 
+// The usual start of a topic's screen: the screen erased, the text column at
+// (40, 30), pen width 5.
+void TopicScreen(Program& p);
+
 // ---- Text -------------------------------------------------------------------
 
 // A text of the topic's column at (x, y) in `color` (markup text: fractions,

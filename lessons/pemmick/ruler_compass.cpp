@@ -46,10 +46,7 @@ void TopCornerAngle(Pemmick& p, int b, int c, float size, int arcs, float color,
 }  // namespace
 
 void ShowRegularHexagonP165(Pemmick& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Grid(p, {.left = 800, .top = 100, .columns = 4, .rows = 4, .cell = 100});
     SetP(p, 0, {p.OriginX + 2 * p.CellSize, p.OriginY - 2 * p.CellSize});
     Disc(p, P(p, 0), 8, kBlack);
@@ -127,10 +124,7 @@ void DotsRoundCircle(Pemmick& p, int step) {
 }  // namespace
 
 void ShowCircleTerms(Pemmick& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Grid(p, {.left = 760, .top = 50, .columns = 12, .rows = 11, .cell = 40});
     SetCells(p, 0, {{6, 5}});
     p.Radius = 5 * p.CellSize;
@@ -238,10 +232,7 @@ void ArcToTheRight(Pemmick& p, int i, float r, float color) { Arc(p, P(p, i), r,
 }  // namespace
 
 void ShowRulerCompassAnswer1(Pemmick& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     // The given segments AB, BC and CA (points 5 to 10) on a small grid.
     Grid(p, {.left = 800, .top = 200, .columns = 7, .rows = 4, .cell = 50, .color = kTeal});
     SetCells(p, 5, {{1, 3}, {5, 3}, {1, 2}, {6, 2}, {1, 1}, {4, 1}});

@@ -68,10 +68,7 @@ void TwoCirclesPanel(Pemmick& p, int n, const Text& title, int first, float r1, 
 }  // namespace
 
 void ShowCircleSymmetryP167(Pemmick& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "「教科書P167 Q」対称の軸をかき、調べよう。");
 
     // Panel (1): one circle and the ends of five diameters (points 21 to 30).
@@ -143,10 +140,7 @@ void ShowCircleSymmetryP167(Pemmick& p) {
 // ---- Topic 2: the exercise on two circles -------------------------------------------
 
 void ShowTwoCirclesAnswer1(Pemmick& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "問1 解答");
     Grid(p, {.left = 400, .top = 50, .columns = 11, .rows = 8, .cell = 80});
     SetCells(p, 1, {{4, 4}, {8, 4}});
@@ -292,10 +286,7 @@ void PlayQuadrilateralHalf(Pemmick& p, const QuadrilateralHalf& h) {
 }  // namespace
 
 void ShowKiteAndRhombus(Pemmick& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "<たこ形の性質>");
     PlayQuadrilateralHalf(p, {.left = 720,
                               .top = 60,

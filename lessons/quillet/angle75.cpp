@@ -18,15 +18,6 @@ namespace {
 constexpr GridFrame kSmallFrame{.left = 0, .top = 375, .columns = 9, .rows = 8, .cell = 30};
 constexpr GridFrame kLargeFrame{.left = 640, .top = 150, .columns = 9, .rows = 8, .cell = 60};
 
-// Erases the screen and starts the text column at (40, 30) with pen width 5,
-// which the topic keeps.
-void BeginAngleTopic(Quillet& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
-}
-
 // The next line of the text column, 50 px down.
 void NextLine(Quillet& p, float color, const Text& text) { Write(p, p.TextLeft, p.TextLineY + 50, color, text); }
 
@@ -122,7 +113,7 @@ void Mark30(Quillet& p) {
 }  // namespace
 
 void ShowAngle75AsSum45And30(Quillet& p) {
-    BeginAngleTopic(p);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "教科書P177 Q をやろう。");
 
     // The goal.
@@ -213,7 +204,7 @@ void DrawBaseRay(Quillet& p) {
 }  // namespace
 
 void ShowAngle75AsSum60And15(Quillet& p) {
-    BeginAngleTopic(p);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "にるせさんの考えで作図しよう。");
 
     // The goal.
@@ -306,7 +297,7 @@ void Mark75(Quillet& p) {
 }  // namespace
 
 void ShowAngle75As180Minus60Minus45(Quillet& p) {
-    BeginAngleTopic(p);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "けずもさんの考えで作図しよう。");
 
     // The goal, its frame 40 px further right.

@@ -50,10 +50,7 @@ void ChordBisector(Quillet& p, int a, int b, int first, float color) {
 }  // namespace
 
 void ShowCircleThroughThreePointsP176(Quillet& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Grid(p, {.left = 720, .top = 100, .columns = 11, .rows = 10, .cell = 50});
     SetCells(p, 0, {{6, 6}});
     // The plate's broken edge.

@@ -114,10 +114,7 @@ void DrawTwoSectorFigure(Quillet& p) {
 }
 
 void ShowSectorExplanation(Quillet& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "<おうぎ形の中心角と弧・面積>");
     Grid(p, {.left = 840, .top = 100, .columns = 6, .rows = 6, .cell = 60});
     SetCells(p, 0, {{3, 3}});
@@ -190,10 +187,7 @@ void ShowSectorExplanation(Quillet& p) {
     WaitForAnyKey(p);
 
     // Second screen: the parts of the whole circle.
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kBlack, "1つの円では、");
     ProportionSentences(p, p.TextLineY + 50);
     // Both rays at 90 degrees: the whole disc.

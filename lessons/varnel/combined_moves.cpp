@@ -181,10 +181,7 @@ void AnswerLine(Varnel& p, const Text& before, const Text& move, const Text& aft
 }  // namespace
 
 void ShowCombinedMovesExample1(Varnel& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "例1");
     WriteOn(p, kBlack, " △ABCを△A'B'C'に重ね合わせる移動は？");
     Example1Grid(p);
