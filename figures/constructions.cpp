@@ -67,8 +67,12 @@ void IntersectLines(Program& p) {
     } else if (vertical2) {
         p.CrossY = Checked(m1 * p.CrossX + b1);
     } else {
-        p.CrossX = Checked((b1 - b2) / (m2 - m1));
-        p.CrossY = Checked((b1 * (m2 - m1) - m1 * (b2 - b1)) / (m2 - m1));
+        // Each result is computed in double from the stored single-precision
+        // cells and stored rounded: for a nearly vertical line (slope 1e6) the
+        // single-precision products cancel and put the crossing pixels off.
+        const double dm1 = m1, db1 = b1, dm2 = m2, db2 = b2;
+        p.CrossX = static_cast<float>(Checked((db1 - db2) / (dm2 - dm1)));
+        p.CrossY = static_cast<float>(Checked((db1 * (dm2 - dm1) - dm1 * (db2 - db1)) / (dm2 - dm1)));
     }
 }
 

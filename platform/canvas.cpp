@@ -41,6 +41,9 @@ constexpr uint32_t kPalette[16] = {
     0xFFFFFF,  // 15 white (background)
 };
 
+// The letter the sign face draws for "l".
+constexpr char32_t kScriptL = U'\u2113';
+
 // Far beyond the surface, still well inside cairo's fixed-point range.
 constexpr double kFar = 100000.0;
 
@@ -178,6 +181,9 @@ Canvas::Canvas() {
                                      family ? reinterpret_cast<const char*>(family) : "?");
                 }
                 if (file) files_[f][b][i] = reinterpret_cast<const char*>(file);
+                FcCharSet* charset = nullptr;
+                if (FcPatternGetCharSet(match, FC_CHARSET, 0, &charset) == FcResultMatch && charset)
+                    charsets_[f][b][i] = FcCharSetCopy(charset);
                 // Rendering comes from our font options alone.
                 for (const char* key : {FC_ANTIALIAS, FC_HINTING, FC_HINT_STYLE, FC_AUTOHINT, FC_RGBA, FC_LCD_FILTER,
                                         FC_EMBEDDED_BITMAP})
@@ -204,6 +210,10 @@ Canvas::~Canvas() {
         for (auto& b : f)
             for (auto* face : b)
                 if (face) cairo_font_face_destroy(face);
+    for (auto& f : charsets_)
+        for (auto& b : f)
+            for (auto* charset : b)
+                if (charset) FcCharSetDestroy(charset);
     cairo_font_options_destroy(fontOptions_);
     cairo_destroy(cr_);
     cairo_surface_destroy(surface_);
@@ -304,6 +314,12 @@ std::string Canvas::FontFile(Face face, bool bold, bool italic) const {
     return files_[static_cast<int>(face)][bold][italic];
 }
 
+bool Canvas::HasCharacter(const FontState& font, char32_t c) const {
+    const FcCharSet* charset = charsets_[static_cast<int>(font.face)][font.bold][font.italic];
+    if (font.face == Face::Extra && c == U'l') c = kScriptL;
+    return charset && FcCharSetHasChar(charset, static_cast<FcChar32>(c));
+}
+
 void Canvas::Symbol(double x, double y, double hscale, double vscale, int color, const std::string& utf8,
                     const FontState& font) {
     cairo_font_face_t* face = FontFace(font.face, font.bold, font.italic);
@@ -318,7 +334,7 @@ void Canvas::Symbol(double x, double y, double hscale, double vscale, int color,
     if (font.face == Face::Extra) {
         // The sign face's "l" is the script letter.
         std::string mapped;
-        for (char c : text) mapped += (c == 'l') ? std::string("\u2113") : std::string(1, c);
+        for (char c : text) mapped += (c == 'l') ? std::string("\u2113") : std::string(1, c);  // kScriptL
         text = mapped;
     }
     cairo_save(cr_);

@@ -16,6 +16,7 @@
 #pragma once
 
 #include <cairo.h>
+#include <fontconfig/fontconfig.h>
 
 #include <cstdint>
 #include <span>
@@ -90,6 +91,9 @@ public:
 
     // The font file that stands for a face (after fontconfig's match).
     std::string FontFile(Face face, bool bold, bool italic) const;
+    // True when the font file that draws `font` has a glyph for `c` as
+    // Symbol draws it (the sign face's "l" is its script letter U+2113).
+    bool HasCharacter(const FontState& font, char32_t c) const;
 
 private:
     void SetColor(int code);
@@ -105,6 +109,7 @@ private:
     // [face][bold][italic]
     cairo_font_face_t* faces_[3][2][2] = {};
     std::string files_[3][2][2];
+    FcCharSet* charsets_[3][2][2] = {};
     double ascentRatio_[3][2][2] = {};
     Rect dirty_;
 };

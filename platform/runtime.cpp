@@ -177,6 +177,9 @@ void Runtime::RtSetFontSize(float size, Loc where) {
 void Runtime::RtSetFontBold(float flag) { fontBold_ = flag != 0; }
 void Runtime::RtSetFontItalic(float flag) { fontItalic_ = flag != 0; }
 const Text& Runtime::FontName() const { return fontName_; }
+bool Runtime::FontHasCharacter(const Text& face, bool bold, bool italic, char32_t c) const {
+    return canvas_->HasCharacter(plat::FontState{FaceOf(face), fontSize_, bold, italic}, c);
+}
 float Runtime::FontSize() const { return fontSize_; }
 bool Runtime::FontBold() const { return fontBold_; }
 bool Runtime::FontItalic() const { return fontItalic_; }

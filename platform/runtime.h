@@ -118,6 +118,9 @@ public:
     float FontSize() const;
     bool FontBold() const;
     bool FontItalic() const;
+    // True when the face a font name stands for (in that weight and slant)
+    // has a glyph for `c`, as RtSymbol would draw it.
+    bool FontHasCharacter(const Text& face, bool bold, bool italic, char32_t c) const;
 
     // ---- Window -------------------------------------------------------------
     void RtSetMapMode(int32_t mode);

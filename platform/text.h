@@ -52,7 +52,28 @@ inline bool IsLeadByte(unsigned char lead) {
     return (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
 }
 
-// UTF-8 <-> code page 932. Characters outside code page 932 become "?" /
-// U+FFFD; the texts of the programs never hold any.
+// UTF-8 <-> code page 932. A character outside code page 932 becomes "?"
+// (and is reported, see below); bytes that are no code page 932 character
+// become U+FFFD. The texts of the programs never hold either.
 std::string Utf8ToCp932(std::string_view utf8);
 std::string Cp932ToUtf8(std::string_view cp932);
+
+// A character of a UTF-8 text that code page 932 cannot hold (or a byte that
+// is no UTF-8), met by Utf8ToCp932: `character` is that character's UTF-8
+// bytes, `text` the whole text being converted, in which it becomes "?".
+struct LostCharacter {
+    std::string character;
+    std::string text;
+};
+
+// Called for each lost character. The default writes ReportLostCharacter's
+// line on stderr, once for each character and text; the tests install a hook
+// that fails the test.
+using LostCharacterHook = void (*)(const LostCharacter&);
+// Installs `hook` (nullptr: the default) and returns the one it replaces.
+// The programs run on one thread; so does the hook.
+LostCharacterHook SetLostCharacterHook(LostCharacterHook hook);
+void ReportLostCharacter(const LostCharacter& lost);
+// The line ReportLostCharacter writes (without its newline), e.g.
+//   text: "㎠" (U+33A0) has no code page 932 form; drawn as "?" in "4㎠"
+std::string DescribeLostCharacter(const LostCharacter& lost);

@@ -46,10 +46,8 @@ void ShowAngleFoldP173(Droveny& p) {
     PlaceAboutVertex(p, 4, 360, -30);
     // C is where the line BA meets the ray from O at -30 degrees. BA is not
     // quite vertical with Pi 3.14159 (slope about 1e6), so the crossing takes
-    // the general way; the ray goes in as the first line, since with BA first
-    // the crossing's products nearly cancel in single precision and C comes
-    // out 6 px low (deliberately differs from the old order of the lines).
-    SetP(p, 4, Crossing(p, P(p, 0), P(p, 4), P(p, 2), P(p, 1)));
+    // the general way.
+    SetP(p, 4, Crossing(p, P(p, 2), P(p, 1), P(p, 0), P(p, 4)));
     DrawFoldAngleFigure(p);
     WaitForAnyKey(p);
 

@@ -81,6 +81,24 @@ TEST(IntersectLines, SlopeCellsStillHoldTheVerticalMarker) {
     EXPECT_FLOAT_EQ(p.CrossX, 0.04f);
 }
 
+TEST(IntersectLines, ANearlyVerticalFirstLineStillCrossesWhereItShould) {
+    // Line 1 has slope 6e6 (x 500 to 500.0001 over 600 px); line 2 is
+    // y = x / 2. In single precision the crossing's products (about 1.8e16)
+    // cancel to nothing; the results, stored rounded, must still be right.
+    Fixture f;
+    auto& p = *f.p;
+    for (const bool swapped : {false, true}) {
+        if (swapped) {
+            SetLines(p, 0, 0, 800, 400, 500, 0, 500.0001f, 600);
+        } else {
+            SetLines(p, 500, 0, 500.0001f, 600, 0, 0, 800, 400);
+        }
+        IntersectLines(p);
+        EXPECT_NEAR(p.CrossX, 500, 0.01) << swapped;
+        EXPECT_NEAR(p.CrossY, 250, 0.01) << swapped;
+    }
+}
+
 // ---- DrawPerpendicularFoot -----------------------------------------------------------
 
 struct FootCase {

@@ -41,6 +41,20 @@ TEST(Fonts, SerifAndSignFacesHaveTheirLetters) {
     EXPECT_TRUE(FileHasChar(rt->canvas().FontFile(plat::Face::Extra, true, false), U'\u2113'));   // the script l
 }
 
+// What the tour text test asks of each drawn character.
+TEST(Fonts, FontHasCharacterAnswersForTheFaceThatDrawsIt) {
+    auto rt = Runtime::CreateHeadless();
+    EXPECT_TRUE(rt->FontHasCharacter("ｺﾞｼｯｸ", false, false, U'平'));
+    EXPECT_TRUE(rt->FontHasCharacter("ゴシック", true, false, U'①'));
+    EXPECT_TRUE(rt->FontHasCharacter("Times New Roman", false, true, U'x'));
+    EXPECT_FALSE(rt->FontHasCharacter("Times New Roman", false, true, U'平'));
+    EXPECT_FALSE(rt->FontHasCharacter("ｺﾞｼｯｸ", false, false, U'\U0001F600'));
+    // The sign face draws "l" as its script letter, which it has.
+    EXPECT_TRUE(rt->FontHasCharacter("MT Extra", false, false, U'l'));
+    EXPECT_EQ(rt->FontHasCharacter("MT Extra", false, false, U'\u2113'),
+              rt->canvas().HasCharacter({plat::Face::Extra, 16, false, false}, U'l'));
+}
+
 TEST(Fonts, ScriptLetterIsDrawnForTheSignFace) {
     auto rt = Runtime::CreateHeadless();
     rt->RtSetFontName("MT Extra");

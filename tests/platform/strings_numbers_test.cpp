@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "platform/arrays.h"
 #include "platform/numbers.h"
 #include "platform/runtime.h"
 #include "platform/strings.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -17,6 +19,58 @@ TEST(TextTest, HoldsCodePage932Bytes) {
     EXPECT_EQ(Text("①").bytes(), "\x87\x40");   // the circled digits exist in 932
     EXPECT_EQ(Text("A1").bytes(), "A1");
     EXPECT_EQ(Text("①ﾀ平行").utf8(), "①ﾀ平行");
+}
+
+// Records the lost characters while it lives, in place of the hook the
+// tests run under (which fails the test).
+class LostCharacterRecorder {
+public:
+    LostCharacterRecorder() : previous_(SetLostCharacterHook(Record)) { seen().clear(); }
+    ~LostCharacterRecorder() { SetLostCharacterHook(previous_); }
+    LostCharacterRecorder(const LostCharacterRecorder&) = delete;
+    LostCharacterRecorder& operator=(const LostCharacterRecorder&) = delete;
+    static std::vector<LostCharacter>& seen() {
+        static std::vector<LostCharacter> lost;
+        return lost;
+    }
+
+private:
+    static void Record(const LostCharacter& lost) { seen().push_back(lost); }
+    LostCharacterHook previous_;
+};
+
+TEST(TextTest, CharacterOutsideCodePage932BecomesQuestionMarkAndIsReported) {
+    LostCharacterRecorder recorder;
+    EXPECT_EQ(Text("4㎠").bytes(), "4?");
+    EXPECT_EQ(Text("①㎠②\U0001F600").utf8(), "①?②?");
+    EXPECT_EQ(Text("a\xFF").bytes(), "a?");   // a byte that is no UTF-8
+    const auto& lost = LostCharacterRecorder::seen();
+    ASSERT_EQ(lost.size(), 4u);
+    EXPECT_EQ(lost[0].character, "㎠");
+    EXPECT_EQ(lost[0].text, "4㎠");
+    EXPECT_EQ(lost[2].character, "\U0001F600");
+    EXPECT_EQ(DescribeLostCharacter(lost[0]), "text: \"㎠\" (U+33A0) has no code page 932 form; drawn as \"?\" in \"4㎠\"");
+    EXPECT_EQ(DescribeLostCharacter(lost[2]),
+              "text: \"\U0001F600\" (U+1F600) has no code page 932 form; drawn as \"?\" in \"①㎠②\U0001F600\"");
+    EXPECT_EQ(DescribeLostCharacter(lost[3]), "text: \"?\" (bytes FF) has no code page 932 form; drawn as \"?\" in \"a\xFF\"");
+}
+
+TEST(TextTest, CodePage932TextsReportNothing) {
+    LostCharacterRecorder recorder;
+    EXPECT_EQ(Text("①P156Q　②ﾀ平行移動∠△⊥∥√±×÷°π～－").utf8(), "①P156Q　②ﾀ平行移動∠△⊥∥√±×÷°π～－");
+    EXPECT_TRUE(LostCharacterRecorder::seen().empty());
+}
+
+TEST(TextTest, DefaultReportIsOneLineOnStderrForEachCharacterAndText) {
+    const LostCharacterHook tests = SetLostCharacterHook(nullptr);
+    testing::internal::CaptureStderr();
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(Text("5㎤").bytes(), "5?");
+    EXPECT_EQ(Text("6㎤").bytes(), "6?");
+    const std::string said = testing::internal::GetCapturedStderr();
+    SetLostCharacterHook(tests);
+    EXPECT_EQ(said,
+              "text: \"㎤\" (U+33A4) has no code page 932 form; drawn as \"?\" in \"5㎤\"\n"
+              "text: \"㎤\" (U+33A4) has no code page 932 form; drawn as \"?\" in \"6㎤\"\n");
 }
 
 struct CountCase {

@@ -100,6 +100,16 @@ std::vector<std::string> RunResult::RunTexts() const {
     return out;
 }
 
+std::vector<std::string> RunResult::LostCharacterLines() const {
+    std::vector<std::string> out;
+    std::istringstream in(stderrText);
+    std::string line;
+    while (std::getline(in, line))
+        if (line.rfind(kLostCharacterPrefix, 0) == 0 && line.find(kLostCharacterMark) != std::string::npos)
+            out.push_back(line);
+    return out;
+}
+
 bool RunResult::DrewRun(const std::string& text) const {
     for (const auto& t : RunTexts())
         if (t == text) return true;
@@ -156,6 +166,9 @@ RunResult RunProgramHeadless(const std::string& program, const std::string& keys
     std::stringstream ss;
     ss << err.rdbuf();
     result.stderrText = ss.str();
+    // A text that lost a character to the conversion fails the run's test.
+    for (const auto& line : result.LostCharacterLines())
+        ADD_FAILURE() << program << " (keys: " << keys << ") " << line;
     std::error_code ec;
     fs::remove(tracePath, ec);
     fs::remove(errPath, ec);

@@ -65,7 +65,15 @@ struct RunResult {
     std::vector<std::string> RunTexts() const;
     // True when some "run" event's text equals `text`.
     bool DrewRun(const std::string& text) const;
+    // The program's stderr lines that report a character lost to code page
+    // 932 (DescribeLostCharacter's lines). RunProgramHeadless fails the test
+    // on each.
+    std::vector<std::string> LostCharacterLines() const;
 };
+
+// How DescribeLostCharacter's lines begin, and what each holds.
+inline constexpr const char* kLostCharacterPrefix = "text: \"";
+inline constexpr const char* kLostCharacterMark = ") has no code page 932 form; drawn as \"?\" in \"";
 
 // Runs bin/<program> --headless --keys <keys> --clock <clock> --trace ...
 // (plus `extraArgs`), waits for it (at most `timeoutSec`) and reads the trace.
