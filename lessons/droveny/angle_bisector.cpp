@@ -17,10 +17,8 @@ void RunAngleBisectorLesson(Droveny& p) {
 // bisector's end.
 void ShowAngleBisectorGoals(Droveny& p) {
     EraseScreen(p);
-    p.TextLeft = 44;
-    p.TextLineY = 240;
     PenWidth(p, 5);
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "角の二等分線の作図を考えよう。");
     Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "<角の二等分線>");
     Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "1つの角を2等分する半直線");

@@ -17,9 +17,7 @@ void RunPerpendicularLesson(Droveny& p) {
 
 void ShowPerpendicularGoals(Droveny& p) {
     EraseScreen(p);
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "1 垂線の作図を考えよう。");
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "2 点と直線の距離、平行な2直線の距離を調べよう。");
 }

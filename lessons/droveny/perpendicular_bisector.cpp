@@ -18,9 +18,7 @@ void RunPerpendicularBisectorLesson(Droveny& p) {
 
 void ShowPerpendicularBisectorGoals(Droveny& p) {
     EraseScreen(p);
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "垂直二等分線の作図を考えよう。");
 }
 
