@@ -69,11 +69,6 @@ void SetExample4Points(Droveny& p) {
     SetP(p, 6, Along(P(p, 0), p.Radius3, p.BisectorAngle));
 }
 
-void DotAndName(Droveny& p, int entry, float dx, float dy, const Text& name) {
-    Dot(p, entry, kTeal);
-    Letter(p, entry, dx, dy, name);
-}
-
 }  // namespace
 
 void DrawExample4AngleFigure(Droveny& p) {
@@ -155,8 +150,7 @@ void ShowStraightAngleBisectorP174(Droveny& p) {
     Grid(p, {.left = 600, .top = 250, .columns = 8, .rows = 5, .cell = 60});
     SetCellPoints(p, {{0, {4, 1}}, {1, {2, 1}}, {2, {6, 1}}, {3, {4, 4}}, {5, {0.5f, 1}}, {6, {7.5f, 1}}});
     Segment(p, 5, 6, kBlack);
-    Dot(p, 0, kTeal);
-    Letter(p, 0, -30, 10, "O");
+    DotAndName(p, 0, -30, 10, "O");
     Letter(p, 5, -14, 10, "A", kBlack);
     Letter(p, 6, 0, 10, "B", kBlack);
     WaitForAnyKey(p);

@@ -22,10 +22,7 @@ void DrawBisectorDistanceFigure(Droveny& p) {
 
 namespace {
 
-void DotAndNameP(Droveny& p) {
-    Dot(p, 3, kTeal);
-    Letter(p, 3, -10, -50, "P");
-}
+void DotAndNameP(Droveny& p) { DotAndName(p, 3, -10, -50, "P"); }
 
 // The ticks of point k's two perpendiculars: `count` strokes, the group
 // moved 20 px back towards k.
@@ -193,8 +190,7 @@ void ShowAngleBisectorAnswer9(Droveny& p) {
     SetP(p, 11, MirroredIn(P(p, 3), P(p, 5)));
     DrawBisectorDistanceFigure(p);
     Segment(p, 0, 20, kBlack);   // the bisector drawn over in black
-    Dot(p, 3, kTeal);
-    Letter(p, 3, -10, -50, "P");
+    DotAndNameP(p);
     WaitForAnyKey(p);
 
     // The perpendicular from P to OA: the circle about P cutting OA at 6 and

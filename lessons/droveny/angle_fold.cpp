@@ -13,10 +13,8 @@ using namespace droveny;
 void DrawFoldAngleFigure(Droveny& p) {
     Polyline(p, {P(p, 0), P(p, 1), P(p, 2), P(p, 0)}, kBlack);
     Letter(p, 0, -30, -25, "O");
-    Dot(p, 1, kTeal);
-    Letter(p, 1, 10, -25, "A");
-    Dot(p, 2, kTeal);
-    Letter(p, 2, 10, -50, "B");
+    DotAndName(p, 1, 10, -25, "A");
+    DotAndName(p, 2, 10, -50, "B");
 }
 
 namespace {

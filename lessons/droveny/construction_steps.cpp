@@ -33,6 +33,11 @@ void LetterAt(Program& p, Pt at, float dx, float dy, const Text& text, float col
     Label(p, at.x + dx, at.y + dy, color, text);
 }
 
+void DotAndName(Program& p, int entry, float dx, float dy, const Text& name) {
+    Dot(p, entry, kTeal);
+    Letter(p, entry, dx, dy, name);
+}
+
 void StretchedSegment(Program& p, int i, int j, float beyond, float color) {
     p.FromPoint = static_cast<float>(i);
     p.ToPoint = static_cast<float>(j);

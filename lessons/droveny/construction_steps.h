@@ -48,6 +48,8 @@ void DotAt(Program& p, Pt at, float color);
 // moved by (dx, dy). The text block's cells stay.
 void Letter(Program& p, int entry, float dx, float dy, const Text& text, float color = kit::kTeal);
 void LetterAt(Program& p, Pt at, float dx, float dy, const Text& text, float color = kit::kTeal);
+// A named point: its dot and its letter, both in teal.
+void DotAndName(Program& p, int entry, float dx, float dy, const Text& name);
 
 // ---- Lines, radii and ticks between points ----------------------------------
 

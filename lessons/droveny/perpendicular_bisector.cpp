@@ -111,10 +111,8 @@ constexpr SheetFold kSheetFold{.corner = 3, .target = 4, .drawFrame = DrawSheetF
 
 void DrawFoldSegmentFigure(Droveny& p) {
     Segment(p, 4, 5, kBlack);
-    Dot(p, 4, kTeal);
-    Letter(p, 4, 10, 0, "B");
-    Dot(p, 3, kTeal);
-    Letter(p, 3, 10, -25, "A");
+    DotAndName(p, 4, 10, 0, "B");
+    DotAndName(p, 3, 10, -25, "A");
 }
 
 void ShowFoldBisectorP171(Droveny& p) {
@@ -123,10 +121,8 @@ void ShowFoldBisectorP171(Droveny& p) {
     Grid(p, {.left = 720, .top = 150, .columns = 8, .rows = 8, .cell = 60});
     SetCellPoints(p, {{1, {2, 6}}, {2, {6, 2}}, {3, {7, 7}}, {4, {1, 1}}, {5, {4, 4}}, {6, {1, 7}}, {7, {7, 1}}});
     BoxOutline(p, P(p, 3), P(p, 4), kBlack);
-    Dot(p, 3, kTeal);
-    Letter(p, 3, 10, -25, "A");
-    Dot(p, 4, kTeal);
-    Letter(p, 4, 10, 0, "B");
+    DotAndName(p, 3, 10, -25, "A");
+    DotAndName(p, 4, 10, 0, "B");
     WaitForAnyKey(p);
 
     RunSheetFold(p, kSheetFold);
@@ -162,10 +158,8 @@ void ShowFoldBisectorP171(Droveny& p) {
     Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "2点C,Dをとる。");
     Segment(p, 3, 1, kTeal);
     Segment(p, 3, 2, kTeal);
-    Dot(p, 1, kTeal);
-    Letter(p, 1, -14, -50, "C");
-    Dot(p, 2, kTeal);
-    Letter(p, 2, -14, 10, "D");
+    DotAndName(p, 1, -14, -50, "C");
+    DotAndName(p, 2, -14, 10, "D");
     TicksBetween(p, 3, 1, 2, 15, kGrey);
     TicksBetween(p, 3, 2, 2, 15, kGrey);
     WaitForAnyKey(p);

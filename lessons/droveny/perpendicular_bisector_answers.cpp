@@ -13,10 +13,7 @@ namespace {
 
 // A point with its letter above it: the dot in colour 3, the letter at
 // (x - 14, y - 50).
-void LetteredDot(Droveny& p, int entry, const Text& letter) {
-    Dot(p, entry, kTeal);
-    Letter(p, entry, -14, -50, letter);
-}
+void LetteredDot(Droveny& p, int entry, const Text& letter) { DotAndName(p, entry, -14, -50, letter); }
 
 // Turns point k about point `centre` clockwise as seen by TurnAngle (the
 // direction and distance from the centre in DirectionAngle and Distance).
@@ -70,10 +67,8 @@ void ShowBisectorExample3(Droveny& p) {
     Polygon(p, {P(p, 1), P(p, 4), P(p, 2), P(p, 3)}, {.width = 5, .color = kBlack, .labels = ""});
     LetteredDot(p, 1, "A");
     LetteredDot(p, 2, "B");
-    Dot(p, 3, kTeal);
-    Letter(p, 3, 10, -25, "C");
-    Dot(p, 4, kTeal);
-    Letter(p, 4, 10, -25, "D");
+    DotAndName(p, 3, 10, -25, "C");
+    DotAndName(p, 4, 10, -25, "D");
     StretchedSegment(p, 3, 4, 20, kPurple);
     TicksBetween(p, 1, 3, 1, 15, kGrey);
     TicksBetween(p, 1, 4, 1, 15, kGrey);
@@ -93,10 +88,8 @@ void ShowBisectorExample3(Droveny& p) {
     WaitForAnyKey(p);
 
     Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "③2つの円の交点をC,Dとする。");
-    Dot(p, 3, kTeal);
-    Letter(p, 3, 10, -25, "C");
-    Dot(p, 4, kTeal);
-    Letter(p, 4, 10, -25, "D");
+    DotAndName(p, 3, 10, -25, "C");
+    DotAndName(p, 4, 10, -25, "D");
     WaitForAnyKey(p);
 
     Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "④直線CDをひく。");

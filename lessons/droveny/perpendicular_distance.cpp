@@ -16,6 +16,13 @@ namespace {
 
 void EraseFrame(Droveny& p) { EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom); }
 
+// l and P with their names.
+void DrawLineAndP(Droveny& p) {
+    Segment(p, 4, 5, kBlack);
+    Letter(p, 4, -45, -25, "l");
+    DotAndName(p, 1, -14, -50, "P");
+}
+
 // The dot of A and its name.
 void DrawPointA(Droveny& p) {
     DotAt(p, P2(p, 1), kTeal);
@@ -25,12 +32,8 @@ void DrawPointA(Droveny& p) {
 }  // namespace
 
 void DrawMirrorPointFigure(Droveny& p) {
-    Segment(p, 4, 5, kBlack);
-    Letter(p, 4, -45, -25, "l");
-    Dot(p, 1, kTeal);
-    Letter(p, 1, -14, -50, "P");
-    Dot(p, 3, kTeal);
-    Letter(p, 3, -14, 10, "P'");
+    DrawLineAndP(p);
+    DotAndName(p, 3, -14, 10, "P'");
     Segment(p, 1, 3, kBlack);
     Letter(p, 2, 8, 10, "Q");
     p.IndexA = 2;
@@ -60,10 +63,7 @@ void ShowPointLineDistance(Droveny& p) {
     CellsToPixels(p, 1, 6);
 
     // The question's picture: A three cells along its track, joined to P.
-    Segment(p, 4, 5, kBlack);
-    Letter(p, 4, -45, -25, "l");
-    Dot(p, 1, kTeal);
-    Letter(p, 1, -14, -50, "P");
+    DrawLineAndP(p);
     SetP2(p, 1, {p.PointX(6) + 3 * p.CellSize, p.PointY(6)});
     DrawPointA(p);
     Line(p, P2(p, 1), P(p, 1), kBlack);
