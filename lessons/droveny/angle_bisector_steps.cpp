@@ -39,11 +39,4 @@ void KeptRadiusArc(Droveny& p, int centre, int b, int c, float color, float half
     Arc(p, P(p, centre), p.Radius, color, p.ArcFractionC - half, p.ArcFractionC + half);
 }
 
-void RightAngleAt(Droveny& p, int vertex, int b, int c) {
-    p.IndexA = static_cast<float>(vertex);
-    p.IndexB = static_cast<float>(b);
-    p.IndexC = static_cast<float>(c);
-    RightAngle(p, P(p, vertex), P(p, b), P(p, c), 20, kPurple, -1.0f);
-}
-
 }  // namespace droveny

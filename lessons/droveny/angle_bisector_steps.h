@@ -35,9 +35,4 @@ void CompassRange(Droveny& p, int centre, int b, int c);
 // second arc of a pair, which must meet the first).
 void KeptRadiusArc(Droveny& p, int centre, int b, int c, float color, float half = 0.05f);
 
-// The right-angle mark of side 20 at point `vertex` between the rays to `b`
-// and `c` in purple, joined from c's side (MarkShift -1); IndexA..IndexC :=
-// vertex, b, c.
-void RightAngleAt(Droveny& p, int vertex, int b, int c);
-
 }  // namespace droveny

@@ -57,6 +57,13 @@ void TicksBetween(Program& p, int i, int j, int count, float size, float color) 
     Ticks(p, P(p, i), P(p, j), {.count = count, .size = size, .color = color, .spacing = 8.0f, .shift = -8.0f});
 }
 
+void RightAngleAt(Droveny& p, int vertex, int b, int c, float size, float shift) {
+    p.IndexA = static_cast<float>(vertex);
+    p.IndexB = static_cast<float>(b);
+    p.IndexC = static_cast<float>(c);
+    RightAngle(p, P(p, vertex), P(p, b), P(p, c), size, kPurple, shift);
+}
+
 namespace {
 
 float EndFraction(const Program& p, const ArcEnd& end) {

@@ -10,6 +10,7 @@
 #include <initializer_list>
 
 #include "lessons/common/kit.h"
+#include "lessons/droveny/droveny.h"
 
 namespace droveny {
 
@@ -64,6 +65,11 @@ float RadiusBetween(Program& p, int centre, int other);
 // WorkB := j): `count` strokes of half-length `size`, the first across the
 // middle and the next 8 px further towards j (MarkShift -8, TickSpacing 8).
 void TicksBetween(Program& p, int i, int j, int count, float size, float color);
+
+// The right-angle mark of side `size` at point `vertex` between the rays to
+// `b` and `c` in purple, joined from c's side with MarkShift -1 (from b's
+// with 1); IndexA..IndexC := vertex, b, c.
+void RightAngleAt(Droveny& p, int vertex, int b, int c, float size = 20, float shift = -1);
 
 // ---- Compass arcs -----------------------------------------------------------
 

@@ -47,12 +47,7 @@ void ShowBisectorReflectionTopic(Droveny& p) {
     WaitForAnyKey(p);
 
     // Right angles at the feet on l, between the segment to the image and l.
-    for (int k = 1; k <= 3; k++) {
-        p.IndexA = static_cast<float>(26 + k);
-        p.IndexB = static_cast<float>(23 + k);
-        p.IndexC = 12;
-        RightAngle(p, P(p, 26 + k), P(p, 23 + k), P(p, 12), 20, kPurple, 1.0f);
-    }
+    for (int k = 1; k <= 3; k++) RightAngleAt(p, 26 + k, 23 + k, 12, 20, 1);
     WaitForAnyKey(p);
 
     // Equal halves: A one tick on each half, B two (moved 20 px), C three.
@@ -137,10 +132,7 @@ void ShowFoldBisectorP171(Droveny& p) {
 
     // The right angle and the equal halves at M. The ticks keep the shift -1
     // the right angle leaves, so they stand 7 px past the middles.
-    p.IndexA = 5;
-    p.IndexB = 6;
-    p.IndexC = 3;
-    RightAngle(p, P(p, 5), P(p, 6), P(p, 3), 30, kPurple, -1.0f);
+    RightAngleAt(p, 5, 6, 3, 30);
     const TickStyle half{.count = 1, .size = 15, .color = kPurple, .spacing = 8.0f, .shift = {}};
     Ticks(p, P(p, 3), P(p, 5), half);
     Ticks(p, P(p, 5), P(p, 4), half);

@@ -36,10 +36,7 @@ void DrawMirrorPointFigure(Droveny& p) {
     DotAndName(p, 3, -14, 10, "P'");
     Segment(p, 1, 3, kBlack);
     Letter(p, 2, 8, 10, "Q");
-    p.IndexA = 2;
-    p.IndexB = 1;
-    p.IndexC = 5;
-    RightAngle(p, P(p, 2), P(p, 1), P(p, 5), 25, kPurple, -1.0f);
+    RightAngleAt(p, 2, 1, 5, 25);
     TicksBetween(p, 1, 2, 1, 12, kTeal);
     TicksBetween(p, 2, 3, 1, 12, kTeal);
 }
@@ -135,10 +132,7 @@ void ShowPointLineDistance(Droveny& p) {
         Dot(p, k, kTeal);
         WaitForAnyKey(p);
         Line(p, P(p, k), P(p, k + 1), kTeal);
-        p.IndexA = static_cast<float>(k + 1);
-        p.IndexB = static_cast<float>(k);
-        p.IndexC = 3;
-        RightAngle(p, P(p, k + 1), P(p, k), P(p, 3), 25, kPurple, -1.0f);
+        RightAngleAt(p, k + 1, k, 3, 25);
     }
     WaitForAnyKey(p);
     for (int k = 5; k <= 11; k += 2) {
