@@ -24,33 +24,34 @@ namespace {
 
 void DotAndNameP(Droveny& p) { DotAndName(p, 3, -10, -50, "P"); }
 
-// The ticks of point k's two perpendiculars: `count` strokes, the group
-// moved 20 px back towards k.
-void FurtherPointTicks(Droveny& p, int k, int count) {
-    for (const int foot : {k + 1, k + 2}) {
-        p.WorkA = static_cast<float>(k);
-        p.WorkB = static_cast<float>(foot);
-        Ticks(p, P(p, k), P(p, foot), {.count = count, .size = 15, .color = kGrey, .spacing = 8.0f, .shift = -20.0f});
-    }
+// P's perpendiculars to both sides (feet 4 on OA, 5 on OB), their right
+// angles and one purple tick on each.
+void PerpendicularsOfP(Droveny& p) {
+    Segment(p, 3, 4, kBlack);
+    Segment(p, 3, 5, kBlack);
+    RightAngleAt(p, 4, 3, 1);
+    RightAngleAt(p, 5, 3, 2);
+    TicksBetween(p, 3, 4, 1, 15, kPurple);
+    TicksBetween(p, 3, 5, 1, 15, kPurple);
 }
 
 // Points 6, 9 and 12 one key each: their perpendiculars with 1, 2 and 3
-// ticks, the right angles at the feet and the point's dot.
-void FurtherPoints(Droveny& p) {
+// ticks (the group moved 20 px back towards the point), the right angles at
+// the feet and the point's dot; then, a key later, O's dot and a key.
+void FurtherPointsThenO(Droveny& p) {
     for (p.InnerIndex = 2; p.InnerIndex <= 4; p.InnerIndex = p.InnerIndex + 1) {
         const int k = 3 * static_cast<int>(p.InnerIndex);
+        const int ticks = static_cast<int>(p.InnerIndex) - 1;
         p.FromPoint = static_cast<float>(k);
         WaitForAnyKey(p);
         Segment(p, k, k + 1, kBlack);
         Segment(p, k, k + 2, kBlack);
-        FurtherPointTicks(p, k, static_cast<int>(p.InnerIndex) - 1);
+        TicksBetween(p, k, k + 1, ticks, 15, kGrey, -20);
+        TicksBetween(p, k, k + 2, ticks, 15, kGrey, -20);
         RightAngleAt(p, k + 1, 1, k);
         RightAngleAt(p, k + 2, 2, k);
         Dot(p, k, kTeal);
     }
-}
-
-void DotOAfterKeys(Droveny& p) {
     WaitForAnyKey(p);
     Dot(p, 0, kTeal);
     WaitForAnyKey(p);
@@ -114,18 +115,12 @@ void ShowPointsOnAngleBisector(Droveny& p) {
     // Screen 1: the property.
     EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
     DrawBisectorDistanceFigure(p);
-    Segment(p, 3, 4, kBlack);
-    Segment(p, 3, 5, kBlack);
-    RightAngleAt(p, 4, 3, 1);
-    RightAngleAt(p, 5, 3, 2);
-    TicksBetween(p, 3, 4, 1, 15, kPurple);
-    TicksBetween(p, 3, 5, 1, 15, kPurple);
+    PerpendicularsOfP(p);
     DotAndNameP(p);
     Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "①");
     Write(p, p.TextEndX + 10, p.TextLineY, kTeal, "角の二等分線上の点から角の2辺までの、");
     WriteOn(p, kPurple, "距離は等しい。");
-    FurtherPoints(p);
-    DotOAfterKeys(p);
+    FurtherPointsThenO(p);
 
     // Screen 2: the converse, on the bare angle.
     EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
@@ -136,14 +131,8 @@ void ShowPointsOnAngleBisector(Droveny& p) {
     NameAngleAOB(p);
     WaitForAnyKey(p);
     DotAndNameP(p);
-    Segment(p, 3, 4, kBlack);
-    Segment(p, 3, 5, kBlack);
-    RightAngleAt(p, 4, 3, 1);
-    RightAngleAt(p, 5, 3, 2);
-    TicksBetween(p, 3, 4, 1, 15, kPurple);
-    TicksBetween(p, 3, 5, 1, 15, kPurple);
-    FurtherPoints(p);
-    DotOAfterKeys(p);
+    PerpendicularsOfP(p);
+    FurtherPointsThenO(p);
 
     Segment(p, 0, 20, kTeal);
     WaitForAnyKey(p);

@@ -51,10 +51,10 @@ float RadiusBetween(Program& p, int centre, int other) {
     return p.Radius;
 }
 
-void TicksBetween(Program& p, int i, int j, int count, float size, float color) {
+void TicksBetween(Program& p, int i, int j, int count, float size, float color, float shift) {
     p.WorkA = static_cast<float>(i);
     p.WorkB = static_cast<float>(j);
-    Ticks(p, P(p, i), P(p, j), {.count = count, .size = size, .color = color, .spacing = 8.0f, .shift = -8.0f});
+    Ticks(p, P(p, i), P(p, j), {.count = count, .size = size, .color = color, .spacing = 8.0f, .shift = shift});
 }
 
 void RightAngleAt(Droveny& p, int vertex, int b, int c, float size, float shift) {

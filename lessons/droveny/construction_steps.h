@@ -62,9 +62,10 @@ void StretchedSegment(Program& p, int i, int j, float beyond, float color);
 // centre, WorkC := other); returns it.
 float RadiusBetween(Program& p, int centre, int other);
 // Equal-length ticks on the segment from point i to point j (WorkA := i,
-// WorkB := j): `count` strokes of half-length `size`, the first across the
-// middle and the next 8 px further towards j (MarkShift -8, TickSpacing 8).
-void TicksBetween(Program& p, int i, int j, int count, float size, float color);
+// WorkB := j): `count` strokes of half-length `size`, 8 px apart, the group
+// moved `shift` px along i-j (MarkShift := shift; with -8 the first stroke
+// crosses the middle and the next go 8 px further towards j).
+void TicksBetween(Program& p, int i, int j, int count, float size, float color, float shift = -8);
 
 // The right-angle mark of side `size` at point `vertex` between the rays to
 // `b` and `c` in purple, joined from c's side with MarkShift -1 (from b's
