@@ -165,8 +165,7 @@ void ShowStraightAngleBisectorP174(Droveny& p) {
     Letter(p, 2, 4, 10, "D");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "①");
-    Write(p, p.TextEndX + 10, p.TextLineY, kBlack, "点Oを中心とする円をかき、直線ABとの交点をC,Dとする。");
+    NumberedLine(p, "①", kTeal, "点Oを中心とする円をかき、直線ABとの交点をC,Dとする。", kBlack);
     WaitForAnyKey(p);
 
     DrawCompassArc(p, {.centre = 1, .through = 3, .b = 2, .c = 3, .shift = 1, .color = kBrightBlue,
@@ -179,8 +178,7 @@ void ShowStraightAngleBisectorP174(Droveny& p) {
     Letter(p, 3, -30, 10, "E");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "②");
-    Write(p, p.TextEndX + 10, p.TextLineY, kBlack, "点C,Dを中心とする等しい半径の円をかき、交点をEとする。");
+    NumberedLine(p, "②", kTeal, "点C,Dを中心とする等しい半径の円をかき、交点をEとする。", kBlack);
     WaitForAnyKey(p);
 
     // OE, on one cell beyond O and beyond E.
@@ -188,8 +186,7 @@ void ShowStraightAngleBisectorP174(Droveny& p) {
     RightAngleAt(p, 0, 1, 3);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "③");
-    Write(p, p.TextEndX + 10, p.TextLineY, kBlack, "直線OEをひく。");
+    NumberedLine(p, "③", kTeal, "直線OEをひく。", kBlack);
     WaitForAnyKey(p);
 
     Write(p, p.TextLeft, p.TextLineY + 60, kTeal, "実際に作図しよう。");

@@ -117,15 +117,13 @@ void ShowPointsOnAngleBisector(Droveny& p) {
     DrawBisectorDistanceFigure(p);
     PerpendicularsOfP(p);
     DotAndNameP(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "①");
-    Write(p, p.TextEndX + 10, p.TextLineY, kTeal, "角の二等分線上の点から角の2辺までの、");
+    NumberedLine(p, "①", kBlack, "角の二等分線上の点から角の2辺までの、", kTeal);
     WriteOn(p, kPurple, "距離は等しい。");
     FurtherPointsThenO(p);
 
     // Screen 2: the converse, on the bare angle.
     EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "②");
-    Write(p, p.TextEndX + 10, p.TextLineY, kTeal, "角の2辺までの距離が等しい点は、");
+    NumberedLine(p, "②", kBlack, "角の2辺までの距離が等しい点は、", kTeal);
     Segment(p, 0, 1, kBlack);
     Segment(p, 0, 2, kBlack);
     NameAngleAOB(p);

@@ -33,6 +33,11 @@ void CompassRange(Droveny& p, int centre, int b, int c) {
     AngleRange(p, P(p, centre), P(p, b), P(p, c), 1);
 }
 
+void NumberedLine(Droveny& p, const Text& mark, float markColor, const Text& sentence, float color) {
+    Write(p, p.TextLeft, p.TextLineY + 50, markColor, mark);
+    Write(p, p.TextEndX + 10, p.TextLineY, color, sentence);
+}
+
 void KeptRadiusArc(Droveny& p, int centre, int b, int c, float color, float half) {
     Dot(p, centre, color);
     CompassRange(p, centre, b, c);

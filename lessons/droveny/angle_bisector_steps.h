@@ -29,6 +29,10 @@ void EqualAngleDisc(Droveny& p, int vertex, int b, int c, float size);
 // `c` (MarkShift 1), with WorkA..WorkC = centre, b, c.
 void CompassRange(Droveny& p, int centre, int b, int c);
 
+// A numbered line of text 50 px below the last: the number `mark` at TextLeft
+// in `markColor`, the sentence 10 px after it in `color`.
+void NumberedLine(Droveny& p, const Text& mark, float markColor, const Text& sentence, float color);
+
 // A compass arc about point `centre` with the opening Radius kept from the
 // step before: the centre's dot in `color`, the arc range of the rays to `b`
 // and `c`, and the arc `half` of a turn to each side of the ray to c (the
