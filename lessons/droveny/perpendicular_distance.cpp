@@ -71,19 +71,16 @@ void ShowPointLineDistance(Droveny& p) {
     // The stepping loop; EntryValue is its flag, "1" ends it.
     p.EntryValue = 5;
     SetP2(p, 1, P(p, 6));
-    while (p.EntryValue != 1) {
+    const TickStyle equalToA{.count = 2, .size = 12, .color = kTeal, .spacing = 8.0f, .shift = -8.0f};
+    while (AnimationRuns(p)) {
         DrawMirrorPointFigure(p);
         DrawPointA(p);
         Line(p, P2(p, 1), P(p, 1), kBlack);
         Line(p, P2(p, 1), P(p, 3), kBlack);
-        Ticks(p, P2(p, 1), P(p, 1), {.count = 2, .size = 12, .color = kTeal, .spacing = 8.0f, .shift = -8.0f});
-        Ticks(p, P2(p, 1), P(p, 3), {.count = 2, .size = 12, .color = kTeal, .spacing = 8.0f, .shift = -8.0f});
-        p.TextCell = "１で次のステップ。他のキーで動かす。";
-        ShowMessageAndWaitKey(p);
-        if (LastKeyIs(p, '1')) {
-            p.EntryValue = 1;
-        } else {
-            EraseFrame(p);
+        Ticks(p, P2(p, 1), P(p, 1), equalToA);
+        Ticks(p, P2(p, 1), P(p, 3), equalToA);
+        AskAnimationStep(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
+        if (AnimationRuns(p)) {
             p.PointX2(1) = p.PointX2(1) + p.CellSize;
             if (p.PointX2(1) > p.PointX(5)) p.PointX2(1) = p.PointX(6);
         }
