@@ -113,7 +113,7 @@ void ShowPointsOnAngleBisector(Droveny& p) {
     WaitForAnyKey(p);
 
     // Screen 1: the property.
-    EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
+    EraseFrame(p);
     DrawBisectorDistanceFigure(p);
     PerpendicularsOfP(p);
     DotAndNameP(p);
@@ -122,7 +122,7 @@ void ShowPointsOnAngleBisector(Droveny& p) {
     FurtherPointsThenO(p);
 
     // Screen 2: the converse, on the bare angle.
-    EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
+    EraseFrame(p);
     NumberedLine(p, "②", kBlack, "角の2辺までの距離が等しい点は、", kTeal);
     Segment(p, 0, 1, kBlack);
     Segment(p, 0, 2, kBlack);

@@ -49,7 +49,7 @@ void ShowAngleFoldP173(Droveny& p) {
     RunSheetFold(p, {.corner = 1, .target = 3, .drawFrame = DrawAngleFoldFrame});
 
     // The crease OC and the folded edge DC.
-    EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
+    EraseFrame(p);
     DrawFoldAngleFigure(p);
     Segment(p, 0, 4, kTeal);
     Segment(p, 3, 4, kTeal);

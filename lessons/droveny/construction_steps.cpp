@@ -12,6 +12,8 @@ void BeginTopic(Program& p, const TextBlock& block) {
     PenWidth(p, 5);
 }
 
+void EraseFrame(Program& p) { EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom); }
+
 void SetCellPoints(Program& p, std::initializer_list<CellPoint> points) {
     for (const CellPoint& point : points) SetP(p, point.entry, point.cell);
     for (const CellPoint& point : points) CellsToPixels(p, point.entry, point.entry);

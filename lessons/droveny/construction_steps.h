@@ -27,6 +27,10 @@ struct TextBlock {
 // TextLineY set from `block`, pen width 5 for the rest of the topic.
 void BeginTopic(Program& p, const TextBlock& block);
 
+// The current grid frame erased (GridLeft..GridBottom, edges included), for a
+// figure drawn again in it.
+void EraseFrame(Program& p);
+
 // ---- Figure points ----------------------------------------------------------
 
 // A figure point in grid cells (x right, y up from the frame's origin).

@@ -123,7 +123,7 @@ void ShowFoldBisectorP171(Droveny& p) {
     RunSheetFold(p, kSheetFold);
 
     // The crease l, wherever the fold stopped.
-    EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
+    EraseFrame(p);
     DrawFoldSegmentFigure(p);
     Segment(p, 6, 7, kTeal);
     Segment(p, 3, 4, kBlack);

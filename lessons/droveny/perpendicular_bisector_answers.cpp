@@ -191,7 +191,7 @@ void ShowPointsOnBisector(Droveny& p) {
     WaitForAnyKey(p);
 
     // The converse on the bare figure with the bisector drawn.
-    EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
+    EraseFrame(p);
     BisectorBase(p);
     Segment(p, 3, 4, kBlack);
     RightAngleAtMidpoint(p);

@@ -14,8 +14,6 @@ using namespace droveny;
 
 namespace {
 
-void EraseFrame(Droveny& p) { EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom); }
-
 // l and P with their names.
 void DrawLineAndP(Droveny& p) {
     Segment(p, 4, 5, kBlack);
