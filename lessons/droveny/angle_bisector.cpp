@@ -74,9 +74,7 @@ void SetExample4Points(Droveny& p) {
 void DrawExample4AngleFigure(Droveny& p) {
     Grid(p, {.left = 600, .top = 300, .columns = 9, .rows = 5, .cell = 60});
     SetExample4Points(p);
-    Segment(p, 0, 1, kBlack);
-    Segment(p, 0, 2, kBlack);
-    NameAngleAOB(p);
+    DrawAngleAOB(p);
 }
 
 void ShowAngleBisectorExample4(Droveny& p) {

@@ -15,6 +15,18 @@ void DrawBisectorDistanceFigure(Droveny& p) {
     EqualAngleDisc(p, 0, 3, 4, 70);
 }
 
+namespace {
+
+// The frame of topics 3 and 4 with its top at `top`: O, A and B in pixels,
+// the arc range of the angle AOB (BisectorAngle the bisector's direction).
+void SetUpAngleFrame(Droveny& p, float top) {
+    Grid(p, {.left = 320, .top = top, .columns = 7, .rows = 6, .cell = 70});
+    SetCellPoints(p, {{0, {1, 1}}, {1, {4, 5}}, {2, {6, 1}}});
+    CompassRange(p, 0, 2, 1);
+}
+
+}  // namespace
+
 // ---- Topic 3: points on the bisector ------------------------------------------
 // Points: 0 O, 1 A, 2 B, 20 the bisector's end; on the bisector 3 P and the
 // further points 6, 9, 12, each point k with its feet k+1 on OA and k+2 on
@@ -62,9 +74,7 @@ void FurtherPointsThenO(Droveny& p) {
 void ShowPointsOnAngleBisector(Droveny& p) {
     BeginTopic(p, {.itemLeft = 40, .textLeft = 40, .firstLineY = 30});
     Write(p, p.TextLeft, p.TextLineY, kTeal, "角の二等分線上の点");
-    Grid(p, {.left = 320, .top = 200, .columns = 7, .rows = 6, .cell = 70});
-    SetCellPoints(p, {{0, {1, 1}}, {1, {4, 5}}, {2, {6, 1}}});
-    CompassRange(p, 0, 2, 1);
+    SetUpAngleFrame(p, 200);
     p.Radius = 2 * p.CellSize;
     p.Radius2 = 3 * p.CellSize;
     p.Radius3 = 4 * p.CellSize;
@@ -124,9 +134,7 @@ void ShowPointsOnAngleBisector(Droveny& p) {
     // Screen 2: the converse, on the bare angle.
     EraseFrame(p);
     NumberedLine(p, "②", kBlack, "角の2辺までの距離が等しい点は、", kTeal);
-    Segment(p, 0, 1, kBlack);
-    Segment(p, 0, 2, kBlack);
-    NameAngleAOB(p);
+    DrawAngleAOB(p);
     WaitForAnyKey(p);
     DotAndNameP(p);
     PerpendicularsOfP(p);
@@ -160,9 +168,7 @@ Pt MirroredIn(Pt from, Pt about) { return Pt{2 * about.x - from.x, 2 * about.y -
 void ShowAngleBisectorAnswer9(Droveny& p) {
     BeginTopic(p, {.itemLeft = 40, .textLeft = 40, .firstLineY = 30});
     Write(p, p.TextLeft, p.TextLineY, kTeal, "問9解答");
-    Grid(p, {.left = 320, .top = 100, .columns = 7, .rows = 6, .cell = 70});
-    SetCellPoints(p, {{0, {1, 1}}, {1, {4, 5}}, {2, {6, 1}}});
-    CompassRange(p, 0, 2, 1);
+    SetUpAngleFrame(p, 100);
     p.Radius2 = 3 * p.CellSize;
     p.Distance = 6 * p.CellSize;
     SetP(p, 20, Along(P(p, 0), p.Distance, p.BisectorAngle));

@@ -18,6 +18,12 @@ void NameAngleAOB(Droveny& p) {
     Letter(p, 2, 8, -25, "B");
 }
 
+void DrawAngleAOB(Droveny& p) {
+    Segment(p, 0, 1, kBlack);
+    Segment(p, 0, 2, kBlack);
+    NameAngleAOB(p);
+}
+
 void EqualAngleDisc(Droveny& p, int vertex, int b, int c, float size) {
     p.MarkSize = size;
     CompassRange(p, vertex, b, c);

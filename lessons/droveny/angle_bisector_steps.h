@@ -16,6 +16,8 @@ void PlaceAboutVertex(Droveny& p, int entry, float radius, float degrees);
 // The names O, A, B of points 0 to 2 in teal: O 32 px left of the vertex, A
 // and B 8 px right of their ends, all 25 px up.
 void NameAngleAOB(Droveny& p);
+// The sides OA and OB (points 0 to 1 and 0 to 2) in black, then their names.
+void DrawAngleAOB(Droveny& p);
 
 // The equal-angle mark of the angle at `vertex` between the rays to `b` and
 // `c`: a disc of radius 8 in purple `size` px from the vertex along the
