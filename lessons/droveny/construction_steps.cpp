@@ -5,11 +5,10 @@ using namespace kit;
 namespace droveny {
 
 void BeginTopic(Program& p, const TextBlock& block) {
-    EraseScreen(p);
+    TopicScreen(p);   // erased, pen width 5; the column is the block's
     p.ItemLeft = block.itemLeft;
     p.TextLeft = block.textLeft;
     p.TextLineY = block.firstLineY;
-    PenWidth(p, 5);
 }
 
 void EraseFrame(Program& p) { EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom); }

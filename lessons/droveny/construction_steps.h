@@ -23,8 +23,9 @@ struct TextBlock {
     float textLeft = 40;
     float firstLineY = 30;
 };
-// The opening of every topic: the whole screen erased, ItemLeft, TextLeft and
-// TextLineY set from `block`, pen width 5 for the rest of the topic.
+// The opening of every topic: the kit's TopicScreen (the whole screen erased,
+// pen width 5 for the rest of the topic), then ItemLeft, TextLeft and
+// TextLineY set from `block`.
 void BeginTopic(Program& p, const TextBlock& block);
 
 // The current grid frame erased (GridLeft..GridBottom, edges included), for a
