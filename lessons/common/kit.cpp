@@ -46,9 +46,30 @@ void CellsToPixels(Program& p, int first, int last) {
     }
 }
 
+void HexagonAngles(Program& p, int startDegrees, int stepDegrees) {
+    for (int i = 1; i <= 6; i++) {
+        p.LoopIndex = static_cast<float>(i);
+        p.PointAngle(i) = static_cast<float>(startDegrees + stepDegrees * (i - 1)) * p.Pi / 180;
+    }
+}
+
+void PointsAtAngles(Program& p, int first, float radius, int centre) {
+    for (int i = 1; i <= 6; i++) {
+        p.LoopIndex = static_cast<float>(i);
+        SetP(p, first + i - 1, Along(P(p, centre), radius, p.PointAngle(i)));
+    }
+}
+
 // ---- Pen and text -----------------------------------------------------------
 
 void PenWidth(Program& p, int width) { p.rt.RtSetDrawWidth(width); }
+
+void TopicScreen(Program& p) {
+    EraseScreen(p);
+    p.TextLeft = 40;
+    p.TextLineY = 30;
+    PenWidth(p, 5);
+}
 
 void Write(Program& p, float x, float y, float color, const Text& text) {
     Label(p, x, y, color, text);
@@ -70,6 +91,12 @@ void TableCell(Program& p, float x, float y, const CellStyle& style, const Text&
     DrawMarkupTableCell(p);
     p.TextEndX = p.PenX;
     p.TextLineY = p.PenY;
+}
+
+void GoalHeading(Program& p) {
+    p.TextLeft = 44;
+    p.TextLineY = 240;
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
 }
 
 void Label(Program& p, float x, float y, float color, const Text& text) {
@@ -94,6 +121,23 @@ void Segment(Program& p, int i, int j, float color) {
 
 void Polyline(Program& p, std::initializer_list<Pt> points, float color) {
     p.rt.RtConnect(std::span<const Pt>(points.begin(), points.size()), color);
+}
+
+void HexagonWithSpokes(Program& p, float color) {
+    Polyline(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6), P(p, 1)}, color);
+    for (int i = 1; i <= 6; i++) {
+        p.LoopIndex = static_cast<float>(i);
+        Segment(p, 0, i, color);
+    }
+}
+
+void NumberHexagonCorners(Program& p) {
+    p.WorkA = 1;
+    p.WorkB = 2;
+    p.WorkC = 3;
+    p.WorkD = 4;
+    p.WorkE = 5;
+    p.WorkF = 6;
 }
 
 void FilledPolygon(Program& p, std::initializer_list<Pt> points, float color, float fill) {

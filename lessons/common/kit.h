@@ -82,6 +82,13 @@ void SetCells(Program& p, int first, std::initializer_list<Pt> cells);
 // Points first..last of PointX/PointY from grid cells to pixels in place
 // (OriginX, OriginY, CellSize of the current frame). Counts in LoopIndex.
 void CellsToPixels(Program& p, int first, int last);
+// The directions of a regular hexagon's corners: PointAngle(i) := start +
+// step * (i - 1) degrees, in radians, for i = 1 to 6 (step 60: counter-
+// clockwise, -60: clockwise). Counts in LoopIndex (left at 6).
+void HexagonAngles(Program& p, int startDegrees, int stepDegrees = 60);
+// Points first to first + 5 of PointX/PointY at `radius` from point `centre`
+// in the directions PointAngle(1..6). Counts in LoopIndex (left at 6).
+void PointsAtAngles(Program& p, int first, float radius, int centre = 0);
 
 // ---- Erasing and the pen ----------------------------------------------------
 // EraseBox(p, x1, y1, x2, y2) and EraseScreen(p) are the shell's (shell/shell.h):
@@ -89,6 +96,10 @@ void CellsToPixels(Program& p, int first, int last);
 
 // The pen width of every following stroke.
 void PenWidth(Program& p, int width);
+
+// The usual start of a topic's screen: the screen erased, the text column at
+// (40, 30), pen width 5.
+void TopicScreen(Program& p);
 
 // ---- Text -------------------------------------------------------------------
 
@@ -98,6 +109,10 @@ void PenWidth(Program& p, int width);
 void Write(Program& p, float x, float y, float color, const Text& text);
 // A text going on from where the last Write ended, on its line.
 void WriteOn(Program& p, float color, const Text& text);
+// The head of a lesson's goal screen, on the screen as it is: the text column
+// at (44, 240) and "<めあて>" there in colour 3. The goal's lines follow 65 px
+// apart: Write(p, p.TextLeft, p.TextLineY + 65, ...).
+void GoalHeading(Program& p);
 // A label at (x, y): the column's layout cells (TextEndX, TextLineY) stay.
 void Label(Program& p, float x, float y, float color, const Text& text);
 
@@ -128,6 +143,13 @@ void BoxOutline(Program& p, Pt a, Pt b, float color);
 void Segment(Program& p, int i, int j, float color);
 // A polyline through the points (closed when the last repeats the first).
 void Polyline(Program& p, std::initializer_list<Pt> points, float color);
+// The hexagon through points 1 to 6 (closed), then its six spokes from point
+// 0 (Segment, so FromPoint 0 and ToPoint 6 stay), in `color`. Counts in
+// LoopIndex (left at 6).
+void HexagonWithSpokes(Program& p, float color);
+// WorkA to WorkF := 1 to 6: a hexagon drawing's corners by number, as the
+// drawing names them.
+void NumberHexagonCorners(Program& p);
 // The polygon through the points, filled in `fill`, outlined in `color`.
 void FilledPolygon(Program& p, std::initializer_list<Pt> points, float color, float fill);
 

@@ -17,10 +17,8 @@ void RunAngleBisectorLesson(Droveny& p) {
 // bisector's end.
 void ShowAngleBisectorGoals(Droveny& p) {
     EraseScreen(p);
-    p.TextLeft = 44;
-    p.TextLineY = 240;
     PenWidth(p, 5);
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "角の二等分線の作図を考えよう。");
     Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "<角の二等分線>");
     Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "1つの角を2等分する半直線");
@@ -71,19 +69,12 @@ void SetExample4Points(Droveny& p) {
     SetP(p, 6, Along(P(p, 0), p.Radius3, p.BisectorAngle));
 }
 
-void DotAndName(Droveny& p, int entry, float dx, float dy, const Text& name) {
-    Dot(p, entry, kTeal);
-    Letter(p, entry, dx, dy, name);
-}
-
 }  // namespace
 
 void DrawExample4AngleFigure(Droveny& p) {
     Grid(p, {.left = 600, .top = 300, .columns = 9, .rows = 5, .cell = 60});
     SetExample4Points(p);
-    Segment(p, 0, 1, kBlack);
-    Segment(p, 0, 2, kBlack);
-    NameAngleAOB(p);
+    DrawAngleAOB(p);
 }
 
 void ShowAngleBisectorExample4(Droveny& p) {
@@ -157,8 +148,7 @@ void ShowStraightAngleBisectorP174(Droveny& p) {
     Grid(p, {.left = 600, .top = 250, .columns = 8, .rows = 5, .cell = 60});
     SetCellPoints(p, {{0, {4, 1}}, {1, {2, 1}}, {2, {6, 1}}, {3, {4, 4}}, {5, {0.5f, 1}}, {6, {7.5f, 1}}});
     Segment(p, 5, 6, kBlack);
-    Dot(p, 0, kTeal);
-    Letter(p, 0, -30, 10, "O");
+    DotAndName(p, 0, -30, 10, "O");
     Letter(p, 5, -14, 10, "A", kBlack);
     Letter(p, 6, 0, 10, "B", kBlack);
     WaitForAnyKey(p);
@@ -173,8 +163,7 @@ void ShowStraightAngleBisectorP174(Droveny& p) {
     Letter(p, 2, 4, 10, "D");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "①");
-    Write(p, p.TextEndX + 10, p.TextLineY, kBlack, "点Oを中心とする円をかき、直線ABとの交点をC,Dとする。");
+    NumberedLine(p, "①", kTeal, "点Oを中心とする円をかき、直線ABとの交点をC,Dとする。", kBlack);
     WaitForAnyKey(p);
 
     DrawCompassArc(p, {.centre = 1, .through = 3, .b = 2, .c = 3, .shift = 1, .color = kBrightBlue,
@@ -187,8 +176,7 @@ void ShowStraightAngleBisectorP174(Droveny& p) {
     Letter(p, 3, -30, 10, "E");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "②");
-    Write(p, p.TextEndX + 10, p.TextLineY, kBlack, "点C,Dを中心とする等しい半径の円をかき、交点をEとする。");
+    NumberedLine(p, "②", kTeal, "点C,Dを中心とする等しい半径の円をかき、交点をEとする。", kBlack);
     WaitForAnyKey(p);
 
     // OE, on one cell beyond O and beyond E.
@@ -196,8 +184,7 @@ void ShowStraightAngleBisectorP174(Droveny& p) {
     RightAngleAt(p, 0, 1, 3);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "③");
-    Write(p, p.TextEndX + 10, p.TextLineY, kBlack, "直線OEをひく。");
+    NumberedLine(p, "③", kTeal, "直線OEをひく。", kBlack);
     WaitForAnyKey(p);
 
     Write(p, p.TextLeft, p.TextLineY + 60, kTeal, "実際に作図しよう。");

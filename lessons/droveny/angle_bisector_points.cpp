@@ -15,6 +15,18 @@ void DrawBisectorDistanceFigure(Droveny& p) {
     EqualAngleDisc(p, 0, 3, 4, 70);
 }
 
+namespace {
+
+// The frame of topics 3 and 4 with its top at `top`: O, A and B in pixels,
+// the arc range of the angle AOB (BisectorAngle the bisector's direction).
+void SetUpAngleFrame(Droveny& p, float top) {
+    Grid(p, {.left = 320, .top = top, .columns = 7, .rows = 6, .cell = 70});
+    SetCellPoints(p, {{0, {1, 1}}, {1, {4, 5}}, {2, {6, 1}}});
+    CompassRange(p, 0, 2, 1);
+}
+
+}  // namespace
+
 // ---- Topic 3: points on the bisector ------------------------------------------
 // Points: 0 O, 1 A, 2 B, 20 the bisector's end; on the bisector 3 P and the
 // further points 6, 9, 12, each point k with its feet k+1 on OA and k+2 on
@@ -22,38 +34,36 @@ void DrawBisectorDistanceFigure(Droveny& p) {
 
 namespace {
 
-void DotAndNameP(Droveny& p) {
-    Dot(p, 3, kTeal);
-    Letter(p, 3, -10, -50, "P");
-}
+void DotAndNameP(Droveny& p) { DotAndName(p, 3, -10, -50, "P"); }
 
-// The ticks of point k's two perpendiculars: `count` strokes, the group
-// moved 20 px back towards k.
-void FurtherPointTicks(Droveny& p, int k, int count) {
-    for (const int foot : {k + 1, k + 2}) {
-        p.WorkA = static_cast<float>(k);
-        p.WorkB = static_cast<float>(foot);
-        Ticks(p, P(p, k), P(p, foot), {.count = count, .size = 15, .color = kGrey, .spacing = 8.0f, .shift = -20.0f});
-    }
+// P's perpendiculars to both sides (feet 4 on OA, 5 on OB), their right
+// angles and one purple tick on each.
+void PerpendicularsOfP(Droveny& p) {
+    Segment(p, 3, 4, kBlack);
+    Segment(p, 3, 5, kBlack);
+    RightAngleAt(p, 4, 3, 1);
+    RightAngleAt(p, 5, 3, 2);
+    TicksBetween(p, 3, 4, 1, 15, kPurple);
+    TicksBetween(p, 3, 5, 1, 15, kPurple);
 }
 
 // Points 6, 9 and 12 one key each: their perpendiculars with 1, 2 and 3
-// ticks, the right angles at the feet and the point's dot.
-void FurtherPoints(Droveny& p) {
+// ticks (the group moved 20 px back towards the point), the right angles at
+// the feet and the point's dot; then, a key later, O's dot and a key.
+void FurtherPointsThenO(Droveny& p) {
     for (p.InnerIndex = 2; p.InnerIndex <= 4; p.InnerIndex = p.InnerIndex + 1) {
         const int k = 3 * static_cast<int>(p.InnerIndex);
+        const int ticks = static_cast<int>(p.InnerIndex) - 1;
         p.FromPoint = static_cast<float>(k);
         WaitForAnyKey(p);
         Segment(p, k, k + 1, kBlack);
         Segment(p, k, k + 2, kBlack);
-        FurtherPointTicks(p, k, static_cast<int>(p.InnerIndex) - 1);
+        TicksBetween(p, k, k + 1, ticks, 15, kGrey, -20);
+        TicksBetween(p, k, k + 2, ticks, 15, kGrey, -20);
         RightAngleAt(p, k + 1, 1, k);
         RightAngleAt(p, k + 2, 2, k);
         Dot(p, k, kTeal);
     }
-}
-
-void DotOAfterKeys(Droveny& p) {
     WaitForAnyKey(p);
     Dot(p, 0, kTeal);
     WaitForAnyKey(p);
@@ -64,9 +74,7 @@ void DotOAfterKeys(Droveny& p) {
 void ShowPointsOnAngleBisector(Droveny& p) {
     BeginTopic(p, {.itemLeft = 40, .textLeft = 40, .firstLineY = 30});
     Write(p, p.TextLeft, p.TextLineY, kTeal, "角の二等分線上の点");
-    Grid(p, {.left = 320, .top = 200, .columns = 7, .rows = 6, .cell = 70});
-    SetCellPoints(p, {{0, {1, 1}}, {1, {4, 5}}, {2, {6, 1}}});
-    CompassRange(p, 0, 2, 1);
+    SetUpAngleFrame(p, 200);
     p.Radius = 2 * p.CellSize;
     p.Radius2 = 3 * p.CellSize;
     p.Radius3 = 4 * p.CellSize;
@@ -115,38 +123,22 @@ void ShowPointsOnAngleBisector(Droveny& p) {
     WaitForAnyKey(p);
 
     // Screen 1: the property.
-    EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
+    EraseFrame(p);
     DrawBisectorDistanceFigure(p);
-    Segment(p, 3, 4, kBlack);
-    Segment(p, 3, 5, kBlack);
-    RightAngleAt(p, 4, 3, 1);
-    RightAngleAt(p, 5, 3, 2);
-    TicksBetween(p, 3, 4, 1, 15, kPurple);
-    TicksBetween(p, 3, 5, 1, 15, kPurple);
+    PerpendicularsOfP(p);
     DotAndNameP(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "①");
-    Write(p, p.TextEndX + 10, p.TextLineY, kTeal, "角の二等分線上の点から角の2辺までの、");
+    NumberedLine(p, "①", kBlack, "角の二等分線上の点から角の2辺までの、", kTeal);
     WriteOn(p, kPurple, "距離は等しい。");
-    FurtherPoints(p);
-    DotOAfterKeys(p);
+    FurtherPointsThenO(p);
 
     // Screen 2: the converse, on the bare angle.
-    EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "②");
-    Write(p, p.TextEndX + 10, p.TextLineY, kTeal, "角の2辺までの距離が等しい点は、");
-    Segment(p, 0, 1, kBlack);
-    Segment(p, 0, 2, kBlack);
-    NameAngleAOB(p);
+    EraseFrame(p);
+    NumberedLine(p, "②", kBlack, "角の2辺までの距離が等しい点は、", kTeal);
+    DrawAngleAOB(p);
     WaitForAnyKey(p);
     DotAndNameP(p);
-    Segment(p, 3, 4, kBlack);
-    Segment(p, 3, 5, kBlack);
-    RightAngleAt(p, 4, 3, 1);
-    RightAngleAt(p, 5, 3, 2);
-    TicksBetween(p, 3, 4, 1, 15, kPurple);
-    TicksBetween(p, 3, 5, 1, 15, kPurple);
-    FurtherPoints(p);
-    DotOAfterKeys(p);
+    PerpendicularsOfP(p);
+    FurtherPointsThenO(p);
 
     Segment(p, 0, 20, kTeal);
     WaitForAnyKey(p);
@@ -176,9 +168,7 @@ Pt MirroredIn(Pt from, Pt about) { return Pt{2 * about.x - from.x, 2 * about.y -
 void ShowAngleBisectorAnswer9(Droveny& p) {
     BeginTopic(p, {.itemLeft = 40, .textLeft = 40, .firstLineY = 30});
     Write(p, p.TextLeft, p.TextLineY, kTeal, "問9解答");
-    Grid(p, {.left = 320, .top = 100, .columns = 7, .rows = 6, .cell = 70});
-    SetCellPoints(p, {{0, {1, 1}}, {1, {4, 5}}, {2, {6, 1}}});
-    CompassRange(p, 0, 2, 1);
+    SetUpAngleFrame(p, 100);
     p.Radius2 = 3 * p.CellSize;
     p.Distance = 6 * p.CellSize;
     SetP(p, 20, Along(P(p, 0), p.Distance, p.BisectorAngle));
@@ -193,8 +183,7 @@ void ShowAngleBisectorAnswer9(Droveny& p) {
     SetP(p, 11, MirroredIn(P(p, 3), P(p, 5)));
     DrawBisectorDistanceFigure(p);
     Segment(p, 0, 20, kBlack);   // the bisector drawn over in black
-    Dot(p, 3, kTeal);
-    Letter(p, 3, -10, -50, "P");
+    DotAndNameP(p);
     WaitForAnyKey(p);
 
     // The perpendicular from P to OA: the circle about P cutting OA at 6 and

@@ -18,6 +18,12 @@ void NameAngleAOB(Droveny& p) {
     Letter(p, 2, 8, -25, "B");
 }
 
+void DrawAngleAOB(Droveny& p) {
+    Segment(p, 0, 1, kBlack);
+    Segment(p, 0, 2, kBlack);
+    NameAngleAOB(p);
+}
+
 void EqualAngleDisc(Droveny& p, int vertex, int b, int c, float size) {
     p.MarkSize = size;
     CompassRange(p, vertex, b, c);
@@ -33,17 +39,15 @@ void CompassRange(Droveny& p, int centre, int b, int c) {
     AngleRange(p, P(p, centre), P(p, b), P(p, c), 1);
 }
 
+void NumberedLine(Droveny& p, const Text& mark, float markColor, const Text& sentence, float color) {
+    Write(p, p.TextLeft, p.TextLineY + 50, markColor, mark);
+    Write(p, p.TextEndX + 10, p.TextLineY, color, sentence);
+}
+
 void KeptRadiusArc(Droveny& p, int centre, int b, int c, float color, float half) {
     Dot(p, centre, color);
     CompassRange(p, centre, b, c);
     Arc(p, P(p, centre), p.Radius, color, p.ArcFractionC - half, p.ArcFractionC + half);
-}
-
-void RightAngleAt(Droveny& p, int vertex, int b, int c) {
-    p.IndexA = static_cast<float>(vertex);
-    p.IndexB = static_cast<float>(b);
-    p.IndexC = static_cast<float>(c);
-    RightAngle(p, P(p, vertex), P(p, b), P(p, c), 20, kPurple, -1.0f);
 }
 
 }  // namespace droveny

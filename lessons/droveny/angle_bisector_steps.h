@@ -16,6 +16,8 @@ void PlaceAboutVertex(Droveny& p, int entry, float radius, float degrees);
 // The names O, A, B of points 0 to 2 in teal: O 32 px left of the vertex, A
 // and B 8 px right of their ends, all 25 px up.
 void NameAngleAOB(Droveny& p);
+// The sides OA and OB (points 0 to 1 and 0 to 2) in black, then their names.
+void DrawAngleAOB(Droveny& p);
 
 // The equal-angle mark of the angle at `vertex` between the rays to `b` and
 // `c`: a disc of radius 8 in purple `size` px from the vertex along the
@@ -29,15 +31,14 @@ void EqualAngleDisc(Droveny& p, int vertex, int b, int c, float size);
 // `c` (MarkShift 1), with WorkA..WorkC = centre, b, c.
 void CompassRange(Droveny& p, int centre, int b, int c);
 
+// A numbered line of text 50 px below the last: the number `mark` at TextLeft
+// in `markColor`, the sentence 10 px after it in `color`.
+void NumberedLine(Droveny& p, const Text& mark, float markColor, const Text& sentence, float color);
+
 // A compass arc about point `centre` with the opening Radius kept from the
 // step before: the centre's dot in `color`, the arc range of the rays to `b`
 // and `c`, and the arc `half` of a turn to each side of the ray to c (the
 // second arc of a pair, which must meet the first).
 void KeptRadiusArc(Droveny& p, int centre, int b, int c, float color, float half = 0.05f);
-
-// The right-angle mark of side 20 at point `vertex` between the rays to `b`
-// and `c` in purple, joined from c's side (MarkShift -1); IndexA..IndexC :=
-// vertex, b, c.
-void RightAngleAt(Droveny& p, int vertex, int b, int c);
 
 }  // namespace droveny

@@ -13,10 +13,8 @@ using namespace droveny;
 void DrawFoldAngleFigure(Droveny& p) {
     Polyline(p, {P(p, 0), P(p, 1), P(p, 2), P(p, 0)}, kBlack);
     Letter(p, 0, -30, -25, "O");
-    Dot(p, 1, kTeal);
-    Letter(p, 1, 10, -25, "A");
-    Dot(p, 2, kTeal);
-    Letter(p, 2, 10, -50, "B");
+    DotAndName(p, 1, 10, -25, "A");
+    DotAndName(p, 2, 10, -50, "B");
 }
 
 namespace {
@@ -33,10 +31,7 @@ void DrawAngleFoldFrame(Droveny& p) {
 }  // namespace
 
 void ShowAngleFoldP173(Droveny& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "「教科書P173 Q」折り目の線の両側にできる角の関係は？");
     Grid(p, {.left = 720, .top = 150, .columns = 8, .rows = 8, .cell = 60});
     SetCellPoints(p, {{0, {1, 7}}});
@@ -54,7 +49,7 @@ void ShowAngleFoldP173(Droveny& p) {
     RunSheetFold(p, {.corner = 1, .target = 3, .drawFrame = DrawAngleFoldFrame});
 
     // The crease OC and the folded edge DC.
-    EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
+    EraseFrame(p);
     DrawFoldAngleFigure(p);
     Segment(p, 0, 4, kTeal);
     Segment(p, 3, 4, kTeal);

@@ -5,12 +5,13 @@ using namespace kit;
 namespace droveny {
 
 void BeginTopic(Program& p, const TextBlock& block) {
-    EraseScreen(p);
+    TopicScreen(p);   // erased, pen width 5; the column is the block's
     p.ItemLeft = block.itemLeft;
     p.TextLeft = block.textLeft;
     p.TextLineY = block.firstLineY;
-    PenWidth(p, 5);
 }
+
+void EraseFrame(Program& p) { EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom); }
 
 void SetCellPoints(Program& p, std::initializer_list<CellPoint> points) {
     for (const CellPoint& point : points) SetP(p, point.entry, point.cell);
@@ -33,6 +34,11 @@ void LetterAt(Program& p, Pt at, float dx, float dy, const Text& text, float col
     Label(p, at.x + dx, at.y + dy, color, text);
 }
 
+void DotAndName(Program& p, int entry, float dx, float dy, const Text& name) {
+    Dot(p, entry, kTeal);
+    Letter(p, entry, dx, dy, name);
+}
+
 void StretchedSegment(Program& p, int i, int j, float beyond, float color) {
     p.FromPoint = static_cast<float>(i);
     p.ToPoint = static_cast<float>(j);
@@ -46,10 +52,17 @@ float RadiusBetween(Program& p, int centre, int other) {
     return p.Radius;
 }
 
-void TicksBetween(Program& p, int i, int j, int count, float size, float color) {
+void TicksBetween(Program& p, int i, int j, int count, float size, float color, float shift) {
     p.WorkA = static_cast<float>(i);
     p.WorkB = static_cast<float>(j);
-    Ticks(p, P(p, i), P(p, j), {.count = count, .size = size, .color = color, .spacing = 8.0f, .shift = -8.0f});
+    Ticks(p, P(p, i), P(p, j), {.count = count, .size = size, .color = color, .spacing = 8.0f, .shift = shift});
+}
+
+void RightAngleAt(Droveny& p, int vertex, int b, int c, float size, float shift) {
+    p.IndexA = static_cast<float>(vertex);
+    p.IndexB = static_cast<float>(b);
+    p.IndexC = static_cast<float>(c);
+    RightAngle(p, P(p, vertex), P(p, b), P(p, c), size, kPurple, shift);
 }
 
 namespace {

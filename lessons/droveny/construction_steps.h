@@ -10,6 +10,7 @@
 #include <initializer_list>
 
 #include "lessons/common/kit.h"
+#include "lessons/droveny/droveny.h"
 
 namespace droveny {
 
@@ -22,9 +23,14 @@ struct TextBlock {
     float textLeft = 40;
     float firstLineY = 30;
 };
-// The opening of every topic: the whole screen erased, ItemLeft, TextLeft and
-// TextLineY set from `block`, pen width 5 for the rest of the topic.
+// The opening of every topic: the kit's TopicScreen (the whole screen erased,
+// pen width 5 for the rest of the topic), then ItemLeft, TextLeft and
+// TextLineY set from `block`.
 void BeginTopic(Program& p, const TextBlock& block);
+
+// The current grid frame erased (GridLeft..GridBottom, edges included), for a
+// figure drawn again in it.
+void EraseFrame(Program& p);
 
 // ---- Figure points ----------------------------------------------------------
 
@@ -48,6 +54,8 @@ void DotAt(Program& p, Pt at, float color);
 // moved by (dx, dy). The text block's cells stay.
 void Letter(Program& p, int entry, float dx, float dy, const Text& text, float color = kit::kTeal);
 void LetterAt(Program& p, Pt at, float dx, float dy, const Text& text, float color = kit::kTeal);
+// A named point: its dot and its letter, both in teal.
+void DotAndName(Program& p, int entry, float dx, float dy, const Text& name);
 
 // ---- Lines, radii and ticks between points ----------------------------------
 
@@ -59,9 +67,15 @@ void StretchedSegment(Program& p, int i, int j, float beyond, float color);
 // centre, WorkC := other); returns it.
 float RadiusBetween(Program& p, int centre, int other);
 // Equal-length ticks on the segment from point i to point j (WorkA := i,
-// WorkB := j): `count` strokes of half-length `size`, the first across the
-// middle and the next 8 px further towards j (MarkShift -8, TickSpacing 8).
-void TicksBetween(Program& p, int i, int j, int count, float size, float color);
+// WorkB := j): `count` strokes of half-length `size`, 8 px apart, the group
+// moved `shift` px along i-j (MarkShift := shift; with -8 the first stroke
+// crosses the middle and the next go 8 px further towards j).
+void TicksBetween(Program& p, int i, int j, int count, float size, float color, float shift = -8);
+
+// The right-angle mark of side `size` at point `vertex` between the rays to
+// `b` and `c` in purple, joined from c's side with MarkShift -1 (from b's
+// with 1); IndexA..IndexC := vertex, b, c.
+void RightAngleAt(Droveny& p, int vertex, int b, int c, float size = 20, float shift = -1);
 
 // ---- Compass arcs -----------------------------------------------------------
 

@@ -17,9 +17,7 @@ void RunPerpendicularLesson(Droveny& p) {
 
 void ShowPerpendicularGoals(Droveny& p) {
     EraseScreen(p);
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "1 垂線の作図を考えよう。");
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "2 点と直線の距離、平行な2直線の距離を調べよう。");
 }
@@ -34,17 +32,23 @@ void ShowPerpendicularTopicMenu(Droveny& p) {
 // Points: 1 A, 2 B (on l), 3 P, 4 Q (P mirrored in l), 5 where PQ meets l,
 // 6 and 7 the ends of l.
 
-void DrawKiteQuestionFigure(Droveny& p) {
+namespace {
+
+// l with its name and P with its name, in the frame in force.
+void DrawLineAndPoint(Droveny& p, float lineNameDx) {
     Segment(p, 6, 7, kBlack);
-    Letter(p, 6, 10, -50, "l");
-    Dot(p, 3, kTeal);
-    Letter(p, 3, 10, -25, "P");
+    Letter(p, 6, lineNameDx, -50, "l");
+    DotAndName(p, 3, 10, -25, "P");
+}
+
+}  // namespace
+
+void DrawKiteQuestionFigure(Droveny& p) {
+    DrawLineAndPoint(p, 10);
     Segment(p, 1, 3, kBlack);
-    Dot(p, 1, kTeal);
-    Letter(p, 1, -14, -50, "A");
+    DotAndName(p, 1, -14, -50, "A");
     Segment(p, 2, 3, kBlack);
-    Dot(p, 2, kTeal);
-    Letter(p, 2, -14, -50, "B");
+    DotAndName(p, 2, -14, -50, "B");
 }
 
 void ShowPerpendicularKiteQuestion(Droveny& p) {
@@ -69,8 +73,7 @@ void ShowPerpendicularKiteQuestion(Droveny& p) {
 
     Write(p, p.ItemLeft, p.TextLineY + 50, kGrey, "③");
     WriteOn(p, kBlack, "交点をQとする");
-    Dot(p, 4, kTeal);
-    Letter(p, 4, 10, -25, "Q");
+    DotAndName(p, 4, 10, -25, "Q");
     WaitForAnyKey(p);
 
     Write(p, p.ItemLeft, p.TextLineY + 50, kGrey, "④");
@@ -92,10 +95,8 @@ void ShowPerpendicularKiteQuestion(Droveny& p) {
     WaitForAnyKey(p);
 
     Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "直線l上に2点A,Bをとり、4点を結ぶと");
-    Dot(p, 1, kTeal);
-    Letter(p, 1, -14, -50, "A");
-    Dot(p, 2, kTeal);
-    Letter(p, 2, -14, -50, "B");
+    DotAndName(p, 1, -14, -50, "A");
+    DotAndName(p, 2, -14, -50, "B");
     WaitForAnyKey(p);
 
     Polygon(p, {P(p, 1), P(p, 4), P(p, 2), P(p, 3)},
@@ -123,19 +124,6 @@ namespace {
 
 void SetExample1Points(Droveny& p) {
     SetCellPoints(p, {{1, {1, 3}}, {2, {8, 3}}, {3, {5, 5}}, {4, {5, 1}}, {6, {-0.5f, 3}}, {7, {9.5f, 3}}});
-}
-
-// l with its name and P with its name, in the frame in force.
-void DrawLineAndPoint(Droveny& p, float lineNameDx) {
-    Segment(p, 6, 7, kBlack);
-    Letter(p, 6, lineNameDx, -50, "l");
-    Dot(p, 3, kTeal);
-    Letter(p, 3, 10, -25, "P");
-}
-
-void DotAndName(Droveny& p, int entry, float dx, float dy, const Text& name) {
-    Dot(p, entry, kTeal);
-    Letter(p, entry, dx, dy, name);
 }
 
 }  // namespace
@@ -225,9 +213,7 @@ void ShowPerpendicularExample2(Droveny& p) {
     Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "下図のようなたこ形でもよいから");
     Grid(p, {.left = 320, .top = 350, .columns = 6, .rows = 7, .cell = 45});
     SetExample2Points(p);
-    Segment(p, 6, 7, kBlack);
-    Letter(p, 6, -10, -50, "l");
-    DotAndName(p, 3, 10, -25, "P");
+    DrawLineAndPoint(p, -10);
     DotAndName(p, 1, -14, -50, "A");
     DotAndName(p, 2, -14, -50, "B");
     DotAndName(p, 4, 10, -25, "C");

@@ -18,9 +18,7 @@ void RunPerpendicularBisectorLesson(Droveny& p) {
 
 void ShowPerpendicularBisectorGoals(Droveny& p) {
     EraseScreen(p);
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "垂直二等分線の作図を考えよう。");
 }
 
@@ -49,12 +47,7 @@ void ShowBisectorReflectionTopic(Droveny& p) {
     WaitForAnyKey(p);
 
     // Right angles at the feet on l, between the segment to the image and l.
-    for (int k = 1; k <= 3; k++) {
-        p.IndexA = static_cast<float>(26 + k);
-        p.IndexB = static_cast<float>(23 + k);
-        p.IndexC = 12;
-        RightAngle(p, P(p, 26 + k), P(p, 23 + k), P(p, 12), 20, kPurple, 1.0f);
-    }
+    for (int k = 1; k <= 3; k++) RightAngleAt(p, 26 + k, 23 + k, 12, 20, 1);
     WaitForAnyKey(p);
 
     // Equal halves: A one tick on each half, B two (moved 20 px), C three.
@@ -113,10 +106,8 @@ constexpr SheetFold kSheetFold{.corner = 3, .target = 4, .drawFrame = DrawSheetF
 
 void DrawFoldSegmentFigure(Droveny& p) {
     Segment(p, 4, 5, kBlack);
-    Dot(p, 4, kTeal);
-    Letter(p, 4, 10, 0, "B");
-    Dot(p, 3, kTeal);
-    Letter(p, 3, 10, -25, "A");
+    DotAndName(p, 4, 10, 0, "B");
+    DotAndName(p, 3, 10, -25, "A");
 }
 
 void ShowFoldBisectorP171(Droveny& p) {
@@ -125,16 +116,14 @@ void ShowFoldBisectorP171(Droveny& p) {
     Grid(p, {.left = 720, .top = 150, .columns = 8, .rows = 8, .cell = 60});
     SetCellPoints(p, {{1, {2, 6}}, {2, {6, 2}}, {3, {7, 7}}, {4, {1, 1}}, {5, {4, 4}}, {6, {1, 7}}, {7, {7, 1}}});
     BoxOutline(p, P(p, 3), P(p, 4), kBlack);
-    Dot(p, 3, kTeal);
-    Letter(p, 3, 10, -25, "A");
-    Dot(p, 4, kTeal);
-    Letter(p, 4, 10, 0, "B");
+    DotAndName(p, 3, 10, -25, "A");
+    DotAndName(p, 4, 10, 0, "B");
     WaitForAnyKey(p);
 
     RunSheetFold(p, kSheetFold);
 
     // The crease l, wherever the fold stopped.
-    EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
+    EraseFrame(p);
     DrawFoldSegmentFigure(p);
     Segment(p, 6, 7, kTeal);
     Segment(p, 3, 4, kBlack);
@@ -143,10 +132,7 @@ void ShowFoldBisectorP171(Droveny& p) {
 
     // The right angle and the equal halves at M. The ticks keep the shift -1
     // the right angle leaves, so they stand 7 px past the middles.
-    p.IndexA = 5;
-    p.IndexB = 6;
-    p.IndexC = 3;
-    RightAngle(p, P(p, 5), P(p, 6), P(p, 3), 30, kPurple, -1.0f);
+    RightAngleAt(p, 5, 6, 3, 30);
     const TickStyle half{.count = 1, .size = 15, .color = kPurple, .spacing = 8.0f, .shift = {}};
     Ticks(p, P(p, 3), P(p, 5), half);
     Ticks(p, P(p, 5), P(p, 4), half);
@@ -164,10 +150,8 @@ void ShowFoldBisectorP171(Droveny& p) {
     Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "2点C,Dをとる。");
     Segment(p, 3, 1, kTeal);
     Segment(p, 3, 2, kTeal);
-    Dot(p, 1, kTeal);
-    Letter(p, 1, -14, -50, "C");
-    Dot(p, 2, kTeal);
-    Letter(p, 2, -14, 10, "D");
+    DotAndName(p, 1, -14, -50, "C");
+    DotAndName(p, 2, -14, 10, "D");
     TicksBetween(p, 3, 1, 2, 15, kGrey);
     TicksBetween(p, 3, 2, 2, 15, kGrey);
     WaitForAnyKey(p);

@@ -13,9 +13,18 @@ namespace {
 
 // A point with its letter above it: the dot in colour 3, the letter at
 // (x - 14, y - 50).
-void LetteredDot(Droveny& p, int entry, const Text& letter) {
-    Dot(p, entry, kTeal);
-    Letter(p, entry, -14, -50, letter);
+void LetteredDot(Droveny& p, int entry, const Text& letter) { DotAndName(p, entry, -14, -50, letter); }
+
+// AB with its lettered ends.
+void BisectorBase(Droveny& p) {
+    Segment(p, 1, 2, kBlack);
+    LetteredDot(p, 1, "A");
+    LetteredDot(p, 2, "B");
+}
+
+// A, B, C and D of example 3 in grid cells of the frame in force.
+void SetExample3Points(Droveny& p) {
+    SetCellPoints(p, {{1, {1, 3}}, {2, {8, 3}}, {3, {4.5f, 5}}, {4, {4.5f, 1}}});
 }
 
 // Turns point k about point `centre` clockwise as seen by TurnAngle (the
@@ -50,10 +59,8 @@ constexpr CompassStep kArcAboutB{.centre = 2, .through = 4, .b = 3, .c = 4, .shi
 
 void DrawExample3SegmentFigure(Droveny& p) {
     Grid(p, {.left = 600, .top = 300, .columns = 9, .rows = 5, .cell = 60});
-    SetCellPoints(p, {{1, {1, 3}}, {2, {8, 3}}, {3, {4.5f, 5}}, {4, {4.5f, 1}}});
-    Segment(p, 1, 2, kBlack);
-    LetteredDot(p, 1, "A");
-    LetteredDot(p, 2, "B");
+    SetExample3Points(p);
+    BisectorBase(p);
 }
 
 void ShowBisectorExample3(Droveny& p) {
@@ -65,15 +72,13 @@ void ShowBisectorExample3(Droveny& p) {
 
     Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "下図のようなひし形をかけばよいから");
     Grid(p, {.left = 80, .top = 450, .columns = 9, .rows = 5, .cell = 40});
-    SetCellPoints(p, {{1, {1, 3}}, {2, {8, 3}}, {3, {4.5f, 5}}, {4, {4.5f, 1}}});
+    SetExample3Points(p);
     Segment(p, 1, 2, kBlack);
     Polygon(p, {P(p, 1), P(p, 4), P(p, 2), P(p, 3)}, {.width = 5, .color = kBlack, .labels = ""});
     LetteredDot(p, 1, "A");
     LetteredDot(p, 2, "B");
-    Dot(p, 3, kTeal);
-    Letter(p, 3, 10, -25, "C");
-    Dot(p, 4, kTeal);
-    Letter(p, 4, 10, -25, "D");
+    DotAndName(p, 3, 10, -25, "C");
+    DotAndName(p, 4, 10, -25, "D");
     StretchedSegment(p, 3, 4, 20, kPurple);
     TicksBetween(p, 1, 3, 1, 15, kGrey);
     TicksBetween(p, 1, 4, 1, 15, kGrey);
@@ -93,10 +98,8 @@ void ShowBisectorExample3(Droveny& p) {
     WaitForAnyKey(p);
 
     Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "③2つの円の交点をC,Dとする。");
-    Dot(p, 3, kTeal);
-    Letter(p, 3, 10, -25, "C");
-    Dot(p, 4, kTeal);
-    Letter(p, 4, 10, -25, "D");
+    DotAndName(p, 3, 10, -25, "C");
+    DotAndName(p, 4, 10, -25, "D");
     WaitForAnyKey(p);
 
     Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "④直線CDをひく。");
@@ -116,9 +119,7 @@ void ShowBisectorAnswer6(Droveny& p) {
     Grid(p, {.left = 320, .top = 300, .columns = 9, .rows = 5, .cell = 60});
     SetCellPoints(p, {{1, {1, 3}}, {2, {8, 3}}, {3, {4.5f, 5}}, {4, {4.5f, 1}}, {5, {4.5f, 3}}});
     TurnFirstFourBy30(p, 5);
-    Segment(p, 1, 2, kBlack);
-    LetteredDot(p, 1, "A");
-    LetteredDot(p, 2, "B");
+    BisectorBase(p);
     WaitForAnyKey(p);
 
     // The arc about A crosses +x: its start is kept one turn on, as the
@@ -141,13 +142,6 @@ void ShowBisectorAnswer6(Droveny& p) {
 // midpoint of AB, 6 the bisector's point between 5 and 4.
 
 namespace {
-
-// AB with its lettered ends.
-void BisectorBase(Droveny& p) {
-    Segment(p, 1, 2, kBlack);
-    LetteredDot(p, 1, "A");
-    LetteredDot(p, 2, "B");
-}
 
 // The right angle at the midpoint, between the bisector up and AB to B.
 void RightAngleAtMidpoint(Droveny& p) { RightAngle(p, P(p, 5), P(p, 3), P(p, 2), 30, kPurple, -1.0f); }
@@ -198,7 +192,7 @@ void ShowPointsOnBisector(Droveny& p) {
     WaitForAnyKey(p);
 
     // The converse on the bare figure with the bisector drawn.
-    EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
+    EraseFrame(p);
     BisectorBase(p);
     Segment(p, 3, 4, kBlack);
     RightAngleAtMidpoint(p);

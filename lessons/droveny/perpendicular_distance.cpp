@@ -14,7 +14,12 @@ using namespace droveny;
 
 namespace {
 
-void EraseFrame(Droveny& p) { EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom); }
+// l and P with their names.
+void DrawLineAndP(Droveny& p) {
+    Segment(p, 4, 5, kBlack);
+    Letter(p, 4, -45, -25, "l");
+    DotAndName(p, 1, -14, -50, "P");
+}
 
 // The dot of A and its name.
 void DrawPointA(Droveny& p) {
@@ -25,18 +30,11 @@ void DrawPointA(Droveny& p) {
 }  // namespace
 
 void DrawMirrorPointFigure(Droveny& p) {
-    Segment(p, 4, 5, kBlack);
-    Letter(p, 4, -45, -25, "l");
-    Dot(p, 1, kTeal);
-    Letter(p, 1, -14, -50, "P");
-    Dot(p, 3, kTeal);
-    Letter(p, 3, -14, 10, "P'");
+    DrawLineAndP(p);
+    DotAndName(p, 3, -14, 10, "P'");
     Segment(p, 1, 3, kBlack);
     Letter(p, 2, 8, 10, "Q");
-    p.IndexA = 2;
-    p.IndexB = 1;
-    p.IndexC = 5;
-    RightAngle(p, P(p, 2), P(p, 1), P(p, 5), 25, kPurple, -1.0f);
+    RightAngleAt(p, 2, 1, 5, 25);
     TicksBetween(p, 1, 2, 1, 12, kTeal);
     TicksBetween(p, 2, 3, 1, 12, kTeal);
 }
@@ -60,10 +58,7 @@ void ShowPointLineDistance(Droveny& p) {
     CellsToPixels(p, 1, 6);
 
     // The question's picture: A three cells along its track, joined to P.
-    Segment(p, 4, 5, kBlack);
-    Letter(p, 4, -45, -25, "l");
-    Dot(p, 1, kTeal);
-    Letter(p, 1, -14, -50, "P");
+    DrawLineAndP(p);
     SetP2(p, 1, {p.PointX(6) + 3 * p.CellSize, p.PointY(6)});
     DrawPointA(p);
     Line(p, P2(p, 1), P(p, 1), kBlack);
@@ -74,19 +69,16 @@ void ShowPointLineDistance(Droveny& p) {
     // The stepping loop; EntryValue is its flag, "1" ends it.
     p.EntryValue = 5;
     SetP2(p, 1, P(p, 6));
-    while (p.EntryValue != 1) {
+    const TickStyle equalToA{.count = 2, .size = 12, .color = kTeal, .spacing = 8.0f, .shift = -8.0f};
+    while (AnimationRuns(p)) {
         DrawMirrorPointFigure(p);
         DrawPointA(p);
         Line(p, P2(p, 1), P(p, 1), kBlack);
         Line(p, P2(p, 1), P(p, 3), kBlack);
-        Ticks(p, P2(p, 1), P(p, 1), {.count = 2, .size = 12, .color = kTeal, .spacing = 8.0f, .shift = -8.0f});
-        Ticks(p, P2(p, 1), P(p, 3), {.count = 2, .size = 12, .color = kTeal, .spacing = 8.0f, .shift = -8.0f});
-        p.TextCell = "１で次のステップ。他のキーで動かす。";
-        ShowMessageAndWaitKey(p);
-        if (LastKeyIs(p, '1')) {
-            p.EntryValue = 1;
-        } else {
-            EraseFrame(p);
+        Ticks(p, P2(p, 1), P(p, 1), equalToA);
+        Ticks(p, P2(p, 1), P(p, 3), equalToA);
+        AskAnimationStep(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
+        if (AnimationRuns(p)) {
             p.PointX2(1) = p.PointX2(1) + p.CellSize;
             if (p.PointX2(1) > p.PointX(5)) p.PointX2(1) = p.PointX(6);
         }
@@ -135,10 +127,7 @@ void ShowPointLineDistance(Droveny& p) {
         Dot(p, k, kTeal);
         WaitForAnyKey(p);
         Line(p, P(p, k), P(p, k + 1), kTeal);
-        p.IndexA = static_cast<float>(k + 1);
-        p.IndexB = static_cast<float>(k);
-        p.IndexC = 3;
-        RightAngle(p, P(p, k + 1), P(p, k), P(p, 3), 25, kPurple, -1.0f);
+        RightAngleAt(p, k + 1, k, 3, 25);
     }
     WaitForAnyKey(p);
     for (int k = 5; k <= 11; k += 2) {

@@ -20,10 +20,7 @@ constexpr int kA = 1, kB = 2, kP = 3, kS = 4, kLeftEnd = 6, kRightEnd = 7;
 // The screen every task starts from: erased, the text column at (40, 30),
 // pen width 5, the heading and the task sentence.
 void StartTask(Pemmick& p, const Text& heading, const Text& task) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, heading);
     WriteOn(p, kBlack, task);
 }

@@ -19,9 +19,7 @@ void RunRulerCompassLesson(Pemmick& p) {
 
 // Drawn on the screen the main menu has just erased.
 void ShowRulerCompassGoals(Pemmick& p) {
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "定規とコンパスだけを使って図形をかこう。");
 }
 
@@ -32,24 +30,30 @@ void ShowRulerCompassTopicMenu(Pemmick& p) {
 
 // ---- Topic 1: the regular hexagon --------------------------------------------
 
+namespace {
+
+// The mark of the angle at the top corner (point 1) between the rays to
+// points b and c: `arcs` arcs of `size` in `color`, the label `label` in
+// that colour (PenColor) `labelY` px below its place (LabelOffsetX 0).
+void TopCornerAngle(Pemmick& p, int b, int c, float size, int arcs, float color, const Text& label, float labelY) {
+    p.PenColor = color;
+    p.LabelOffsetX = 0;
+    p.LabelOffsetY = labelY;
+    AngleMark(p, P(p, 1), P(p, b), P(p, c),
+              {.size = size, .arcs = arcs, .color = color, .lineColor = kBlack, .label = label, .shift = 1});
+}
+
+}  // namespace
+
 void ShowRegularHexagonP165(Pemmick& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Grid(p, {.left = 800, .top = 100, .columns = 4, .rows = 4, .cell = 100});
     SetP(p, 0, {p.OriginX + 2 * p.CellSize, p.OriginY - 2 * p.CellSize});
     Disc(p, P(p, 0), 8, kBlack);
     // Corners 1 to 6 from the top, clockwise as seen; 7 repeats 1.
     p.Radius = 2 * p.CellSize;
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        p.PointAngle(i) = static_cast<float>(90 - 60 * (i - 1)) * p.Pi / 180;
-    }
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        SetP(p, i, Along(P(p, 0), p.Radius, p.PointAngle(i)));
-    }
+    HexagonAngles(p, 90, -60);
+    PointsAtAngles(p, 1, p.Radius);
     SetP(p, 7, P(p, 1));
 
     Write(p, p.TextLeft, p.TextLineY, kTeal, "「教科書P165Q」正六角形をかこう。");
@@ -89,25 +93,13 @@ void ShowRegularHexagonP165(Pemmick& p) {
     WaitForAnyKey(p);
 
     // The two 60-degree angles at the top corner, labelled above it.
-    p.PenColor = kTeal;
-    p.LabelOffsetX = 0;
-    p.LabelOffsetY = -80;
-    AngleMark(p, P(p, 1), P(p, 0), P(p, 2),
-              {.size = 30, .arcs = 0, .color = kTeal, .lineColor = kBlack, .label = "60%", .shift = 1});
+    TopCornerAngle(p, 0, 2, 30, 0, kTeal, "60%", -80);
     WaitForAnyKey(p);
-    p.PenColor = kTeal;
-    p.LabelOffsetX = 0;
-    p.LabelOffsetY = -80;
-    AngleMark(p, P(p, 1), P(p, 6), P(p, 0),
-              {.size = 30, .arcs = 0, .color = kTeal, .lineColor = kBlack, .label = "60%", .shift = 1});
+    TopCornerAngle(p, 6, 0, 30, 0, kTeal, "60%", -80);
     WaitForAnyKey(p);
 
     // The hexagon's angle at the top corner.
-    p.PenColor = kPurple;
-    p.LabelOffsetX = 0;
-    p.LabelOffsetY = 0;
-    AngleMark(p, P(p, 1), P(p, 6), P(p, 2),
-              {.size = 60, .arcs = 1, .color = kPurple, .lineColor = kBlack, .label = "120%", .shift = 1});
+    TopCornerAngle(p, 6, 2, 60, 1, kPurple, "120%", 0);
     WaitForAnyKey(p);
 
     NewLine(p, kBlack, "合同な正三角形6つに分けられるから、");
@@ -132,10 +124,7 @@ void DotsRoundCircle(Pemmick& p, int step) {
 }  // namespace
 
 void ShowCircleTerms(Pemmick& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Grid(p, {.left = 760, .top = 50, .columns = 12, .rows = 11, .cell = 40});
     SetCells(p, 0, {{6, 5}});
     p.Radius = 5 * p.CellSize;
@@ -243,10 +232,7 @@ void ArcToTheRight(Pemmick& p, int i, float r, float color) { Arc(p, P(p, i), r,
 }  // namespace
 
 void ShowRulerCompassAnswer1(Pemmick& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     // The given segments AB, BC and CA (points 5 to 10) on a small grid.
     Grid(p, {.left = 800, .top = 200, .columns = 7, .rows = 4, .cell = 50, .color = kTeal});
     SetCells(p, 5, {{1, 3}, {5, 3}, {1, 2}, {6, 2}, {1, 1}, {4, 1}});

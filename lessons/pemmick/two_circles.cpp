@@ -22,9 +22,7 @@ void RunTwoCirclesLesson(Pemmick& p) {
 
 void ShowTwoCirclesGoals(Pemmick& p) {
     EraseScreen(p);
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "交わる2円の性質を調べよう。");
 }
 
@@ -44,13 +42,33 @@ void CircleWithCentre(Pemmick& p, int i, float r) {
     Disc(p, P(p, i), 6, kBlack);
 }
 
+// Panel n of two circles, in a frame of 11 by 8 cells of 40 px right of the
+// last: the heading `title` 50 px above the frame (its place kept in
+// PointX2(n), PointY2(n)); the circles of r1 and r2 cells about points
+// `first` and first + 1, at cells (4, 4) and (8, 4); the ends first + 2 and
+// first + 3 of the line of centres, 20 px beyond the circles; their crossings
+// in first + 4 and first + 5 (GraphCoefA..C: the distance of the centres and
+// the radii).
+void TwoCirclesPanel(Pemmick& p, int n, const Text& title, int first, float r1, float r2) {
+    Grid(p, {.left = p.GridRight, .top = 150, .columns = 11, .rows = 8, .cell = 40});
+    p.PointX2(n) = p.GridLeft;
+    p.PointY2(n) = p.GridTop - 50;
+    Write(p, p.PointX2(n), p.PointY2(n), kBlack, title);
+    SetCells(p, first, {{4, 4}, {8, 4}});
+    CircleWithCentre(p, first, r1 * p.CellSize);
+    CircleWithCentre(p, first + 1, r2 * p.CellSize);
+    SetP(p, first + 2, Along(P(p, first), r1 * p.CellSize + 20, p.Pi));
+    SetP(p, first + 3, Along(P(p, first + 1), r2 * p.CellSize + 20, 0));
+    p.GraphCoefA = 4 * p.CellSize;
+    p.GraphCoefB = r2 * p.CellSize;
+    p.GraphCoefC = r1 * p.CellSize;
+    CirclesCrossing(p, P(p, first), first + 4, first + 5);
+}
+
 }  // namespace
 
 void ShowCircleSymmetryP167(Pemmick& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "「教科書P167 Q」対称の軸をかき、調べよう。");
 
     // Panel (1): one circle and the ends of five diameters (points 21 to 30).
@@ -67,35 +85,10 @@ void ShowCircleSymmetryP167(Pemmick& p) {
     }
     for (int k = 1; k <= 10; k++) SetP(p, 20 + k, Along(P(p, 20), 3.5f * p.CellSize, p.PointAngle(k)));
 
-    // Panel (2): circles of radii 3 and 2.5 cells about A and C.
-    Grid(p, {.left = p.GridRight, .top = 150, .columns = 11, .rows = 8, .cell = 40});
-    p.PointX2(2) = p.GridLeft;
-    p.PointY2(2) = p.GridTop - 50;
-    Write(p, p.PointX2(2), p.PointY2(2), kBlack, "(2)半径が異なるとき");
-    SetCells(p, 1, {{4, 4}, {8, 4}});
-    CircleWithCentre(p, 1, 3 * p.CellSize);
-    CircleWithCentre(p, 2, 2.5f * p.CellSize);
-    SetP(p, 3, Along(P(p, 1), 3 * p.CellSize + 20, p.Pi));
-    SetP(p, 4, Along(P(p, 2), 2.5f * p.CellSize + 20, 0));
-    p.GraphCoefA = 4 * p.CellSize;
-    p.GraphCoefB = 2.5f * p.CellSize;
-    p.GraphCoefC = 3 * p.CellSize;
-    CirclesCrossing(p, P(p, 1), 5, 6);
-
-    // Panel (3): two circles of radius 3 cells.
-    Grid(p, {.left = p.GridRight, .top = 150, .columns = 11, .rows = 8, .cell = 40});
-    p.PointX2(3) = p.GridLeft;
-    p.PointY2(3) = p.GridTop - 50;
-    Write(p, p.PointX2(3), p.PointY2(3), kBlack, "(3)半径が等しいとき");
-    SetCells(p, 11, {{4, 4}, {8, 4}});
-    CircleWithCentre(p, 11, 3 * p.CellSize);
-    CircleWithCentre(p, 12, 3 * p.CellSize);
-    SetP(p, 13, Along(P(p, 11), 3 * p.CellSize + 20, p.Pi));
-    SetP(p, 14, Along(P(p, 12), 3 * p.CellSize + 20, 0));
-    p.GraphCoefA = 4 * p.CellSize;
-    p.GraphCoefB = 3 * p.CellSize;
-    p.GraphCoefC = 3 * p.CellSize;
-    CirclesCrossing(p, P(p, 11), 15, 16);
+    // Panel (2): circles of radii 3 and 2.5 cells about A and C (points 1 to 6).
+    TwoCirclesPanel(p, 2, "(2)半径が異なるとき", 1, 3, 2.5f);
+    // Panel (3): two circles of radius 3 cells (points 11 to 16).
+    TwoCirclesPanel(p, 3, "(3)半径が等しいとき", 11, 3, 3);
     WaitForAnyKey(p);
 
     // Every diameter is an axis of the single circle.
@@ -147,10 +140,7 @@ void ShowCircleSymmetryP167(Pemmick& p) {
 // ---- Topic 2: the exercise on two circles -------------------------------------------
 
 void ShowTwoCirclesAnswer1(Pemmick& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "問1 解答");
     Grid(p, {.left = 400, .top = 50, .columns = 11, .rows = 8, .cell = 80});
     SetCells(p, 1, {{4, 4}, {8, 4}});
@@ -296,10 +286,7 @@ void PlayQuadrilateralHalf(Pemmick& p, const QuadrilateralHalf& h) {
 }  // namespace
 
 void ShowKiteAndRhombus(Pemmick& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "<たこ形の性質>");
     PlayQuadrilateralHalf(p, {.left = 720,
                               .top = 60,

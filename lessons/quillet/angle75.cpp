@@ -18,15 +18,6 @@ namespace {
 constexpr GridFrame kSmallFrame{.left = 0, .top = 375, .columns = 9, .rows = 8, .cell = 30};
 constexpr GridFrame kLargeFrame{.left = 640, .top = 150, .columns = 9, .rows = 8, .cell = 60};
 
-// Erases the screen and starts the text column at (40, 30) with pen width 5,
-// which the topic keeps.
-void BeginAngleTopic(Quillet& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
-}
-
 // The next line of the text column, 50 px down.
 void NextLine(Quillet& p, float color, const Text& text) { Write(p, p.TextLeft, p.TextLineY + 50, color, text); }
 
@@ -60,6 +51,17 @@ void EquilateralTriangleArc(Quillet& p, int centre, int b, int c, std::optional<
     Dot(p, centre, kGrey);
     Range(p, centre, b, c);
     CompassArc(p, centre, kGrey, p.ArcFractionC - 0.02f, end ? *end : p.ArcFractionB + 0.02f);
+}
+
+// The equilateral triangle on O's ray to b, towards the ray to c: Radius := 4
+// cells (its side), the arc about O (its end `end` as above), a key, the arc
+// about b, a key.
+void EquilateralTriangleArcs(Quillet& p, int b, int c, std::optional<float> end = {}) {
+    p.Radius = 4 * p.CellSize;
+    EquilateralTriangleArc(p, 0, b, c, end);
+    WaitForAnyKey(p);
+    EquilateralTriangleArc(p, b, c, 0);
+    WaitForAnyKey(p);
 }
 
 // The first arc of a bisection: the dot on O (point 0) in `color`, then the
@@ -111,7 +113,7 @@ void Mark30(Quillet& p) {
 }  // namespace
 
 void ShowAngle75AsSum45And30(Quillet& p) {
-    BeginAngleTopic(p);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "教科書P177 Q をやろう。");
 
     // The goal.
@@ -159,11 +161,7 @@ void ShowAngle75AsSum45And30(Quillet& p) {
     // 60 degrees: the equilateral triangle on the 45-degree ray.
     NextLine(p, kTeal, "60%は正三角形をかく。");
     WaitForAnyKey(p);
-    p.Radius = 4 * p.CellSize;
-    EquilateralTriangleArc(p, 0, 11, 12);
-    WaitForAnyKey(p);
-    EquilateralTriangleArc(p, 11, 12, 0);
-    WaitForAnyKey(p);
+    EquilateralTriangleArcs(p, 11, 12);
     Segment(p, 0, 13, kBlack);
     AngleMarkAt(p, 0, 11, 12, 50, kTeal, "60%");   // label in the colour 3 of the last text
     WaitForAnyKey(p);
@@ -206,7 +204,7 @@ void DrawBaseRay(Quillet& p) {
 }  // namespace
 
 void ShowAngle75AsSum60And15(Quillet& p) {
-    BeginAngleTopic(p);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "にるせさんの考えで作図しよう。");
 
     // The goal.
@@ -231,20 +229,12 @@ void ShowAngle75AsSum60And15(Quillet& p) {
     WaitForAnyKey(p);
     NextLine(p, kTeal, "60%は正三角形をかく。");
     WaitForAnyKey(p);
-    p.Radius = 4 * p.CellSize;
-    EquilateralTriangleArc(p, 0, 1, 2, 0.02f);   // the span passes direction 0: its end is 1.02 - 1
-    WaitForAnyKey(p);
-    EquilateralTriangleArc(p, 1, 2, 0);
-    WaitForAnyKey(p);
+    EquilateralTriangleArcs(p, 1, 2, 0.02f);   // the span passes direction 0: its end is 1.02 - 1
     Segment(p, 0, 2, kBlack);
     p.PenColor = kPurple;
     AngleMarkAt(p, 0, 1, 2, 50, kTeal, "60%");
     WaitForAnyKey(p);
-    p.Radius = 4 * p.CellSize;
-    EquilateralTriangleArc(p, 0, 2, 3);
-    WaitForAnyKey(p);
-    EquilateralTriangleArc(p, 2, 3, 0);
-    WaitForAnyKey(p);
+    EquilateralTriangleArcs(p, 2, 3);
     Segment(p, 0, 3, kBlack);
     p.PenColor = kTeal;
     AngleMarkAt(p, 0, 2, 3, 50, kTeal, "60%");
@@ -307,7 +297,7 @@ void Mark75(Quillet& p) {
 }  // namespace
 
 void ShowAngle75As180Minus60Minus45(Quillet& p) {
-    BeginAngleTopic(p);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "けずもさんの考えで作図しよう。");
 
     // The goal, its frame 40 px further right.
@@ -332,11 +322,7 @@ void ShowAngle75As180Minus60Minus45(Quillet& p) {
     // 60 degrees: the equilateral triangle on the base line.
     NextLine(p, kTeal, "60%は正三角形をかく。");
     WaitForAnyKey(p);
-    p.Radius = 4 * p.CellSize;
-    EquilateralTriangleArc(p, 0, 1, 2, 0.02f);   // the span passes direction 0: its end is 1.02 - 1
-    WaitForAnyKey(p);
-    EquilateralTriangleArc(p, 1, 2, 0);
-    WaitForAnyKey(p);
+    EquilateralTriangleArcs(p, 1, 2, 0.02f);   // the span passes direction 0: its end is 1.02 - 1
     Segment(p, 0, 2, kPurple);
     AngleMarkAt(p, 0, 1, 2, 50, kTeal, "60%");   // label in the colour 3 of the last text
     WaitForAnyKey(p);

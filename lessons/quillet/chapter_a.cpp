@@ -118,6 +118,23 @@ void RangeAt(Quillet& p, int centre, int first, int second) {
     AngleRange(p, P(p, centre), P(p, first), P(p, second), 1);
 }
 
+// Equal arcs about points a and b that meet at point x, in `color`, a key
+// after each: the compass opened from a to x, a tenth of a turn about a
+// across its ray to x, then about b across its ray to x (that arc's ends
+// left in ArcFractionB and ArcFractionC).
+void EqualArcsMeetingAt(Quillet& p, int a, int b, int x, float color) {
+    Dot(p, a, color);
+    p.Radius = Distance(P(p, a), P(p, x));
+    RangeAt(p, a, b, x);
+    WrappedArc(p, a, color, p.ArcFractionC - 0.05f, p.ArcFractionC + 0.05f);
+    WaitForAnyKey(p);
+
+    Dot(p, b, color);
+    RangeAt(p, b, x, a);
+    WrappedArc(p, b, color, p.ArcFractionB - 0.05f, p.ArcFractionB + 0.05f, p.ArcFractionB, p.ArcFractionC);
+    WaitForAnyKey(p);
+}
+
 }  // namespace
 
 void ShowChapterAProblem3(Quillet& p) {
@@ -147,33 +164,13 @@ void ShowChapterAProblem3(Quillet& p) {
     WaitForAnyKey(p);
 
     // Equal arcs from points 5 and 7 meet at E.
-    Dot(p, 5, kGrey);
-    p.Radius = Distance(P(p, 5), P(p, 8));
-    RangeAt(p, 5, 7, 8);
-    WrappedArc(p, 5, kGrey, p.ArcFractionC - 0.05f, p.ArcFractionC + 0.05f);
-    WaitForAnyKey(p);
-
-    Dot(p, 7, kGrey);
-    RangeAt(p, 7, 8, 5);
-    WrappedArc(p, 7, kGrey, p.ArcFractionB - 0.05f, p.ArcFractionB + 0.05f, p.ArcFractionB, p.ArcFractionC);
-    WaitForAnyKey(p);
-
+    EqualArcsMeetingAt(p, 5, 7, 8, kGrey);
     Segment(p, 3, 9, kPurple);
     Label(p, p.PointX(8) - 50, p.PointY(8), kPurple, "E");
     WaitForAnyKey(p);
 
     // Equal arcs from points 7 and 6 meet at F.
-    Dot(p, 7, kTeal);
-    p.Radius = Distance(P(p, 7), P(p, 10));
-    RangeAt(p, 7, 6, 10);
-    WrappedArc(p, 7, kTeal, p.ArcFractionC - 0.05f, p.ArcFractionC + 0.05f);
-    WaitForAnyKey(p);
-
-    Dot(p, 6, kTeal);
-    RangeAt(p, 6, 10, 7);
-    WrappedArc(p, 6, kTeal, p.ArcFractionB - 0.05f, p.ArcFractionB + 0.05f, p.ArcFractionB, p.ArcFractionC);
-    WaitForAnyKey(p);
-
+    EqualArcsMeetingAt(p, 7, 6, 10, kTeal);
     Segment(p, 3, 11, kPurple);
     Label(p, p.PointX(10) + 10, p.PointY(10), kPurple, "F");
     WaitForAnyKey(p);

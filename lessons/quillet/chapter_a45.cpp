@@ -51,6 +51,36 @@ void SideArc(Quillet& p, int centre, float start, float end) {
     Arc(p, P(p, centre), p.Radius, kGrey, p.ArcFractionC, p.ArcFractionB);
 }
 
+// The points of the perpendicular to AB at `at`: the crossings `left` and
+// `right` of the circle about `at` with AB, the ends `from` and `to` of the
+// piece of AB drawn out beyond `at`, the crossing `cross` of the arcs about
+// `left` and `right`, and the end `top` of the perpendicular.
+struct PerpendicularPoints {
+    int at, left, right, from, to, cross, top;
+};
+
+// The perpendicular to AB at point `at`, a key after each step: the circle
+// about `at` through `left` and `right`, AB drawn out, the arcs about `left`
+// and `right` (radius: left to cross), the perpendicular. Leaves Radius the
+// arcs' radius.
+void PerpendicularAt(Quillet& p, const PerpendicularPoints& q) {
+    Dot(p, q.at, kBrightBlue);
+    p.Radius = Distance(P(p, q.at), P(p, q.left));
+    CircleOnLine(p, q.at, q.left, q.right);
+    WaitForAnyKey(p);
+    Segment(p, q.from, q.to, kBlack);
+    WaitForAnyKey(p);
+    Dot(p, q.left, kBrightBlue);
+    p.Radius = Distance(P(p, q.left), P(p, q.cross));
+    ArcFromLeft(p, q.left, q.at, q.cross);
+    WaitForAnyKey(p);
+    Dot(p, q.right, kBrightBlue);
+    ArcFromRight(p, q.right, q.at, q.cross);
+    WaitForAnyKey(p);
+    Segment(p, q.at, q.top, kBlack);
+    WaitForAnyKey(p);
+}
+
 }  // namespace
 
 void ShowChapterAProblem4(Quillet& p) {
@@ -89,21 +119,7 @@ void ShowChapterAProblem4(Quillet& p) {
     // The perpendicular at A.
     StepTitle(p, "①", "点Aを通る垂線");
     WaitForAnyKey(p);
-    Dot(p, 1, kBrightBlue);
-    p.Radius = Distance(P(p, 1), P(p, 3));
-    CircleOnLine(p, 1, 3, 4);
-    WaitForAnyKey(p);
-    Segment(p, 15, 1, kBlack);
-    WaitForAnyKey(p);
-    Dot(p, 3, kBrightBlue);
-    p.Radius = Distance(P(p, 3), P(p, 5));
-    ArcFromLeft(p, 3, 1, 5);
-    WaitForAnyKey(p);
-    Dot(p, 4, kBrightBlue);
-    ArcFromRight(p, 4, 1, 5);
-    WaitForAnyKey(p);
-    Segment(p, 1, 7, kBlack);
-    WaitForAnyKey(p);
+    PerpendicularAt(p, {.at = 1, .left = 3, .right = 4, .from = 15, .to = 1, .cross = 5, .top = 7});
 
     // Side AD, as long as AB.
     StepTitle(p, "②", "辺AD");
@@ -118,21 +134,7 @@ void ShowChapterAProblem4(Quillet& p) {
     // The perpendicular at B.
     StepTitle(p, "③", "点Bを通る垂線");
     WaitForAnyKey(p);
-    Dot(p, 2, kBrightBlue);
-    p.Radius = Distance(P(p, 2), P(p, 8));
-    CircleOnLine(p, 2, 8, 9);
-    WaitForAnyKey(p);
-    Segment(p, 2, 16, kBlack);
-    WaitForAnyKey(p);
-    Dot(p, 8, kBrightBlue);
-    p.Radius = Distance(P(p, 8), P(p, 10));
-    ArcFromLeft(p, 8, 2, 10);
-    WaitForAnyKey(p);
-    Dot(p, 9, kBrightBlue);
-    ArcFromRight(p, 9, 2, 10);
-    WaitForAnyKey(p);
-    Segment(p, 2, 12, kBlack);
-    WaitForAnyKey(p);
+    PerpendicularAt(p, {.at = 2, .left = 8, .right = 9, .from = 2, .to = 16, .cross = 10, .top = 12});
 
     // Side BC, as long as AB.
     StepTitle(p, "④", "辺BC");

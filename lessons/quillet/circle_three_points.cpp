@@ -33,13 +33,24 @@ void ChordArc(Quillet& p, int end, int first, int second, float color) {
     CompassArc(p, end, color, p.ArcFractionC - 0.05f, p.ArcFractionB + 0.05f);
 }
 
+// The perpendicular bisector of the chord from point a to point b, a key
+// after each step: the compass opened from a to the crossing `first`, the
+// arcs about a and b through the crossings `first` and first + 1, then the
+// bisector from first + 2 to first + 3 in colour 3.
+void ChordBisector(Quillet& p, int a, int b, int first, float color) {
+    OpenCompass(p, a, first);
+    ChordArc(p, a, first + 1, first, color);
+    WaitForAnyKey(p);
+    ChordArc(p, b, first, first + 1, color);
+    WaitForAnyKey(p);
+    Segment(p, first + 2, first + 3, kTeal);
+    WaitForAnyKey(p);
+}
+
 }  // namespace
 
 void ShowCircleThroughThreePointsP176(Quillet& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Grid(p, {.left = 720, .top = 100, .columns = 11, .rows = 10, .cell = 50});
     SetCells(p, 0, {{6, 6}});
     // The plate's broken edge.
@@ -83,22 +94,10 @@ void ShowCircleThroughThreePointsP176(Quillet& p) {
     WaitForAnyKey(p);
 
     Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "① 弦ABの垂直二等分線をひく。");
-    OpenCompass(p, 1, 4);
-    ChordArc(p, 1, 5, 4, kGrey);
-    WaitForAnyKey(p);
-    ChordArc(p, 2, 4, 5, kGrey);
-    WaitForAnyKey(p);
-    Segment(p, 6, 7, kTeal);
-    WaitForAnyKey(p);
+    ChordBisector(p, 1, 2, 4, kGrey);
 
     Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "② 弦BCの垂直二等分線をひく。");
-    OpenCompass(p, 2, 8);
-    ChordArc(p, 2, 9, 8, kBrightBlue);
-    WaitForAnyKey(p);
-    ChordArc(p, 3, 8, 9, kBrightBlue);
-    WaitForAnyKey(p);
-    Segment(p, 10, 11, kTeal);
-    WaitForAnyKey(p);
+    ChordBisector(p, 2, 3, 8, kBrightBlue);
 
     Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "③ 交点をOとする。");
     Dot(p, 0, kPurple);

@@ -44,10 +44,7 @@ void DrawEquidistantPointFigure(Quillet& p) {
 }
 
 void ShowEquidistantPointExample1(Quillet& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Grid(p, {.left = 720, .top = 100, .columns = 11, .rows = 8, .cell = 50});
     SetCells(p, 1, {{3, 1}, {9, 1}, {1, 7}, {10, 7}});
 

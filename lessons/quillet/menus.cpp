@@ -14,9 +14,7 @@ void RunVariousConstructionsLesson(Quillet& p) {
 
 // Drawn on the screen the main menu erased.
 void ShowVariousConstructionsGoals(Quillet& p) {
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "1 円の接線を作図しよう。");
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "2 基本的な作図を利用して、いろいろな作図を考えよう。");
 }
@@ -34,8 +32,6 @@ void RunAngleConstructionLesson(Quillet& p) {
 
 void ShowAngle75Heading(Quillet& p) {
     EraseScreen(p);
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "75%の角を作図しよう。");
 }

@@ -9,10 +9,7 @@ using namespace kit;
 using namespace quillet;
 
 void ShowPerpendicularAtRayPoint(Quillet& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Grid(p, {.left = 720, .top = 100, .columns = 11, .rows = 8, .cell = 50});
     SetCells(p, 0, {{3, 4}, {6, 4}, {10, 4}, {4, 4}, {8, 4}, {6, 7}, {6, 10}, {6, 1}});
     // Points 1 to 7 turned about O by TiltAngle, clockwise as seen.

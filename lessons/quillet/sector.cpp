@@ -16,9 +16,7 @@ void RunSectorLesson(Quillet& p) {
 
 void ShowSectorGoals(Quillet& p) {
     EraseScreen(p);
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "1 おうぎ形の中心角と弧の長さや面積の関係を調べよう。");
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "2 おうぎ形の弧の長さや面積を求めよう。");
 }

@@ -78,6 +78,15 @@ void FillIn(Quillet& p, int k, float width, float height, const Text& text) {
     p.TextLineY = lineY;
 }
 
+// Answer row `row` of the ratio table (1 for 360 degrees, 2 for 90, ...)
+// filled in: the same `ratio` in its arc-length cell (k = 2 row - 1), a key,
+// then in its area cell; both cells 160 px wide.
+void FillInRow(Quillet& p, int row, float height, const Text& ratio) {
+    FillIn(p, 2 * row - 1, 160, height, ratio);
+    WaitForAnyKey(p);
+    FillIn(p, 2 * row, 160, height, ratio);
+}
+
 // The two sentences that arc length and area are proportional to the
 // central angle, from TextLeft at y.
 void ProportionSentences(Quillet& p, float y) {
@@ -105,10 +114,7 @@ void DrawTwoSectorFigure(Quillet& p) {
 }
 
 void ShowSectorExplanation(Quillet& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "<おうぎ形の中心角と弧・面積>");
     Grid(p, {.left = 840, .top = 100, .columns = 6, .rows = 6, .cell = 60});
     SetCells(p, 0, {{3, 3}});
@@ -181,10 +187,7 @@ void ShowSectorExplanation(Quillet& p) {
     WaitForAnyKey(p);
 
     // Second screen: the parts of the whole circle.
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kBlack, "1つの円では、");
     ProportionSentences(p, p.TextLineY + 50);
     // Both rays at 90 degrees: the whole disc.
@@ -203,31 +206,21 @@ void ShowSectorExplanation(Quillet& p) {
     TableRow(p, p.TextLineY + 80, 80, kPurple, {{120, "a%"}, {160, ""}, {160, ""}}, corner);
     WaitForAnyKey(p);
 
-    FillIn(p, 1, 160, 50, "1倍");
-    WaitForAnyKey(p);
-    FillIn(p, 2, 160, 50, "1倍");
+    FillInRow(p, 1, 50, "1倍");
     WaitForAnyKey(p);
     EraseFigure(p);
     SetP(p, 2, OnCircle(p, 180));
     AngleFigure(p, "90%");
     WaitForAnyKey(p);
-    FillIn(p, 3, 160, 80, "ﾀ1/4ﾀ倍");
-    WaitForAnyKey(p);
-    FillIn(p, 4, 160, 80, "ﾀ1/4ﾀ倍");
+    FillInRow(p, 2, 80, "ﾀ1/4ﾀ倍");
     WaitForAnyKey(p);
     EraseFigure(p);
     SetP(p, 2, OnCircle(p, 120));
     AngleFigure(p, "30%");
     WaitForAnyKey(p);
-    FillIn(p, 5, 160, 80, "ﾀ1/12ﾀ倍");
+    FillInRow(p, 3, 80, "ﾀ1/12ﾀ倍");
     WaitForAnyKey(p);
-    FillIn(p, 6, 160, 80, "ﾀ1/12ﾀ倍");
+    FillInRow(p, 4, 80, "ﾀ1/360ﾀ倍");
     WaitForAnyKey(p);
-    FillIn(p, 7, 160, 80, "ﾀ1/360ﾀ倍");
-    WaitForAnyKey(p);
-    FillIn(p, 8, 160, 80, "ﾀ1/360ﾀ倍");
-    WaitForAnyKey(p);
-    FillIn(p, 9, 160, 80, "ﾀa/360ﾀ倍");
-    WaitForAnyKey(p);
-    FillIn(p, 10, 160, 80, "ﾀa/360ﾀ倍");
+    FillInRow(p, 5, 80, "ﾀa/360ﾀ倍");
 }

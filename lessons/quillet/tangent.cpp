@@ -60,10 +60,7 @@ void StepTangentSlide(Quillet& p) {
 }
 
 void ShowCircleTangent(Quillet& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Grid(p, {.left = 720, .top = 100, .columns = 9, .rows = 8, .cell = 50});
     SetCells(p, 0, {{3, 4}, {3, 8}, {3, 0}, {2, 4}, {8, 4}});
     p.PointY(1) = p.PointY(1) + 8;   // the ends of every vertical line, just inside the frame

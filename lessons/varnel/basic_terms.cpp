@@ -16,9 +16,7 @@ void RunBasicTermsLesson(Varnel& p) {
 
 void ShowBasicTermsLessonGoal(Varnel& p) {
     EraseScreen(p);
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "直線・角・三角形などを記号で表そう。");
 }
 
@@ -229,11 +227,8 @@ void ShowPolygonsAndTriangles(Varnel& p) {
     SetCells(p, 20, {{12, 3.5f}});
     // The hexagon's corners (points 21-26), from the upper left counter-clockwise.
     p.Radius = p.CellSize * 3.5f;
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        p.PointAngle(i) = static_cast<float>((i - 1) * 60 + 120) * p.Pi / 180;
-        SetP(p, 20 + i, Along(P(p, 20), p.Radius, p.PointAngle(i)));
-    }
+    HexagonAngles(p, 120);
+    PointsAtAngles(p, 21, p.Radius, 20);
     // The isosceles triangle ABC (points 1-3), apex A.
     Grid(p, {.left = 640, .top = 300, .columns = 6, .rows = 6, .cell = 60, .color = kWhite});
     SetCells(p, 1, {{3, 5}, {1, 1}, {5, 1}});

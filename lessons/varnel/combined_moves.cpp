@@ -17,9 +17,7 @@ void RunCombinedMovesLesson(Varnel& p) {
 
 void ShowCombinedMovesLessonGoal(Varnel& p) {
     EraseScreen(p);
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "移動を使って、いろいろな問題を考えよう。");
 }
 
@@ -183,10 +181,7 @@ void AnswerLine(Varnel& p, const Text& before, const Text& move, const Text& aft
 }  // namespace
 
 void ShowCombinedMovesExample1(Varnel& p) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    TopicScreen(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "例1");
     WriteOn(p, kBlack, " △ABCを△A'B'C'に重ね合わせる移動は？");
     Example1Grid(p);

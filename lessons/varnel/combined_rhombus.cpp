@@ -18,15 +18,9 @@ void BuildRhombusPatternPoints(Varnel& p) {
     PenWidth(p, 7);
     p.Radius = p.CellSize * 4;
     p.Radius2 = p.CellSize * 2;
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        p.PointAngle(i) = static_cast<float>(120 + 60 * (i - 1)) * p.Pi / 180;
-    }
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        SetP(p, i, Along(P(p, 0), p.Radius, p.PointAngle(i)));        // hexagon corners
-        SetP(p, i + 12, Along(P(p, 0), p.Radius2, p.PointAngle(i)));  // inner points
-    }
+    HexagonAngles(p, 120);
+    PointsAtAngles(p, 1, p.Radius);     // hexagon corners
+    PointsAtAngles(p, 13, p.Radius2);   // inner points
     for (int i = 1; i <= 6; i++) {  // side midpoints
         p.LoopIndex = static_cast<float>(i);
         p.WorkA = static_cast<float>(i);
@@ -37,12 +31,7 @@ void BuildRhombusPatternPoints(Varnel& p) {
 }
 
 void DrawRhombusPatternLines(Varnel& p) {
-    p.WorkA = 1;
-    p.WorkB = 2;
-    p.WorkC = 3;
-    p.WorkD = 4;
-    p.WorkE = 5;
-    p.WorkF = 6;
+    NumberHexagonCorners(p);
     Polyline(p, {P(p, 1), P(p, 6), P(p, 5), P(p, 4), P(p, 3), P(p, 2), P(p, 1)}, kBlack);
     for (int i = 1; i <= 6; i++) {
         p.LoopIndex = static_cast<float>(i);

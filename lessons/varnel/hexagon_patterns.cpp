@@ -17,15 +17,9 @@ namespace {
 void BeginHexagonTile(Varnel& p, bool spokeMiddles, float middle) {
     PenWidth(p, 7);
     p.Radius = 2 * p.CellSize;
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        p.PointAngle(i) = static_cast<float>(90 + 60 * (i - 1)) * p.Pi / 180;
-    }
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        SetP(p, i, Along(P(p, 0), p.Radius, p.PointAngle(i)));
-        if (spokeMiddles) SetP(p, 7 + i, Along(P(p, 0), middle, p.PointAngle(i)));
-    }
+    HexagonAngles(p, 90);
+    PointsAtAngles(p, 1, p.Radius);
+    if (spokeMiddles) PointsAtAngles(p, 8, middle);
     SetP(p, 7, P(p, 1));
 }
 
@@ -170,29 +164,21 @@ void ShowHexagonPatternP155(Varnel& p) {
     DrawHexagonPattern3(p);
     WaitForAnyKey(p);
 
-    DesignAt(p, 2, 2, kWhite);
-    WaitForAnyKey(p);
-    DesignAt(p, 3, 3, kWhite);
-    WaitForAnyKey(p);
-    DesignAt(p, 4, 4, kWhite);
-    WaitForAnyKey(p);
+    for (int design = 2; design <= 4; design++) {
+        DesignAt(p, design, design, kWhite);
+        WaitForAnyKey(p);
+    }
 
     Write(p, p.TextLeft, p.TextLineY + 50, kGrey, "つくった模様に色をぬろう。");
     WaitForAnyKey(p);
-    DesignAt(p, 1, 1, kGrey);
-    WaitForAnyKey(p);
-    DesignAt(p, 2, 2, kBrightBlue);
-    WaitForAnyKey(p);
-    DesignAt(p, 3, 3, kGrey);
-    WaitForAnyKey(p);
-    DesignAt(p, 4, 4, kBrightBlue);
-    WaitForAnyKey(p);
-
-    Tiling(p, 1, kGrey);
-    WaitForAnyKey(p);
-    Tiling(p, 2, kBrightBlue);
-    WaitForAnyKey(p);
-    Tiling(p, 3, kGrey);
-    WaitForAnyKey(p);
-    Tiling(p, 4, kBrightBlue);
+    // Each design keeps its colour in its tiling.
+    constexpr float kFills[] = {kGrey, kBrightBlue, kGrey, kBrightBlue};
+    for (int design = 1; design <= 4; design++) {
+        DesignAt(p, design, design, kFills[design - 1]);
+        WaitForAnyKey(p);
+    }
+    for (int design = 1; design <= 4; design++) {
+        if (design > 1) WaitForAnyKey(p);
+        Tiling(p, design, kFills[design - 1]);
+    }
 }

@@ -10,25 +10,13 @@ void BuildHexagonTriangles(Program& p) {
     PenWidth(p, 7);
     p.Radius = p.CellSize * 4;
     p.Radius2 = p.CellSize * 2;
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        p.PointAngle(i) = static_cast<float>((i - 1) * 60 + 150) * p.Pi / 180;
-    }
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        SetP(p, i, Along(P(p, 0), p.Radius, p.PointAngle(i)));
-        SetP(p, i + 6, Along(P(p, 0), p.Radius2, p.PointAngle(i)));
-    }
+    HexagonAngles(p, 150);
+    PointsAtAngles(p, 1, p.Radius);    // the corners
+    PointsAtAngles(p, 7, p.Radius2);   // the middles of the spokes
 }
 
 void DrawHexagonTriangles(Program& p) {
-    // The hexagon's corners by number, as the drawing names them.
-    p.WorkA = 1;
-    p.WorkB = 2;
-    p.WorkC = 3;
-    p.WorkD = 4;
-    p.WorkE = 5;
-    p.WorkF = 6;
+    NumberHexagonCorners(p);
     Polyline(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6), P(p, 1)}, kBlack);
     for (int i = 1; i <= 6; i++) {
         p.LoopIndex = static_cast<float>(i);

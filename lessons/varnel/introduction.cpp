@@ -17,9 +17,7 @@ void RunIntroductionLesson(Varnel& p) {
 
 void ShowIntroductionLessonGoal(Varnel& p) {
     // No erase: the main menu has just erased the screen.
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "しきつめ模様をつくってみよう。");
 }
 
@@ -51,16 +49,10 @@ void DrawPatchworkTile(Varnel& p) {
     PenWidth(p, 7);
     p.Radius = 2 * p.CellSize;
     p.Radius2 = p.CellSize;
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        p.PointAngle(i) = static_cast<float>((i - 1) * 60 + 90) * p.Pi / 180;
-    }
+    HexagonAngles(p, 90);
     // Corners V1..V6 and spoke middles M1..M6.
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        SetP(p, i, Along(P(p, 0), p.Radius, p.PointAngle(i)));
-        SetP(p, 12 + i, Along(P(p, 0), p.Radius2, p.PointAngle(i)));
-    }
+    PointsAtAngles(p, 1, p.Radius);
+    PointsAtAngles(p, 13, p.Radius2);
     // Side middles E1..E6: Ei between Vi and the next corner.
     for (int i = 1; i <= 6; i++) {
         p.LoopIndex = static_cast<float>(i);

@@ -18,9 +18,7 @@ void RunReflectionLesson(Varnel& p) {
 
 void ShowReflectionLessonGoal(Varnel& p) {
     EraseScreen(p);
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "対称移動について考えよう。");
 }
 

@@ -2,6 +2,7 @@
 // moved onto カ? Triangle オ folds over the line l through the centre, one
 // 10-degree step per key, each moving vertex on a flat half-ellipse that
 // stands for the fold seen in perspective, with the path travelled dotted.
+#include "lessons/common/fold_step.h"
 #include "lessons/common/kit.h"
 #include "lessons/varnel/hexagon_triangles.h"
 #include "lessons/varnel/varnel.h"
@@ -12,7 +13,11 @@ namespace {
 
 // The figure area below the question line: everything right of the frame's
 // left edge from 20 px under its top.
-void EraseFoldArea(Varnel& p) { EraseBox(p, p.GridLeft, p.GridTop + 20, p.GridLeft + 1600, p.GridTop + 20 + 2400); }
+constexpr float kFoldAreaTop = 20, kFoldAreaWidth = 1600, kFoldAreaHeight = 2400;
+void EraseFoldArea(Varnel& p) {
+    EraseBox(p, p.GridLeft, p.GridTop + kFoldAreaTop, p.GridLeft + kFoldAreaWidth,
+             p.GridTop + kFoldAreaTop + kFoldAreaHeight);
+}
 
 // The fold paths of A (point 1 to 5, a dot every 3 degrees) and B (point 8 to
 // 10, every 8 degrees), `sweep` degrees from the start (0: the whole path).
@@ -24,11 +29,7 @@ void DrawFoldPaths(Varnel& p, float sweep) {
 }  // namespace
 
 void DrawReflectionHexagonTriangles(Varnel& p) {
-    Polyline(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6), P(p, 1)}, kBlack);
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        Segment(p, 0, i, kBlack);
-    }
+    HexagonWithSpokes(p, kBlack);
     // The large triangle inscribed in the hexagon.
     Segment(p, 1, 5, kBlack);
     Segment(p, 1, 3, kBlack);
@@ -81,7 +82,7 @@ void ShowReflectionQuestionP161(Varnel& p) {
 }
 
 void AnimateP161TriangleFold(Varnel& p) {
-    while (p.EntryValue != 1) {
+    while (AnimationRuns(p)) {
         DrawReflectionHexagonTriangles(p);
         LabelReflectionHexagonTriangles(p);
         p.LineColor = kTeal;
@@ -91,15 +92,9 @@ void AnimateP161TriangleFold(Varnel& p) {
         // fold (deliberately differs from the old behaviour).
         if (p.ArcAngle > 180) DrawFoldPaths(p, p.ArcAngle - 180);
 
-        p.TextCell = "１で次のステップ。他のキーで動かす。";
-        ShowMessageAndWaitKey(p);
-        if (LastKeyIs(p, '1')) {
-            p.EntryValue = 1;
-        } else {
-            EraseFoldArea(p);
-        }
-        if (p.EntryValue != 1) p.ArcAngle = p.ArcAngle + 10;
-        if (p.ArcAngle > 360) p.ArcAngle = 180;
+        AskAnimationStep(p, p.GridLeft, p.GridTop + kFoldAreaTop, p.GridLeft + kFoldAreaWidth,
+                         p.GridTop + kFoldAreaTop + kFoldAreaHeight);   // erases the fold area
+        AdvanceFoldAngle(p, 180, 360);
         SetP2(p, 1, PointOnArc(p, P(p, 1), P(p, 5), p.ArcAngle, 20));
         SetP2(p, 2, PointOnArc(p, P(p, 8), P(p, 10), p.ArcAngle, 20));
     }

@@ -16,9 +16,7 @@ void RunTranslationLesson(Varnel& p) {
 
 void ShowTranslationLessonGoal(Varnel& p) {
     EraseScreen(p);
-    p.TextLeft = 44;
-    p.TextLineY = 240;
-    Write(p, p.TextLeft, p.TextLineY, kTeal, "<めあて>");
+    GoalHeading(p);
     Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "平行移動について考えよう。");
     Write(p, p.TextLeft, p.TextLineY + 65, kTeal, "移動");
     WriteOn(p, kBlack, "…ある図形を形や大きさを変えずに他の位置へ移すこと");
@@ -37,14 +35,8 @@ void BuildTranslationFigure(Varnel& p) {
     PenWidth(p, 7);
     p.Radius = 4 * p.CellSize;
     // Points 1 to 6: the hexagon's corners, from the top left, counter-clockwise.
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        p.PointAngle(i) = static_cast<float>((i - 1) * 60 + 120) * p.Pi / 180;
-    }
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        SetP(p, i, Along(P(p, 0), p.Radius, p.PointAngle(i)));
-    }
+    HexagonAngles(p, 120);
+    PointsAtAngles(p, 1, p.Radius);
     // Point 7: middle of the top side (sides 1-6); point 8: middle of the
     // bottom side (3-4); point 9: below A, on the horizontal diameter. The
     // point numbers stay in the cells: LoopIndex 7, FromPoint 8, WorkA and
@@ -85,18 +77,8 @@ void PutCopyOnA(Varnel& p) {
 }  // namespace
 
 void DrawTranslationFigure(Varnel& p) {
-    // The hexagon's corners by number, as the drawing names them.
-    p.WorkA = 1;
-    p.WorkB = 2;
-    p.WorkC = 3;
-    p.WorkD = 4;
-    p.WorkE = 5;
-    p.WorkF = 6;
-    Polyline(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6), P(p, 1)}, kBlack);
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        Segment(p, 0, i, kBlack);
-    }
+    NumberHexagonCorners(p);
+    HexagonWithSpokes(p, kBlack);
     Segment(p, 7, 8, kBlack);
     Segment(p, 1, 3, kBlack);
     Segment(p, 6, 4, kBlack);

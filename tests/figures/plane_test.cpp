@@ -128,7 +128,7 @@ TEST(DrawCoordinatePlane, WorkedFrameWithNegativeEnds) {
 TEST(DrawCoordinatePlane, Options) {
     struct Case {
         const char* name;
-        PlaneSpec spec;
+        PlaneCells plane;
         float hide;
         float left, top;            // the corner used
         float unitX;                // GraphStepX after the call
@@ -152,7 +152,7 @@ TEST(DrawCoordinatePlane, Options) {
         SCOPED_TRACE(c.name);
         Fixture f;
         auto& p = *f.p;
-        SetPlane(p, c.spec);
+        SetPlane(p, c.plane);
         p.HideTickNumbers = c.hide;
         f.ClearEvents();
         DrawCoordinatePlane(p);
@@ -206,7 +206,7 @@ TEST(DrawCoordinatePlane, FractionalUnitsRoundHalvesAwayFromZero) {
 TEST(DrawCoordinatePlane, EndlessRangesDrawNoLines) {
     struct Case {
         const char* name;
-        PlaneSpec spec;
+        PlaneCells plane;
     } cases[] = {
         {"tiny unit", {-5, 5, -5, 5, 1e-38f, 1, 40, 10, 10}},
         {"beyond 2^24", {0, 3e7f, 0, 5, 1, 1, 40, 10, 10}},
@@ -217,7 +217,7 @@ TEST(DrawCoordinatePlane, EndlessRangesDrawNoLines) {
         SCOPED_TRACE(c.name);
         Fixture f;
         auto& p = *f.p;
-        SetPlane(p, c.spec);
+        SetPlane(p, c.plane);
         f.ClearEvents();
         DrawCoordinatePlane(p);
         for (const Segment& s : Segments(f)) {

@@ -15,7 +15,7 @@ namespace plane_test {
 using figure_test::Fixture;
 
 // The plane's ranges (in values), units, cell size, corner and grid switch.
-struct PlaneSpec {
+struct PlaneCells {
     float xmin, xmax, ymin, ymax;
     float stepX = 1, stepY = 1;
     float cell = 50;
@@ -23,7 +23,7 @@ struct PlaneSpec {
     float lineColor = 1;
 };
 
-inline void SetPlane(Program& p, const PlaneSpec& s) {
+inline void SetPlane(Program& p, const PlaneCells& s) {
     p.GraphXMin = s.xmin;
     p.GraphXMax = s.xmax;
     p.GraphYMin = s.ymin;
