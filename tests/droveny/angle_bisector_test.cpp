@@ -401,30 +401,13 @@ TEST(DrovenyProgram, EveryLessonFromTheMainMenuAndBack) {
 
 namespace {
 
-// The events of each visit of a topic: from its full-screen erase up to the
-// caption of the topic menu that follows it.
-std::vector<std::vector<json>> AngleTopicVisits(const std::vector<json>& events) {
-    std::vector<std::vector<json>> visits;
-    bool inTopic = false;
-    for (const auto& e : events) {
-        if (IsBox(e, 0, 0, 1760, 1800, 15, 15)) {
-            visits.emplace_back();
-            inTopic = true;
-        } else if (e.value("op", "") == "run" && e.value("text", "") == kCaption) {
-            inTopic = false;
-        }
-        if (inTopic) visits.back().push_back(e);
-    }
-    return visits;
-}
-
 class AngleTopicVisitedTwice : public testing::TestWithParam<TopicCase> {};
 
 TEST_P(AngleTopicVisitedTwice, DrawsTheSameScreensAgain) {
     const TopicCase& c = GetParam();
     DrovenyFixture f(c.keys + c.keys + "6" + kEnter);
     RunAngleBisectorLesson(f.prog);
-    const auto visits = AngleTopicVisits(f.Events());
+    const auto visits = TopicVisits(f.Events(), kCaption);
     ASSERT_EQ(visits.size(), 3u);   // the goals screen, then the topic twice
     ASSERT_EQ(visits[1].size(), visits[2].size());
     // After the erase (whose border takes the width left before it) every

@@ -136,30 +136,13 @@ TEST(PerpendicularProgram, MainMenuDispatchesOnTheCheckedValue) {
 
 namespace {
 
-// The events of each topic visit: from its full-screen erase up to the
-// caption of the topic menu that follows it.
-std::vector<std::vector<json>> TopicVisits(const std::vector<json>& events) {
-    std::vector<std::vector<json>> visits;
-    bool inTopic = false;
-    for (const auto& e : events) {
-        if (IsBox(e, 0, 0, 1760, 1800, 15, 15)) {
-            visits.emplace_back();
-            inTopic = true;
-        } else if (e.value("op", "") == "run" && e.value("text", "") == kCaption) {
-            inTopic = false;
-        }
-        if (inTopic) visits.back().push_back(e);
-    }
-    return visits;
-}
-
 class TopicVisitedTwice : public testing::TestWithParam<TopicCase> {};
 
 TEST_P(TopicVisitedTwice, DrawsTheSameScreensAgain) {
     const TopicCase& c = GetParam();
     DrovenyFixture f(c.keys + c.keys + "7" + kEnter);
     RunPerpendicularLesson(f.prog);
-    const auto visits = TopicVisits(f.Events());
+    const auto visits = TopicVisits(f.Events(), kCaption);
     ASSERT_EQ(visits.size(), 3u);   // the goals screen, then the topic twice
     ASSERT_EQ(visits[1].size(), visits[2].size());
     // After the erase (whose border takes the width left before it) every

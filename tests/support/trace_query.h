@@ -174,4 +174,21 @@ inline std::vector<TextRun> DrawnRuns(Fixture& f) {
     return out;
 }
 
+// The events of each visit of a lesson's topics (and of its goal screen): from
+// a full-screen erase up to the run of the sub-menu `caption` that follows it.
+inline std::vector<std::vector<json>> TopicVisits(const std::vector<json>& events, const std::string& caption) {
+    std::vector<std::vector<json>> visits;
+    bool inTopic = false;
+    for (const auto& e : events) {
+        if (IsBox(e, 0, 0, 1760, 1800, 15, 15)) {
+            visits.emplace_back();
+            inTopic = true;
+        } else if (e.value("op", "") == "run" && e.value("text", "") == caption) {
+            inTopic = false;
+        }
+        if (inTopic) visits.back().push_back(e);
+    }
+    return visits;
+}
+
 }  // namespace testing_support
