@@ -54,11 +54,13 @@ void ShowMainMenu(Program& p) {
         ClearPromptLine(p);
         if (p.EntryValue == static_cast<float>(n)) return;
         if (!InItemRange(p.EntryValue, n)) continue;
-        // The item is chosen by the value just checked, made whole as in the
-        // sub-menus (the old menu jumped on the numerator of a typed fraction,
-        // so "9/3" passed the test and named no item). A selector that names
-        // no lesson (7.6 rounds to the last item) draws the menu again.
-        const int selector = MenuSelector(p.EntryValue);
+        // The end and range tests look at the value, but the item is the
+        // number the typed text starts with, made whole: a typed fraction
+        // opens its numerator's item ("7/2" opens item 7). A selector that
+        // names no lesson draws the menu again: a numerator outside the items
+        // ("9/2" is worth 4.5), or a number just below the last item that is
+        // made whole to it (7.6 in an eight-item menu).
+        const int selector = MenuSelector(static_cast<float>(RtVal(p.EntryText)));
         if (selector < 1 || selector > n - 1) continue;
         EraseScreen(p);
         const auto entry = items[static_cast<std::size_t>(selector - 1)].entry;

@@ -55,11 +55,15 @@ using MenuItem = ProgramInfo::MenuItem;
 // The main menu of the running program (its table is p.info.menuItems, its
 // heading "＜" + ProgramTitle + "　メニュー＞"). Draws the panel, the heading
 // and the numbered items, writes "番号を入力して下さい。" left of the prompt
-// anchor and reads a number beside it. The last item ends the program: the
-// menu returns. A number that names no item draws the menu again; any other
-// erases the screen and runs the item's lesson entry, after which the menu is
-// drawn again (a blank item, or a lesson not built yet, just draws it again).
-// Leaves EntryText and EntryValue as typed.
+// anchor and reads a number beside it. An entry worth the last item's number
+// ends the program: the menu returns. An entry worth less than 1 or more than
+// the last item draws the menu again. Otherwise the item is the number the
+// typed text starts with, made whole (MenuSelector), so "7/2" is worth 3.5
+// and opens item 7; when that number names no lesson (outside 1 to the last
+// item - 1) the menu is drawn again, else the screen is erased and the item's
+// lesson entry runs, after which the menu is drawn again (a blank item, or a
+// lesson not built yet, just draws it again). Leaves EntryText and EntryValue
+// as typed.
 void ShowMainMenu(Program& p);
 // The same menu under the names the other programs give it (each uses its
 // own table through p.info).
@@ -72,8 +76,9 @@ void ReturnToMainMenu(Program& p);
 
 // The whole number a typed menu choice stands for: the value rounded to the
 // nearest whole number, a half to the even one (3.5 gives 4, 2.5 gives 2), as
-// the runtime makes a selector whole. The main menu and every sub-menu
-// dispatch on this number of the value they checked.
+// the runtime makes a selector whole. Every sub-menu dispatches on this number
+// of the value it checked; the main menu on this number of the number its
+// typed text starts with (the numerator of a typed fraction).
 int MenuSelector(float value);
 
 // The one erase of every screen and lesson: the box with corners (x1, y1) and

@@ -203,20 +203,155 @@ TEST_P(MainMenu, EveryItemBeforeTheLastIsChosen) {
 INSTANTIATE_TEST_SUITE_P(Programs, MainMenu, ::testing::ValuesIn(kMenus),
                          [](const auto& tp) { return std::string(tp.param.program); });
 
-// Varnel's fractions: the item is chosen by the value, not by the numerator.
-TEST(VarnelMainMenu, TypedFractionsChooseByTheirValue) {
-    struct Case {
-        const char* typed;
-        const char* outcome;
-    };
-    for (const Case& c : {Case{"8/1", "ended"}, Case{"16/2", "ended"}, Case{"9/3", "chosen"}, Case{"6/2", "chosen"},
-                          Case{"7/2", "chosen"}, Case{"1/2", "refused"}, Case{"18/2", "refused"},
-                          Case{"-8/-1", "ended"}}) {
-        const RunResult r = RunProgramHeadless("varnel", std::string(c.typed) + "{Enter}");
-        EXPECT_EQ(r.status, 0) << c.typed << ": " << r.stderrText;
-        EXPECT_EQ(AfterFirstEntry(r), c.outcome) << c.typed;
+// A typed entry against what it leads to. The end and range tests look at the
+// entry's value (a typed fraction divided out); the item is the number the
+// typed text starts with, made whole (a half to the even number), so a
+// fraction opens its numerator's item. A number that names no lesson (outside
+// 1 to N - 1) draws the menu again.
+struct EntryCase {
+    const char* program;
+    const char* typed;
+    enum Outcome { kOpens, kMenuAgain, kEnds } outcome;
+    int item;   // with kOpens: the item whose plain number gives the same run
+};
+
+std::ostream& operator<<(std::ostream& os, const EntryCase& c) {
+    return os << c.program << " \"" << c.typed << "\"";
+}
+
+constexpr EntryCase Opens(const char* program, const char* typed, int item) {
+    return {program, typed, EntryCase::kOpens, item};
+}
+constexpr EntryCase MenuAgain(const char* program, const char* typed) {
+    return {program, typed, EntryCase::kMenuAgain, 0};
+}
+constexpr EntryCase Ends(const char* program, const char* typed) { return {program, typed, EntryCase::kEnds, 0}; }
+
+const EntryCase kEntries[] = {
+    // Varnel, N = 8.
+    Opens("varnel", "7/2", 7),        // 3.5 passes; 7 is the numerator
+    Opens("varnel", "6/2", 6),        // 3
+    Opens("varnel", "7/2/1", 7),      // 7 over "2/1", read as 2
+    Opens("varnel", "2/0.5", 2),      // 4
+    Opens("varnel", "1.5/0.5", 2),    // 3; 1.5 made whole is 2
+    MenuAgain("varnel", "9/2"),       // 4.5 passes, but 9 names no item
+    MenuAgain("varnel", "9/3"),       // 3 passes, 9 names no item
+    MenuAgain("varnel", "8/2"),       // 4 passes; 8 is the end item, not a lesson
+    MenuAgain("varnel", "14/2"),      // 7
+    MenuAgain("varnel", "-7/-2"),     // 3.5
+    MenuAgain("varnel", "1/2"),       // 0.5 is out of range
+    MenuAgain("varnel", "18/2"),      // 9 is out of range
+    MenuAgain("varnel", "/2"),        // 0
+    Ends("varnel", "8/1"),
+    Ends("varnel", "16/2"),
+    Ends("varnel", "-8/-1"),
+    Ends("varnel", "8.0"),
+    Opens("varnel", "3.9", 4),
+    Opens("varnel", "3.4", 3),
+    Opens("varnel", "3.5", 4),
+    Opens("varnel", "2.5", 2),
+    Opens("varnel", "6.5", 6),
+    MenuAgain("varnel", "7.5"),       // 7.5 made whole is 8
+    Opens("varnel", "2.", 2),
+    Opens("varnel", "07", 7),
+    Opens("varnel", "3-", 3),
+    Opens("varnel", "3..5", 3),
+    MenuAgain("varnel", "-1"),
+    MenuAgain("varnel", "-"),
+    MenuAgain("varnel", ""),
+    // Droveny, N = 5; item 4 is blank.
+    Opens("droveny", "4/2", 4),       // 2 passes; item 4 erases and draws the menu again
+    Opens("droveny", "3/2", 3),       // 1.5
+    Opens("droveny", "2/0.5", 2),     // 4
+    MenuAgain("droveny", "5/2"),      // 2.5 passes; 5 is the end item
+    MenuAgain("droveny", "6/2"),      // 3
+    MenuAgain("droveny", "-4/-2"),    // 2
+    MenuAgain("droveny", "/2"),
+    Ends("droveny", "10/2"),
+    Opens("droveny", "1.5", 2),
+    Opens("droveny", "2.5", 2),
+    Opens("droveny", "3.9", 4),
+    MenuAgain("droveny", "4.6"),
+    Opens("droveny", "2.", 2),
+    Opens("droveny", "01", 1),
+    MenuAgain("droveny", "-1"),
+    MenuAgain("droveny", ""),
+    // Pemmick, N = 5; items 3 and 4 are blank.
+    Opens("pemmick", "3/2", 3),
+    Opens("pemmick", "4/1.5", 4),     // 2.67
+    Opens("pemmick", "2/2", 2),
+    MenuAgain("pemmick", "8/2"),      // 4
+    // Quillet, N = 8; item 7 is blank.
+    Opens("quillet", "7/2", 7),
+    Opens("quillet", "5/4", 5),       // 1.25
+    MenuAgain("quillet", "12/2"),     // 6
+    Ends("quillet", "24/3"),
+};
+
+// The trace after the prompt line is erased for the first time: everything
+// the typed entry led to, up to the end of the keys.
+std::vector<json> AfterThePromptLine(const RunResult& r) {
+    std::size_t i = 0;
+    while (i < r.events.size() && !IsPromptLineErase(r.events[i])) ++i;
+    return i == r.events.size() ? std::vector<json>{} : std::vector<json>(r.events.begin() + i + 1, r.events.end());
+}
+
+// A short name of where a run went: the caption of the first sub-menu drawn,
+// the menu drawn again, or the end.
+std::string WhereItWent(const RunResult& r) {
+    const std::string after = AfterFirstEntry(r);
+    if (after != "chosen") return after;
+    const std::vector<json> events = AfterThePromptLine(r);
+    for (const auto& e : events) {
+        if (IsPanel(e)) return "chosen, menu again";
+        if (e.value("op", "") == "run" && e.value("routine", "") == "DrawWideText" && e["x"] == 16 && e["y"] == 666)
+            return "lesson " + e["text"].get<std::string>();
+    }
+    return "chosen, no sub-menu";
+}
+
+class MainMenuEntry : public ::testing::TestWithParam<EntryCase> {};
+
+TEST_P(MainMenuEntry, LeadsWhereItsTextSays) {
+    const EntryCase& c = GetParam();
+    const RunResult r = RunProgramHeadless(c.program, std::string(c.typed) + "{Enter}");
+    ASSERT_EQ(r.status, 0) << r.stderrText;
+    switch (c.outcome) {
+        case EntryCase::kEnds:
+            EXPECT_EQ(AfterFirstEntry(r), "ended");
+            EXPECT_EQ(CountPanels(r), 1);
+            break;
+        case EntryCase::kMenuAgain:
+        case EntryCase::kOpens: {
+            // The same run as the plain number of the item (or 0, refused).
+            const std::string plain = c.outcome == EntryCase::kOpens ? std::to_string(c.item) : "0";
+            const RunResult expected = RunProgramHeadless(c.program, plain + "{Enter}");
+            EXPECT_EQ(WhereItWent(r), WhereItWent(expected)) << "as if " << plain << " were typed";
+            EXPECT_TRUE(AfterThePromptLine(r) == AfterThePromptLine(expected))
+                << "the trace differs from the one of " << plain;
+            if (c.outcome == EntryCase::kMenuAgain) {
+                EXPECT_EQ(AfterFirstEntry(r), "refused");
+                EXPECT_EQ(CountPanels(r), 2);
+            }
+            break;
+        }
     }
 }
+
+std::string EntryCaseName(const ::testing::TestParamInfo<EntryCase>& info) {
+    std::string name = std::string(info.param.program) + "_";
+    const std::string typed = info.param.typed;
+    if (typed.empty()) name += "empty";
+    for (const char ch : typed) {
+        if (ch == '/') name += "_over_";
+        else if (ch == '.') name += "_point_";
+        else if (ch == '-') name += "minus_";
+        else name += ch;
+    }
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Typed, MainMenuEntry, ::testing::ValuesIn(kEntries), EntryCaseName);
 
 // The echo of the entry beside the menu prompt: full-width glyphs from
 // (1056,648), "．" 4 px into the previous cell, Backspace and the eleventh key
