@@ -77,6 +77,10 @@ void DrawRhombusPattern(Varnel& p) {
 
 namespace {
 
+// The bottom of the figure area that answer ④'s turn and every answer's
+// start erase: the copy's corner on A swings about C down to y 756.
+float FigureAreaBottom(const Varnel& p) { return p.GridBottom + 130; }
+
 // The moving copy (PointX2/PointY2 1 to 4) as a grey outline through its
 // corners 1, 4, 3, 2.
 void CopyOutline(Varnel& p) { Polyline(p, {P2(p, 1), P2(p, 4), P2(p, 3), P2(p, 2), P2(p, 1)}, kGrey); }
@@ -218,7 +222,7 @@ void AnimateRhombusTranslationThenRotation(Varnel& p) {
 
     // The turn about C from エ, 10 degrees a key. Its erases reach y 770: the
     // corner on A swings down to y 756 (the old code stopped at 740).
-    const float eraseBottom = p.GridBottom + 130;
+    const float eraseBottom = FigureAreaBottom(p);
     EraseBox(p, p.GridLeft, p.GridTop + 20, p.GridRight, eraseBottom);
     DrawRhombusPattern(p);
     CopyOn(p, 10, 11, 12, 9);
@@ -238,8 +242,11 @@ void AnimateRhombusTranslationThenRotation(Varnel& p) {
 
 namespace {
 
-// Erases the figure area right of the texts for an answer's animation.
-void EraseRhombusFigure(Varnel& p) { EraseBox(p, p.GridLeft, p.GridTop + 20, p.GridRight, p.GridBottom); }
+// Erases the figure area right of the texts for an answer's animation, down
+// to y 770 like answer ④'s turn, so that a copy that turn left below the
+// pattern goes too (deliberately lower than the old erase, which stopped at
+// the pattern's bottom edge, y 640). Nothing else is drawn there.
+void EraseRhombusFigure(Varnel& p) { EraseBox(p, p.GridLeft, p.GridTop + 20, p.GridRight, FigureAreaBottom(p)); }
 
 // The number of an answer on the first line of slot `slot` (0 to 4).
 void AnswerNumber(Varnel& p, int slot, const Text& number) {

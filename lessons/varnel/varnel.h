@@ -138,10 +138,11 @@ void ShowRotationDefinition(Varnel& p);
 // its directions one whole turn behind, RotationPresses 0. Draws nothing;
 // leaves LineColor 15 and CellSize 30.
 void SetUpRotationFigure(Varnel& p);
-// One picture of the turn: the figure area erased, the image placed from its
-// directions, each vertex's turn arc (clockwise from the vertex to its image,
-// a full circle at a whole turn) and its spokes, △ABC, the image (in colour 3
-// without letters when it lies on △ABC), O. Pen width 4 while drawing, 5 after.
+// One picture of the turn: the figure area erased, the image placed from the
+// net presses (RotationPresses, AngleStep each), each vertex's turn arc
+// (clockwise from the vertex to its image, a full circle at a whole turn) and
+// its spokes, △ABC, the image (in colour 3 without letters when it lies on
+// △ABC), O. Pen width 4 while drawing, 5 after.
 void RedrawRotationFigure(Varnel& p);
 // The arrow keys: the prompt, then ← turns the image 10 degrees
 // counter-clockwise, → clockwise (each with a redraw); any other key asks

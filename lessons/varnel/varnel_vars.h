@@ -22,6 +22,7 @@ struct VarnelVars {
     // Point numbers handed to a mark routine besides IndexA.
     float IndexB = 0, IndexC = 0;
     // Net arrow-key presses of the rotation figure since its set-up: each →
-    // (a clockwise step) counts +1, each ← -1. Whole turns are decided on it.
+    // (a clockwise step) counts +1, each ← -1. The image is placed from it,
+    // and whole turns are decided on it.
     int RotationPresses = 0;
 };

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "varnel/varnel_fixture.h"
@@ -190,7 +191,10 @@ TEST(RhombusProblem, AnswersAccumulateInTheirSlotsInAnyOrder) {
     // Every answer erases only the figure area: the question stays whole.
     EXPECT_EQ(CountRuns(r.events, kQuestion), 1);
     EXPECT_EQ(ErasesAbove(r.events, 80), 0);
-    EXPECT_EQ(CountBoxes(r.events, 640, 120, 1240, 640), 6);
+    // Each of the six answers starts by erasing the figure area down to
+    // y 770, as answer ④'s turn does when it begins.
+    EXPECT_EQ(CountBoxes(r.events, 640, 120, 1240, 770), 6 + 1);
+    EXPECT_EQ(CountBoxes(r.events, 640, 120, 1240, 640), 0);
 }
 
 // ---- The animations ------------------------------------------------------------------
@@ -301,9 +305,10 @@ TEST(RhombusTranslationThenRotation, SlideReachesEOnTheTenthKeyAndAOnTheEleventh
 
 TEST(RhombusTranslationThenRotation, TurnErasesBelowTheLowestCorner) {
     // The corner on A swings about C down to y 756; every erase of the turn
-    // reaches y 770, so no outline is left behind below the pattern.
+    // reaches y 770, so no outline is left behind below the pattern (the
+    // answer's own erase at its start reaches as far).
     const RunResult r = RunRhombus("4" + E + "1" + Repeat("e", 36) + "1a");
-    EXPECT_EQ(CountBoxes(r.events, 640, 120, 1240, 770), 1 + 36);
+    EXPECT_EQ(CountBoxes(r.events, 640, 120, 1240, 770), 1 + 1 + 36);
     EXPECT_EQ(CountBoxes(r.events, 640, 120, 1240, 740), 0);
     double lowest = 0;
     for (const auto& outline : CopyOutlines(r.events))
@@ -311,6 +316,39 @@ TEST(RhombusTranslationThenRotation, TurnErasesBelowTheLowestCorner) {
     EXPECT_NEAR(lowest, 547.85 + 207.85, 0.05);   // after 18 keys, straight below C
     EXPECT_LT(lowest + 3.5, 770);
 }
+
+// The pixels from the pattern's bottom edge down to y 770, right of the
+// texts: how many are grey, and how many are neither grey nor background.
+std::pair<int, int> BelowThePattern(const Fixture& f) {
+    int grey = 0, other = 0;
+    for (int y = 641; y <= 770; y++)
+        for (int x = 640; x <= 1240; x++) {
+            const int c = f.rt->PixelColor(x, y);
+            grey += c == 7;
+            other += c != 7 && c != 15;
+        }
+    return {grey, other};
+}
+
+// Answer ④'s turn stopped after 18 keys leaves the copy's corner on A
+// straight below C: a grey V from y 644 to 759 under the pattern.
+const std::string kLowTurn = "4" + E + "1" + Repeat("e", 18) + "1" + "a";
+
+class RhombusAfterLowTurn : public testing::TestWithParam<int> {};
+
+TEST_P(RhombusAfterLowTurn, NextAnswerStartsWithNothingBelowThePattern) {
+    // At the menu after answer ④ the V stands below the pattern.
+    VarnelFixture before(kLowTurn, false);
+    RunUntilKeysEnd(before, ShowRhombusMovesP163);
+    EXPECT_GT(BelowThePattern(before).first, 0);
+    // At the next answer's first frame (its first key wait) it is gone.
+    VarnelFixture f(kLowTurn + std::to_string(GetParam()) + E, false);
+    RunUntilKeysEnd(f, ShowRhombusMovesP163);
+    EXPECT_EQ(BelowThePattern(f), std::make_pair(0, 0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, RhombusAfterLowTurn, testing::Values(1, 2, 3, 4, 5),
+                         [](const testing::TestParamInfo<int>& tp) { return "Answer" + std::to_string(tp.param); });
 
 TEST(RhombusRotationAboutB, ErasesBelowTheQuestion) {
     // The copy turns about B up to y 116; the erase starts at y 80, under the

@@ -160,6 +160,41 @@ INSTANTIATE_TEST_SUITE_P(
                     TurnCase{"SeventyTwoLeft", Presses(-72), -72}),
     [](const testing::TestParamInfo<TurnCase>& tp) { return std::string(tp.param.name); });
 
+// Thousands of presses: the image stands exactly where 10° a press puts it
+// (no drift however long the turn, no jump at a whole turn), the picture after
+// n presses is the one after n mod 36, and the image's directions still
+// carry the sum of the steps, one single-precision step a press.
+class RotationLongTurn : public testing::TestWithParam<int> {};
+
+TEST_P(RotationLongTurn, ImageStaysOnItsPlace) {
+    const int n = GetParam();
+    VarnelFixture f(Presses(n), false);
+    RunUntilKeysEnd(f, ShowRotationDefinition);
+    const Varnel& p = f.prog;
+    ASSERT_EQ(p.RotationPresses, n);
+    const int steps = ((n % 36) + 36) % 36;
+    VarnelFixture within(Presses(steps), false);
+    RunUntilKeysEnd(within, ShowRotationDefinition);
+    const double dist[3] = {270, 90, 150};
+    const double deg[3] = {180, 240, 140};
+    for (int i = 1; i <= 3; i++) {
+        SCOPED_TRACE(i);
+        const double t = (deg[i - 1] - 10.0 * steps) * std::numbers::pi / 180;
+        EXPECT_NEAR(p.PointX(i + 3), 946 + dist[i - 1] * std::cos(t), 0.01);
+        EXPECT_NEAR(p.PointY(i + 3), 300 - dist[i - 1] * std::sin(t), 0.01);
+        EXPECT_EQ(p.PointX(i + 3), within.prog.PointX(i + 3));
+        EXPECT_EQ(p.PointY(i + 3), within.prog.PointY(i + 3));
+        float direction = p.PointDirection(i) - 2 * p.Pi;
+        for (int k = 0; k < std::abs(n); k++) direction += n > 0 ? -p.AngleStep : p.AngleStep;
+        EXPECT_EQ(p.PointDirection(i + 3), direction);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Varnel, RotationLongTurn, testing::Values(1001, -1001, 5003, 5004, 5005),
+                         [](const testing::TestParamInfo<int>& tp) {
+                             return (tp.param < 0 ? "Left" : "Right") + std::to_string(std::abs(tp.param));
+                         });
+
 TEST(RotationTurn, FirstPictureShowsTheDefinitionAndTheFigure) {
     VarnelFixture f;
     RunUntilKeysEnd(f, ShowRotationDefinition);
