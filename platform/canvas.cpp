@@ -175,7 +175,14 @@ Canvas::Canvas() {
                 FcChar8* file = nullptr;
                 FcPatternGetString(match, FC_FAMILY, 0, &family);
                 FcPatternGetString(match, FC_FILE, 0, &file);
-                if (!family || std::strstr(reinterpret_cast<const char*>(family), kFaces[f].family) == nullptr) {
+                // A font carries its family name in several languages, and the
+                // first is the one for the user's locale (IPAGothic is
+                // "IPAゴシック" first under Japanese): any of them may be ours.
+                bool ours = false;
+                FcChar8* name = nullptr;
+                for (int n = 0; !ours && FcPatternGetString(match, FC_FAMILY, n, &name) == FcResultMatch; ++n)
+                    ours = name && std::strstr(reinterpret_cast<const char*>(name), kFaces[f].family) != nullptr;
+                if (!ours) {
                     if (b == 0 && i == 0)
                         std::fprintf(stderr, "font: \"%s\" is not installed; using \"%s\"\n", kFaces[f].family,
                                      family ? reinterpret_cast<const char*>(family) : "?");
