@@ -175,7 +175,14 @@ Canvas::Canvas() {
                 FcChar8* file = nullptr;
                 FcPatternGetString(match, FC_FAMILY, 0, &family);
                 FcPatternGetString(match, FC_FILE, 0, &file);
-                if (!family || std::strstr(reinterpret_cast<const char*>(family), kFaces[f].family) == nullptr) {
+                // A font carries its family name in several languages, and the
+                // first is the one for the user's locale (IPAGothic is
+                // "IPAゴシック" first under Japanese): any of them may be ours.
+                bool ours = false;
+                FcChar8* name = nullptr;
+                for (int n = 0; !ours && FcPatternGetString(match, FC_FAMILY, n, &name) == FcResultMatch; ++n)
+                    ours = name && std::strstr(reinterpret_cast<const char*>(name), kFaces[f].family) != nullptr;
+                if (!ours) {
                     if (b == 0 && i == 0)
                         std::fprintf(stderr, "font: \"%s\" is not installed; using \"%s\"\n", kFaces[f].family,
                                      family ? reinterpret_cast<const char*>(family) : "?");
@@ -265,27 +272,61 @@ void Canvas::Circle(double x, double y, double r, int color, double aspect, doub
     // coincide (equal fractions) is the complete disc, not an empty one.
     const bool whole = (start == 0 && end == 0) || (filled && start == end);
     const double twoPi = 2 * std::numbers::pi;
+    const double from = twoPi * start, to = twoPi * end;
+    // The arc from `a0` to `a1` (radians, increasing), added to the path.
+    auto addArc = [&](double a0, double a1) {
+        cairo_save(cr_);
+        cairo_translate(cr_, x + 0.5, y + 0.5);
+        cairo_scale(cr_, rx, ry);
+        cairo_arc(cr_, 0, 0, 1, a0, a1);
+        cairo_restore(cr_);
+    };
     cairo_new_path(cr_);
-    cairo_save(cr_);
-    cairo_translate(cr_, x + 0.5, y + 0.5);
-    cairo_scale(cr_, rx, ry);
     if (whole) {
-        cairo_arc(cr_, 0, 0, 1, 0, twoPi);
+        addArc(0, twoPi);
         cairo_close_path(cr_);
     } else {
-        if (filled) cairo_move_to(cr_, 0, 0);
-        cairo_arc(cr_, 0, 0, 1, twoPi * start, twoPi * end);
+        if (filled) cairo_move_to(cr_, x + 0.5, y + 0.5);
+        addArc(from, to);
         if (filled) cairo_close_path(cr_);
     }
-    cairo_restore(cr_);
     if (filled) {
         SetColor(fill);
         cairo_fill_preserve(cr_);
     }
     SetColor(color);
+    const double half = std::max(width, 1) / 2.0;
     cairo_set_line_width(cr_, std::max(width, 1));
-    MarkPath(std::max(width, 1) / 2.0);
-    cairo_stroke(cr_);
+    MarkPath(half);
+    // A closed outline that the pen reaches across (a semi-axis shorter than
+    // half the pen width) comes out of cairo's stroker with a hole where the
+    // pen's two edges cross: a tiny dot at a wide pen became a ring. Stroked
+    // as open pieces, each on its own, the outline covers all it passes over,
+    // so such a dot is a solid disc of radius r + width / 2.
+    if (!(whole || filled) || std::min(rx, ry) >= half) {
+        cairo_stroke(cr_);
+        return;
+    }
+    cairo_new_path(cr_);
+    double span = twoPi;
+    if (!whole) {
+        // The turn cairo_arc draws: an end before the start counts one turn
+        // later; more than a whole turn covers nothing more.
+        span = to - from;
+        if (span < 0) span = std::fmod(span, twoPi) + twoPi;
+        span = std::min(span, twoPi);
+        for (double a : {from, from + span}) {
+            cairo_move_to(cr_, x + 0.5, y + 0.5);
+            cairo_line_to(cr_, x + 0.5 + rx * std::cos(a), y + 0.5 + ry * std::sin(a));
+            cairo_stroke(cr_);
+        }
+    }
+    // At most half a turn a piece.
+    const int pieces = static_cast<int>(std::ceil(span / (twoPi / 2)));
+    for (int i = 0; i < pieces; ++i) {
+        addArc(from + span * i / pieces, from + span * (i + 1) / pieces);
+        cairo_stroke(cr_);
+    }
 }
 
 void Canvas::Polyline(std::span<const Point> points, int color, bool filled, int fill, int width) {

@@ -7,6 +7,12 @@
 //   (20, 5) covers pixels x 10..20 of row 5 (round caps reach half the pen
 //   width past each end).
 // - Strokes use round caps and round joins at the given width.
+// - A stroke covers every pixel within half the pen width of its path, also
+//   when the pen is wider than the shape: a circle, ellipse or filled sector
+//   the pen reaches across is solid, without a hole in the middle (a whole
+//   circle of radius r at most width / 2, filled or not, is a disc of radius
+//   r + width / 2 in the outline colour), and a zero-length line or a
+//   one-point polyline is a disc of radius width / 2.
 // - A box's two corners are both included; a filled box covers every pixel
 //   from one corner to the other, then its border is stroked.
 // - Coverage is binary: a pixel is painted when its centre lies inside the

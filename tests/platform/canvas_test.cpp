@@ -2,6 +2,7 @@
 // pixels of a headless surface.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/runtime.h"
@@ -127,11 +128,57 @@ INSTANTIATE_TEST_SUITE_P(Canvas, FilledSectorTest,
                                            FilledSectorCase{0.9167f, 6e-7f, false},
                                            FilledSectorCase{0.6667f, 0.75f, false}));
 
-TEST_F(CanvasTest, TinyDiscAtWideThickPenIsVisible) {
-    rt->RtSetDrawWidth(5);
-    rt->RtCircle(500, 500, 0.5f, 0, 1, 0, 0, true);
-    EXPECT_GT(Count(497, 497, 503, 503, 0), 8);
+// A shape smaller than the pen is solid out to half the pen width past its
+// outline: the dots of a dotted arc (radius 0.5 at widths 7 and 10) are
+// discs, not rings. Every pixel within `solid` of the centre is inked in the
+// outline colour (for a whole circle or ellipse that is its smaller
+// semi-axis + width / 2 - 1; for a sector, whose outline passes through the
+// centre, width / 2 - 1), and nothing lies beyond the larger semi-axis +
+// width / 2 + 1.
+struct TinyShapeCase {
+    const char* name;
+    float r, aspect, start, end;
+    bool filled;
+    int width;
+};
+
+void PrintTo(const TinyShapeCase& c, std::ostream* os) { *os << c.name << " at width " << c.width; }
+
+class TinyShapeAtWidePenTest : public CanvasTest, public ::testing::WithParamInterface<TinyShapeCase> {};
+
+TEST_P(TinyShapeAtWidePenTest, IsSolidToHalfThePenWidthPastItsOutline) {
+    const TinyShapeCase c = GetParam();
+    const double cx = 500, cy = 500;
+    rt->RtSetDrawWidth(c.width);
+    rt->RtCircle(cx, cy, c.r, 5, c.aspect, c.start, c.end, c.filled, c.filled ? 14 : -1);
+    const double rx = c.aspect > 1 ? c.r / c.aspect : c.r, ry = c.aspect < 1 ? c.r * c.aspect : c.r;
+    const bool whole = c.start == c.end;
+    const double solid = (whole ? std::min(rx, ry) : 0) + c.width / 2.0 - 1;
+    const double reach = std::max(rx, ry) + c.width / 2.0 + 1;
+    int holes = 0, stray = 0;
+    for (int y = 470; y <= 530; ++y)
+        for (int x = 470; x <= 530; ++x) {
+            const double d = std::hypot(x - cx, y - cy);
+            if (d <= solid && At(x, y) != 5) ++holes;
+            if (d > reach && At(x, y) != 15) ++stray;
+        }
+    EXPECT_EQ(holes, 0);
+    EXPECT_EQ(stray, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Canvas, TinyShapeAtWidePenTest,
+    ::testing::Values(TinyShapeCase{"dot", 0.5f, 1, 0, 0, true, 10}, TinyShapeCase{"dot", 0.5f, 1, 0, 0, true, 7},
+                      TinyShapeCase{"dot", 0.5f, 1, 0, 0, true, 5}, TinyShapeCase{"dot", 0.5f, 1, 0, 0, true, 3},
+                      TinyShapeCase{"disc r 2", 2, 1, 0, 0, true, 15},
+                      TinyShapeCase{"circle r 1", 1, 1, 0, 0, false, 7},
+                      TinyShapeCase{"circle r 3", 3, 1, 0, 0, false, 10},
+                      TinyShapeCase{"circle r 6", 6, 1, 0, 0, false, 15},
+                      TinyShapeCase{"ellipse 4 by 2", 4, 0.5f, 0, 0, false, 10},
+                      TinyShapeCase{"ellipse 1.5 by 3", 3, 2, 0, 0, true, 10},
+                      TinyShapeCase{"half disc r 2", 2, 1, 0, 0.5f, true, 15},
+                      TinyShapeCase{"sector r 1", 1, 1, 0.1f, 0.35f, true, 10},
+                      TinyShapeCase{"sector r 3 across +x", 3, 1, 0.9f, 0.05f, true, 10}));
 
 TEST_F(CanvasTest, EllipseFollowsAspect) {
     rt->RtSetDrawWidth(1);

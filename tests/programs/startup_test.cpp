@@ -35,6 +35,20 @@ TEST_P(EveryProgram, SameKeysAndClockGiveTheSameTrace) {
     EXPECT_EQ(a.events, b.events);
 }
 
+// Fontconfig names a font's families in the user's language first (the
+// Gothic face is "IPAゴシック" under Japanese); the program still knows its
+// own fonts there and says nothing about them.
+TEST_P(EveryProgram, StartsWithoutAWordOnStderrInAJapaneseLocale) {
+    const char* before = std::getenv("FC_LANG");
+    const std::string saved = before ? before : "";
+    setenv("FC_LANG", "ja", 1);
+    auto r = RunProgramHeadless(GetParam(), "");
+    if (before) setenv("FC_LANG", saved.c_str(), 1);
+    else unsetenv("FC_LANG");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.stderrText, "");
+}
+
 TEST_P(EveryProgram, RefusesBadOptionsWithUsage) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"--no-such-option"}, {"--clock", "25:00:00"}, {"--clock", "noon"}, {"--keys", "{Nope}"},
