@@ -16,23 +16,8 @@ using namespace droveny_test;
 const std::string kEnter = "{Enter}";
 const std::string kCaption = "①P173Q　②例4作図　③二等分線上の点　④問9　⑤P174Q　⑥終了";
 
-// Filled discs of `radius` in `color`, in order.
-std::vector<json> Discs(const std::vector<json>& events, double radius, int color) {
-    std::vector<json> out;
-    for (const auto& e : Of(events, "circle"))
-        if (e["filled"].get<bool>() && Near(e["r"], radius, 0.001) && e["color"] == color) out.push_back(e);
-    return out;
-}
-
-void ExpectAt(const json& e, double x, double y) {
-    EXPECT_TRUE(Near(e["x"], x) && Near(e["y"], y)) << e.dump() << " want " << x << ", " << y;
-}
-
-int Captions(const std::vector<json>& events) {
-    int n = 0;
-    for (const auto& e : Of(events, "run"))
-        n += e["routine"] == "DrawWideText" && e["text"] == kCaption && e["x"] == 16 && e["y"] == 666;
-    return n;
+void ExpectAt(const Round& c, double x, double y) {
+    EXPECT_TRUE(Near(c.x, x) && Near(c.y, y)) << c << " want " << x << ", " << y;
 }
 
 // The key-step prompt of the fold.
@@ -67,11 +52,11 @@ TEST(AngleBisectorLesson, GoalsScreenWithTheBisectorAndItsEqualAngles) {
     EXPECT_TRUE(HasLine(events, 770, 400, 1070, 400, 5));
     for (const auto& line : Of(events, "line")) EXPECT_EQ(line["width"], 5);
     // One disc in each half: the second at 345 degrees, past the turn.
-    const auto discs = Discs(events, 8, 5);
+    const auto discs = Discs(events, 8, 5, 0.001);
     ASSERT_EQ(discs.size(), 2u);
     ExpectAt(discs[0], 818.30, 387.06);
     ExpectAt(discs[1], 818.30, 412.94);
-    EXPECT_EQ(Captions(events), 1);
+    EXPECT_EQ(Captions(events, kCaption), 1);
     EXPECT_EQ(p.TextLeft, 44);
     EXPECT_EQ(p.TextLineY, 455);
     EXPECT_EQ(p.MarkSize, 50);
@@ -84,7 +69,7 @@ TEST(AngleBisectorLesson, TopicMenuRefusesNumbersThatNameNoItem) {
     Droveny& p = f.prog;
     RunAngleBisectorLesson(p);
     const auto events = f.Events();
-    EXPECT_EQ(Captions(events), 6);
+    EXPECT_EQ(Captions(events, kCaption), 6);
     EXPECT_EQ(p.MenuChoice, 6);
     // The refusals leave the goals screen alone: only the bottom band changes.
     EXPECT_EQ(CountBoxes(events, 0, 0, 1760, 1800), 1);
@@ -130,10 +115,10 @@ TEST(AngleFold, TheCornerFollowsItsPathToDAndTheCreaseFollows) {
     // steps): the crease, and the path of A in 61 dots.
     const auto frames = Frames(events);
     const auto& folded = frames.at(19);
-    EXPECT_EQ(Discs(folded, 0.5, 7).size(), 61u);
+    EXPECT_EQ(Discs(folded, 0.5, 7, 0.001).size(), 61u);
     EXPECT_TRUE(HasLine(folded, 780, 210, 1020, 348.56, 3));
-    EXPECT_EQ(Discs(frames.at(1), 0.5, 7).size(), 0u);   // the flat sheet: no path yet
-    EXPECT_EQ(Discs(frames.at(2), 0.5, 7).size(), 4u);   // 180, 183, 186, 189
+    EXPECT_EQ(Discs(frames.at(1), 0.5, 7, 0.001).size(), 0u);   // the flat sheet: no path yet
+    EXPECT_EQ(Discs(frames.at(2), 0.5, 7, 0.001).size(), 4u);   // 180, 183, 186, 189
 
     // After "1": the frame erased, the crease OC and the edge DC.
     const auto& crease = frames.at(20);
@@ -142,7 +127,7 @@ TEST(AngleFold, TheCornerFollowsItsPathToDAndTheCreaseFollows) {
     EXPECT_TRUE(HasLine(crease, 900, 417.85, 1020, 348.56, 3));
 
     // The equal angles, on either side of the crease.
-    const auto discs = Discs(frames.at(21), 8, 5);
+    const auto discs = Discs(frames.at(21), 8, 5, 0.001);
     ASSERT_EQ(discs.size(), 2u);
     ExpectAt(discs[0], 828.30, 222.94);
     ExpectAt(discs[1], 815.36, 245.36);
@@ -177,7 +162,7 @@ TEST(AngleFold, OneAtTheFirstFrameStillShowsTheCrease) {
     ShowAngleFoldP173(p);
     const auto events = f.Events();
     EXPECT_EQ(FoldPrompts(events), 1);
-    EXPECT_EQ(Discs(events, 0.5, 7).size(), 0u);
+    EXPECT_EQ(Discs(events, 0.5, 7, 0.001).size(), 0u);
     EXPECT_EQ(p.ArcAngle, 180);
     EXPECT_NEAR(p.PointX2(1), 1020, 0.01);
     EXPECT_NEAR(p.PointY2(1), 210, 0.01);
@@ -193,7 +178,7 @@ TEST(AngleFold, TheStepAfterTheFoldedSheetStartsAgainFlat) {
     ShowAngleFoldP173(p);
     const auto frames = Frames(f.Events());
     const auto& flatAgain = frames.at(20);
-    EXPECT_EQ(Discs(flatAgain, 0.5, 7).size(), 0u);
+    EXPECT_EQ(Discs(flatAgain, 0.5, 7, 0.001).size(), 0u);
     EXPECT_FALSE(HasLine(flatAgain, 780, 210, 1020, 348.56, 3));
     EXPECT_EQ(p.ArcAngle, 180);
 }
@@ -219,11 +204,11 @@ TEST(AngleBisectorExample4, KiteThenTheFourStepsInTheAngleFrame) {
         << FindLastRun(events, "E").dump();
     EXPECT_TRUE(HasLine(events, 120, 600, 320, 440, 0));          // the kite's OA
     EXPECT_TRUE(HasLine(events, 308.73, 533.80, 213.70, 525.04, 0));   // its EC
-    ExpectArcs(Arcs(events), {{660, 540, 180, 7, 0.86261f, 0.03f},
-                              {800.56f, 427.56f, 143.14f, 9, 0.96463f, 0.06463f},
-                              {840, 540, 143.14f, 9, 0.84799f, 0.90799f}});
+    ExpectArcs(Outlines(events), {{660, 540, 180, 0.86261f, 0.03f, 7},
+                                  {800.56f, 427.56f, 143.14f, 0.96463f, 0.06463f, 9},
+                                  {840, 540, 143.14f, 0.84799f, 0.90799f, 9}}, kCompassArcs);
     EXPECT_TRUE(HasLine(events, 660, 540, 1056.32, 400.98, 5));   // the ray OE
-    const auto discs = Discs(events, 8, 5);
+    const auto discs = Discs(events, 8, 5, 0.001);
     ASSERT_EQ(discs.size(), 2u);
     ExpectAt(discs[0], 721.23, 506.07);
     ExpectAt(discs[1], 729.01, 528.25);
@@ -258,8 +243,8 @@ TEST(PointsOnAngleBisector, BothScreensOverTwentyTwoPauses) {
         if (events[i].value("op", "") == "circle" && events[i]["r"] == 2 && events[i]["color"] == 15) lastFootDot = i;
     }
     EXPECT_LT(lastFootDot, firstLine);
-    ExpectArcs(Arcs(events), {{390, 550, 313.05f, 9, 0.82242f, 0.03f}});
-    const auto discs = Discs(events, 8, 5);
+    ExpectArcs(Outlines(events), {{390, 550, 313.05f, 0.82242f, 0.03f, 9}}, kCompassArcs);
+    const auto discs = Discs(events, 8, 5, 0.001);
     ASSERT_EQ(discs.size(), 6u);   // the figure twice, then the marks of screen 2
     for (std::size_t i = 0; i < 6; i += 2) {
         ExpectAt(discs[i], 458.13, 533.92);
@@ -298,18 +283,18 @@ TEST(AngleBisectorAnswer9, PerpendicularsFromPAndTheTouchingCircle) {
     // The bisector first in teal, then over in black.
     EXPECT_TRUE(HasLine(events, 390, 450, 765.66, 262.17, 3));
     EXPECT_TRUE(HasLine(events, 390, 450, 765.66, 262.17, 0));
-    const auto discs = Discs(events, 8, 5);
+    const auto discs = Discs(events, 8, 5, 0.001);
     ASSERT_EQ(discs.size(), 2u);
     ExpectAt(discs[0], 458.13, 433.92);
     ExpectAt(discs[1], 443.74, 405.15);
-    ExpectArcs(Arcs(events), {{577.83f, 356.09f, 132.82f, 7, 0.4474f, 0.7574f},
-                              {446.35f, 374.87f, 132.82f, 7, 0.6774f, 0.7774f},
-                              {559.05f, 224.60f, 132.82f, 7, 0.4274f, 0.5274f},
-                              {577.83f, 356.09f, 132.82f, 9, 0.0950f, 0.4050f},
-                              {483.91f, 450, 132.82f, 9, 0.0750f, 0.1750f},
-                              {671.74f, 450, 132.82f, 9, 0.3250f, 0.4250f},
-                              {577.83f, 356.09f, 93.91f, 5, 0, 0}},
-               0.0006);
+    ExpectArcs(Outlines(events), {{577.83f, 356.09f, 132.82f, 0.4474f, 0.7574f, 7},
+                                  {446.35f, 374.87f, 132.82f, 0.6774f, 0.7774f, 7},
+                                  {559.05f, 224.60f, 132.82f, 0.4274f, 0.5274f, 7},
+                                  {577.83f, 356.09f, 132.82f, 0.0950f, 0.4050f, 9},
+                                  {483.91f, 450, 132.82f, 0.0750f, 0.1750f, 9},
+                                  {671.74f, 450, 132.82f, 0.3250f, 0.4250f, 9},
+                                  {577.83f, 356.09f, 93.91f, 0, 0, 5}},
+               kCompassArcs);
     EXPECT_TRUE(HasLine(events, 577.83, 356.09, 427.57, 243.39, 3));
     EXPECT_TRUE(HasLine(events, 577.83, 356.09, 577.83, 543.91, 3));
 }
@@ -337,9 +322,9 @@ TEST(StraightAngleBisector, TheCompassStepsAndTheReason) {
                          {"∠AOB=180%で、", 30, 370, 3},
                          {"直線OEはその角の二等分線だから", 30, 420, 3},
                          {"∠AOE=90%となる。", 30, 470, 5}});
-    ExpectArcs(Arcs(events), {{840, 490, 120, 7, 0.47f, 0.03f},
-                              {720, 490, 216.33f, 9, 0.7936f, 0.8936f},
-                              {960, 490, 216.33f, 9, 0.6064f, 0.7064f}});
+    ExpectArcs(Outlines(events), {{840, 490, 120, 0.47f, 0.03f, 7},
+                                  {720, 490, 216.33f, 0.7936f, 0.8936f, 9},
+                                  {960, 490, 216.33f, 0.6064f, 0.7064f, 9}}, kCompassArcs);
     EXPECT_TRUE(HasLine(events, 630, 490, 1050, 490, 0));
     EXPECT_TRUE(HasLine(events, 840, 550, 840, 250, 5));
     EXPECT_NEAR(p.Radius, 216.33, 0.01);
@@ -370,7 +355,7 @@ TEST_P(AngleBisectorTopics, RunsToItsEndAndBackToTheTopicMenu) {
     EXPECT_TRUE(r.DrewRun(c.lastText));
     // The goals once, the topic menu before and after the topic.
     EXPECT_EQ(CountRuns(r.events, "<角の二等分線>"), 1);
-    EXPECT_EQ(Captions(r.events), 2);
+    EXPECT_EQ(Captions(r.events, kCaption), 2);
     EXPECT_EQ(r.events.back().value("reason", ""), "finished");
 }
 
@@ -393,7 +378,7 @@ TEST(DrovenyProgram, EveryLessonFromTheMainMenuAndBack) {
     for (const char* last : {"②対角線OCをひけばよい。", "教科書P173 問8 をやろう。", "教科書P174 問9 をやろう。",
                              "問9解答", "∠AOE=90%となる。"})
         EXPECT_TRUE(r.DrewRun(last)) << last;
-    EXPECT_EQ(Captions(r.events), 6);
+    EXPECT_EQ(Captions(r.events, kCaption), 6);
     EXPECT_EQ(r.events.back().value("reason", ""), "finished");
 }
 

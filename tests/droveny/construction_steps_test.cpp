@@ -55,9 +55,10 @@ TEST_P(CompassArcs, MarginsAndWrapsAsAsked) {
     const auto events = f.Events();
     // The centre's dot in the arc's colour, then the arc.
     ASSERT_EQ(Of(events, "circle").size(), 2u);
-    EXPECT_TRUE(IsDot(Of(events, "circle")[0], 100, 100, static_cast<int>(c.step.color)));
+    EXPECT_TRUE(IsDot(RoundOf(Of(events, "circle")[0]), 100, 100, static_cast<int>(c.step.color)));
     const float radius = c.step.through == 2 ? 100.0f : c.step.through == 3 ? 80.0f : 84.8528f;
-    ExpectArcs(Arcs(events), {{100, 100, radius, static_cast<int>(c.step.color), c.start, c.end}}, 1e-5);
+    ExpectArcs(Outlines(events), {{100, 100, radius, c.start, c.end, static_cast<int>(c.step.color)}},
+               kCompassArcs.WithTurn(1e-5));
     EXPECT_EQ(p.WorkA, c.step.centre);
     EXPECT_EQ(p.WorkB, c.step.b);
     EXPECT_EQ(p.WorkC, c.step.c);

@@ -19,28 +19,6 @@ using namespace droveny_test;
 const std::string kEnter = "{Enter}";
 const std::string kCaption = "①対称移動　②P171Q　③例３　④問６　⑤二等分線上の点　⑥問7　⑦終了";
 
-int Captions(const std::vector<json>& events) {
-    int n = 0;
-    for (const auto& e : Of(events, "run"))
-        n += e["routine"] == "DrawWideText" && e["text"] == kCaption && e["x"] == 16 && e["y"] == 666;
-    return n;
-}
-
-// Filled discs of radius r in `color`.
-int Discs(const std::vector<json>& events, double r, int color) {
-    int n = 0;
-    for (const auto& e : Of(events, "circle"))
-        n += e["filled"].get<bool>() && Near(e["r"], r, 1e-6) && e["color"] == color;
-    return n;
-}
-
-// Lines of pen width `width` in `color`.
-int Lines(const std::vector<json>& events, int width, int color) {
-    int n = 0;
-    for (const auto& e : Of(events, "line")) n += e["width"] == width && e["color"] == color;
-    return n;
-}
-
 // ---- The lesson menu ----------------------------------------------------------
 
 TEST(PerpendicularBisectorLesson, GoalsThenTheTopicMenuUntilItemSeven) {
@@ -52,7 +30,7 @@ TEST(PerpendicularBisectorLesson, GoalsThenTheTopicMenuUntilItemSeven) {
     ExpectTexts(events, {{"<めあて>", 44, 240, 3}, {"垂直二等分線の作図を考えよう。", 44, 305, 0}});
     EXPECT_EQ(p.TextLeft, 44);
     EXPECT_EQ(p.TextLineY, 305);
-    EXPECT_EQ(Captions(events), 6);
+    EXPECT_EQ(Captions(events, kCaption), 6);
     EXPECT_EQ(p.MenuChoice, 7);
     // The refusals leave the screen above the band alone.
     EXPECT_EQ(CountBoxes(events, 0, 0, 1760, 1800), 1);
@@ -90,7 +68,7 @@ TEST_P(ReflectionFoldKeys, DrawsTheFoldTheKeysReached) {
     const auto frames = Frames(RunReflection(f));
     const auto& last = frames.back();
     EXPECT_EQ(p.FoldStepCount, c.steps);
-    EXPECT_EQ(Lines(last, 7, c.imageColor), c.imageColor == 3 ? 9 : 3);
+    EXPECT_EQ(CountLines(last, c.imageColor, 7), c.imageColor == 3 ? 9 : 3);
     const json label = FindRun(last, "A'");
     EXPECT_EQ(!label.is_null(), c.labelled);
     if (c.labelled) {
@@ -98,7 +76,7 @@ TEST_P(ReflectionFoldKeys, DrawsTheFoldTheKeysReached) {
         EXPECT_FALSE(FindRun(last, "C'").is_null());
         EXPECT_FALSE(FindRun(last, "B'").is_null());
     }
-    EXPECT_EQ(Discs(last, 1, 7), c.dots);
+    EXPECT_EQ(CountDiscs(last, 1, 7, 1e-6), c.dots);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -167,7 +145,7 @@ TEST_P(ReflectionAxis, TurnsTheFigureToTheTypedAngleAndRunsToTheEnd) {
     const float want = c.axis * 3.14159f / 180;
     EXPECT_NEAR(std::remainder(dir - want, 2 * 3.14159f), 0, 1e-3) << dir;
     ExpectTexts(events, {{"BB'⊥l,BM=B'M", 76, 580, 5}, {" <中点・垂直二等分線>", 76, 380, 5}});
-    EXPECT_EQ(Discs(events, 8, 5), 1);
+    EXPECT_EQ(CountDiscs(events, 8, 5, 1e-6), 1);
     for (const auto& e : Of(events, "circle"))
         if (Near(e["r"], 8, 1e-6)) {
             EXPECT_TRUE(Near(e["x"], 878, 1e-3) && Near(e["y"], 330, 1e-3)) << e.dump();
@@ -225,9 +203,9 @@ TEST_P(SheetFoldKeys, MovesTheCornerAlongItsPathWithTheDotsSoFar) {
     EXPECT_TRUE(Near(pts[0][0], c.x, 0.01) && Near(pts[0][1], c.y, 0.01)) << pts.dump();
     EXPECT_EQ(pts[0], pts[4]);
     const int dots = c.angle == 180 ? 0 : static_cast<int>((c.angle - 180) / 3) + 1;
-    EXPECT_EQ(Discs(last, 0.5, 7), dots);
+    EXPECT_EQ(CountDiscs(last, 0.5, 7, 1e-6), dots);
     EXPECT_EQ(HasLine(last, 780, 210, 1140, 570, 3, 0.01), c.angle == 360);
-    EXPECT_TRUE(Discs(last, 6, 3) == 3);   // A, B and A'
+    EXPECT_TRUE(CountDiscs(last, 6, 3, 1e-6) == 3);   // A, B and A'
 }
 
 INSTANTIATE_TEST_SUITE_P(Angles, SheetFoldKeys,
@@ -246,7 +224,7 @@ TEST(SheetFold, OneAtTheFirstFrameEndsUnfoldedAndDrawsTheCreaseAllTheSame) {
     const auto events = f.Events();
     EXPECT_EQ(p.EntryValue, 1);
     EXPECT_EQ(p.ArcAngle, 180);
-    EXPECT_EQ(Discs(events, 0.5, 7), 0);
+    EXPECT_EQ(CountDiscs(events, 0.5, 7, 1e-6), 0);
     // The flat sheet at the start: the outline of the box with corners A, B.
     int sheets = 0;
     for (const auto& e : Of(events, "box"))
@@ -301,7 +279,7 @@ TEST(SheetFold, TheSharedLoopRunsAnyFrameOverAnyPath) {
     EXPECT_NEAR(p.PointY2(1), 417.85, 0.01);
     const auto frameEvents = Frames(f.Events());
     ASSERT_GE(frameEvents.size(), 2u);
-    EXPECT_EQ(Discs(frameEvents[frameEvents.size() - 2], 0.5, 7), 61);   // the folded frame's path
+    EXPECT_EQ(CountDiscs(frameEvents[frameEvents.size() - 2], 0.5, 7, 1e-6), 61);   // the folded frame's path
 }
 
 // ---- Whole topics through the program ---------------------------------------------
@@ -323,7 +301,7 @@ TEST_P(BisectorTopics, RunsToItsEndAndBackToTheTopicMenu) {
     EXPECT_EQ(r.status, 0) << r.stderrText;
     EXPECT_EQ(r.events.back()["reason"], "finished");
     EXPECT_EQ(Pauses(r.events), c.pauses);
-    EXPECT_EQ(Captions(r.events), 2);
+    EXPECT_EQ(Captions(r.events, kCaption), 2);
     ExpectTexts(r.events, c.texts);
 }
 
@@ -387,8 +365,8 @@ TEST(BisectorTopics, Example3DrawsBothCompassArcsThroughCAndD) {
     DrovenyFixture f(Repeat("a", 6));
     RunUntilKeysEnd(f, ShowBisectorExample3);
     const auto events = f.Events();
-    ExpectArcs(Arcs(events), {{660, 420, 241.87f, 7, 0.8874f, 0.1126f}, {1080, 420, 241.87f, 9, 0.3874f, 0.6126f}},
-               0.001);
+    ExpectArcs(Outlines(events), {{660, 420, 241.87f, 0.8874f, 0.1126f, 7}, {1080, 420, 241.87f, 0.3874f, 0.6126f, 9}},
+               kCompassArcs.WithTurn(0.001));
     EXPECT_TRUE(HasLine(events, 870, 250, 870, 590, 5, 0.01));   // CD, 50 px past both
     EXPECT_TRUE(HasLine(events, 260, 430, 260, 630, 5, 0.01));   // the hint's diagonal
     EXPECT_EQ(f.prog.GridBottom, 600);
@@ -406,8 +384,9 @@ TEST(BisectorTopics, Answer6TurnsTheFigureAndKeepsTheFirstStartOneTurnOn) {
     }
     DrovenyFixture g("aaa");
     RunUntilKeysEnd(g, ShowBisectorAnswer6);
-    ExpectArcs(Arcs(g.Events()),
-               {{408.13f, 315.0f, 241.87f, 7, 0.9707f, 0.1960f}, {771.87f, 525.0f, 241.87f, 7, 0.4707f, 0.6960f}}, 0.001);
+    ExpectArcs(Outlines(g.Events()),
+               {{408.13f, 315.0f, 241.87f, 0.9707f, 0.1960f, 7}, {771.87f, 525.0f, 241.87f, 0.4707f, 0.6960f, 7}},
+               kCompassArcs.WithTurn(0.001));
 }
 
 TEST(BisectorTopics, PointsOnTheBisectorCloseUpIntoTheLine) {
@@ -416,7 +395,7 @@ TEST(BisectorTopics, PointsOnTheBisectorCloseUpIntoTheLine) {
     const auto events = f.Events();
     std::vector<int> ys;
     for (const auto& e : Dots(events))
-        if (Near(e["x"], 590, 1e-3) && e["color"] == 3) ys.push_back(static_cast<int>(std::lround(e["y"].get<double>())));
+        if (Near(e.x, 590, 1e-3) && e.color == 3) ys.push_back(static_cast<int>(std::lround(e.y)));
     for (int y = 310; y <= 550; y += 12) EXPECT_NE(std::find(ys.begin(), ys.end(), y), ys.end()) << y;
     const auto marks = Of(events, "polyline");
     ASSERT_EQ(marks.size(), 1u);
@@ -432,14 +411,14 @@ TEST(BisectorTopics, Answer7FindsThePointOfLEquallyFarFromAAndB) {
     RunUntilKeysEnd(f, ShowBisectorAnswer7);
     EXPECT_NEAR(p.PointX(8), 646.1, 0.05);
     EXPECT_NEAR(p.PointY(8), 550, 0.01);
-    const auto arcs = Arcs(f.Events());
+    const auto arcs = Outlines(f.Events());
     ASSERT_EQ(arcs.size(), 2u);
-    for (const auto& a : arcs) EXPECT_TRUE(Near(a["r"], 192.1, 0.05)) << a.dump();
-    EXPECT_TRUE(Near(arcs[0]["start"], 0.946, 0.001) && Near(arcs[0]["end"], 0.221, 0.001)) << arcs[0].dump();
-    EXPECT_TRUE(Near(arcs[1]["start"], 0.446, 0.001) && Near(arcs[1]["end"], 0.721, 0.001)) << arcs[1].dump();
+    for (const auto& a : arcs) EXPECT_TRUE(Near(a.r, 192.1, 0.05)) << a;
+    EXPECT_TRUE(Near(arcs[0].start, 0.946, 0.001) && Near(arcs[0].end, 0.221, 0.001)) << arcs[0];
+    EXPECT_TRUE(Near(arcs[1].start, 0.446, 0.001) && Near(arcs[1].end, 0.721, 0.001)) << arcs[1];
     EXPECT_TRUE(HasLine(f.Events(), 851.0, 195.1, 605.1, 621.0, 3, 0.06));
     const auto dots = Dots(f.Events());
-    EXPECT_TRUE(Near(dots.back()["x"], 646.1, 0.05) && dots.back()["color"] == 5) << dots.back().dump();
+    EXPECT_TRUE(Near(dots.back().x, 646.1, 0.05) && dots.back().color == 5) << dots.back();
 }
 
 TEST(BisectorLesson, SeveralTopicsThenTheMainMenuAndInAgain) {
@@ -449,7 +428,7 @@ TEST(BisectorLesson, SeveralTopicsThenTheMainMenuAndInAgain) {
     EXPECT_EQ(r.status, 0) << r.stderrText;
     EXPECT_EQ(r.events.back()["reason"], "finished");
     EXPECT_EQ(CountRuns(r.events, "垂直二等分線の作図を考えよう。"), 2);
-    EXPECT_EQ(Captions(r.events), 6);
+    EXPECT_EQ(Captions(r.events, kCaption), 6);
     EXPECT_TRUE(r.DrewRun("問7解答"));
 }
 

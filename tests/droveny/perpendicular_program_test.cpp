@@ -23,28 +23,6 @@ const std::string kTopic4 = "4" + kEnter + Repeat("a", 16);
 const std::string kTopic5 = "5" + kEnter + "a" + Repeat("{Right}", 3) + "1" + Repeat("a", 18);
 const std::string kTopic6 = "6" + kEnter + Repeat("a", 16);
 
-int MenuPanels(const std::vector<json>& events) {
-    int n = 0;
-    for (const auto& e : events) n += IsBox(e, 22, 10, 1342, 610, 15, 10);
-    return n;
-}
-
-int Captions(const std::vector<json>& events) {
-    int n = 0;
-    for (const auto& e : Of(events, "run"))
-        n += e["routine"] == "DrawWideText" && e["text"] == kCaption && e["x"] == 16 && e["y"] == 666 &&
-             e["color"] == 0;
-    return n;
-}
-
-long RunIndex(const std::vector<json>& events, const std::string& text, long from = 0) {
-    for (long i = from; i < static_cast<long>(events.size()); ++i) {
-        const auto& e = events[i];
-        if (e.value("op", "") == "run" && !e.value("measure", false) && e.value("text", "") == text) return i;
-    }
-    return -1;
-}
-
 TEST(PerpendicularLesson, GoalsThenTheTopicMenuUntilItemSeven) {
     // 0, 8, Enter alone and 1/0 are refused; 7 leaves the lesson.
     DrovenyFixture f("0" + kEnter + "8" + kEnter + kEnter + "1/0" + kEnter + "7" + kEnter);
@@ -56,7 +34,7 @@ TEST(PerpendicularLesson, GoalsThenTheTopicMenuUntilItemSeven) {
                          {"2 点と直線の距離、平行な2直線の距離を調べよう。", 44, 370, 0}});
     EXPECT_EQ(p.TextLeft, 44);
     EXPECT_EQ(p.TextLineY, 370);
-    EXPECT_EQ(Captions(events), 5);
+    EXPECT_EQ(Captions(events, kCaption, 0), 5);
     EXPECT_EQ(p.MenuChoice, 7);
     EXPECT_EQ(p.EntryValue, 10);
     // The refusals leave the screen above the band alone.
@@ -89,7 +67,7 @@ TEST_P(PerpendicularTopics, RunsToItsEndAndBackToTheTopicMenu) {
     const auto frames = Frames(r.events);
     EXPECT_GT(RunIndex(r.events, kCaption, at), at);
     EXPECT_EQ(MenuPanels(r.events), 2);
-    EXPECT_EQ(Captions(r.events), 2);
+    EXPECT_EQ(Captions(r.events, kCaption, 0), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -117,7 +95,7 @@ TEST(PerpendicularProgram, EveryTopicInOneRunAndBackToTheMainMenu) {
         at = RunIndex(r.events, last, at);
         ASSERT_GE(at, 0) << last;
     }
-    EXPECT_EQ(Captions(r.events), 7);
+    EXPECT_EQ(Captions(r.events, kCaption, 0), 7);
     EXPECT_EQ(MenuPanels(r.events), 2);
     EXPECT_GT(RunIndex(r.events, "＜Droveny　メニュー＞", at), at);
     // The pen width a topic sets stays for the main menu's panel border.

@@ -54,7 +54,8 @@ TEST(KiteQuestion, TwelvePausesFromTheArcsToTheMethod) {
     EXPECT_TRUE(Near(FindRun(events, "したがって、")["y"], 470));
 
     // The two arcs pass through P and Q; the centre dots take their colours.
-    ExpectArcs(Arcs(events), {{760, 390, 254.56f, 7, 0.845f, 0.155f}, {1060, 390, 216.33f, 9, 0.3136f, 0.6864f}});
+    ExpectArcs(Outlines(events), {{760, 390, 254.56f, 0.845f, 0.155f, 7}, {1060, 390, 216.33f, 0.3136f, 0.6864f, 9}},
+               kCompassArcs);
     EXPECT_TRUE(HasLine(events, 670, 390, 1090, 390, 0));   // l
     EXPECT_TRUE(HasLine(events, 940, 210, 940, 570, 3));    // PQ
     // The right angle at the crossing, above l on the right of PQ.
@@ -134,7 +135,8 @@ TEST(Example1, SketchThenTheConstructionOnTheLargeFigure) {
                          {"④2つの円の交点を通る直線をひく。", 40, 280, 3},
                          {"教科書P169 問3 をやろう。", 360, 600, 7}});
     // The first arc ends below its start: it is the short arc through 0.
-    ExpectArcs(Arcs(events), {{660, 420, 268.33f, 7, 0.8962f, 0.1038f}, {1080, 420, 216.33f, 9, 0.3764f, 0.6236f}});
+    ExpectArcs(Outlines(events), {{660, 420, 268.33f, 0.8962f, 0.1038f, 7}, {1080, 420, 216.33f, 0.3764f, 0.6236f, 9}},
+               kCompassArcs);
     EXPECT_TRUE(HasLine(events, 280, 430, 280, 630, 5));   // the sketch's diagonal
     EXPECT_TRUE(HasLine(events, 900, 250, 900, 590, 5));   // the perpendicular
     EXPECT_TRUE(HasLine(events, 60, 530, 460, 530, 0));    // l of the sketch
@@ -184,9 +186,9 @@ TEST(Example2, KiteOnTheLeftConstructionOnTheRight) {
     int leftL = 0;
     for (const auto& e : ls) leftL += e["text"] == "l" && Near(e["x"], 287.5) && Near(e["y"], 480);
     EXPECT_EQ(leftL, 1);
-    ExpectArcs(Arcs(events), {{980, 210, 216.33f, 7, 0.1264f, 0.3736f},
-                              {860, 390, 169.71f, 9, 0.025f, 0.225f},
-                              {1100, 390, 169.71f, 9, 0.275f, 0.475f}});
+    ExpectArcs(Outlines(events), {{980, 210, 216.33f, 0.1264f, 0.3736f, 7},
+                                  {860, 390, 169.71f, 0.025f, 0.225f, 9},
+                                  {1100, 390, 169.71f, 0.275f, 0.475f, 9}}, kCompassArcs);
     EXPECT_TRUE(HasLine(events, 455, 375, 455, 640, 5));   // the kite's axis
     EXPECT_TRUE(HasLine(events, 980, 160, 980, 560, 5));   // the perpendicular
     EXPECT_EQ(p.OriginX, 800);
@@ -205,16 +207,16 @@ TEST(Answer4, TenCompassStepsOverTwoFigures) {
     EXPECT_EQ(Pauses(events), 16);
     // Arcs 1 and 2 are wrapped into 0..1; arcs 8 and 10 end below their start
     // unwrapped and pass through 0.
-    ExpectArcs(Arcs(events), {{145, 410, 253.83f, 7, 0.8306f, 0.0218f},
-                              {307.5f, 215, 185.44f, 7, 0.9686f, 0.0686f},
-                              {398.5f, 397, 185.44f, 7, 0.7838f, 0.8838f},
-                              {307.5f, 215, 234.36f, 3, 0.1264f, 0.3736f},
-                              {177.5f, 410, 183.85f, 3, 0.075f, 0.175f},
-                              {437.5f, 410, 183.85f, 3, 0.325f, 0.425f},
-                              {990, 410, 260, 7, 0.47f, 0.8824f},
-                              {892.5f, 215, 253.83f, 7, 0.9718f, 0.3906f},
-                              {990, 410, 218.02f, 3, 0.2938f, 0.7062f},
-                              {730, 410, 253.83f, 3, 0.8406f, 0.1694f}});
+    ExpectArcs(Outlines(events), {{145, 410, 253.83f, 0.8306f, 0.0218f, 7},
+                                  {307.5f, 215, 185.44f, 0.9686f, 0.0686f, 7},
+                                  {398.5f, 397, 185.44f, 0.7838f, 0.8838f, 7},
+                                  {307.5f, 215, 234.36f, 0.1264f, 0.3736f, 3},
+                                  {177.5f, 410, 183.85f, 0.075f, 0.175f, 3},
+                                  {437.5f, 410, 183.85f, 0.325f, 0.425f, 3},
+                                  {990, 410, 260, 0.47f, 0.8824f, 7},
+                                  {892.5f, 215, 253.83f, 0.9718f, 0.3906f, 7},
+                                  {990, 410, 218.02f, 0.2938f, 0.7062f, 3},
+                                  {730, 410, 253.83f, 0.8406f, 0.1694f, 3}}, kCompassArcs);
     // The perpendiculars and the extension of BC.
     EXPECT_TRUE(HasLine(events, 145, 410, 491.667, 236.667, 5, 0.01));
     EXPECT_TRUE(HasLine(events, 307.5, 215, 307.5, 540, 5));
@@ -237,14 +239,14 @@ TEST(Answer4, TenCompassStepsOverTwoFigures) {
 TEST(Answer4, TheCentreDotsTakeTheArcColours) {
     DrovenyFixture f(Repeat("a", 16));
     ShowPerpendicularAnswer4(f.prog);
-    const auto arcs = Arcs(f.Events());
+    const auto arcs = Outlines(f.Events());
     const auto dots = Dots(f.Events());
     // One centre dot per arc, just before it, in its colour.
     ASSERT_EQ(dots.size(), arcs.size());
     for (std::size_t i = 0; i < arcs.size(); i++) {
-        EXPECT_EQ(dots[i]["x"], arcs[i]["x"]);
-        EXPECT_EQ(dots[i]["y"], arcs[i]["y"]);
-        EXPECT_EQ(dots[i]["color"], arcs[i]["color"]);
+        EXPECT_EQ(dots[i].x, arcs[i].x);
+        EXPECT_EQ(dots[i].y, arcs[i].y);
+        EXPECT_EQ(dots[i].color, arcs[i].color);
     }
 }
 

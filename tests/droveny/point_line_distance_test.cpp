@@ -16,7 +16,7 @@ using namespace droveny_test;
 double AX(const std::vector<json>& events) {
     double x = -1;
     for (const auto& e : Dots(events))
-        if (Near(e["y"], 255)) x = e["x"].get<double>();
+        if (Near(e.y, 255)) x = e.x;
     return x;
 }
 

@@ -277,9 +277,9 @@ TEST(CircleTerms, TheArcSignOverABIsTenPixelsHigh) {
     double top = 1e9;
     int dots = 0;
     for (const auto& e : Discs(ev, 0.5, 3))
-        if (e["x"].get<double>() < 700) {  // not the dots along the chord
+        if (e.x < 700) {  // not the dots along the chord
             ++dots;
-            top = std::min(top, e["y"].get<double>());
+            top = std::min(top, e.y);
         }
     EXPECT_EQ(dots, 181);
     EXPECT_NEAR(top, 210, 0.01);
@@ -306,8 +306,8 @@ TEST(RulerCompassAnswer, ApexAndTheDottedThirdSide) {
     EXPECT_NEAR(f.prog.PointY(11), 240.19, 0.01);
     const auto dots = Discs(f.Events(), 0.5, 0);
     ASSERT_EQ(dots.size(), 37u);
-    EXPECT_TRUE(Near(dots.front()["x"], 550) && Near(dots.front()["y"], 500));
-    EXPECT_TRUE(Near(dots.back()["x"], 400, 0.01) && Near(dots.back()["y"], 240.19, 0.01));
+    EXPECT_TRUE(Near(dots.front().x, 550) && Near(dots.front().y, 500));
+    EXPECT_TRUE(Near(dots.back().x, 400, 0.01) && Near(dots.back().y, 240.19, 0.01));
     // The 60-degree sector from the ray to the apex to the base line.
     int sectors = 0;
     for (const auto& e : f.Events())
@@ -352,8 +352,8 @@ TEST(TwoCirclesAnswer, CrossingPointsTicksAngleDotsAndRightAngle) {
     EXPECT_EQ(LinesOfLength(ev, 7, 16), 3 + 3 + 2 + 2 + 1 + 1);
     const auto dots = Discs(ev, 8, 7);
     ASSERT_EQ(dots.size(), 2u);
-    EXPECT_TRUE(Near(dots[0]["x"], 757.75, 0.01) && Near(dots[0]["y"], 356.77, 0.01));
-    EXPECT_TRUE(Near(dots[1]["x"], 757.75, 0.01) && Near(dots[1]["y"], 383.23, 0.01));
+    EXPECT_TRUE(Near(dots[0].x, 757.75, 0.01) && Near(dots[0].y, 356.77, 0.01));
+    EXPECT_TRUE(Near(dots[1].x, 757.75, 0.01) && Near(dots[1].y, 383.23, 0.01));
     const auto corners = Of(ev, "polyline");
     ASSERT_EQ(corners.size(), 1u);
     EXPECT_EQ(corners[0]["color"], 5);
@@ -370,7 +370,7 @@ TEST(KiteAndRhombus, AngleDotsAndTicks) {
     ASSERT_EQ(dots.size(), 4u);
     const double expected[4][2] = {{838.39, 166.21}, {838.39, 193.79}, {558.39, 466.21}, {558.39, 493.79}};
     for (int i = 0; i < 4; ++i)
-        EXPECT_TRUE(Near(dots[i]["x"], expected[i][0], 0.01) && Near(dots[i]["y"], expected[i][1], 0.01)) << i;
+        EXPECT_TRUE(Near(dots[i].x, expected[i][0], 0.01) && Near(dots[i].y, expected[i][1], 0.01)) << i;
     // Kite: 3 + 3 + 2 + 2 and 1 + 1; rhombus: 3 x 4 and 1 + 1 + 2 + 2.
     EXPECT_EQ(LinesOfLength(ev, 7, 30), 12 + 18);
     EXPECT_EQ(Of(ev, "polyline").size(), 2u);

@@ -29,12 +29,6 @@ const LessonCase kLessons[] = {
     {"TwoCircles", 2, "交わる2円の性質を調べよう。", true, 8},
 };
 
-int Panels(const RunResult& r) {
-    int n = 0;
-    for (const auto& e : r.events) n += IsBox(e, 22, 10, 1342, 610, 15, 10);
-    return n;
-}
-
 std::vector<json> CaptionRuns(const RunResult& r, int lesson) {
     std::vector<json> out;
     for (const auto& e : r.Of("run"))
@@ -83,7 +77,7 @@ TEST_P(PemmickLesson, RefusedNumbersOnlyAskAgainAndTheLastItemGoesBack) {
     EXPECT_EQ(CaptionRuns(r, c.item).size(), 12u);
     // Nothing but the bottom band changes while the entries are refused: the
     // only whole-screen erases are the menu's, and the menu is drawn twice.
-    EXPECT_EQ(Panels(r), 2);
+    EXPECT_EQ(MenuPanels(r), 2);
     int erases = 0;
     for (const auto& e : r.events) erases += IsWholeScreenErase(e);
     EXPECT_EQ(erases, 2 + (c.goalErases ? 1 : 0) + 1);
@@ -105,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(Pemmick, PemmickLesson, testing::ValuesIn(kLessons),
 TEST(PemmickMainMenu, BlankItemsAndOutOfRangeNumbersDrawTheMenuAgainAndFiveEnds) {
     const RunResult r = RunProgramHeadless("pemmick", "3" + E + "4" + E + "0" + E + "6" + E + "5.0" + E + "1" + E);
     ASSERT_EQ(r.status, 0) << r.stderrText;
-    EXPECT_EQ(Panels(r), 5);
+    EXPECT_EQ(MenuPanels(r), 5);
     EXPECT_EQ(CountRuns(r.events, "<めあて>"), 0);  // 5.0 ended the program before the "1"
     EXPECT_EQ(r.events.back()["op"], "end");
 }

@@ -83,16 +83,6 @@ inline std::vector<json> OutlinesAt(const std::vector<json>& events, double x, d
     return out;
 }
 
-// Filled discs of radius r in `color` (any place).
-inline std::vector<json> Discs(const std::vector<json>& events, double r, int color) {
-    std::vector<json> out;
-    for (const auto& e : events)
-        if (IsCircle(e) && IsFilled(e) && e["color"] == color && Near(e["r"], r, 1e-4)) out.push_back(e);
-    return out;
-}
-
-inline bool IsWholeScreenErase(const json& e) { return testing_support::IsBox(e, 0, 0, 1760, 1800, 15, 15); }
-
 // The "line" events of `color` whose length is `length` (within 0.05 px).
 inline int LinesOfLength(const std::vector<json>& events, int color, double length) {
     int n = 0;

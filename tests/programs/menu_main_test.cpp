@@ -6,10 +6,16 @@
 #include <vector>
 
 #include "support/support.h"
+#include "support/trace_query.h"
 
 namespace {
 
 using nlohmann::json;
+using testing_support::IsBox;
+using testing_support::IsMenuPanel;
+using testing_support::IsWholeScreenErase;
+using testing_support::kExact;
+using testing_support::MenuPanels;
 using testing_support::RunProgramHeadless;
 using testing_support::RunResult;
 
@@ -34,20 +40,9 @@ const MenuCase kMenus[] = {
       "6　P185章の問題B", "7　", "8　終了"}},
 };
 
-bool IsBox(const json& e, float x1, float y1, float x2, float y2, int color, int fill) {
-    return e.value("op", "") == "box" && e["x1"] == x1 && e["y1"] == y1 && e["x2"] == x2 && e["y2"] == y2 &&
-           e["color"] == color && e["fill"] == fill;
-}
-bool IsPanel(const json& e) { return IsBox(e, 22, 10, 1342, 610, 15, 10); }
-bool IsPromptLineErase(const json& e) { return IsBox(e, 416, 640, 1472, 690, 15, 15); }
-bool IsWholeScreenErase(const json& e) { return IsBox(e, 0, 0, 1760, 1800, 15, 15); }
-bool IsWorkAreaErase(const json& e) { return IsBox(e, 0, 54, 1440, 900, 15, 15); }
-
-int CountPanels(const RunResult& r) {
-    int n = 0;
-    for (const auto& e : r.events) n += IsPanel(e);
-    return n;
-}
+// The boxes the menus draw, exactly where they draw them.
+bool IsPromptLineErase(const json& e) { return IsBox(e, 416, 640, 1472, 690, 15, 15, kExact); }
+bool IsWorkAreaErase(const json& e) { return IsBox(e, 0, 54, 1440, 900, 15, 15, kExact); }
 
 // The not-measuring runs of `routine`, in order.
 std::vector<json> Runs(const RunResult& r, const std::string& routine) {
@@ -67,7 +62,7 @@ std::string AfterFirstEntry(const RunResult& r) {
     for (++i; i < r.events.size(); ++i) {
         const json& e = r.events[i];
         if (IsWorkAreaErase(e)) return "refused";
-        if (IsWholeScreenErase(e)) return "chosen";
+        if (IsWholeScreenErase(e, kExact)) return "chosen";
         if (e.value("op", "") == "end") return "ended";
         return "drew " + e.dump();
     }
@@ -80,7 +75,7 @@ TEST_P(MainMenu, DrawsHeadingItemsAndPrompt) {
     const MenuCase& c = GetParam();
     const RunResult r = RunProgramHeadless(c.program, "");
     EXPECT_EQ(r.status, 0) << r.stderrText;
-    EXPECT_EQ(CountPanels(r), 1);
+    EXPECT_EQ(MenuPanels(r, kExact), 1);
 
     const auto markup = Runs(r, "DrawMarkupText");
     ASSERT_EQ(markup.size(), c.items.size() + 1);
@@ -107,8 +102,8 @@ TEST_P(MainMenu, DrawsHeadingItemsAndPrompt) {
     std::vector<std::string> order;
     for (const auto& e : r.events) {
         if (IsWorkAreaErase(e)) order.push_back("work area");
-        if (IsWholeScreenErase(e)) order.push_back("screen");
-        if (IsPanel(e)) {
+        if (IsWholeScreenErase(e, kExact)) order.push_back("screen");
+        if (IsMenuPanel(e, kExact)) {
             order.push_back("panel");
             break;
         }
@@ -143,7 +138,7 @@ TEST_P(MainMenu, LastItemEndsTheProgramAtOnce) {
     const RunResult r = RunProgramHeadless(c.program, std::to_string(c.items.size()) + "{Enter}");
     EXPECT_EQ(r.status, 0) << r.stderrText;
     EXPECT_EQ(AfterFirstEntry(r), "ended");
-    EXPECT_EQ(CountPanels(r), 1);
+    EXPECT_EQ(MenuPanels(r, kExact), 1);
 }
 
 TEST_P(MainMenu, RefusedNumbersDrawTheMenuAgain) {
@@ -156,7 +151,7 @@ TEST_P(MainMenu, RefusedNumbersDrawTheMenuAgain) {
         const RunResult r = RunProgramHeadless(c.program, typed + "{Enter}");
         EXPECT_EQ(r.status, 0) << typed << ": " << r.stderrText;
         EXPECT_EQ(AfterFirstEntry(r), "refused") << typed;
-        EXPECT_EQ(CountPanels(r), 2) << typed;
+        EXPECT_EQ(MenuPanels(r, kExact), 2) << typed;
     }
 }
 
@@ -187,7 +182,7 @@ TEST_P(MainMenu, BlankItemsEraseTheScreenAndDrawTheMenuAgain) {
         const RunResult r = RunProgramHeadless(c.program, std::to_string(k) + "{Enter}");
         EXPECT_EQ(r.status, 0) << "item " << k;
         EXPECT_EQ(AfterFirstEntry(r), "chosen") << "item " << k;
-        EXPECT_EQ(CountPanels(r), 2) << "item " << k;
+        EXPECT_EQ(MenuPanels(r, kExact), 2) << "item " << k;
     }
 }
 
@@ -385,7 +380,7 @@ TEST(VarnelMainMenu, ManyRefusedNumbersNeverEndTheProgram) {
     keys += "8{Enter}";
     const RunResult r = RunProgramHeadless("varnel", keys);
     EXPECT_EQ(r.status, 0) << r.stderrText;
-    EXPECT_EQ(CountPanels(r), 401);
+    EXPECT_EQ(MenuPanels(r, kExact), 401);
 }
 
 }  // namespace

@@ -39,12 +39,12 @@ TEST_P(ChapterMenu, RefusesOutOfRangeAndReturnsOnItsLastItem) {
     const RunResult r = RunProgramHeadless("quillet", lesson.item + E + refused + last + E + "8" + E);
     EXPECT_EQ(r.status, 0) << r.stderrText;
     EXPECT_EQ(EndReason(r), "finished");
-    EXPECT_EQ(CountTexts(r.events, lesson.caption), 6);
+    EXPECT_EQ(CountAnyRuns(r.events, lesson.caption), 6);
     // After the lesson's first screen (the erase and the caption) and until
     // the main menu comes back, nothing is drawn above the bottom band.
         bool inLesson = false;
     for (const auto& frame : Frames(r.events)) {
-        if (inLesson && CountTexts(frame, kMainMenuHeading) > 0) break;
+        if (inLesson && CountAnyRuns(frame, kMainMenuHeading) > 0) break;
         if (inLesson) {
             for (const auto& e : Visible(frame)) {
                 const std::string op = e.value("op", "");
@@ -52,10 +52,10 @@ TEST_P(ChapterMenu, RefusesOutOfRangeAndReturnsOnItsLastItem) {
                     ADD_FAILURE() << "drawn above the band: " << e.dump();
             }
         }
-        if (CountTexts(frame, lesson.caption) > 0) inLesson = true;
+        if (CountAnyRuns(frame, lesson.caption) > 0) inLesson = true;
     }
     // Back in the main menu after the last item.
-    EXPECT_EQ(CountTexts(r.events, kMainMenuHeading), 2);
+    EXPECT_EQ(CountAnyRuns(r.events, kMainMenuHeading), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Quillet, ChapterMenu, testing::ValuesIn(kLessons),
@@ -88,7 +88,7 @@ TEST_P(ChapterProblem, PlaysToItsEndWithItsWaits) {
         "quillet", pr.item + E + pr.choice + E + Repeat("k", pr.waits) + pr.last + E + "8" + E);
     EXPECT_EQ(r.status, 0) << r.stderrText;
     EXPECT_EQ(EndReason(r), "finished");
-    EXPECT_EQ(CountTexts(r.events, kWaitPrompt), pr.waits);
+    EXPECT_EQ(CountAnyRuns(r.events, kWaitPrompt), pr.waits);
     // The heading: the title cell and the number cell at their places, in
     // the problem's pen width, right after the full-screen erase.
     int titles = 0, numbers = 0, erases = 0;
@@ -119,13 +119,13 @@ TEST(ChapterProblemRepeats, ManyRunsOfTheSquareAndTheFoldEndCleanly) {
         RunProgramHeadless("quillet", "5" + E + Repeat("3" + E + Repeat("k", 21), 24) + "5" + E + "8" + E);
     EXPECT_EQ(a4.status, 0) << a4.stderrText;
     EXPECT_EQ(EndReason(a4), "finished");
-    EXPECT_EQ(CountTexts(a4.events, kWaitPrompt), 24 * 21);
+    EXPECT_EQ(CountAnyRuns(a4.events, kWaitPrompt), 24 * 21);
 
     const RunResult b21 =
         RunProgramHeadless("quillet", "6" + E + Repeat("2" + E + Repeat("k", 5), 22) + "4" + E + "8" + E);
     EXPECT_EQ(b21.status, 0) << b21.stderrText;
     EXPECT_EQ(EndReason(b21), "finished");
-    EXPECT_EQ(CountTexts(b21.events, kWaitPrompt), 22 * 5);
+    EXPECT_EQ(CountAnyRuns(b21.events, kWaitPrompt), 22 * 5);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Queries for the chapter-problem tests, on top of the Quillet fixture's: the
-// circle operations with their pen width and fill, polylines, texts of any
-// routine, and the captions of the two problem menus.
+// circle operations with their pen width and fill, polylines, and the
+// captions of the two problem menus.
 #pragma once
 
 #include <string>
@@ -64,18 +64,6 @@ inline void ExpectPolyline(const json& got, const std::vector<XY>& points) {
         EXPECT_NEAR(got["points"][i][0].get<double>(), points[i].x, 0.1);
         EXPECT_NEAR(got["points"][i][1].get<double>(), points[i].y, 0.1);
     }
-}
-
-// Texts drawn by any text routine (markup or the bars' wide text).
-inline int CountTexts(const std::vector<json>& events, const std::string& text) {
-    int n = 0;
-    for (const auto& e : Visible(events)) n += e.value("op", "") == "run" && e.value("text", "") == text;
-    return n;
-}
-
-// The trace's last event: why the run ended.
-inline std::string EndReason(const RunResult& r) {
-    return r.events.empty() ? "" : r.events.back().value("reason", "");
 }
 
 }  // namespace chapter_test

@@ -27,14 +27,6 @@ struct LessonCase {
 
 std::ostream& operator<<(std::ostream& os, const LessonCase& c) { return os << c.name; }
 
-bool IsFullErase(const json& e) { return IsBox(e, 0, 0, 1760, 1800, 15, 15); }
-bool IsMenuPanel(const json& e) { return IsBox(e, 22, 10, 1342, 610, 15, 10); }
-
-bool IsCaption(const json& e, const std::string& caption) {
-    return e.value("op", "") == "run" && e["routine"] == "DrawWideText" && e["text"] == caption && e["x"] == 16 &&
-           e["y"] == 666 && e["color"] == 0;
-}
-
 class QuilletLessons : public testing::TestWithParam<LessonCase> {};
 
 TEST_P(QuilletLessons, EntryThenTheTopicMenuUntilItsLastItem) {
@@ -48,13 +40,13 @@ TEST_P(QuilletLessons, EntryThenTheTopicMenuUntilItsLastItem) {
     const auto& entry = frames[2];
     int erases = 0, captions = 0;
     for (const auto& e : entry) {
-        if (IsCaption(e, c.caption)) break;
-        erases += IsFullErase(e);
+        if (IsCaption(e, c.caption, 0)) break;
+        erases += IsWholeScreenErase(e);
     }
-    for (const auto& e : entry) captions += IsCaption(e, c.caption);
+    for (const auto& e : entry) captions += IsCaption(e, c.caption, 0);
     EXPECT_EQ(erases, c.fullErases);
     EXPECT_EQ(captions, 1);
-    ExpectTexts(entry, c.entryTexts);
+    ExpectOnlyTexts(entry, c.entryTexts, kTextPlace);
 
     // Each refused number draws the caption again and nothing else of the
     // screen; the last item goes back to the main menu, drawn whole.
@@ -62,9 +54,9 @@ TEST_P(QuilletLessons, EntryThenTheTopicMenuUntilItsLastItem) {
     captions = 0;
     for (std::size_t i = 3; i < frames.size(); ++i)
         for (const auto& e : frames[i]) {
-            captions += IsCaption(e, c.caption);
+            captions += IsCaption(e, c.caption, 0);
             panels += IsMenuPanel(e);
-            fullErasesAfter += IsFullErase(e);
+            fullErasesAfter += IsWholeScreenErase(e);
         }
     EXPECT_EQ(captions, c.refusals);
     EXPECT_EQ(panels, 1);

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <initializer_list>
 #include <numeric>
 #include <regex>
 #include <string>
@@ -22,31 +21,6 @@ using nlohmann::json;
 const std::string E = "{Enter}";
 const std::string kCaption = "①P165Q　②説明　③例１　④問1　⑤問2　⑥例２　⑦例３　⑧終了";
 
-// The pieces joined, appended in place (which keeps GCC 12's string warnings
-// quiet).
-std::string Cat(std::initializer_list<std::string> parts) {
-    std::string out;
-    for (const auto& part : parts) out += part;
-    return out;
-}
-
-int Captions(const std::vector<json>& events) {
-    int n = 0;
-    for (const auto& e : Of(events, "run")) n += e.value("text", "") == kCaption;
-    return n;
-}
-
-std::string EndReason(const RunResult& r) { return r.events.empty() ? "" : r.events.back().value("reason", ""); }
-
-// Position in the trace of the first drawn run of `text` from `from` on (-1: none).
-long RunIndex(const std::vector<json>& events, const std::string& text, long from = 0) {
-    for (long i = from; i < static_cast<long>(events.size()); ++i) {
-        const auto& e = events[static_cast<std::size_t>(i)];
-        if (e.value("op", "") == "run" && !e.value("measure", false) && e.value("text", "") == text) return i;
-    }
-    return -1;
-}
-
 // ---- The topic menu -----------------------------------------------------------------
 
 TEST(SectorMenu, RefusesEveryEntryOutsideOneToEightAndLeavesTheScreen) {
@@ -57,7 +31,7 @@ TEST(SectorMenu, RefusesEveryEntryOutsideOneToEightAndLeavesTheScreen) {
     EXPECT_EQ(EndReason(r), "finished");
     // The first caption and one for each of the nine refusals; the second visit
     // shows the goals and the caption again.
-    EXPECT_EQ(Captions(r.events), 11);
+    EXPECT_EQ(CountAnyRuns(r.events, kCaption), 11);
     EXPECT_EQ(CountRuns(r.events, "<めあて>"), 2);
     EXPECT_EQ(CountRuns(r.events, "2 おうぎ形の弧の長さや面積を求めよう。"), 2);
     // While the menu refuses, nothing above the bottom band is erased: the
@@ -71,7 +45,7 @@ TEST(SectorMenu, RefusesEveryEntryOutsideOneToEightAndLeavesTheScreen) {
         ++erase;
     }
     const std::vector<json> refusing(r.events.begin() + first, r.events.begin() + erase);
-    EXPECT_EQ(Captions(refusing), 10);
+    EXPECT_EQ(CountAnyRuns(refusing, kCaption), 10);
     // No topic ran.
     EXPECT_EQ(RunIndex(r.events, "P179Q "), -1);
 }
@@ -85,7 +59,7 @@ TEST(SectorMenu, GoalsAtTheirPlaces) {
     const json second = FindRun(r.events, "2 おうぎ形の弧の長さや面積を求めよう。");
     ASSERT_FALSE(second.is_null());
     EXPECT_TRUE(Near(second["x"], 44) && Near(second["y"], 370) && Near(second["color"], 0));
-    EXPECT_EQ(Captions(r.events), 1);
+    EXPECT_EQ(CountAnyRuns(r.events, kCaption), 1);
 }
 
 TEST(SectorMenu, AFractionInsideTheRangeChoosesAWholeItem) {
@@ -119,13 +93,13 @@ TEST_P(SectorTopics, RunToTheirEndOnTheKeysTheyAskForAndBackToTheMenu) {
         ASSERT_GE(at, 0) << text;
     }
     EXPECT_GT(RunIndex(r.events, kCaption, at), at);
-    EXPECT_EQ(Captions(r.events), 2);
+    EXPECT_EQ(CountAnyRuns(r.events, kCaption), 2);
 
     // One key fewer leaves the topic waiting: the menu does not come back.
     const RunResult shorter = RunProgramHeadless(
         "quillet", "4" + E + c.item + E + c.keys.substr(0, c.keys.size() - (c.keys.ends_with(E) ? E.size() : 1)));
     ASSERT_EQ(shorter.status, 0) << shorter.stderrText;
-    EXPECT_EQ(Captions(shorter.events), 1);
+    EXPECT_EQ(CountAnyRuns(shorter.events, kCaption), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -166,7 +140,7 @@ class TurningSector : public testing::TestWithParam<TurnCase> {};
 
 TEST_P(TurningSector, TurnsThirtyDegreesOnEveryKeyButOne) {
     const TurnCase& c = GetParam();
-    QuilletFixture f(Cat({"a", Repeat("x", c.turns)}));
+    QuilletFixture f(Keys({"a", Repeat("x", c.turns)}));
     RunUntilKeysEnd(f, ShowSectorExplanation);   // stops at the next message
     Quillet& p = f.prog;
     EXPECT_EQ(p.ArcAngle, c.angle);
@@ -314,8 +288,8 @@ TEST_P(RandomExamples, ArcLengthAndAreaHoldForAnyDraw) {
         const int n = d.a / g, den = 360 / g;
         ASSERT_TRUE(d.r == den || d.r == 2 * den) << d.r;
         const int k = d.r / den;
-        const std::string result = text == "例1① " ? Cat({"=", std::to_string(2 * k * n), "π （cm) "})
-                                                     : Cat({"=", std::to_string(k * k * den * n), "π （cm^2) "});
+        const std::string result = text == "例1① " ? Keys({"=", std::to_string(2 * k * n), "π （cm) "})
+                                                     : Keys({"=", std::to_string(k * k * den * n), "π （cm^2) "});
         const long at = RunIndex(r.events, result, 0);
         ASSERT_GE(at, 0) << result;
         const json res = r.events[static_cast<std::size_t>(at)];

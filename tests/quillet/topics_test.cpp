@@ -275,7 +275,7 @@ TEST_P(ConstructionTopics, Texts) {
     const TopicCase& c = GetParam();
     QuilletFixture f(Repeat("a", c.waits));
     ASSERT_TRUE(RunsToItsEnd(f, c.topic));
-    ExpectTexts(f.Events(), c.texts);
+    ExpectOnlyTexts(f.Events(), c.texts, kTextPlace);
 }
 
 INSTANTIATE_TEST_SUITE_P(Quillet, ConstructionTopics, testing::ValuesIn(kTopics),

@@ -8,10 +8,14 @@
 
 #include "shell/shell.h"
 #include "support/support.h"
+#include "support/trace_query.h"
 
 namespace {
 
 using nlohmann::json;
+using testing_support::CountBoxes;
+using testing_support::IsBox;
+using testing_support::kExact;
 
 struct Glyph {
     std::string text;
@@ -32,20 +36,8 @@ std::vector<Glyph> GlyphsIn(const std::vector<json>& texts, int color) {
     return out;
 }
 
-bool IsBox(const json& e, float x1, float y1, float x2, float y2, int color, int fill) {
-    return e["op"] == "box" && e["x1"] == x1 && e["y1"] == y1 && e["x2"] == x2 && e["y2"] == y2 &&
-           e["color"] == color && e["fill"] == fill;
-}
-
-int CountBoxes(const std::vector<json>& events, float x1, float y1, float x2, float y2, int color, int fill) {
-    int n = 0;
-    for (const auto& e : events)
-        if (IsBox(e, x1, y1, x2, y2, color, fill)) ++n;
-    return n;
-}
-
 // The field's clear box: from (PromptX, PromptY - 8), 192 by 30.
-int CountClears(const std::vector<json>& events) { return CountBoxes(events, 1056, 640, 1248, 670, 15, 15); }
+int CountClears(const std::vector<json>& events) { return CountBoxes(events, 1056, 640, 1248, 670, kExact); }
 
 struct EchoCase {
     const char* name;
@@ -103,7 +95,7 @@ TEST(EnterNumber, DrawsTheLabelAndErasesTheFieldAtTheEnd) {
     // The last thing drawn is the erase of label and field.
     const auto events = f.Events();
     ASSERT_FALSE(events.empty());
-    EXPECT_TRUE(IsBox(events.back(), 1008, 640, 1248, 670, 15, 15)) << events.back().dump();
+    EXPECT_TRUE(IsBox(events.back(), 1008, 640, 1248, 670, 15, 15, kExact)) << events.back().dump();
     EXPECT_EQ(f.p->PenColor, 5);
 }
 

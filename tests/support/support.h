@@ -2,6 +2,7 @@
 // through the command line, the trace they write, and reference pictures.
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,6 +52,25 @@ struct ProgramFixture : Fixture {
 // The events that reached the window: all but those recorded while a routine
 // only measured (they carry "measure": true).
 std::vector<nlohmann::json> Visible(const std::vector<nlohmann::json>& events);
+
+// ---- Key scripts ------------------------------------------------------------
+
+// A key text repeated n times ("{Right}" x 12).
+inline std::string Repeat(const std::string& key, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += key;
+    return out;
+}
+
+// Key scripts (or any texts) joined in order, each appended in place (which
+// keeps GCC 12's string warnings quiet where a long chain of + would not).
+inline std::string Keys(std::initializer_list<std::string> parts) {
+    std::string out;
+    for (const auto& part : parts) out += part;
+    return out;
+}
+
+// ---- Whole-program runs ------------------------------------------------------
 
 // Result of running a built program headless.
 struct RunResult {

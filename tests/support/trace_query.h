@@ -1,8 +1,13 @@
 // Reading what a run drew: queries over the trace events of a Fixture or of a
 // whole-program run (RunResult), shared by every test folder.
+//
+// Places are compared with a tolerance. Where a query takes one, its default
+// is what most tests want; a test that needs another passes it (kExact for
+// the value itself), so the difference shows where it is asked.
 #pragma once
 
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -27,12 +32,57 @@ void RunUntilKeysEnd(Fixture& f, void (*routine)(P&)) {
     }
 }
 
-// A key text repeated n times ("{Right}" x 12).
-inline std::string Repeat(const std::string& key, int n) {
-    std::string out;
-    for (int i = 0; i < n; ++i) out += key;
+// Why a whole-program run ended, as the trace's last event says ("finished",
+// ...; "" for an empty trace).
+inline std::string EndReason(const RunResult& r) {
+    return r.events.empty() ? "" : r.events.back().value("reason", "");
+}
+
+// ---- Numbers and events ------------------------------------------------------
+
+// How near a place must come by default (pixels), and the tolerance that asks
+// for the value itself.
+inline constexpr double kPlaceTolerance = 0.02;
+inline constexpr double kExact = 0;
+
+inline bool Near(const json& v, double expected, double tolerance = kPlaceTolerance) {
+    return v.is_number() && std::fabs(v.get<double>() - expected) <= tolerance;
+}
+
+inline bool Near(double v, double expected, double tolerance = kPlaceTolerance) {
+    return std::fabs(v - expected) <= tolerance;
+}
+
+// The events of one kind ("line", "box", "run", ...), in order.
+inline std::vector<json> Of(const std::vector<json>& events, const std::string& op) {
+    std::vector<json> out;
+    for (const auto& e : events)
+        if (e.value("op", "") == op) out.push_back(e);
     return out;
 }
+
+// The events between key reads: frame k holds what was drawn before the
+// (k+1)-th key was read; the last frame what came after the last key.
+inline std::vector<std::vector<json>> Frames(const std::vector<json>& events) {
+    std::vector<std::vector<json>> frames(1);
+    for (const auto& e : events) {
+        if (e.value("op", "") == "key")
+            frames.emplace_back();
+        else
+            frames.back().push_back(e);
+    }
+    return frames;
+}
+
+// Frame n of `events` (see Frames), or no events when the run read fewer keys.
+inline std::vector<json> Frame(const std::vector<json>& events, std::size_t n) {
+    const auto frames = Frames(events);
+    return n < frames.size() ? frames[n] : std::vector<json>{};
+}
+
+inline std::vector<json> Frame(const RunResult& r, std::size_t n) { return Frame(r.events, n); }
+
+// ---- Texts drawn -------------------------------------------------------------
 
 // The texts that DrawMarkupText drew (not measured), in order.
 inline std::vector<json> MarkupRuns(const std::vector<json>& events) {
@@ -64,52 +114,332 @@ inline int CountRuns(const std::vector<json>& events, const std::string& text) {
     return n;
 }
 
-// The events between key reads: frame k holds what was drawn before the
-// (k+1)-th key was read; the last frame what came after the last key.
-inline std::vector<std::vector<json>> Frames(const std::vector<json>& events) {
-    std::vector<std::vector<json>> frames(1);
-    for (const auto& e : events) {
-        if (e.value("op", "") == "key")
-            frames.emplace_back();
-        else
-            frames.back().push_back(e);
-    }
-    return frames;
+// True for a run of `text` drawn (not measured) by any text routine: markup,
+// or the wide text of the menus and bars.
+inline bool IsDrawnRunOf(const json& e, const std::string& text) {
+    return e.value("op", "") == "run" && !e.value("measure", false) && e.value("text", "") == text;
 }
 
-inline bool Near(const json& v, double expected, double tolerance = 0.02) {
-    return v.is_number() && std::fabs(v.get<double>() - expected) <= tolerance;
+// The first run of `text` by any text routine (a null json when there is none).
+inline json FindAnyRun(const std::vector<json>& events, const std::string& text) {
+    for (const auto& e : events)
+        if (IsDrawnRunOf(e, text)) return e;
+    return json();
 }
+
+// How many runs of `text` any text routine drew.
+inline int CountAnyRuns(const std::vector<json>& events, const std::string& text) {
+    int n = 0;
+    for (const auto& e : events) n += IsDrawnRunOf(e, text);
+    return n;
+}
+
+// Where in `events` the first run of `text` by any text routine stands, from
+// index `from` on (-1: none there).
+inline long RunIndex(const std::vector<json>& events, const std::string& text, long from = 0) {
+    for (long i = from; i < static_cast<long>(events.size()); ++i)
+        if (IsDrawnRunOf(events[static_cast<std::size_t>(i)], text)) return i;
+    return -1;
+}
+
+inline long RunIndex(const RunResult& r, const std::string& text, long from = 0) {
+    return RunIndex(r.events, text, from);
+}
+
+// A colour that a query or an expectation leaves unchecked.
+inline constexpr int kAnyColor = -1;
+
+// Where a sub-menu writes its caption: as wide text at the left of the bottom
+// band.
+inline constexpr double kCaptionX = 16, kCaptionY = 666;
+
+// True for the sub-menu caption `caption` written on the bottom band (in
+// `color`, when that is not kAnyColor).
+inline bool IsCaption(const json& e, const std::string& caption, int color = kAnyColor) {
+    return e.value("op", "") == "run" && e["routine"] == "DrawWideText" && e["text"] == caption &&
+           e["x"] == kCaptionX && e["y"] == kCaptionY && (color == kAnyColor || e["color"] == color);
+}
+
+// How many times the caption `caption` was written on the bottom band.
+inline int Captions(const std::vector<json>& events, const std::string& caption, int color = kAnyColor) {
+    int n = 0;
+    for (const auto& e : events) n += IsCaption(e, caption, color);
+    return n;
+}
+
+// ---- Texts expected at their places ------------------------------------------
+
+// A coordinate of TextAt that is not checked (a label that finds its own
+// place, a text going on where the last one ended).
+inline constexpr double kAnyPlace = -1e9;
+
+// How near a text must come to its place by default (pixels).
+inline constexpr double kTextTolerance = 0.01;
+
+// A text expected drawn at (x, y) in `color`. An x or y of kAnyPlace is not
+// checked; any other x below zero stands for "right after the text before
+// it": the text must start right of -x.
+struct TextAt {
+    std::string text;
+    double x, y;
+    int color;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const TextAt& t) {
+    return os << "\"" << t.text << "\" at (" << t.x << ", " << t.y << ") in " << t.color;
+}
+
+// Expects the drawn run `run` at want's place (within `tolerance`) in want's
+// colour; its text is the caller's to match.
+inline void ExpectRunPlaced(const json& run, const TextAt& want, double tolerance = kTextTolerance) {
+    if (want.x == kAnyPlace) {
+    } else if (want.x < 0) {
+        EXPECT_GT(run["x"].get<double>(), -want.x) << want << ": " << run.dump();
+    } else {
+        EXPECT_TRUE(Near(run["x"], want.x, tolerance)) << want << ": x " << run["x"];
+    }
+    if (want.y != kAnyPlace) {
+        EXPECT_TRUE(Near(run["y"], want.y, tolerance)) << want << ": y " << run["y"];
+    }
+    EXPECT_EQ(run["color"], want.color) << want;
+}
+
+// The first markup run of `text` is drawn at (x, y) in `color`.
+inline void ExpectRun(const std::vector<json>& events, const std::string& text, double x, double y, int color,
+                      double tolerance = kTextTolerance) {
+    const json run = FindRun(events, text);
+    ASSERT_FALSE(run.is_null()) << text << " is not drawn";
+    ExpectRunPlaced(run, {text, x, y, color}, tolerance);
+}
+
+// The last markup run of `text` is drawn at (x, y) in `color`.
+inline void ExpectLastRun(const std::vector<json>& events, const std::string& text, double x, double y, int color,
+                          double tolerance = kTextTolerance) {
+    const json run = FindLastRun(events, text);
+    ASSERT_FALSE(run.is_null()) << text << " is not drawn";
+    ExpectRunPlaced(run, {text, x, y, color}, tolerance);
+}
+
+// Each text's first markup run is drawn at its place, in any order and among
+// any other texts.
+inline void ExpectTexts(const std::vector<json>& events, const std::vector<TextAt>& texts,
+                        double tolerance = kTextTolerance) {
+    for (const TextAt& t : texts) {
+        const json run = FindRun(events, t.text);
+        ASSERT_FALSE(run.is_null()) << t.text << " is not drawn";
+        ExpectRunPlaced(run, t, tolerance);
+    }
+}
+
+// The texts are drawn with markup in this order, each at its place, with any
+// other texts between them; a text drawn more than once is matched in turn.
+inline void ExpectTextsInOrder(const std::vector<json>& events, const std::vector<TextAt>& texts,
+                               double tolerance = kTextTolerance) {
+    const auto runs = MarkupRuns(events);
+    std::size_t at = 0;
+    for (const TextAt& t : texts) {
+        while (at < runs.size() && runs[at]["text"] != t.text) ++at;
+        ASSERT_LT(at, runs.size()) << t.text << " missing or out of order";
+        ExpectRunPlaced(runs[at], t, tolerance);
+        ++at;
+    }
+}
+
+// The texts drawn with markup (not measured, not empty) are exactly these, in
+// this order, each at its place.
+inline void ExpectOnlyTexts(const std::vector<json>& events, const std::vector<TextAt>& want,
+                            double tolerance = kTextTolerance) {
+    std::vector<json> shown;
+    for (const auto& r : MarkupRuns(events))
+        if (!r.value("text", "").empty()) shown.push_back(r);
+    ASSERT_EQ(shown.size(), want.size());
+    for (std::size_t i = 0; i < want.size(); ++i) {
+        SCOPED_TRACE(want[i].text);
+        EXPECT_EQ(shown[i]["text"], want[i].text);
+        ExpectRunPlaced(shown[i], want[i], tolerance);
+    }
+}
+
+// ---- Boxes -------------------------------------------------------------------
+
+// A "box" event from (x1, y1) to (x2, y2) in `color` with `fill`.
+inline bool IsBox(const json& e, double x1, double y1, double x2, double y2, int color, int fill,
+                  double tolerance = kPlaceTolerance) {
+    return e.value("op", "") == "box" && Near(e["x1"], x1, tolerance) && Near(e["y1"], y1, tolerance) &&
+           Near(e["x2"], x2, tolerance) && Near(e["y2"], y2, tolerance) && e["color"] == color && e["fill"] == fill;
+}
+
+// How many times the rectangle from (x1, y1) to (x2, y2) was erased (a box in
+// the background colour, filled with it).
+inline int CountBoxes(const std::vector<json>& events, double x1, double y1, double x2, double y2,
+                      double tolerance = kPlaceTolerance) {
+    int n = 0;
+    for (const auto& e : events) n += IsBox(e, x1, y1, x2, y2, 15, 15, tolerance);
+    return n;
+}
+
+// The erase of the whole screen.
+inline bool IsWholeScreenErase(const json& e, double tolerance = kPlaceTolerance) {
+    return IsBox(e, 0, 0, 1760, 1800, 15, 15, tolerance);
+}
+
+// The main menu's panel, drawn each time the main menu is.
+inline bool IsMenuPanel(const json& e, double tolerance = kPlaceTolerance) {
+    return IsBox(e, 22, 10, 1342, 610, 15, 10, tolerance);
+}
+
+// How many times the main menu's panel was drawn.
+inline int MenuPanels(const std::vector<json>& events, double tolerance = kPlaceTolerance) {
+    int n = 0;
+    for (const auto& e : events) n += IsMenuPanel(e, tolerance);
+    return n;
+}
+
+inline int MenuPanels(const RunResult& r, double tolerance = kPlaceTolerance) {
+    return MenuPanels(r.events, tolerance);
+}
+
+// ---- Lines -------------------------------------------------------------------
 
 // A segment event ("line") from (x1, y1) to (x2, y2) in `color`.
-inline bool IsLine(const json& e, double x1, double y1, double x2, double y2, int color, double tolerance = 0.02) {
+inline bool IsLine(const json& e, double x1, double y1, double x2, double y2, int color,
+                   double tolerance = kPlaceTolerance) {
     return e.value("op", "") == "line" && e["color"] == color && Near(e["x1"], x1, tolerance) &&
            Near(e["y1"], y1, tolerance) && Near(e["x2"], x2, tolerance) && Near(e["y2"], y2, tolerance);
 }
 
 inline bool HasLine(const std::vector<json>& events, double x1, double y1, double x2, double y2, int color,
-                    double tolerance = 0.02) {
+                    double tolerance = kPlaceTolerance) {
     for (const auto& e : events)
         if (IsLine(e, x1, y1, x2, y2, color, tolerance)) return true;
     return false;
 }
 
-inline bool IsBox(const json& e, double x1, double y1, double x2, double y2, int color, int fill) {
-    return e.value("op", "") == "box" && Near(e["x1"], x1) && Near(e["y1"], y1) && Near(e["x2"], x2) &&
-           Near(e["y2"], y2) && e["color"] == color && e["fill"] == fill;
-}
-
-inline int CountBoxes(const std::vector<json>& events, double x1, double y1, double x2, double y2) {
-    int n = 0;
-    for (const auto& e : events) n += IsBox(e, x1, y1, x2, y2, 15, 15);
-    return n;
-}
-
-inline std::vector<json> Of(const std::vector<json>& events, const std::string& op) {
+// The segments in `color` drawn at pen width `width`, in order.
+inline std::vector<json> LinesOf(const std::vector<json>& events, int color, int width) {
     std::vector<json> out;
-    for (const auto& e : events)
-        if (e.value("op", "") == op) out.push_back(e);
+    for (const auto& e : Of(events, "line"))
+        if (e["color"] == color && e["width"] == width) out.push_back(e);
     return out;
+}
+
+inline int CountLines(const std::vector<json>& events, int color, int width) {
+    return static_cast<int>(LinesOf(events, color, width).size());
+}
+
+// ---- Circles, arcs and dots --------------------------------------------------
+
+// A "circle" event: a whole circle (start and end both 0), an arc running
+// clockwise from `start` to `end` (fractions of a turn), a dot or a sector.
+struct Round {
+    double x, y, r, start, end;
+    int color;
+    bool filled;
+    bool Whole() const { return start == 0 && end == 0; }
+};
+
+inline Round RoundOf(const json& e) {
+    return {e["x"].get<double>(), e["y"].get<double>(), e["r"].get<double>(), e["start"].get<double>(),
+            e["end"].get<double>(), e["color"].get<int>(), e["filled"].get<bool>()};
+}
+
+inline std::ostream& operator<<(std::ostream& os, const Round& c) {
+    return os << (c.filled ? "disc" : "circle") << " (" << c.x << ", " << c.y << ") r " << c.r << " from "
+              << c.start << " to " << c.end << " in " << c.color;
+}
+
+// The circle events that pass `keep`, in drawing order.
+template <class Keep>
+std::vector<Round> RoundsWhere(const std::vector<json>& events, Keep keep) {
+    std::vector<Round> out;
+    for (const auto& e : Of(events, "circle")) {
+        const Round c = RoundOf(e);
+        if (keep(c)) out.push_back(c);
+    }
+    return out;
+}
+
+// The outlines: whole circles and arcs, not filled.
+inline std::vector<Round> Outlines(const std::vector<json>& events) {
+    return RoundsWhere(events, [](const Round& c) { return !c.filled; });
+}
+
+// The outline arcs (not whole circles).
+inline std::vector<Round> Arcs(const std::vector<json>& events) {
+    return RoundsWhere(events, [](const Round& c) { return !c.filled && !c.Whole(); });
+}
+
+// The whole outline circles.
+inline std::vector<Round> Circles(const std::vector<json>& events) {
+    return RoundsWhere(events, [](const Round& c) { return !c.filled && c.Whole(); });
+}
+
+// The point dots: filled discs of radius 6.
+inline std::vector<Round> Dots(const std::vector<json>& events) {
+    return RoundsWhere(events, [](const Round& c) { return c.filled && c.r == 6; });
+}
+
+// A point dot at (x, y) (within 0.01 px) in `color`.
+inline bool IsDot(const Round& c, double x, double y, int color) {
+    return c.filled && c.r == 6 && Near(c.x, x, 0.01) && Near(c.y, y, 0.01) && c.color == color;
+}
+
+// How near a radius must come to be the one asked for, by default.
+inline constexpr double kRadiusTolerance = 1e-4;
+
+// The filled discs of radius r in `color`.
+inline std::vector<Round> Discs(const std::vector<json>& events, double r, int color,
+                                double tolerance = kRadiusTolerance) {
+    return RoundsWhere(events,
+                       [&](const Round& c) { return c.filled && c.color == color && Near(c.r, r, tolerance); });
+}
+
+inline int CountDiscs(const std::vector<json>& events, double r, int color, double tolerance = kRadiusTolerance) {
+    return static_cast<int>(Discs(events, r, color, tolerance).size());
+}
+
+// How many circle events, filled or not, have radius r and `color`.
+inline int CountCircles(const std::vector<json>& events, double r, int color, double tolerance = kPlaceTolerance) {
+    return static_cast<int>(
+        RoundsWhere(events, [&](const Round& c) { return c.color == color && Near(c.r, r, tolerance); }).size());
+}
+
+// How near a drawn arc must come to an expected one: each coordinate of its
+// centre and its radius (pixels), its start and end (fractions of a turn).
+struct ArcTolerance {
+    double centre, radius, turn;
+    constexpr ArcTolerance WithTurn(double t) const { return {centre, radius, t}; }
+};
+
+inline constexpr ArcTolerance kArcTolerance{0.06, 0.06, 0.0002};
+
+// An expected arc: centre, radius, start and end, colour; and, for this arc
+// alone, a tolerance of its centre and radius (px) or of its ends (turn)
+// other than the one ExpectArcs is given (a negative one: that one).
+struct ArcAt {
+    double x, y, r, start, end;
+    int color;
+    double px = -1;
+    double turn = -1;
+};
+
+// The arcs drawn are `want`, in order.
+inline void ExpectArcs(const std::vector<Round>& got, const std::vector<ArcAt>& want,
+                       const ArcTolerance& tolerance = kArcTolerance) {
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        SCOPED_TRACE("arc " + std::to_string(i));
+        const ArcAt& w = want[i];
+        const double centre = w.px >= 0 ? w.px : tolerance.centre;
+        const double radius = w.px >= 0 ? w.px : tolerance.radius;
+        const double turn = w.turn >= 0 ? w.turn : tolerance.turn;
+        EXPECT_NEAR(got[i].x, w.x, centre) << got[i];
+        EXPECT_NEAR(got[i].y, w.y, centre) << got[i];
+        EXPECT_NEAR(got[i].r, w.r, radius) << got[i];
+        EXPECT_NEAR(got[i].start, w.start, turn) << got[i];
+        EXPECT_NEAR(got[i].end, w.end, turn) << got[i];
+        EXPECT_EQ(got[i].color, w.color) << got[i];
+    }
 }
 
 
@@ -180,7 +510,7 @@ inline std::vector<std::vector<json>> TopicVisits(const std::vector<json>& event
     std::vector<std::vector<json>> visits;
     bool inTopic = false;
     for (const auto& e : events) {
-        if (IsBox(e, 0, 0, 1760, 1800, 15, 15)) {
+        if (IsWholeScreenErase(e)) {
             visits.emplace_back();
             inTopic = true;
         } else if (e.value("op", "") == "run" && e.value("text", "") == caption) {

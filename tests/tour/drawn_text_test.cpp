@@ -169,10 +169,6 @@ TEST(DrawnErrorScreen, KeepsEveryCharacterInItsFace) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tours, DrawnText, testing::ValuesIn(tours::All()),
-                         [](const testing::TestParamInfo<tours::Tour>& tp) {
-                             std::string name;
-                             for (char c : tp.param.name) name += (c == '-') ? '_' : c;
-                             return name;
-                         });
+                         [](const testing::TestParamInfo<tours::Tour>& tp) { return tours::TestName(tp.param); });
 
 }  // namespace

@@ -108,10 +108,6 @@ TEST_P(TourSnapshot, TraceIsUnchanged) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tours, TourSnapshot, testing::ValuesIn(tours::All()),
-                         [](const testing::TestParamInfo<tours::Tour>& tp) {
-                             std::string name;
-                             for (char c : tp.param.name) name += (c == '-') ? '_' : c;
-                             return name;
-                         });
+                         [](const testing::TestParamInfo<tours::Tour>& tp) { return tours::TestName(tp.param); });
 
 }  // namespace

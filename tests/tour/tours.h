@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "support/support.h"
+
 namespace tours {
 
 struct Tour {
@@ -22,11 +24,14 @@ struct Tour {
 // Test output names a tour by its name (not by a dump of its bytes).
 inline void PrintTo(const Tour& tour, std::ostream* os) { *os << tour.name; }
 
-inline std::string Repeat(const std::string& key, int n) {
-    std::string out;
-    for (int i = 0; i < n; ++i) out += key;
-    return out;
+// A tour's name as a test name (which takes no '-').
+inline std::string TestName(const Tour& tour) {
+    std::string name;
+    for (char c : tour.name) name += (c == '-') ? '_' : c;
+    return name;
 }
+
+using testing_support::Repeat;
 
 inline const std::vector<Tour>& All() {
     static const std::vector<Tour> tours = [] {

@@ -20,42 +20,9 @@ RunResult RunProblems(const std::string& keys) {
     return r;
 }
 
-int Captions(const std::vector<json>& events) {
-    int n = 0;
-    for (const auto& e : Of(events, "run"))
-        n += e["routine"] == "DrawWideText" && e["text"] == kMenu && e["x"] == 16 && e["y"] == 666;
-    return n;
-}
-
-struct Expected {
-    const char* text;
-    double x, y;   // x < 0: right after the text before it (x > -x)
-    int color;
-};
-
-// Each text at its place; `events` are searched from the last match on, so
-// texts drawn more than once are found in order.
-void ExpectInOrder(const std::vector<json>& events, const std::vector<Expected>& texts) {
-    const auto runs = MarkupRuns(events);
-    std::size_t at = 0;
-    for (const Expected& t : texts) {
-        while (at < runs.size() && runs[at]["text"] != t.text) ++at;
-        ASSERT_LT(at, runs.size()) << t.text << " missing or out of order";
-        const json& run = runs[at];
-        if (t.x >= 0) {
-            EXPECT_TRUE(Near(run["x"], t.x, 0.01)) << t.text << " " << run;
-        } else {
-            EXPECT_GT(run["x"].get<double>(), -t.x) << t.text;
-        }
-        EXPECT_TRUE(Near(run["y"], t.y, 0.01)) << t.text << " " << run;
-        EXPECT_EQ(run["color"], t.color) << t.text;
-        ++at;
-    }
-}
-
 TEST(BasicProblemsP164, MenuWithoutGoalScreenAndRefusals) {
     const RunResult r = RunProblems("0" + E + "4" + E + "-2" + E + "1/0" + E);
-    EXPECT_EQ(Captions(r.events), 5);
+    EXPECT_EQ(Captions(r.events, kMenu), 5);
     EXPECT_EQ(CountRuns(r.events, "<めあて>"), 0);
     EXPECT_EQ(CountRuns(r.events, "8　終了"), 2);   // item 3 goes back to the main menu
 }
@@ -65,8 +32,8 @@ TEST(BasicProblemsP164, Problem1) {
     const auto frames = Frames(r.events);
     // Keys: 7, Enter, 1, Enter, then a key after the figure and after answers 1 and 2.
     const auto& figure = frames[4];
-    ExpectInOrder(figure, {{"P164 基本の問題", -40, 33, 0}, {"1", -466, 33, 13},
-                           {"ア", 520, 220, 3}, {"イ", 760, 400, 3}, {"ウ", 880, 280, 3}});
+    ExpectTextsInOrder(figure, {{"P164 基本の問題", -40, 33, 0}, {"1", -466, 33, 13},
+                                {"ア", 520, 220, 3}, {"イ", 760, 400, 3}, {"ウ", 880, 280, 3}});
     auto hasBox = [&](double x1, double y1, double x2, double y2, int color, int fill) {
         for (const auto& e : Of(figure, "box"))
             if (IsBox(e, x1, y1, x2, y2, color, fill)) return true;
@@ -77,33 +44,33 @@ TEST(BasicProblemsP164, Problem1) {
     EXPECT_TRUE(HasLine(figure, 520, 160, 460, 280, 3));   // ア
     EXPECT_TRUE(HasLine(figure, 760, 340, 700, 460, 3));   // イ
     EXPECT_TRUE(HasLine(figure, 820, 280, 940, 220, 3));   // ウ
-    ExpectInOrder(frames[5], {{"(1)", 40, 100, 3}, {"ア", -40, 100, 5}, {"(1)", 440, 110, 5}});
+    ExpectTextsInOrder(frames[5], {{"(1)", 40, 100, 3}, {"ア", -40, 100, 5}, {"(1)", 440, 110, 5}});
     EXPECT_TRUE(HasLine(frames[5], 520, 160, 760, 340, 5));   // the arrow's shaft, head at point 4
-    ExpectInOrder(frames[6], {{"(2)", 40, 150, 3}, {"図の通り", -40, 150, 5}, {"(2)", 550, 370, 5}});
+    ExpectTextsInOrder(frames[6], {{"(2)", 40, 150, 3}, {"図の通り", -40, 150, 5}, {"(2)", 550, 370, 5}});
     EXPECT_TRUE(HasLine(frames[6], 640, 280, 520, 400, 5));
-    ExpectInOrder(frames[7], {{"(3)", 40, 200, 3}, {"イとウ", -40, 200, 5}, {"(3)", 610, 110, 5}});
+    ExpectTextsInOrder(frames[7], {{"(3)", 40, 200, 3}, {"イとウ", -40, 200, 5}, {"(3)", 610, 110, 5}});
     EXPECT_TRUE(HasLine(frames[7], 580, 100, 1000, 520, 5));
     // The menu asks again at once, over the whole answer.
-    EXPECT_EQ(Captions(frames[7]), 1);
+    EXPECT_EQ(Captions(frames[7], kMenu), 1);
 }
 
 TEST(BasicProblemsP164, Problem2OneQuestionAKey) {
     const RunResult r = RunProblems("2" + E + "abcdef" + "2" + E + "abcdef");
     const auto frames = Frames(r.events);
     // Each frame holds the answers of the line shown and the next question's number.
-    ExpectInOrder(frames[4], {{"P164 基本の問題", -40, 33, 0}, {"2", -466, 33, 13}, {"(1)", 40, 100, 3}});
+    ExpectTextsInOrder(frames[4], {{"P164 基本の問題", -40, 33, 0}, {"2", -466, 33, 13}, {"(1)", 40, 100, 3}});
     EXPECT_EQ(MarkupRuns(frames[4]).size(), 3u);
-    ExpectInOrder(frames[5], {{"①", -40, 100, 0}, {"直線AB", -40, 100, 5}, {"②", -40, 100, 0},
-                              {"線分AB", -40, 100, 5}, {"③", -40, 100, 0}, {"半直線AB", -40, 100, 5},
-                              {"(2)", 40, 170, 3}});
-    ExpectInOrder(frames[6], {{"④", -40, 170, 0}, {"△ABC", -40, 170, 5}, {"(3)", 40, 240, 3}});
-    ExpectInOrder(frames[7], {{"⑤", -40, 240, 0}, {"AB∥CD", -40, 240, 5}, {"(4)", 40, 310, 3}});
-    ExpectInOrder(frames[8], {{"⑥", -40, 310, 0}, {"∠AOB", -40, 310, 5}, {"(5)", 40, 380, 3}});
-    ExpectInOrder(frames[9], {{"⑦", -40, 380, 0}, {"垂線", -40, 380, 5}, {"⑧", -40, 380, 0},
-                              {"AB⊥CD", -40, 380, 5}, {"(6)", 40, 450, 3}});
-    ExpectInOrder(frames[10], {{"⑨", -40, 450, 0}, {"中点", -40, 450, 5}, {"⑩", -40, 450, 0},
-                               {"垂直二等分線", -40, 450, 5}});
-    EXPECT_EQ(Captions(frames[10]), 1);
+    ExpectTextsInOrder(frames[5], {{"①", -40, 100, 0}, {"直線AB", -40, 100, 5}, {"②", -40, 100, 0},
+                                   {"線分AB", -40, 100, 5}, {"③", -40, 100, 0}, {"半直線AB", -40, 100, 5},
+                                   {"(2)", 40, 170, 3}});
+    ExpectTextsInOrder(frames[6], {{"④", -40, 170, 0}, {"△ABC", -40, 170, 5}, {"(3)", 40, 240, 3}});
+    ExpectTextsInOrder(frames[7], {{"⑤", -40, 240, 0}, {"AB∥CD", -40, 240, 5}, {"(4)", 40, 310, 3}});
+    ExpectTextsInOrder(frames[8], {{"⑥", -40, 310, 0}, {"∠AOB", -40, 310, 5}, {"(5)", 40, 380, 3}});
+    ExpectTextsInOrder(frames[9], {{"⑦", -40, 380, 0}, {"垂線", -40, 380, 5}, {"⑧", -40, 380, 0},
+                                   {"AB⊥CD", -40, 380, 5}, {"(6)", 40, 450, 3}});
+    ExpectTextsInOrder(frames[10], {{"⑨", -40, 450, 0}, {"中点", -40, 450, 5}, {"⑩", -40, 450, 0},
+                                    {"垂直二等分線", -40, 450, 5}});
+    EXPECT_EQ(Captions(frames[10], kMenu), 1);
     // Line 1 keeps 30 px between its answers; line 5 none: "⑧" starts where
     // "垂線" ends. "①" starts where "(1)" ended.
     auto x = [&](const char* text) { return FindRun(r.events, text)["x"].get<double>(); };
@@ -114,7 +81,7 @@ TEST(BasicProblemsP164, Problem2OneQuestionAKey) {
     EXPECT_EQ(CountRuns(r.events, "垂直二等分線"), 2);
     const auto& again = frames[12];   // after 2, Enter a second time
     EXPECT_EQ(CountBoxes(again, 0, 0, 1760, 1800), 1);
-    ExpectInOrder(again, {{"(1)", 40, 100, 3}});
+    ExpectTextsInOrder(again, {{"(1)", 40, 100, 3}});
 }
 
 }  // namespace

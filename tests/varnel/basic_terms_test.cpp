@@ -14,11 +14,6 @@ using namespace testing_support;
 
 const std::string kEnter = "{Enter}";
 
-std::vector<json> Frame(const RunResult& r, std::size_t n) {
-    const auto frames = Frames(r.events);
-    return n < frames.size() ? frames[n] : std::vector<json>{};
-}
-
 // The number of keys a script delivers ("{Enter}" is one).
 std::size_t KeyCount(const std::string& script) {
     std::size_t n = 0;
@@ -29,26 +24,6 @@ std::size_t KeyCount(const std::string& script) {
             i += 1;
         }
     }
-    return n;
-}
-
-// The first run of `text` by any text routine (the menus write theirs as
-// wide text), and how many there are.
-json FindAnyRun(const std::vector<json>& events, const std::string& text) {
-    for (const auto& e : Of(events, "run"))
-        if (!e.value("measure", false) && e["text"] == text) return e;
-    return json();
-}
-
-int CountAnyRuns(const std::vector<json>& events, const std::string& text) {
-    int n = 0;
-    for (const auto& e : Of(events, "run")) n += !e.value("measure", false) && e["text"] == text;
-    return n;
-}
-
-int MenuPanels(const RunResult& r) {
-    int n = 0;
-    for (const auto& e : r.events) n += IsBox(e, 22, 10, 1342, 610, 15, 10);
     return n;
 }
 

@@ -12,6 +12,7 @@
 namespace {
 
 using namespace testing_support;
+using namespace varnel_test;
 
 const std::string E = "{Enter}";
 const std::string kMenu = "①P163Q　②例　③問１１　④終了";
@@ -21,37 +22,6 @@ RunResult RunLesson(const std::string& keys) {
     RunResult r = RunProgramHeadless("varnel", "6" + E + keys + "4" + E + "8" + E);
     EXPECT_EQ(r.status, 0) << r.stderrText;
     return r;
-}
-
-// How often the caption `caption` was written on the bottom band.
-int Captions(const std::vector<json>& events, const std::string& caption) {
-    int n = 0;
-    for (const auto& e : Of(events, "run"))
-        n += e["routine"] == "DrawWideText" && e["text"] == caption && e["x"] == 16 && e["y"] == 666;
-    return n;
-}
-
-void ExpectRun(const std::vector<json>& events, const std::string& text, double x, double y, int color) {
-    const json run = FindRun(events, text);
-    ASSERT_FALSE(run.is_null()) << text;
-    EXPECT_TRUE(Near(run["x"], x, 0.01)) << text << " x " << run["x"];
-    EXPECT_TRUE(Near(run["y"], y, 0.01)) << text << " y " << run["y"];
-    EXPECT_EQ(run["color"], color) << text;
-}
-
-// The segments of `color` at pen `width` in a frame.
-std::vector<json> LinesOf(const std::vector<json>& frame, int color, int width) {
-    std::vector<json> out;
-    for (const auto& e : Of(frame, "line"))
-        if (e["color"] == color && e["width"] == width) out.push_back(e);
-    return out;
-}
-
-// Dots of the fold's path (grey discs of radius 0.5) in a frame.
-int Dots(const std::vector<json>& frame) {
-    int n = 0;
-    for (const auto& e : Of(frame, "circle")) n += e["color"] == 7 && Near(e["r"], 0.5, 1e-4);
-    return n;
 }
 
 // ---- Goal screen and menu ----------------------------------------------------------
@@ -115,7 +85,7 @@ TEST_P(Example1Animations, MovingTriangleAndEndFrame) {
         // The target turns grey with its names and the whole path is dotted.
         EXPECT_EQ(LinesOf(end, 7, 5).size(), 3u);
         EXPECT_TRUE(HasLine(end, 650, 325, 777.28, 452.28, 7, 0.01));
-        EXPECT_EQ(Dots(end), 61);
+        EXPECT_EQ(PathDots(end, 1e-4), 61);
     }
 }
 
@@ -144,7 +114,7 @@ TEST(CombinedMovesExample1, FoldDotsItsPathUpToB) {
     for (int k = 0; k <= 20; k++) {
         const int angle = 180 + 10 * (k % 19);
         const int expected = angle > 180 ? (angle - 180) / 3 + 1 : 0;
-        EXPECT_EQ(Dots(frames[kFirstFrame[2] + k]), expected) << "after " << k << " keys";
+        EXPECT_EQ(PathDots(frames[kFirstFrame[2] + k], 1e-4), expected) << "after " << k << " keys";
     }
 }
 

@@ -13,6 +13,7 @@
 namespace {
 
 using namespace testing_support;
+using namespace varnel_test;
 
 const std::string E = "{Enter}";
 const std::string kRhombusMenu = "①イ回転A　②イ回転B　③イ対称　④ウ平行回転C　⑤ウ回転A対称　⑥メニュー";
@@ -119,23 +120,6 @@ RunResult RunRhombus(const std::string& keys) {
     return r;
 }
 
-int Captions(const std::vector<json>& events, const std::string& caption) {
-    int n = 0;
-    for (const auto& e : Of(events, "run"))
-        n += e["routine"] == "DrawWideText" && e["text"] == caption && e["x"] == 16 && e["y"] == 666;
-    return n;
-}
-
-void ExpectRun(const std::vector<json>& events, const std::string& text, double x, double y, int color) {
-    const json run = FindLastRun(events, text);
-    ASSERT_FALSE(run.is_null()) << text;
-    if (x >= 0) {
-        EXPECT_TRUE(Near(run["x"], x, 0.01)) << text << " x " << run["x"];
-    }
-    EXPECT_TRUE(Near(run["y"], y, 0.01)) << text << " y " << run["y"];
-    EXPECT_EQ(run["color"], color) << text;
-}
-
 // Boxes erased (colour 15) that reach into the rows above y `y`, right of x 0.
 int ErasesAbove(const std::vector<json>& events, double y) {
     int n = 0;
@@ -147,9 +131,9 @@ int ErasesAbove(const std::vector<json>& events, double y) {
 
 TEST(RhombusProblem, ScreenThenTheMenuAtOnceAndRefusals) {
     const RunResult r = RunRhombus("7" + E + "0" + E + "1/0" + E);
-    ExpectRun(r.events, kQuestion, 20, 30, 7);
-    ExpectRun(r.events, "<ひし形アからひし形イへの移動>", 20, 80, 3);
-    ExpectRun(r.events, "<ひし形アからひし形ウへの移動>", 20, 380, 3);
+    ExpectLastRun(r.events, kQuestion, 20, 30, 7);
+    ExpectLastRun(r.events, "<ひし形アからひし形イへの移動>", 20, 80, 3);
+    ExpectLastRun(r.events, "<ひし形アからひし形ウへの移動>", 20, 380, 3);
     // Four captions: first, after three refusals; then ⑥ brings the lesson's
     // menu over the unchanged screen.
     EXPECT_EQ(Captions(r.events, kRhombusMenu), 4);
@@ -207,12 +191,6 @@ std::vector<json> CopyOutlines(const std::vector<json>& frame) {
     return out;
 }
 
-int TraceDots(const std::vector<json>& frame) {
-    int n = 0;
-    for (const auto& e : Of(frame, "circle")) n += e["color"] == 7 && Near(e["r"], 0.5, 1e-4);
-    return n;
-}
-
 struct Corner {
     double x, y;
 };
@@ -252,7 +230,7 @@ TEST_P(RhombusAnimations, CopyInTheLastFrame) {
         EXPECT_NEAR(pts[k][0].get<double>(), c.corners[order[k]].x, 0.05) << "corner " << order[k] + 1;
         EXPECT_NEAR(pts[k][1].get<double>(), c.corners[order[k]].y, 0.05) << "corner " << order[k] + 1;
     }
-    EXPECT_EQ(TraceDots(last) > 0, c.traces);
+    EXPECT_EQ(PathDots(last, 1e-4) > 0, c.traces);
     // "1" leaves the last frame standing: nothing is erased or drawn after it.
     for (const auto& e : Of(frames[first + c.keys + 1], "box")) EXPECT_LT(e["x1"].get<double>(), 640) << e;
 }

@@ -162,20 +162,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- Whole-program runs -------------------------------------------------------
 
-// The events between the n-th and the (n+1)-th key read of a run.
-std::vector<json> Frame(const RunResult& r, std::size_t n) {
-    const auto frames = Frames(r.events);
-    return n < frames.size() ? frames[n] : std::vector<json>{};
-}
-
-// The first run of `text` by any text routine (the menus write theirs as
-// wide text).
-json FindAnyRun(const std::vector<json>& events, const std::string& text) {
-    for (const auto& e : Of(events, "run"))
-        if (!e.value("measure", false) && e["text"] == text) return e;
-    return json();
-}
-
 std::vector<json> FilledPieces(const std::vector<json>& events) {
     std::vector<json> out;
     for (const auto& e : Of(events, "polyline"))

@@ -14,6 +14,7 @@
 namespace {
 
 using namespace testing_support;
+using namespace varnel_test;
 
 // A Varnel with the figure of the reflection topic set up for `axis` degrees
 // and the fold at its start (what the topic does before its first redraw).
@@ -82,19 +83,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- The fold at each key step -------------------------------------------------
 
-int Dots(const std::vector<nlohmann::json>& events) {
-    int n = 0;
-    for (const auto& e : Of(events, "circle")) n += Near(e["r"], 1) && e["color"] == 7;
-    return n;
-}
-
-// Sides drawn at pen width 7 in `color`.
-int WideSides(const std::vector<nlohmann::json>& events, int color) {
-    int n = 0;
-    for (const auto& e : Of(events, "line")) n += e["width"] == 7 && e["color"] == color;
-    return n;
-}
-
 class FoldSteps : public testing::TestWithParam<int> {};
 
 TEST_P(FoldSteps, DrawsTheFoldOfNStepsExactly) {
@@ -129,7 +117,7 @@ TEST_P(FoldSteps, DrawsTheFoldOfNStepsExactly) {
     }
     // Dots every 3 degrees for B and C, every 6 for A, up to the fold.
     const int steps = 20 * n / 3;
-    EXPECT_EQ(Dots(events), 2 * (steps + 1) + (steps / 2 + 1));
+    EXPECT_EQ(FoldDots(events), 2 * (steps + 1) + (steps / 2 + 1));
     EXPECT_EQ(f.rt->RtGetDrawWidth(), 5);
 }
 
@@ -144,7 +132,7 @@ TEST(ReflectionFold, OneStepFromTheUprightFigureMovesEachVertexTowardsTheAxisAnd
     ExpectPoint(p, 25, {652.5f, 346.4f}, 0.1f);
     ExpectPoint(p, 26, {737.0f, 520.3f}, 0.1f);
     // 7 dots on B and C, 4 on A.
-    EXPECT_EQ(Dots(f.Events()), 18);
+    EXPECT_EQ(FoldDots(f.Events()), 18);
 }
 
 TEST(ReflectionFold, FullFoldLandsOnTheMirrorImageAtAnyAxis) {
@@ -263,7 +251,7 @@ TEST(ReflectionFold, Question8FigureIsTheFullFoldWithTheCorrespondingSegments) {
     EXPECT_TRUE(HasLine(events, 1088, 330, 668, 330, 0, 0.06));
     EXPECT_EQ(FindRun(events, "A'")["color"], 5);
     EXPECT_EQ(FindRun(events, "A")["color"], 3);
-    EXPECT_EQ(Dots(events), 0);
+    EXPECT_EQ(FoldDots(events), 0);
     EXPECT_EQ(f.rt->RtGetDrawWidth(), 5);
 }
 

@@ -11,6 +11,7 @@
 namespace {
 
 using namespace testing_support;
+using namespace varnel_test;
 
 const std::string E = "{Enter}";
 const std::string kCaption = "①P161Q　②対称移動　③問10　④終了";
@@ -30,25 +31,12 @@ RunResult RunLesson(const std::string& keys) {
     return r;
 }
 
-// Runs of `text` drawn by any text routine (markup, wide text of the bars).
-int CountTexts(const std::vector<nlohmann::json>& events, const std::string& text) {
-    int n = 0;
-    for (const auto& e : Visible(events)) n += e.value("op", "") == "run" && e.value("text", "") == text;
-    return n;
-}
-
-int MenuPanels(const RunResult& r) {
-    int n = 0;
-    for (const auto& e : r.events) n += IsBox(e, 22, 10, 1342, 610, 15, 10);
-    return n;
-}
-
 // The frame (events between two key reads) in which `text` was drawn for the
 // last time.
 std::vector<nlohmann::json> LastFrameWith(const RunResult& r, const std::string& text) {
     std::vector<nlohmann::json> found;
     for (const auto& frame : Frames(r.events))
-        if (CountTexts(frame, text) > 0) found = frame;
+        if (CountAnyRuns(frame, text) > 0) found = frame;
     return found;
 }
 
@@ -57,26 +45,8 @@ std::vector<nlohmann::json> LastFrameWith(const RunResult& r, const std::string&
 std::vector<nlohmann::json> LastFoldPicture(const RunResult& r) {
     std::vector<nlohmann::json> found;
     for (const auto& frame : Frames(r.events))
-        if (CountTexts(frame, kFoldPrompt) > 0 && CountBoxes(frame, 587, 0, 1808, 1800) > 0) found = frame;
+        if (CountAnyRuns(frame, kFoldPrompt) > 0 && CountBoxes(frame, 587, 0, 1808, 1800) > 0) found = frame;
     return found;
-}
-
-int PathDots(const std::vector<nlohmann::json>& events) {
-    int n = 0;
-    for (const auto& e : Of(events, "circle")) n += Near(e["r"], 0.5) && e["color"] == 7;
-    return n;
-}
-
-int FoldDots(const std::vector<nlohmann::json>& events) {
-    int n = 0;
-    for (const auto& e : Of(events, "circle")) n += Near(e["r"], 1) && e["color"] == 7;
-    return n;
-}
-
-int WideSides(const std::vector<nlohmann::json>& events, int color) {
-    int n = 0;
-    for (const auto& e : Of(events, "line")) n += e["width"] == 7 && e["color"] == color;
-    return n;
 }
 
 // ---- Entry and topic menu -------------------------------------------------------
@@ -92,8 +62,8 @@ TEST(ReflectionLesson, ShowsTheGoalAndRefusesNumbersOutsideTheMenu) {
     EXPECT_TRUE(Near(sentence["x"], 44) && Near(sentence["y"], 305));
     EXPECT_EQ(sentence["color"], 0);
     // Once, then again after each of the five refused entries.
-    EXPECT_EQ(CountTexts(r.events, kCaption), 6);
-    EXPECT_EQ(CountTexts(r.events, "<めあて>"), 1);
+    EXPECT_EQ(CountAnyRuns(r.events, kCaption), 6);
+    EXPECT_EQ(CountAnyRuns(r.events, "<めあて>"), 1);
     EXPECT_EQ(MenuPanels(r), 2);
 }
 
@@ -123,7 +93,7 @@ TEST_P(P161Fold, DotsThePathTravelledAndAnswersWithTheWholePaths) {
     const auto closing = FindRun(r.events, "折り返せばよい。");
     ASSERT_FALSE(closing.is_null());
     EXPECT_TRUE(Near(closing["x"], 84) && Near(closing["y"], 270));
-    EXPECT_EQ(CountTexts(r.events, kCaption), 2);
+    EXPECT_EQ(CountAnyRuns(r.events, kCaption), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Reflection, P161Fold,
@@ -194,7 +164,7 @@ TEST_P(ReflectionAxis, TurnsTheFigureAndMarksThePropertiesOnTheTurnedAxis) {
     ASSERT_FALSE(last.is_null());
     EXPECT_TRUE(Near(last["x"], 76) && Near(last["y"], 130));
     EXPECT_EQ(CountBoxes(r.events, 0, 0, 608, 230), 1);
-    EXPECT_EQ(CountTexts(r.events, kCaption), 2);
+    EXPECT_EQ(CountAnyRuns(r.events, kCaption), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -213,7 +183,7 @@ TEST_P(ReflectionOddAxis, AnyEntryGivesAFiniteFigureAndTheTopicRunsToItsEnd) {
         EXPECT_EQ(e.value("text", "").find("エラーが発生しました"), std::string::npos) << "the error screen";
     for (const auto& e : Of(r.events, "line"))
         for (const char* k : {"x1", "y1", "x2", "y2"}) ASSERT_TRUE(e[k].is_number()) << e.dump();
-    EXPECT_EQ(CountTexts(r.events, kCaption), 2);
+    EXPECT_EQ(CountAnyRuns(r.events, kCaption), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Reflection, ReflectionOddAxis,
@@ -261,14 +231,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ReflectionLesson, StillPictureKeyOnlyStartsTheFold) {
     // Enter at the still picture does not leave the topic; the fold starts.
     const RunResult r = RunLesson("2" + E + "90" + E + E + E + kPropertyKeys);
-    EXPECT_EQ(CountTexts(r.events, kFoldPrompt), 2);
-    EXPECT_EQ(CountTexts(r.events, "もう一度動かすなら１を入力"), 1);
+    EXPECT_EQ(CountAnyRuns(r.events, kFoldPrompt), 2);
+    EXPECT_EQ(CountAnyRuns(r.events, "もう一度動かすなら１を入力"), 1);
 }
 
 TEST(ReflectionLesson, FoldAgainReentersThePromptWithoutARedraw) {
     const RunResult r =
         RunLesson("2" + E + "90" + E + "x{Right}" + E + "1" + E + "1" + "{Right}" + E + kPropertyKeys);
-    EXPECT_EQ(CountTexts(r.events, "もう一度動かすなら１を入力"), 3);
+    EXPECT_EQ(CountAnyRuns(r.events, "もう一度動かすなら１を入力"), 3);
     // Erases of the figure area: the first picture, one per arrow, and the
     // question-8 figure; none on coming back.
     EXPECT_EQ(CountBoxes(r.events, 587, 0, 1808, 1800), 1 + 2 + 1);
@@ -280,13 +250,13 @@ TEST(ReflectionLesson, FoldAgainReentersThePromptWithoutARedraw) {
 
 TEST(ReflectionLesson, Answer10TakesThirtyThreeKeysAndReturnsToTheMenu) {
     const RunResult r = RunLesson("3" + E + Repeat("k", 33));
-    EXPECT_EQ(CountTexts(r.events, "何かキーを押して下さい。"), 33);
+    EXPECT_EQ(CountAnyRuns(r.events, "何かキーを押して下さい。"), 33);
     const auto last = FindRun(r.events, "対称移動させればもとの図形に重なる。");
     ASSERT_FALSE(last.is_null());
     EXPECT_EQ(last["color"], 5);
     for (const char* text : {"問10 解答", "(1)", "(2)", "(3)", "l", "m", "E", "F", "六角形ABCDEFは線対称な図形である。"})
         EXPECT_FALSE(FindRun(r.events, text).is_null()) << text;
-    EXPECT_EQ(CountTexts(r.events, kCaption), 2);
+    EXPECT_EQ(CountAnyRuns(r.events, kCaption), 2);
     // Grid (2) stands four cells of grid (1) right of it.
     EXPECT_EQ(FindRun(r.events, "(2)")["x"], 755);
 }

@@ -23,27 +23,6 @@ const std::string kTopic2 = "2" + kEnter + Repeat("{Right}", 12) + kEnter + "xn"
 const std::string kTopic3 = "3" + kEnter + "abcdefgh";
 const std::string kTopic4 = "4" + kEnter + "ab";
 
-int MenuPanels(const RunResult& r) {
-    int n = 0;
-    for (const auto& e : r.events) n += IsBox(e, 22, 10, 1342, 610, 15, 10);
-    return n;
-}
-
-// Position in the trace of the first run of `text` from `from` on (-1: none).
-long RunIndex(const RunResult& r, const std::string& text, long from = 0) {
-    for (long i = from; i < static_cast<long>(r.events.size()); ++i) {
-        const auto& e = r.events[i];
-        if (e.value("op", "") == "run" && !e.value("measure", false) && e.value("text", "") == text) return i;
-    }
-    return -1;
-}
-
-int CountRunsOf(const RunResult& r, const std::string& text) {
-    int n = 0;
-    for (long at = RunIndex(r, text); at >= 0; at = RunIndex(r, text, at + 1)) ++n;
-    return n;
-}
-
 TEST(RotationLesson, GoalScreenThenTheTopicMenuWithoutAPause) {
     const RunResult r = RunProgramHeadless("varnel", "4" + kEnter + "5" + kEnter + "8" + kEnter);
     ASSERT_EQ(r.status, 0) << r.stderrText;
@@ -77,8 +56,8 @@ class RotationMenuRefuses : public testing::TestWithParam<RefusedCase> {};
 TEST_P(RotationMenuRefuses, AsksAgainOverTheSamePicture) {
     const RunResult r = RunProgramHeadless("varnel", "4" + kEnter + GetParam().entry + kEnter + "5" + kEnter + "8" + kEnter);
     ASSERT_EQ(r.status, 0) << r.stderrText;
-    EXPECT_EQ(CountRunsOf(r, kCaption), 2);
-    EXPECT_EQ(CountRunsOf(r, "<めあて>"), 1);
+    EXPECT_EQ(CountAnyRuns(r.events, kCaption), 2);
+    EXPECT_EQ(CountAnyRuns(r.events, "<めあて>"), 1);
     EXPECT_EQ(MenuPanels(r), 2);
     // No topic began: nothing but the menu's texts after the goal.
     EXPECT_EQ(RunIndex(r, "問6 解答"), -1);
@@ -114,7 +93,7 @@ TEST(RotationLesson, EveryTopicInTurnAndBackToTheMainMenu) {
         ASSERT_GE(at, 0) << text;
     }
     // The goal screen only once; the main menu again at the end.
-    EXPECT_EQ(CountRunsOf(r, "<めあて>"), 1);
+    EXPECT_EQ(CountAnyRuns(r.events, "<めあて>"), 1);
     EXPECT_EQ(MenuPanels(r), 2);
 }
 

@@ -17,20 +17,10 @@ using namespace testing_support;
 int HexagonErases(const std::vector<json>& events) { return CountBoxes(events, 640, 70, 2240, 2470); }
 
 // Segments in colour 7 at pen width 7: the turning copy of ウ.
-std::vector<json> CopySides(const std::vector<json>& events) {
-    std::vector<json> out;
-    for (const auto& e : Of(events, "line"))
-        if (e["color"] == 7 && e["width"] == 7) out.push_back(e);
-    return out;
-}
+std::vector<json> CopySides(const std::vector<json>& events) { return LinesOf(events, 7, 7); }
 
-void ExpectRun(const std::vector<json>& events, const std::string& text, double x, double y, int color) {
-    const json run = FindRun(events, text);
-    ASSERT_FALSE(run.is_null()) << text;
-    EXPECT_NEAR(run["x"].get<double>(), x, 0.05) << text;
-    EXPECT_NEAR(run["y"].get<double>(), y, 0.05) << text;
-    EXPECT_EQ(run["color"], color) << text;
-}
+// How near the texts of these topics must come to their places (pixels).
+const double kTextPlace = 0.05;
 
 // ---- Topic 1 ---------------------------------------------------------------------
 
@@ -39,16 +29,16 @@ TEST(RotationQuestionP145, QuestionsBeforeTheTurn) {
     RunUntilKeysEnd(f, ShowRotationQuestionP145);
     const auto frames = Frames(f.Events());
     ASSERT_EQ(frames.size(), 5u);
-    ExpectRun(frames[0], "三角形ウをどのように移動させればエに重なるだろう。", 30, 20, 3);
-    ExpectRun(frames[0], "ウ", 880, 255, 3);
+    ExpectRun(frames[0], "三角形ウをどのように移動させればエに重なるだろう。", 30, 20, 3, kTextPlace);
+    ExpectRun(frames[0], "ウ", 880, 255, 3, kTextPlace);
     EXPECT_TRUE(FindRun(frames[0], "A'").is_null());
-    ExpectRun(frames[1], "(1)", 30, 70, 7);
-    ExpectRun(frames[1], "A',C'はどこ？", 111, 70, 0);
-    ExpectRun(frames[2], "A'", 926, 594, 3);
-    ExpectRun(frames[2], "C'", 822.08, 360, 3);
-    ExpectRun(frames[3], "(2)", 30, 120, 7);
-    ExpectRun(frames[3], "三角形ウを", 111, 120, 0);
-    ExpectRun(frames[3], "三角形エに重ねる移動は？", 84, 170, 0);
+    ExpectRun(frames[1], "(1)", 30, 70, 7, kTextPlace);
+    ExpectRun(frames[1], "A',C'はどこ？", 111, 70, 0, kTextPlace);
+    ExpectRun(frames[2], "A'", 926, 594, 3, kTextPlace);
+    ExpectRun(frames[2], "C'", 822.08, 360, 3, kTextPlace);
+    ExpectRun(frames[3], "(2)", 30, 120, 7, kTextPlace);
+    ExpectRun(frames[3], "三角形ウを", 111, 120, 0, kTextPlace);
+    ExpectRun(frames[3], "三角形エに重ねる移動は？", 84, 170, 0, kTextPlace);
     // The copy of ウ over ウ, and the prompt.
     const auto sides = CopySides(frames[4]);
     ASSERT_EQ(sides.size(), 3u);
@@ -122,8 +112,8 @@ TEST(RotationQuestionP145, OneEndsTheTurnAndTheAnswerFollows) {
     EXPECT_NEAR(label["x"].get<double>(), 784, 0.5);
     EXPECT_NEAR(label["y"].get<double>(), 399, 0.5);
     EXPECT_EQ(label["color"], 5);
-    ExpectRun(frames[8], "三角形アを点Bを中心として、", 84, 220, 5);
-    ExpectRun(frames[8], "反時計回りに120°だけ回転させる。", 84, 270, 5);
+    ExpectRun(frames[8], "三角形アを点Bを中心として、", 84, 220, 5, kTextPlace);
+    ExpectRun(frames[8], "反時計回りに120°だけ回転させる。", 84, 270, 5, kTextPlace);
     // What the topic leaves behind: the step taken on "1" (one past ウ).
     EXPECT_EQ(p.EntryValue, 1);
     EXPECT_EQ(p.PenColor, 5);
@@ -140,8 +130,8 @@ TEST(RotationAnswer6, OneConstructionStepPerKeyThenTheWholeAnswer) {
     Varnel& p = f.prog;
     const auto frames = Frames(f.Events());
     ASSERT_EQ(frames.size(), 9u);
-    ExpectRun(frames[0], "問6 解答", 78, 30, 3);
-    ExpectRun(frames[0], "O", 605, 460, 5);
+    ExpectRun(frames[0], "問6 解答", 78, 30, 3, kTextPlace);
+    ExpectRun(frames[0], "O", 605, 460, 5, kTextPlace);
     EXPECT_FALSE(FindRun(frames[0], "C").is_null());
     EXPECT_TRUE(Of(frames[0], "polyline").empty());   // no grid, no set square yet
     EXPECT_TRUE(HasLine(frames[1], 635, 460, 905, 235, 0));
@@ -159,7 +149,7 @@ TEST(RotationAnswer6, OneConstructionStepPerKeyThenTheWholeAnswer) {
         EXPECT_NEAR(arcs[0]["end"].get<double>(), centres[k] + 0.03, 1e-4);
         EXPECT_EQ(arcs[0]["color"], 5);
     }
-    ExpectRun(frames[6], "A'", 390, 140, 5);
+    ExpectRun(frames[6], "A'", 390, 140, 5, kTextPlace);
     // The seventh key clears the construction and shows the answer.
     const auto& answer = frames[7];
     EXPECT_EQ(CountBoxes(answer, 320, 100, 1040, 550), 1);
@@ -168,7 +158,7 @@ TEST(RotationAnswer6, OneConstructionStepPerKeyThenTheWholeAnswer) {
     EXPECT_TRUE(HasLine(answer, 410, 190, 635, 370, 5));
     EXPECT_FALSE(FindRun(answer, "C'").is_null());
     EXPECT_TRUE(HasLine(answer, 360, 136, 630, 460, 7) == false);
-    ExpectRun(frames[8], "教科書P160 問7 をやろう。 ", 78, 480, 7);
+    ExpectRun(frames[8], "教科書P160 問7 をやろう。 ", 78, 480, 7, kTextPlace);
     EXPECT_EQ(p.PointLabel(1), "A'");
 }
 
@@ -193,12 +183,12 @@ TEST(RotationAnswer7, TheHalfTurnAndItsName) {
     EXPECT_TRUE(HasLine(frames[0], 991, 222.06, 946, 300, 9, 0.01));
     EXPECT_TRUE(HasLine(frames[0], 1060.91, 396.42, 946, 300, 11, 0.01));
     EXPECT_TRUE(HasLine(frames[0], 1216, 300, 991, 222.06, 5, 0.01));
-    ExpectRun(frames[0], "O", 946, 300, 0);
-    ExpectRun(frames[0], "問7 解答", 78, 30, 3);
-    ExpectRun(frames[1], "△ABCを、点Oを中心として180°だけ", 78, 80, 5);
-    ExpectRun(frames[1], "回転移動させれば、△A'B'C'に重なる。", 78, 130, 5);
-    ExpectRun(frames[2], "  <点対称移動>", 40, 380, 3);
-    ExpectRun(frames[2], "回転移動の中で、特に、１８０°の回転移動", 78, 430, 0);
+    ExpectRun(frames[0], "O", 946, 300, 0, kTextPlace);
+    ExpectRun(frames[0], "問7 解答", 78, 30, 3, kTextPlace);
+    ExpectRun(frames[1], "△ABCを、点Oを中心として180°だけ", 78, 80, 5, kTextPlace);
+    ExpectRun(frames[1], "回転移動させれば、△A'B'C'に重なる。", 78, 130, 5, kTextPlace);
+    ExpectRun(frames[2], "  <点対称移動>", 40, 380, 3, kTextPlace);
+    ExpectRun(frames[2], "回転移動の中で、特に、１８０°の回転移動", 78, 430, 0, kTextPlace);
 }
 
 }  // namespace

@@ -14,33 +14,8 @@ namespace {
 
 using namespace testing_support;
 
-struct TextAt {
-    const char* text;
-    float x, y;   // x < 0: "where the text before it ended" (checked to lie right of -x)
-    int color;
-};
-
-void ExpectTexts(const std::vector<json>& events, const std::vector<TextAt>& texts) {
-    for (const TextAt& t : texts) {
-        const json run = FindRun(events, t.text);
-        ASSERT_FALSE(run.is_null()) << t.text;
-        if (t.x >= 0)
-            EXPECT_TRUE(Near(run["x"], t.x, 0.01)) << t.text << " x " << run["x"];
-        else
-            EXPECT_GT(run["x"].get<double>(), -t.x) << t.text;
-        EXPECT_TRUE(Near(run["y"], t.y, 0.01)) << t.text << " y " << run["y"];
-        EXPECT_EQ(run["color"], t.color) << t.text;
-    }
-}
-
-// The sub-menu caption as the bottom band shows it.
-int CaptionsDrawn(const std::vector<json>& events) {
-    int n = 0;
-    for (const auto& e : Of(events, "run"))
-        n += e["routine"] == "DrawWideText" && e["text"] == "①P156Q　②平行移動　③問1,2　④平行線　⑤問3　⑥終了" &&
-             e["x"] == 16 && e["y"] == 666 && e["color"] == 0;
-    return n;
-}
+// The lesson's sub-menu caption.
+const std::string kCaption = "①P156Q　②平行移動　③問1,2　④平行線　⑤問3　⑥終了";
 
 // ---- Goal screen and topic menu ---------------------------------------------------
 
@@ -57,7 +32,7 @@ TEST(TranslationLesson, GoalScreenThenTheMenuUntilItemSix) {
                          {"…ある図形を形や大きさを変えずに他の位置へ移すこと", -44, 370, 0}});
     EXPECT_EQ(p.TextLeft, 44);
     EXPECT_EQ(p.TextLineY, 370);
-    EXPECT_EQ(CaptionsDrawn(events), 5);
+    EXPECT_EQ(Captions(events, kCaption, 0), 5);
     EXPECT_EQ(p.MenuChoice, 6);
     EXPECT_EQ(p.EntryValue, 10);
     // Refused numbers erase nothing but the band and the entry field: the
@@ -75,7 +50,7 @@ TEST(TranslationLesson, ATopicEndsBackAtTheMenuOverItsLastScreen) {
     // Keys: 5, Enter, a, b, c, 6, Enter. The caption comes back right after
     // the third pause, with no other key wait in between.
     ASSERT_EQ(frames.size(), 8u);
-    EXPECT_EQ(CaptionsDrawn(frames[5]), 1);
+    EXPECT_EQ(Captions(frames[5], kCaption, 0), 1);
     EXPECT_EQ(CountRuns(f.Events(), "<めあて>"), 1);
     EXPECT_EQ(CountBoxes(frames[5], 0, 0, 1760, 1800), 0);
 }

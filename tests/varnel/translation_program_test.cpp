@@ -24,21 +24,6 @@ const std::string kTopic3 = "3" + kEnter + "abcd";
 const std::string kTopic4 = "4" + kEnter + "abcdefghij";
 const std::string kTopic5 = "5" + kEnter + "abc";
 
-int MenuPanels(const RunResult& r) {
-    int n = 0;
-    for (const auto& e : r.events) n += IsBox(e, 22, 10, 1342, 610, 15, 10);
-    return n;
-}
-
-// Position in the trace of the first run of `text` (-1: none).
-long RunIndex(const RunResult& r, const std::string& text, long from = 0) {
-    for (long i = from; i < static_cast<long>(r.events.size()); ++i) {
-        const auto& e = r.events[i];
-        if (e.value("op", "") == "run" && !e.value("measure", false) && e.value("text", "") == text) return i;
-    }
-    return -1;
-}
-
 struct TopicCase {
     const char* name;
     std::string keys;
