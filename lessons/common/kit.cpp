@@ -38,6 +38,11 @@ void SetCells(Program& p, int first, std::initializer_list<Pt> cells) {
     CellsToPixels(p, first, i - 1);
 }
 
+void SetCells(Program& p, std::initializer_list<CellPoint> points) {
+    for (const CellPoint& point : points) SetP(p, point.entry, point.cell);
+    for (const CellPoint& point : points) CellsToPixels(p, point.entry, point.entry);
+}
+
 void CellsToPixels(Program& p, int first, int last) {
     for (int i = first; i <= last; i++) {
         p.LoopIndex = static_cast<float>(i);
@@ -60,15 +65,22 @@ void PointsAtAngles(Program& p, int first, float radius, int centre) {
     }
 }
 
-// ---- Pen and text -----------------------------------------------------------
+// ---- Erasing, the pen and the text column -----------------------------------
+
+Area FrameArea(const Program& p) { return Area{p.GridLeft, p.GridTop, p.GridRight, p.GridBottom}; }
+
+void Erase(Program& p, const Area& area) { EraseBox(p, area.x1, area.y1, area.x2, area.y2); }
+
+void EraseFrame(Program& p) { Erase(p, FrameArea(p)); }
 
 void PenWidth(Program& p, int width) { p.rt.RtSetDrawWidth(width); }
 
-void TopicScreen(Program& p) {
+void BeginTopic(Program& p, const TextColumn& column) {
     EraseScreen(p);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    if (column.itemLeft) p.ItemLeft = *column.itemLeft;
+    p.TextLeft = column.textLeft;
+    p.TextLineY = column.firstLineY;
+    PenWidth(p, column.penWidth);
 }
 
 void Write(Program& p, float x, float y, float color, const Text& text) {
@@ -78,6 +90,19 @@ void Write(Program& p, float x, float y, float color, const Text& text) {
 }
 
 void WriteOn(Program& p, float color, const Text& text) { Write(p, p.TextEndX, p.TextLineY, color, text); }
+
+void NextLine(Program& p, float color, const Text& text, float gap) {
+    Write(p, p.TextLeft, p.TextLineY + gap, color, text);
+}
+
+void IndentedLine(Program& p, float color, const Text& text, float indent, float gap) {
+    Write(p, p.TextLeft + indent, p.TextLineY + gap, color, text);
+}
+
+void NumberedLine(Program& p, const Text& number, float color, const Text& sentence, const NumberStyle& style) {
+    Write(p, p.ItemLeft, p.TextLineY + style.gap, style.numberColor, number);
+    Write(p, p.TextEndX + style.space, p.TextLineY, color, sentence);
+}
 
 void TableCell(Program& p, float x, float y, const CellStyle& style, const Text& text) {
     p.PenX = x;
@@ -106,6 +131,25 @@ void Label(Program& p, float x, float y, float color, const Text& text) {
     p.TextCell = text;
     DrawMarkupText(p);
 }
+
+// ---- A point's dot and name -------------------------------------------------
+
+void Dot(Program& p, Pt at, float color) { Disc(p, at, 6, color); }
+
+void Dot(Program& p, int i, float color) { Dot(p, P(p, i), color); }
+
+void Name(Program& p, Pt at, const Text& name, const NameStyle& style) {
+    Label(p, at.x + style.dx, at.y + style.dy, style.color, name);
+}
+
+void Name(Program& p, int i, const Text& name, const NameStyle& style) { Name(p, P(p, i), name, style); }
+
+void DotAndName(Program& p, Pt at, const Text& name, const NameStyle& style) {
+    Dot(p, at, style.dotColor.value_or(style.color));
+    Name(p, at, name, style);
+}
+
+void DotAndName(Program& p, int i, const Text& name, const NameStyle& style) { DotAndName(p, P(p, i), name, style); }
 
 // ---- Lines and shapes -------------------------------------------------------
 
@@ -156,9 +200,11 @@ void Polygon(Program& p, std::initializer_list<Pt> corners, const PolygonStyle& 
     }
     p.LineWidth = style.width;
     if (style.labelColor) p.PenColor = *style.labelColor;
+    if (style.labelDx) p.LabelOffsetX = *style.labelDx;
+    if (style.labelDy) p.LabelOffsetY = *style.labelDy;
     p.LineColor = style.color;
     p.VertexCount = static_cast<float>(corners.size());
-    p.MarkSize = style.gap;
+    p.MarkSize = style.distance;
     p.MarkLabel = style.labels;
     DrawPolygon(p);
 }
@@ -181,6 +227,43 @@ void Disc(Program& p, Pt c, float r, float color, float fill) {
 
 void Sector(Program& p, Pt c, float r, float color, float start, float end, float fill) {
     p.rt.RtCircle(c.x, c.y, r, color, 1, start, end, true, fill);
+}
+
+// ---- Compass steps ----------------------------------------------------------
+
+namespace {
+
+float EndFraction(const Program& p, const ArcEnd& end) {
+    float f = end.margin;
+    if (end.from == ArcEnd::From::RayB) f = p.ArcFractionB + end.margin;
+    if (end.from == ArcEnd::From::RayC) f = p.ArcFractionC + end.margin;
+    if (end.turns != 0) f = f + end.turns;
+    if (end.wrap) {
+        if (f > 1) f -= 1;
+        if (f < 0) f += 1;
+    }
+    return f;
+}
+
+}  // namespace
+
+ArcSpan CompassArc(Program& p, const CompassStyle& style) {
+    const Pt centre = P(p, style.centre);
+    if (style.centreDot) Dot(p, centre, style.dotColor.value_or(style.color));
+    p.WorkA = static_cast<float>(style.centre);
+    if (style.through) {
+        p.WorkC = static_cast<float>(*style.through);
+        p.Radius = Distance(centre, P(p, *style.through));
+    } else if (style.radius) {
+        p.Radius = *style.radius;
+    }
+    if (style.start.from != ArcEnd::From::Fraction || style.end.from != ArcEnd::From::Fraction)
+        AngleRange(p, style.centre, style.b, style.c, style.shift);
+    const ArcSpan span{EndFraction(p, style.start), EndFraction(p, style.end)};
+    Arc(p, centre, p.Radius, style.color, span.start, span.end);
+    if (style.startIn) p.*style.startIn = span.start;
+    if (style.endIn) p.*style.endIn = span.end;
+    return span;
 }
 
 // ---- Marks ------------------------------------------------------------------
@@ -229,18 +312,44 @@ void AngleMark(Program& p, Pt vertex, Pt b, Pt c, const AngleMarkStyle& style) {
     SetAngle(p, vertex, b, c);
     p.MarkSize = style.size;
     p.MarkCount = static_cast<float>(style.arcs);
-    p.AccentColor = style.color;
-    p.LineColor = style.lineColor;
+    p.AccentColor = style.arcs > 0 ? style.color : style.fill;
+    p.LineColor = style.color;
     p.MarkLabel = style.label;
     p.MarkShift = style.shift;
+    if (style.labelColor) p.PenColor = *style.labelColor;
+    if (style.labelDx) p.LabelOffsetX = *style.labelDx;
+    if (style.labelDy) p.LabelOffsetY = *style.labelDy;
     DrawAngleMark(p);
 }
 
-void RightAngle(Program& p, Pt vertex, Pt b, Pt c, float size, float color, std::optional<float> shift) {
+namespace {
+
+void DrawAngleDot(Program& p, const AngleDotStyle& style) {
+    const Pt at = Along({p.MarkAX, p.MarkAY}, p.MarkSize, p.BisectorAngle);
+    p.PenX = at.x;
+    p.PenY = at.y;
+    Disc(p, at, style.radius, style.color);
+}
+
+}  // namespace
+
+void AngleDot(Program& p, Pt vertex, Pt b, Pt c, const AngleDotStyle& style) {
+    p.MarkSize = style.distance;
+    AngleRange(p, vertex, b, c, 1);
+    DrawAngleDot(p, style);
+}
+
+void AngleDot(Program& p, int vertex, int b, int c, const AngleDotStyle& style) {
+    p.MarkSize = style.distance;
+    AngleRange(p, vertex, b, c, 1);
+    DrawAngleDot(p, style);
+}
+
+void RightAngle(Program& p, Pt vertex, Pt b, Pt c, const RightAngleStyle& style) {
     SetAngle(p, vertex, b, c);
-    p.MarkSize = size;
-    p.LineColor = color;
-    if (shift) p.MarkShift = *shift;
+    p.MarkSize = style.size;
+    p.LineColor = style.color;
+    if (style.shift) p.MarkShift = *style.shift;
     DrawRightAngleMark(p);
 }
 
@@ -248,9 +357,9 @@ void VertexLabel(Program& p, Pt vertex, Pt b, Pt c, const Text& label, const Ver
     SetAngle(p, vertex, b, c);
     p.MarkSize = style.distance;
     p.MarkShift = style.shift;
-    p.LabelOffsetX = style.dx;
-    p.LabelOffsetY = style.dy;
-    if (style.color) p.PenColor = *style.color;
+    p.LabelOffsetX = style.labelDx;
+    p.LabelOffsetY = style.labelDy;
+    if (style.labelColor) p.PenColor = *style.labelColor;
     p.MarkLabel = label;
     PlaceVertexLabel(p);
 }
@@ -266,6 +375,9 @@ void DottedArc(Program& p, Pt a, Pt b, const DottedArcStyle& style) {
     p.ArcSweep = style.sweep;
     p.LineColor = style.color;
     p.MarkLabel = style.label;
+    if (style.labelColor) p.PenColor = *style.labelColor;
+    if (style.labelDx) p.LabelOffsetX = *style.labelDx;
+    if (style.labelDy) p.LabelOffsetY = *style.labelDy;
     DrawDottedDimensionArc(p);
 }
 
@@ -337,18 +449,44 @@ void AngleRange(Program& p, Pt vertex, Pt b, Pt c, float shift) {
     ComputeAngleArcRange(p);
 }
 
+void AngleRange(Program& p, int vertex, int b, int c, float shift) {
+    p.WorkA = static_cast<float>(vertex);
+    p.WorkB = static_cast<float>(b);
+    p.WorkC = static_cast<float>(c);
+    AngleRange(p, P(p, vertex), P(p, b), P(p, c), shift);
+}
 
 // ---- Key-stepped animations -------------------------------------------------
 
-void AskAnimationStep(Program& p, float x1, float y1, float x2, float y2) {
+void AskAnimationStep(Program& p, const Area& area) {
     p.TextCell = "１で次のステップ。他のキーで動かす。";
     ShowMessageAndWaitKey(p);
     if (LastKeyIs(p, '1'))
         p.EntryValue = 1;
     else
-        EraseBox(p, x1, y1, x2, y2);
+        Erase(p, area);
+}
+
+void AskAnimationStep(Program& p, float x1, float y1, float x2, float y2) {
+    AskAnimationStep(p, Area{x1, y1, x2, y2});
 }
 
 bool AnimationRuns(const Program& p) { return p.EntryValue != 1; }
+
+void Animate(Program& p, const AnimationStyle& style, const std::function<void()>& frame,
+             const std::function<void()>& step) {
+    const AnimationCounter& counter = style.counter;
+    p.EntryValue = 5;
+    if (counter.cell) *counter.cell = counter.from;
+    while (AnimationRuns(p)) {
+        frame();
+        AskAnimationStep(p, style.erase);
+        if (counter.cell) {
+            if (AnimationRuns(p)) *counter.cell = *counter.cell + counter.by;
+            if (*counter.cell > counter.upTo) *counter.cell = counter.backTo;
+        }
+        if (step) step();
+    }
+}
 
 }  // namespace kit

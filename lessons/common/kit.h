@@ -1,27 +1,47 @@
 // The lesson kit: the calls a lesson topic is written in.
 //
-// A topic is a list of steps: erase, write a sentence, draw a figure from the
-// point tables, mark it, wait for a key. The library's routines take their
-// inputs from the shared cells; each call here fills exactly the cells its
-// routine reads and runs it, so a step reads as what it draws:
+// A topic is a list of steps: open the screen, write a sentence, draw a
+// figure from the point tables, construct it with compass arcs, mark it,
+// wait for a key. The library's routines take their inputs from the shared
+// cells; each call here fills exactly the cells its routine reads and runs
+// it, so a step reads as what it draws:
 //
-//     Write(p, p.ItemLeft, p.TextLineY + 50, kTeal, "①");
-//     WriteOn(p, kBlack, "線分ABに三角定規をあてる。");
-//     Triangle(p, 1, 2, 3, {.width = 7, .color = kTeal, .labels = "A"});
+//     BeginTopic(p, {.itemLeft = 30, .textLeft = 66, .firstLineY = 20});
+//     Write(p, p.TextLeft, p.TextLineY, kTeal, "AP=AQ,BP=BQ となる点Qをかこう。");
+//     NumberedLine(p, "①", kBlack, "中心A,半径APの円をかく");
+//     CompassArc(p, {.centre = 1, .through = 3, .b = 4, .c = 3,
+//                    .start = RayC(-0.03f), .end = RayB(0.03f), .color = kGrey});
+//     DotAndName(p, 4, "Q");
 //     Ticks(p, P(p, 1), P(p, 2), {.size = 20, .spacing = 8});
 //     WaitForAnyKey(p);
 //
-// What a routine leaves behind stays as the library leaves it (each call says
-// which cells a later step may read). Cells that a step does not name keep
-// their values: a field left out of a style (an empty std::optional) leaves
-// its cell as the earlier steps left it, which is how a topic carries, for
-// example, TickSpacing or MarkShift over from one call to the next.
+// What a routine leaves behind stays as the library leaves it: each call
+// says which cells it reads and which it leaves for a later step.
+//
+// Styles. A style is a struct of named fields, written with designated
+// initialisers. A field left out takes the default written beside it in the
+// struct, and the call sets its cell to that default. The fields that are a
+// std::optional say what an empty value does; in most of them (default {})
+// an empty field leaves its cell as the earlier steps left it, which is how a
+// topic carries, for example, MarkShift or LabelOffsetX over from one call
+// to the next. A few optional fields have a value by default (TickStyle's
+// spacing 8 and shift 0, RightAngleStyle's shift 0): those set their cell
+// unless given {} on purpose.
+//
+// One name means one thing in every style: `color` is the colour a call
+// strokes its figure in (lines, arcs, a sector's outline, a dot), `fill`
+// the inside of a closed shape, `label` or `labels` the text a call writes
+// beside its figure, `labelColor` that text's colour (PenColor), `labelDx`
+// and `labelDy` its offset in px (LabelOffsetX/Y), `distance` how far out
+// from its point the label stands (MarkSize), `shift` -1 the rays of an
+// angle exchanged (MarkShift).
 //
 // Coordinates are pixels (origin top-left, y down); directions are radians
 // counter-clockwise as seen on the screen; arc fractions are fractions of a
 // turn clockwise from +x (see platform/runtime.h).
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
 
@@ -76,11 +96,26 @@ Pt Along(Pt from, float r, float angle);
 Pt Mid(Pt a, Pt b);
 // The distance from a to b.
 float Distance(Pt a, Pt b);
-// Points first, first + 1, ... of PointX/PointY given in grid cells (x right,
-// y up from the frame's origin), then turned into pixels in place.
+
+// ---- Grid cells to pixels ---------------------------------------------------
+// A figure's points are given in grid cells of the frame in force (x right,
+// y up from the frame's origin: OriginX, OriginY, CellSize as Grid leaves
+// them) and turned into pixels in place.
+
+// Points first, first + 1, ... of PointX/PointY set to `cells`, then turned
+// into pixels. Counts in LoopIndex (left at the last entry).
 void SetCells(Program& p, int first, std::initializer_list<Pt> cells);
-// Points first..last of PointX/PointY from grid cells to pixels in place
-// (OriginX, OriginY, CellSize of the current frame). Counts in LoopIndex.
+// A figure point in grid cells: its entry of PointX/PointY and its cell.
+struct CellPoint {
+    int entry;
+    Pt cell;
+};
+// The listed entries set to their cells, then exactly those entries turned
+// into pixels, in the order listed; every other entry keeps its value.
+// Counts in LoopIndex (left at the last entry listed).
+void SetCells(Program& p, std::initializer_list<CellPoint> points);
+// Points first..last of PointX/PointY from grid cells to pixels in place.
+// Counts in LoopIndex (left at `last`).
 void CellsToPixels(Program& p, int first, int last);
 // The directions of a regular hexagon's corners: PointAngle(i) := start +
 // step * (i - 1) degrees, in radians, for i = 1 to 6 (step 60: counter-
@@ -90,30 +125,93 @@ void HexagonAngles(Program& p, int startDegrees, int stepDegrees = 60);
 // in the directions PointAngle(1..6). Counts in LoopIndex (left at 6).
 void PointsAtAngles(Program& p, int first, float radius, int centre = 0);
 
+// ---- Counted loops ----------------------------------------------------------
+
+// A loop whose counter is also a cell, as the library's own loops keep theirs
+// (LoopIndex, InnerIndex, ...): `body(i)` for i = first, first + step, ...
+// up to `last`, the cell `counter` := i before each. Leaves the counter at
+// the last i run (untouched when none runs).
+template <class Body>
+void Count(float& counter, int first, int last, Body&& body, int step = 1) {
+    for (int i = first; step > 0 ? i <= last : i >= last; i += step) {
+        counter = static_cast<float>(i);
+        body(i);
+    }
+}
+// The same over the listed values, in order.
+template <class Body>
+void Count(float& counter, std::initializer_list<int> values, Body&& body) {
+    for (const int i : values) {
+        counter = static_cast<float>(i);
+        body(i);
+    }
+}
+
 // ---- Erasing and the pen ----------------------------------------------------
 // EraseBox(p, x1, y1, x2, y2) and EraseScreen(p) are the shell's (shell/shell.h):
 // a box given by its corners, both included, and the whole screen.
 
+// A box by its corners, both included.
+struct Area {
+    float x1 = 0;
+    float y1 = 0;
+    float x2 = 0;
+    float y2 = 0;
+};
+// The current grid frame (GridLeft, GridTop)-(GridRight, GridBottom).
+Area FrameArea(const Program& p);
+// The box erased.
+void Erase(Program& p, const Area& area);
+// The current grid frame erased, edges included, for a figure drawn again in
+// it.
+void EraseFrame(Program& p);
+
 // The pen width of every following stroke.
 void PenWidth(Program& p, int width);
 
-// The usual start of a topic's screen: the screen erased, the text column at
-// (40, 30), pen width 5.
-void TopicScreen(Program& p);
+// ---- The topic's screen and its text column ---------------------------------
+// A topic writes its sentences down a column: step numbers at ItemLeft, the
+// sentences at TextLeft, each line 50 px (or `gap`) below the last
+// (TextLineY). Write leaves TextEndX where a text ended, so the next can go on
+// (WriteOn).
 
-// ---- Text -------------------------------------------------------------------
+// Where a topic's column stands. An empty itemLeft keeps ItemLeft.
+struct TextColumn {
+    std::optional<float> itemLeft = 40.0f;
+    float textLeft = 40;
+    float firstLineY = 30;
+    int penWidth = 5;
+};
+// The opening of a topic: the whole screen erased, then ItemLeft, TextLeft
+// and TextLineY := the column's, and the pen width for the rest of the topic.
+// The first line goes at (TextLeft, TextLineY).
+void BeginTopic(Program& p, const TextColumn& column = {});
 
 // A text of the topic's column at (x, y) in `color` (markup text: fractions,
 // roots, signs). Leaves TextEndX where it ended and TextLineY at y, so the
-// next text can go on (WriteOn) or go lower (p.TextLineY + 50).
+// next text can go on (WriteOn) or go lower (NextLine).
 void Write(Program& p, float x, float y, float color, const Text& text);
 // A text going on from where the last Write ended, on its line.
 void WriteOn(Program& p, float color, const Text& text);
+// The next line of the column: `text` at (TextLeft, TextLineY + gap).
+void NextLine(Program& p, float color, const Text& text, float gap = 50);
+// An indented next line: at (TextLeft + indent, TextLineY + gap).
+void IndentedLine(Program& p, float color, const Text& text, float indent = 34, float gap = 50);
+// A numbered next line: the step number at (ItemLeft, TextLineY + gap) in
+// `numberColor`, the sentence `space` px after it in `color`. Leaves TextEndX
+// at the sentence's end.
+struct NumberStyle {
+    float numberColor = kGrey;
+    float space = 0;
+    float gap = 50;
+};
+void NumberedLine(Program& p, const Text& number, float color, const Text& sentence, const NumberStyle& style = {});
 // The head of a lesson's goal screen, on the screen as it is: the text column
 // at (44, 240) and "<めあて>" there in colour 3. The goal's lines follow 65 px
-// apart: Write(p, p.TextLeft, p.TextLineY + 65, ...).
+// apart: NextLine(p, kBlack, ..., 65).
 void GoalHeading(Program& p);
-// A label at (x, y): the column's layout cells (TextEndX, TextLineY) stay.
+// A label at (x, y): PenColor, PenX, PenY and TextCell change, the column's
+// layout cells (TextEndX, TextLineY) stay.
 void Label(Program& p, float x, float y, float color, const Text& text);
 
 // A table cell of the text column (DrawMarkupTableCell): the box with its
@@ -130,6 +228,27 @@ struct CellStyle {
     float textColor = kBlack;
 };
 void TableCell(Program& p, float x, float y, const CellStyle& style, const Text& text);
+
+// ---- A point's dot and name -------------------------------------------------
+
+// The dot of a point: a disc of radius 6 filled in `color`.
+void Dot(Program& p, Pt at, float color);
+// The dot of point i of PointX/PointY.
+void Dot(Program& p, int i, float color);
+// A point's name: its top-left corner at the point moved by (dx, dy), in
+// `color`; the dot (DotAndName) in `dotColor`, or `color` when empty.
+struct NameStyle {
+    float dx = 10;
+    float dy = -25;
+    float color = kTeal;
+    std::optional<float> dotColor;
+};
+// The name alone, as a Label: the column's layout cells stay.
+void Name(Program& p, Pt at, const Text& name, const NameStyle& style = {});
+void Name(Program& p, int i, const Text& name, const NameStyle& style = {});
+// The dot, then the name.
+void DotAndName(Program& p, Pt at, const Text& name, const NameStyle& style = {});
+void DotAndName(Program& p, int i, const Text& name, const NameStyle& style = {});
 
 // ---- Lines and shapes -------------------------------------------------------
 
@@ -154,16 +273,19 @@ void NumberHexagonCorners(Program& p);
 void FilledPolygon(Program& p, std::initializer_list<Pt> points, float color, float fill);
 
 // A polygon of the library (DrawPolygon): sides at `width` in `color`, and
-// labels `gap` px outside its corners: "1" writes PointLabel(1..n), another
-// text letters from its first character on ("A": A, B, C), empty none.
-// Labels are written in PenColor: `labelColor` sets it, else PenColor stays
-// as the last text left it.
+// labels `distance` px outside its corners: "1" writes PointLabel(1..n),
+// another text letters from its first character on ("A": A, B, C), empty
+// none. Labels are written in PenColor: `labelColor` sets it, else PenColor
+// stays as the last text left it. `labelDx`, `labelDy` move the first label
+// (the routine clears the offsets after each label); empty keeps the cells.
 struct PolygonStyle {
     float width = 5;
     float color = kBlack;
-    float gap = 0;
+    float distance = 0;
     Text labels;
     std::optional<float> labelColor;
+    std::optional<float> labelDx;
+    std::optional<float> labelDy;
 };
 // Reads PolygonVertex rows 1..n, VertexCount, LineWidth, LineColor, MarkSize,
 // MarkLabel; leaves the pen width as it was, MarkLabel empty and LoopIndex
@@ -184,11 +306,89 @@ void Disc(Program& p, Pt c, float r, float color, float fill = -1);
 // The sector about c from `start` to `end`, filled in `fill`.
 void Sector(Program& p, Pt c, float r, float color, float start, float end, float fill);
 
+// ---- Compass steps ----------------------------------------------------------
+// One step of a construction: the compass set on a point of the point tables
+// (its centre) and opened to another point (or to a length), and an arc of
+// that opening drawn across where the next point will be found.
+//
+// The span of the arc is given by its two ends. An end is measured from one
+// of the two rays of the angle at the centre between the rays to points b
+// and c (the arc range ComputeAngleArcRange leaves in ArcFractionB and
+// ArcFractionC, the rays exchanged with shift -1), plus a margin in
+// fractions of a turn: RayC(-0.03f) starts 0.03 turn before the ray to c,
+// RayB(0.03f) ends 0.03 turn past the ray to b. Or an end is a fixed
+// fraction: Fraction(0.47f). The arc runs clockwise from start to end,
+// through fraction 0 when the end is below the start. An end may be given
+// whole turns (RayB(0.03f).Turned(-1): one turn less, added after the
+// margin) or be brought back into 0..1 (Wrapped(): above 1 loses a turn,
+// below 0 gains one).
+
+// One end of a compass arc.
+struct ArcEnd {
+    enum class From { Fraction, RayB, RayC };
+    From from = From::Fraction;
+    float margin = 0;
+    float turns = 0;
+    bool wrap = false;
+    constexpr ArcEnd Turned(float t) const {
+        ArcEnd e = *this;
+        e.turns = t;
+        return e;
+    }
+    constexpr ArcEnd Wrapped() const {
+        ArcEnd e = *this;
+        e.wrap = true;
+        return e;
+    }
+};
+// `margin` of a turn past the ray to b (before it when negative).
+constexpr ArcEnd RayB(float margin) { return ArcEnd{ArcEnd::From::RayB, margin}; }
+// `margin` of a turn past the ray to c (before it when negative).
+constexpr ArcEnd RayC(float margin) { return ArcEnd{ArcEnd::From::RayC, margin}; }
+// The fixed fraction `f`.
+constexpr ArcEnd Fraction(float f) { return ArcEnd{ArcEnd::From::Fraction, f}; }
+
+// A compass step. The opening: `through` a point (Radius := the distance from
+// the centre to it), or `radius` px, or neither (Radius as the step before
+// left it: the second arc of an equal pair). The centre's dot is drawn first
+// (unless `centreDot` is false) in `dotColor`, or in the arc's colour.
+// `startIn` and `endIn` name cells that keep the fractions drawn, for a later
+// step that reads them (e.g. &Program::ArcFractionC).
+struct CompassStyle {
+    int centre = 0;
+    std::optional<int> through;
+    std::optional<float> radius;
+    int b = 0;
+    int c = 0;
+    float shift = 1;
+    ArcEnd start = RayC(-0.03f);
+    ArcEnd end = RayB(0.03f);
+    float color = kGrey;
+    bool centreDot = true;
+    std::optional<float> dotColor;
+    float Program::*startIn = nullptr;
+    float Program::*endIn = nullptr;
+};
+// The fractions an arc was drawn from and to.
+struct ArcSpan {
+    float start;
+    float end;
+};
+// Draws the step. Reads the point tables (and Radius when no opening is
+// given). Leaves Radius at the opening, WorkA := centre and WorkC := through
+// (when given); when an end is measured from a ray, WorkB := b, WorkC := c
+// and the arc range cells as ComputeAngleArcRange leaves them (RayAngleB,
+// RayAngleC, ArcFractionB, ArcFractionC, BisectorAngle, MarkShift = shift,
+// MarkA..MarkC; the ends before any margin); then the fractions drawn in
+// `startIn` and `endIn`. Returns the fractions drawn.
+ArcSpan CompassArc(Program& p, const CompassStyle& style);
+
 // ---- Marks ------------------------------------------------------------------
 
 // Equal-length ticks across a-b near its middle (DrawTickMarks): `count`
 // strokes of half-length `size` in `color`, `spacing` apart, the group moved
-// `shift` px along a-b. An empty spacing or shift keeps the cell's value.
+// `shift` px along a-b. Spacing and shift are set to 8 and 0 unless given;
+// given {} they keep the cells TickSpacing and MarkShift as they are.
 // Leaves TickSpacing at spacing * (count + 1); LoopIndex overwritten.
 struct TickStyle {
     int count = 1;
@@ -212,42 +412,73 @@ void Chevrons(Program& p, Pt a, Pt b, const ChevronStyle& style);
 
 // The mark of the angle at `vertex` between the rays to b and c
 // (DrawAngleMark): `arcs` arcs (radius `size`, then 8 px less each) in
-// `color`, or with arcs 0 a sector of radius `size` filled in `color` and
-// outlined in `lineColor`; then `label` outside it. `shift` -1 exchanges the
-// rays. Leaves MarkShift 0 and MarkLabel empty (and the label cells reset);
-// the arc range cells (ArcFractionB/C, BisectorAngle, ...) as computed.
+// `color`, or with arcs 0 a sector of radius `size` outlined in `color` and
+// filled in `fill`; then `label` outside it at `size` along the bisector,
+// in `labelColor` (empty: PenColor as it stands), moved by `labelDx`,
+// `labelDy` (empty: LabelOffsetX/Y as they stand). `shift` -1 exchanges the
+// rays. Sets AccentColor to the arcs' colour or the fill and LineColor to
+// `color`. Leaves MarkShift 0, MarkLabel empty and the label cells reset
+// (MarkSize, LabelOffsetX/Y 0); the arc range cells (ArcFractionB/C,
+// BisectorAngle, ...) as computed.
 struct AngleMarkStyle {
     float size = 30;
     int arcs = 1;
     float color = kTeal;
-    float lineColor = kBlack;
+    float fill = kTeal;
     Text label;
     float shift = 0;
+    std::optional<float> labelColor;
+    std::optional<float> labelDx;
+    std::optional<float> labelDy;
 };
 void AngleMark(Program& p, Pt vertex, Pt b, Pt c, const AngleMarkStyle& style);
 
+// The dot that marks an angle, equal angles getting equal dots: a disc of
+// `radius` filled in `color`, `distance` px from `vertex` along the bisector
+// of the angle between the rays to b and c (AngleRange with shift 1, so the
+// bisector is turned half a turn when the direction of b is the larger).
+// Leaves MarkSize = distance, the arc range cells and PenX, PenY at the
+// dot's centre; given by point-table entries, WorkA..WorkC name them.
+struct AngleDotStyle {
+    float distance = 50;
+    float radius = 8;
+    float color = kPurple;
+};
+void AngleDot(Program& p, Pt vertex, Pt b, Pt c, const AngleDotStyle& style);
+void AngleDot(Program& p, int vertex, int b, int c, const AngleDotStyle& style);
+
 // The right-angle corner of side `size` at `vertex` between the rays to b
-// and c (DrawRightAngleMark). An empty shift keeps MarkShift.
-void RightAngle(Program& p, Pt vertex, Pt b, Pt c, float size, float color, std::optional<float> shift = 0.0f);
+// and c (DrawRightAngleMark), in `color`. `shift` -1 exchanges the rays; it
+// is set to 0 unless given, and given {} it keeps MarkShift. Leaves the arc
+// range cells as computed and ArcPointX/Y at the corner's end on the ray to
+// b.
+struct RightAngleStyle {
+    float size = 20;
+    float color = kPurple;
+    std::optional<float> shift = 0.0f;
+};
+void RightAngle(Program& p, Pt vertex, Pt b, Pt c, const RightAngleStyle& style = {});
 
 // A label outside `vertex` on the bisector of the angle between the rays to
-// b and c (PlaceVertexLabel), `distance` px out and moved by (dx, dy), in
-// PenColor (`color` sets it, else it stays as the last text left it); `shift`
-// -1 exchanges the rays, putting it on the other side. Leaves MarkShift,
-// MarkSize, LabelOffsetX/Y 0 and MarkLabel empty.
+// b and c (PlaceVertexLabel), `distance` px out and moved by (labelDx,
+// labelDy), in `labelColor` (empty: PenColor as the last text left it);
+// `shift` -1 exchanges the rays, putting it on the other side. Leaves
+// MarkShift, MarkSize, LabelOffsetX/Y 0 and MarkLabel empty.
 struct VertexLabelStyle {
     float distance = 0;
     float shift = 0;
-    float dx = 0;
-    float dy = 0;
-    std::optional<float> color;
+    float labelDx = 0;
+    float labelDy = 0;
+    std::optional<float> labelColor;
 };
 void VertexLabel(Program& p, Pt vertex, Pt b, Pt c, const Text& label, const VertexLabelStyle& style);
 
 // A dotted half-ellipse over a-b (DrawDottedDimensionArc) on `side` (1 right
 // of a->b as seen, -1 left), bulging `bulge` px, a dot every `step` degrees,
-// `sweep` degrees of it (0: all), with `label` at its middle. Leaves A, B, C
-// moved, MarkSize, MarkShift and ArcSweep 0, MarkLabel empty.
+// `sweep` degrees of it (0: all), in `color`, with `label` at its middle in
+// `labelColor` (empty: PenColor as it stands) moved by `labelDx`, `labelDy`
+// (empty: LabelOffsetX/Y as they stand). Leaves A, B, C moved, MarkSize,
+// MarkShift, LabelOffsetX/Y and ArcSweep 0, MarkLabel empty.
 struct DottedArcStyle {
     float side = 1;
     float bulge = 20;
@@ -255,6 +486,9 @@ struct DottedArcStyle {
     float sweep = 0;
     float color = kBlack;
     Text label;
+    std::optional<float> labelColor;
+    std::optional<float> labelDx;
+    std::optional<float> labelDy;
 };
 void DottedArc(Program& p, Pt a, Pt b, const DottedArcStyle& style);
 
@@ -304,19 +538,47 @@ Pt Foot(Program& p, Pt a, Pt b, Pt from);
 // The arc range of the angle at `vertex` between the rays to b and c
 // (ComputeAngleArcRange, the rays exchanged when `shift` is -1): leaves
 // RayAngleB, RayAngleC, ArcFractionB, ArcFractionC, BisectorAngle and
-// MarkShift = shift. A compass arc across the ray to c is then
-// Arc(p, vertex, r, colour, p.ArcFractionC - d, p.ArcFractionC + d).
+// MarkShift = shift. A compass step across a ray is CompassArc.
 void AngleRange(Program& p, Pt vertex, Pt b, Pt c, float shift);
+// The same for points `vertex`, b and c of the point tables, which it names
+// in WorkA, WorkB and WorkC.
+void AngleRange(Program& p, int vertex, int b, int c, float shift = 1);
 
 // ---- Key-stepped animations -------------------------------------------------
 
 // One key of a key-stepped animation: shows "１で次のステップ。他のキーで動かす。"
 // in the message bar and reads a key (LastKey). The digit 1 stops the
 // animation (EntryValue := 1) and leaves the picture; any other key erases
-// the box (x1, y1)-(x2, y2) for the next frame.
+// `area` for the next frame.
+void AskAnimationStep(Program& p, const Area& area);
 void AskAnimationStep(Program& p, float x1, float y1, float x2, float y2);
 // True while the animation whose run flag is EntryValue goes on (it is not 1).
 bool AnimationRuns(const Program& p);
+
+// The cell an animation steps, one step after every key but the 1: it starts
+// at `from`, goes `by` further, and once past `upTo` starts again at `backTo`.
+struct AnimationCounter {
+    float* cell = nullptr;
+    float from = 0;
+    float by = 1;
+    float upTo = 0;
+    float backTo = 0;
+};
+// A key-stepped animation: what it erases between frames and the cell it
+// steps (none when `counter.cell` is null).
+struct AnimationStyle {
+    Area erase;
+    AnimationCounter counter;
+};
+// Runs the animation: EntryValue := 5 (its run flag) and the counter :=
+// from; then, until the digit 1, `frame()` draws a picture over the screen as
+// it stands, AskAnimationStep reads the key (every key but 1 erases the
+// area), the counter steps, and `step()` (when given) moves the figure on
+// for the next picture. `step` runs after every key, the 1 included
+// (AnimationRuns tells whether another picture follows). Leaves EntryValue 1,
+// LastKey "1", the counter where it stopped and the last picture standing.
+void Animate(Program& p, const AnimationStyle& style, const std::function<void()>& frame,
+             const std::function<void()>& step = {});
 
 // ---- Sub-menus --------------------------------------------------------------
 // A lesson's topic menu is the shell's RunSubMenu: the caption and the table of

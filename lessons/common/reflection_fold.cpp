@@ -39,7 +39,7 @@ void ImageTriangle(Program& p, int a, int c, int b, float color, float labelColo
     }
     Polygon(p, {{p.TableValueB(1), p.TableValueA(1)}, {p.TableValueB(2), p.TableValueA(2)},
                 {p.TableValueB(3), p.TableValueA(3)}},
-            {.width = 7, .color = color, .gap = 0, .labels = "1", .labelColor = labelColor});
+            {.width = 7, .color = color, .distance = 0, .labels = "1", .labelColor = labelColor});
 }
 
 void SetImageLabels(Program& p) {
@@ -107,7 +107,7 @@ void SetUpReflectionFigure(Program& p) {
     for (int i = 1; i <= 9; i++) TurnAboutAxisCentre(p, i, i + 20);
 
     PenWidth(p, 5);
-    Triangle(p, 21, 22, 23, {.width = 7, .color = kTeal, .gap = 0, .labels = "A", .labelColor = kTeal});
+    Triangle(p, 21, 22, 23, {.width = 7, .color = kTeal, .distance = 0, .labels = "A", .labelColor = kTeal});
     DrawAxis(p);
     for (int i = 34; i <= 36; i++) SetP(p, i, P(p, i - 10));
     SetImageLabels(p);
@@ -136,9 +136,9 @@ void RedrawReflectionFigure(Program& p) {
     for (int k = 4; k <= 6; k++) p.PointDirection(k) = p.PointDirection(k - 3) + fold;
 
     EraseFigureArea(p);
-    Triangle(p, 34, 35, 36, {.width = 7, .color = kTeal, .gap = 0, .labels = "", .labelColor = kTeal});
+    Triangle(p, 34, 35, 36, {.width = 7, .color = kTeal, .distance = 0, .labels = "", .labelColor = kTeal});
     for (int k = 4; k <= 6; k++) PlaceFoldingVertex(p, k);
-    Triangle(p, 21, 22, 23, {.width = 7, .color = kTeal, .gap = 0, .labels = "A", .labelColor = kTeal});
+    Triangle(p, 21, 22, 23, {.width = 7, .color = kTeal, .distance = 0, .labels = "A", .labelColor = kTeal});
     for (int i = 1; i <= 3; i++) p.PointLabel(i) = "";
     if (steps == kFullFoldSteps) SetImageLabels(p);
     ImageTriangle(p, 24, 26, 25, steps == 0 ? kTeal : kPurple, kPurple);
@@ -199,7 +199,7 @@ void DrawQuestion8Figure(Program& p) {
         p.PointDirection(k) = p.PointDirection(k - 3) + p.Pi;
         PlaceFoldingVertex(p, k);
     }
-    Triangle(p, 21, 22, 23, {.width = 7, .color = kTeal, .gap = 0, .labels = "A", .labelColor = kTeal});
+    Triangle(p, 21, 22, 23, {.width = 7, .color = kTeal, .distance = 0, .labels = "A", .labelColor = kTeal});
     SetImageLabels(p);
     ImageTriangle(p, 24, 26, 25, kPurple, kPurple);
     PenWidth(p, 5);

@@ -31,7 +31,7 @@ void DrawAngleFoldFrame(Droveny& p) {
 }  // namespace
 
 void ShowAngleFoldP173(Droveny& p) {
-    TopicScreen(p);
+    BeginTopic(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "「教科書P173 Q」折り目の線の両側にできる角の関係は？");
     Grid(p, {.left = 720, .top = 150, .columns = 8, .rows = 8, .cell = 60});
     SetCellPoints(p, {{0, {1, 7}}});

@@ -4,15 +4,6 @@ using namespace kit;
 
 namespace droveny {
 
-void BeginTopic(Program& p, const TextBlock& block) {
-    TopicScreen(p);   // erased, pen width 5; the column is the block's
-    p.ItemLeft = block.itemLeft;
-    p.TextLeft = block.textLeft;
-    p.TextLineY = block.firstLineY;
-}
-
-void EraseFrame(Program& p) { EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom); }
-
 void SetCellPoints(Program& p, std::initializer_list<CellPoint> points) {
     for (const CellPoint& point : points) SetP(p, point.entry, point.cell);
     for (const CellPoint& point : points) CellsToPixels(p, point.entry, point.entry);
@@ -21,10 +12,6 @@ void SetCellPoints(Program& p, std::initializer_list<CellPoint> points) {
 void EntriesToPixels(Program& p, std::initializer_list<int> entries) {
     for (const int entry : entries) CellsToPixels(p, entry, entry);
 }
-
-void Dot(Program& p, int entry, float color) { DotAt(p, P(p, entry), color); }
-
-void DotAt(Program& p, Pt at, float color) { Disc(p, at, 6, color); }
 
 void Letter(Program& p, int entry, float dx, float dy, const Text& text, float color) {
     LetterAt(p, P(p, entry), dx, dy, text, color);
@@ -62,7 +49,7 @@ void RightAngleAt(Droveny& p, int vertex, int b, int c, float size, float shift)
     p.IndexA = static_cast<float>(vertex);
     p.IndexB = static_cast<float>(b);
     p.IndexC = static_cast<float>(c);
-    RightAngle(p, P(p, vertex), P(p, b), P(p, c), size, kPurple, shift);
+    RightAngle(p, P(p, vertex), P(p, b), P(p, c), {.size = size, .shift = shift});
 }
 
 namespace {

@@ -14,31 +14,9 @@
 
 namespace droveny {
 
-// ---- Opening and text block -------------------------------------------------
-
-// A topic's text block: the column of step numbers, the left margin of the
-// sentences and the y of the first line.
-struct TextBlock {
-    float itemLeft = 40;
-    float textLeft = 40;
-    float firstLineY = 30;
-};
-// The opening of every topic: the kit's TopicScreen (the whole screen erased,
-// pen width 5 for the rest of the topic), then ItemLeft, TextLeft and
-// TextLineY set from `block`.
-void BeginTopic(Program& p, const TextBlock& block);
-
-// The current grid frame erased (GridLeft..GridBottom, edges included), for a
-// figure drawn again in it.
-void EraseFrame(Program& p);
-
 // ---- Figure points ----------------------------------------------------------
 
-// A figure point in grid cells (x right, y up from the frame's origin).
-struct CellPoint {
-    int entry;
-    Pt cell;
-};
+using kit::CellPoint;
 // Stores the points in grid cells, then turns exactly those entries into
 // pixels of the current frame (LoopIndex counts); every other entry keeps its
 // value.
@@ -47,9 +25,6 @@ void SetCellPoints(Program& p, std::initializer_list<CellPoint> points);
 // (LoopIndex counts).
 void EntriesToPixels(Program& p, std::initializer_list<int> entries);
 
-// The dot of a point: a filled disc of radius 6 in `color`.
-void Dot(Program& p, int entry, float color);
-void DotAt(Program& p, Pt at, float color);
 // A point's letter: `text` in `color` with its top-left corner at the point
 // moved by (dx, dy). The text block's cells stay.
 void Letter(Program& p, int entry, float dx, float dy, const Text& text, float color = kit::kTeal);
@@ -104,11 +79,7 @@ struct CompassStep {
     ArcEnd start;
     ArcEnd end;
 };
-// The start and end fractions an arc was drawn with.
-struct ArcSpan {
-    float start;
-    float end;
-};
+using kit::ArcSpan;
 // Draws the step. Leaves Radius, WorkA = centre, WorkB = b, WorkC = c,
 // MarkShift = shift and the arc range cells (ArcFractionB, ArcFractionC,
 // RayAngleB, RayAngleC, BisectorAngle) unwrapped; returns the fractions

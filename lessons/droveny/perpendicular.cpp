@@ -81,7 +81,7 @@ void ShowPerpendicularKiteQuestion(Droveny& p) {
     Segment(p, 3, 4, kTeal);
     WaitForAnyKey(p);
 
-    RightAngle(p, P(p, 5), P(p, 3), P(p, 2), 30, kPurple, -1.0f);
+    RightAngle(p, P(p, 5), P(p, 3), P(p, 2), {.size = 30, .shift = -1.0f});
     WaitForAnyKey(p);
 
     Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "PQ⊥l");
@@ -100,7 +100,7 @@ void ShowPerpendicularKiteQuestion(Droveny& p) {
     WaitForAnyKey(p);
 
     Polygon(p, {P(p, 1), P(p, 4), P(p, 2), P(p, 3)},
-            {.width = 5, .color = kTeal, .gap = 10, .labels = "", .labelColor = kBlack});
+            {.width = 5, .color = kTeal, .distance = 10, .labels = "", .labelColor = kBlack});
     WaitForAnyKey(p);
 
     Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "AP=AQ,BP=BQ だから ");
@@ -147,7 +147,7 @@ void ShowPerpendicularExample1(Droveny& p) {
     SetExample1Points(p);
     DrawLineAndPoint(p, 10);
     Polygon(p, {P(p, 1), P(p, 4), P(p, 2), P(p, 3)},
-            {.width = 5, .color = kBlack, .gap = 10, .labels = "", .labelColor = kBlack});
+            {.width = 5, .color = kBlack, .distance = 10, .labels = "", .labelColor = kBlack});
     DotAndName(p, 1, -14, -50, "A");
     DotAndName(p, 2, -14, -50, "B");
     StretchedSegment(p, 3, 4, 20, kPurple);
@@ -217,7 +217,7 @@ void ShowPerpendicularExample2(Droveny& p) {
     DotAndName(p, 1, -14, -50, "A");
     DotAndName(p, 2, -14, -50, "B");
     DotAndName(p, 4, 10, -25, "C");
-    Polygon(p, {P(p, 1), P(p, 4), P(p, 2), P(p, 3)}, {.width = 5, .color = kBlack, .gap = 10, .labels = ""});
+    Polygon(p, {P(p, 1), P(p, 4), P(p, 2), P(p, 3)}, {.width = 5, .color = kBlack, .distance = 10, .labels = ""});
     TicksBetween(p, 4, 1, 1, 12, kGrey);
     TicksBetween(p, 4, 2, 1, 12, kGrey);
     TicksBetween(p, 3, 1, 2, 12, kGrey);

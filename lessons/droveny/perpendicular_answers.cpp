@@ -34,7 +34,7 @@ Pt MirroredInFoot(Droveny& p, int from) {
 }
 
 void DrawTriangleABC(Droveny& p) {
-    Triangle(p, 1, 2, 3, {.width = 5, .color = kBlack, .gap = 10, .labels = "A", .labelColor = kBlack});
+    Triangle(p, 1, 2, 3, {.width = 5, .color = kBlack, .distance = 10, .labels = "A", .labelColor = kBlack});
 }
 
 void CompassThenWait(Droveny& p, const CompassStep& step) {

@@ -95,7 +95,7 @@ void DrawSheetFoldFrame(Droveny& p) {
     DrawFoldSegmentFigure(p);
     if (p.ArcAngle == 360) Segment(p, 6, 7, kTeal);
     Polyline(p, {P2(p, 1), P(p, 7), P(p, 4), P(p, 6), P2(p, 1)}, kBlack);
-    DotAt(p, P2(p, 1), kTeal);
+    Dot(p, P2(p, 1), kTeal);
     Line(p, P2(p, 1), P(p, 5), kBlack);
 }
 

@@ -144,7 +144,7 @@ void ShowBisectorAnswer6(Droveny& p) {
 namespace {
 
 // The right angle at the midpoint, between the bisector up and AB to B.
-void RightAngleAtMidpoint(Droveny& p) { RightAngle(p, P(p, 5), P(p, 3), P(p, 2), 30, kPurple, -1.0f); }
+void RightAngleAtMidpoint(Droveny& p) { RightAngle(p, P(p, 5), P(p, 3), P(p, 2), {.size = 30, .shift = -1.0f}); }
 
 // Point k joined to A and B, `ticks` equal-length ticks on both segments.
 void JoinToEnds(Droveny& p, int k, int ticks, float color) {
@@ -176,12 +176,12 @@ void ShowPointsOnBisector(Droveny& p) {
     for (int i = 1; i <= 10; i++) {
         p.InnerIndex = static_cast<float>(i);
         WaitForAnyKey(p);
-        DotAt(p, {p.PointX(3), p.PointY(3) + 24 * static_cast<float>(i)}, kTeal);
+        Dot(p, {p.PointX(3), p.PointY(3) + 24 * static_cast<float>(i)}, kTeal);
     }
     for (int i = 0; i <= 9; i++) {
         p.InnerIndex = static_cast<float>(i);
         WaitForAnyKey(p);
-        DotAt(p, {p.PointX(3), p.PointY(3) + 12 + 24 * static_cast<float>(i)}, kTeal);
+        Dot(p, {p.PointX(3), p.PointY(3) + 12 + 24 * static_cast<float>(i)}, kTeal);
     }
     WaitForAnyKey(p);
     RightAngleAtMidpoint(p);

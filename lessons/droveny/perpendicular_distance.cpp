@@ -23,7 +23,7 @@ void DrawLineAndP(Droveny& p) {
 
 // The dot of A and its name.
 void DrawPointA(Droveny& p) {
-    DotAt(p, P2(p, 1), kTeal);
+    Dot(p, P2(p, 1), kTeal);
     LetterAt(p, P2(p, 1), -14, -50, "A");
 }
 

@@ -20,7 +20,7 @@ constexpr int kA = 1, kB = 2, kP = 3, kS = 4, kLeftEnd = 6, kRightEnd = 7;
 // The screen every task starts from: erased, the text column at (40, 30),
 // pen width 5, the heading and the task sentence.
 void StartTask(Pemmick& p, const Text& heading, const Text& task) {
-    TopicScreen(p);
+    BeginTopic(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, heading);
     WriteOn(p, kBlack, task);
 }
@@ -52,7 +52,7 @@ void LineL(Pemmick& p, float dx) {
 // The kite A-S-B-P, unlabelled.
 void KiteASBP(Pemmick& p, float color) {
     Polygon(p, {P(p, kA), P(p, kS), P(p, kB), P(p, kP)},
-            {.width = 5, .color = color, .gap = 10, .labels = "", .labelColor = kBlack});
+            {.width = 5, .color = color, .distance = 10, .labels = "", .labelColor = kBlack});
 }
 
 }  // namespace

@@ -40,13 +40,13 @@ void TopCornerAngle(Pemmick& p, int b, int c, float size, int arcs, float color,
     p.LabelOffsetX = 0;
     p.LabelOffsetY = labelY;
     AngleMark(p, P(p, 1), P(p, b), P(p, c),
-              {.size = size, .arcs = arcs, .color = color, .lineColor = kBlack, .label = label, .shift = 1});
+              {.size = size, .arcs = arcs, .color = arcs > 0 ? color : kBlack, .fill = color, .label = label, .shift = 1});
 }
 
 }  // namespace
 
 void ShowRegularHexagonP165(Pemmick& p) {
-    TopicScreen(p);
+    BeginTopic(p);
     Grid(p, {.left = 800, .top = 100, .columns = 4, .rows = 4, .cell = 100});
     SetP(p, 0, {p.OriginX + 2 * p.CellSize, p.OriginY - 2 * p.CellSize});
     Disc(p, P(p, 0), 8, kBlack);
@@ -73,7 +73,7 @@ void ShowRegularHexagonP165(Pemmick& p) {
 
     p.LabelOffsetX = 0;
     Polygon(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6)},
-            {.width = 5, .color = kTeal, .gap = 10, .labels = "", .labelColor = kBlack});
+            {.width = 5, .color = kTeal, .distance = 10, .labels = "", .labelColor = kBlack});
     WaitForAnyKey(p);
 
     NewLine(p, kGrey, "正六角形がかけるわけを説明しよう。");
@@ -124,7 +124,7 @@ void DotsRoundCircle(Pemmick& p, int step) {
 }  // namespace
 
 void ShowCircleTerms(Pemmick& p) {
-    TopicScreen(p);
+    BeginTopic(p);
     Grid(p, {.left = 760, .top = 50, .columns = 12, .rows = 11, .cell = 40});
     SetCells(p, 0, {{6, 5}});
     p.Radius = 5 * p.CellSize;
@@ -170,8 +170,8 @@ void ShowCircleTerms(Pemmick& p) {
 
     Disc(p, P(p, 5), 6, kTeal);
     Disc(p, P(p, 6), 6, kTeal);
-    VertexLabel(p, P(p, 5), o, P(p, 6), "A", {.distance = 8, .shift = -1, .color = kTeal});
-    VertexLabel(p, P(p, 6), P(p, 5), o, "B", {.distance = 8, .shift = -1, .color = kTeal});
+    VertexLabel(p, P(p, 5), o, P(p, 6), "A", {.distance = 8, .shift = -1, .labelColor = kTeal});
+    VertexLabel(p, P(p, 6), P(p, 5), o, "B", {.distance = 8, .shift = -1, .labelColor = kTeal});
     WaitForAnyKey(p);
 
     Segment(p, 5, 6, kTeal);
@@ -191,8 +191,8 @@ void ShowCircleTerms(Pemmick& p) {
               {.side = -1, .bulge = -10, .step = 1, .color = kTeal, .label = ""});
     WriteOn(p, kTeal, "AB");
     WriteOn(p, kBlack, "と表す");
-    VertexLabel(p, o, P(p, 6), P(p, 5), "弧AB", {.distance = p.Radius + 40, .shift = 1, .color = kPurple});
-    VertexLabel(p, o, P(p, 6), P(p, 5), "弧AB", {.distance = p.Radius + 40, .shift = -1, .color = kBlack});
+    VertexLabel(p, o, P(p, 6), P(p, 5), "弧AB", {.distance = p.Radius + 40, .shift = 1, .labelColor = kPurple});
+    VertexLabel(p, o, P(p, 6), P(p, 5), "弧AB", {.distance = p.Radius + 40, .shift = -1, .labelColor = kBlack});
     WaitForAnyKey(p);
 
     NewLine(p, kPurple, "弦AB");
@@ -232,7 +232,7 @@ void ArcToTheRight(Pemmick& p, int i, float r, float color) { Arc(p, P(p, i), r,
 }  // namespace
 
 void ShowRulerCompassAnswer1(Pemmick& p) {
-    TopicScreen(p);
+    BeginTopic(p);
     // The given segments AB, BC and CA (points 5 to 10) on a small grid.
     Grid(p, {.left = 800, .top = 200, .columns = 7, .rows = 4, .cell = 50, .color = kTeal});
     SetCells(p, 5, {{1, 3}, {5, 3}, {1, 2}, {6, 2}, {1, 1}, {4, 1}});
@@ -314,7 +314,7 @@ void ShowRulerCompassAnswer1(Pemmick& p) {
     Segment(p, 1, 11, kPurple);
     p.PenColor = kTeal;
     AngleMark(p, P(p, 1), P(p, 4), P(p, 11),
-              {.size = 30, .arcs = 0, .color = kPurple, .lineColor = kBlack, .label = "60%", .shift = 1});
+              {.size = 30, .arcs = 0, .color = kBlack, .fill = kPurple, .label = "60%", .shift = 1});
     WaitForAnyKey(p);
 
     DottedArc(p, P(p, 11), P(p, 4), {.side = -1, .bulge = 0, .step = 5, .color = kBlack, .label = ""});

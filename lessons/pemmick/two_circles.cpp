@@ -68,7 +68,7 @@ void TwoCirclesPanel(Pemmick& p, int n, const Text& title, int first, float r1, 
 }  // namespace
 
 void ShowCircleSymmetryP167(Pemmick& p) {
-    TopicScreen(p);
+    BeginTopic(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "「教科書P167 Q」対称の軸をかき、調べよう。");
 
     // Panel (1): one circle and the ends of five diameters (points 21 to 30).
@@ -113,7 +113,7 @@ void ShowCircleSymmetryP167(Pemmick& p) {
     // The kite of (2): its labels take the colour of the last text (3).
     const TickStyle two{.count = 2, .size = 8, .color = kGrey, .spacing = 8, .shift = -8};
     const TickStyle one{.count = 1, .size = 8, .color = kGrey, .spacing = 8, .shift = -8};
-    Polygon(p, {P(p, 1), P(p, 6), P(p, 2), P(p, 5)}, {.width = 5, .color = kTeal, .gap = 10, .labels = "A"});
+    Polygon(p, {P(p, 1), P(p, 6), P(p, 2), P(p, 5)}, {.width = 5, .color = kTeal, .distance = 10, .labels = "A"});
     Ticks(p, P(p, 1), P(p, 5), two);
     Ticks(p, P(p, 1), P(p, 6), two);
     Ticks(p, P(p, 2), P(p, 5), one);
@@ -124,7 +124,7 @@ void ShowCircleSymmetryP167(Pemmick& p) {
     WaitForAnyKey(p);
 
     // The rhombus of (3): its labels take the colour of the last text (5).
-    Polygon(p, {P(p, 11), P(p, 16), P(p, 12), P(p, 15)}, {.width = 5, .color = kTeal, .gap = 10, .labels = "A"});
+    Polygon(p, {P(p, 11), P(p, 16), P(p, 12), P(p, 15)}, {.width = 5, .color = kTeal, .distance = 10, .labels = "A"});
     Ticks(p, P(p, 11), P(p, 15), two);
     Ticks(p, P(p, 11), P(p, 16), two);
     Ticks(p, P(p, 12), P(p, 15), two);
@@ -140,7 +140,7 @@ void ShowCircleSymmetryP167(Pemmick& p) {
 // ---- Topic 2: the exercise on two circles -------------------------------------------
 
 void ShowTwoCirclesAnswer1(Pemmick& p) {
-    TopicScreen(p);
+    BeginTopic(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "問1 解答");
     Grid(p, {.left = 400, .top = 50, .columns = 11, .rows = 8, .cell = 80});
     SetCells(p, 1, {{4, 4}, {8, 4}});
@@ -160,7 +160,7 @@ void ShowTwoCirclesAnswer1(Pemmick& p) {
     p.PointLabel(3) = "B";
     p.PointLabel(4) = "P";
     // The labels take the colour of the title (3), still in PenColor.
-    Polygon(p, {a, q, b, pp}, {.width = 5, .color = kTeal, .gap = 10, .labels = "1"});
+    Polygon(p, {a, q, b, pp}, {.width = 5, .color = kTeal, .distance = 10, .labels = "1"});
     Segment(p, 1, 2, kTeal);
     Segment(p, 5, 6, kTeal);
     Label(p, m.x - 30, m.y - 50, kTeal, "M");
@@ -196,7 +196,7 @@ void ShowTwoCirclesAnswer1(Pemmick& p) {
 
     // (3) the common chord is perpendicular to AB.
     NewLine(p, kTeal, "(3)");
-    RightAngle(p, m, pp, b, 20, kPurple, -1);
+    RightAngle(p, m, pp, b, {.size = 20, .shift = -1});
     WaitForAnyKey(p);
     WriteOn(p, kPurple, "PQ⊥AB");
     WaitForAnyKey(p);
@@ -254,7 +254,7 @@ void PlayQuadrilateralHalf(Pemmick& p, const QuadrilateralHalf& h) {
     p.PointLabel(3) = "B";
     p.PointLabel(4) = "C";
     Polygon(p, {P(p, 1), P(p, 4), P(p, 2), P(p, 3)},
-            {.width = 5, .color = kBlack, .gap = 10, .labels = "1", .labelColor = kBlack});
+            {.width = 5, .color = kBlack, .distance = 10, .labels = "1", .labelColor = kBlack});
     WaitForAnyKey(p);
 
     NewLine(p, kTeal, "①");
@@ -267,7 +267,7 @@ void PlayQuadrilateralHalf(Pemmick& p, const QuadrilateralHalf& h) {
     Segment(p, 1, 2, kTeal);
     Segment(p, 3, 4, kTeal);
     TickAll(p, h.diagonalTicks);
-    RightAngle(p, P(p, 5), P(p, 3), P(p, 2), 20, kPurple, -1);
+    RightAngle(p, P(p, 5), P(p, 3), P(p, 2), {.size = 20, .shift = -1});
     Label(p, p.PointX(5) - 30, p.PointY(5) - 50, kTeal, "M");
     WaitForAnyKey(p);
 
@@ -286,7 +286,7 @@ void PlayQuadrilateralHalf(Pemmick& p, const QuadrilateralHalf& h) {
 }  // namespace
 
 void ShowKiteAndRhombus(Pemmick& p) {
-    TopicScreen(p);
+    BeginTopic(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "<たこ形の性質>");
     PlayQuadrilateralHalf(p, {.left = 720,
                               .top = 60,

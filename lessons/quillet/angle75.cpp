@@ -36,7 +36,7 @@ void AngleMarkAt(Quillet& p, int a, int b, int c, float size, float color, const
     p.WorkC = static_cast<float>(c);
     p.LabelOffsetX = offsetX;
     AngleMark(p, P(p, a), P(p, b), P(p, c),
-              {.size = size, .arcs = 1, .color = color, .lineColor = kWhite, .label = label, .shift = 1});
+              {.size = size, .arcs = 1, .color = color, .label = label, .shift = 1});
 }
 
 // ---- The compass procedures -------------------------------------------------
@@ -113,7 +113,7 @@ void Mark30(Quillet& p) {
 }  // namespace
 
 void ShowAngle75AsSum45And30(Quillet& p) {
-    TopicScreen(p);
+    BeginTopic(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "教科書P177 Q をやろう。");
 
     // The goal.
@@ -204,7 +204,7 @@ void DrawBaseRay(Quillet& p) {
 }  // namespace
 
 void ShowAngle75AsSum60And15(Quillet& p) {
-    TopicScreen(p);
+    BeginTopic(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "にるせさんの考えで作図しよう。");
 
     // The goal.
@@ -297,7 +297,7 @@ void Mark75(Quillet& p) {
 }  // namespace
 
 void ShowAngle75As180Minus60Minus45(Quillet& p) {
-    TopicScreen(p);
+    BeginTopic(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "けずもさんの考えで作図しよう。");
 
     // The goal, its frame 40 px further right.

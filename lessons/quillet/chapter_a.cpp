@@ -68,7 +68,7 @@ void ShowChapterAProblems1And2(Quillet& p) {
     BuildHexagon(p);
     p.LabelOffsetX = 0;
     Polygon(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6)},
-            {.width = 5, .color = kBlack, .gap = 10, .labels = "A", .labelColor = kBlack});
+            {.width = 5, .color = kBlack, .distance = 10, .labels = "A", .labelColor = kBlack});
     Segment(p, 1, 4, kBlack);
     Segment(p, 2, 5, kBlack);
     Segment(p, 3, 6, kBlack);
@@ -93,7 +93,7 @@ void ShowChapterAProblems1And2(Quillet& p) {
     Write(p, p.TextLeft, p.TextLineY + 60, kBlack, "(2)");
     WriteOn(p, kPurple, "240%");
     AngleMark(p, P(p, 0), P(p, 1), P(p, 3),
-              {.size = 100, .arcs = 1, .color = kPurple, .lineColor = kWhite, .label = "", .shift = -1});
+              {.size = 100, .arcs = 1, .color = kPurple, .label = "", .shift = -1});
     WaitForAnyKey(p);
 
     // (3) the fold over line BO: A goes to C along the dotted arc.

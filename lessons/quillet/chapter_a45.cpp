@@ -163,8 +163,8 @@ void ShowChapterAProblem5(Quillet& p) {
     Circle(p, P(p, 0), p.Radius, kBlack);
     p.PenColor = kTeal;
     AngleMark(p, P(p, 0), P(p, 1), P(p, 2),
-              {.size = p.Radius, .arcs = 0, .color = kGrey, .lineColor = kBlack, .label = "", .shift = 1});
-    VertexLabel(p, P(p, 0), P(p, 1), P(p, 2), "135%", {.distance = 50, .color = kTeal});
+              {.size = p.Radius, .arcs = 0, .color = kBlack, .fill = kGrey, .label = "", .shift = 1});
+    VertexLabel(p, P(p, 0), P(p, 1), P(p, 2), "135%", {.distance = 50, .labelColor = kTeal});
     DottedArc(p, P(p, 0), P(p, 1), {.side = 1, .bulge = 20, .step = 5, .color = kTeal, .label = "4cm"});
     WaitForAnyKey(p);
 

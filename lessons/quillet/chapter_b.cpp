@@ -42,7 +42,7 @@ void DrawRays(Quillet& p, float left, float top, Pt oCell, const Text& number, c
 }
 
 // The right-angle corner at O between the rays to points b and c.
-void RightAngleAtO(Quillet& p, int b, int c, float size) { RightAngle(p, P(p, 0), P(p, b), P(p, c), size, kPurple, 1); }
+void RightAngleAtO(Quillet& p, int b, int c, float size) { RightAngle(p, P(p, 0), P(p, b), P(p, c), {.size = size, .shift = 1}); }
 
 // The filled sector of angle BOC: from ray OC counterclockwise to ray OB, or
 // with `shift` -1 from OB to OC.
@@ -51,7 +51,7 @@ void SectorBOC(Quillet& p, float size, float shift) {
     p.WorkB = 3;
     p.WorkC = 2;
     AngleMark(p, P(p, 0), P(p, 3), P(p, 2),
-              {.size = size, .arcs = 0, .color = kGrey, .lineColor = kBlack, .label = "", .shift = shift});
+              {.size = size, .arcs = 0, .color = kBlack, .fill = kGrey, .label = "", .shift = shift});
 }
 
 // The reasoning for one figure: two equations, "したがって" and the result.

@@ -28,7 +28,7 @@ void ShowChapterBProblem2Part1(Quillet& p) {
     SetP(p, 11, Crossing(p, P(p, 1), P(p, 4), P(p, 8), P(p, 9)));
     SetP(p, 12, Crossing(p, P(p, 2), P(p, 3), P(p, 8), P(p, 9)));
     Polygon(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4)},
-            {.width = 5, .color = kBlack, .gap = 10, .labels = "A", .labelColor = kBlack});
+            {.width = 5, .color = kBlack, .distance = 10, .labels = "A", .labelColor = kBlack});
     Dot(p, 5, kTeal);
     Label(p, p.PointX(5) + 10, p.PointY(5) - 25, kBlack, "M");
     WaitForAnyKey(p);

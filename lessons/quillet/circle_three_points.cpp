@@ -17,7 +17,7 @@ void DrawBrokenPlate(Quillet& p) {
     p.WorkB = 31;
     p.WorkC = 32;
     AngleMark(p, P(p, 0), P(p, 31), P(p, 32),
-              {.size = p.Radius, .arcs = 0, .color = kPink, .lineColor = kWhite, .label = "", .shift = 1});
+              {.size = p.Radius, .arcs = 0, .color = kWhite, .fill = kPink, .label = "", .shift = 1});
     FilledPolygon(p, {P(p, 0), P(p, 35), P(p, 34), P(p, 33)}, kWhite, kWhite);   // closed back to O
     Polyline(p, {P(p, 32), P(p, 35), P(p, 34), P(p, 33), P(p, 31)}, kBlack);
     p.ArcFractionB = 0.222222f;   // direction 280 degrees
@@ -50,7 +50,7 @@ void ChordBisector(Quillet& p, int a, int b, int first, float color) {
 }  // namespace
 
 void ShowCircleThroughThreePointsP176(Quillet& p) {
-    TopicScreen(p);
+    BeginTopic(p);
     Grid(p, {.left = 720, .top = 100, .columns = 11, .rows = 10, .cell = 50});
     SetCells(p, 0, {{6, 6}});
     // The plate's broken edge.

@@ -22,7 +22,7 @@ void FootMark(Quillet& p, int vertex, int along, int to, float size) {
     p.IndexA = static_cast<float>(vertex);
     p.IndexB = static_cast<float>(along);
     p.IndexC = static_cast<float>(to);
-    RightAngle(p, P(p, vertex), P(p, along), P(p, to), size, kPurple, -1.0f);
+    RightAngle(p, P(p, vertex), P(p, along), P(p, to), {.size = size, .shift = -1.0f});
 }
 
 // P as a dot in colour 5 with its name above it.
@@ -44,7 +44,7 @@ void DrawEquidistantPointFigure(Quillet& p) {
 }
 
 void ShowEquidistantPointExample1(Quillet& p) {
-    TopicScreen(p);
+    BeginTopic(p);
     Grid(p, {.left = 720, .top = 100, .columns = 11, .rows = 8, .cell = 50});
     SetCells(p, 1, {{3, 1}, {9, 1}, {1, 7}, {10, 7}});
 

@@ -52,7 +52,7 @@ void ShowP176Problems1And2(Quillet& p) {
     p.Distance = 3 * p.CellSize;
     SetP(p, 13, Along(P(p, 10), p.Distance, theta + right));
     SetP(p, 14, Along(P(p, 10), p.Distance, theta - right));
-    Triangle(p, 1, 2, 3, {.width = 5, .color = kBlack, .gap = 20, .labels = "A", .labelColor = kTeal});
+    Triangle(p, 1, 2, 3, {.width = 5, .color = kBlack, .distance = 20, .labels = "A", .labelColor = kTeal});
     WaitForAnyKey(p);
 
     // Problem 1: the perpendicular from C to line AB, extended beyond B.

@@ -9,7 +9,7 @@ using namespace kit;
 using namespace quillet;
 
 void ShowPerpendicularAtRayPoint(Quillet& p) {
-    TopicScreen(p);
+    BeginTopic(p);
     Grid(p, {.left = 720, .top = 100, .columns = 11, .rows = 8, .cell = 50});
     SetCells(p, 0, {{3, 4}, {6, 4}, {10, 4}, {4, 4}, {8, 4}, {6, 7}, {6, 10}, {6, 1}});
     // Points 1 to 7 turned about O by TiltAngle, clockwise as seen.
@@ -59,5 +59,5 @@ void ShowPerpendicularAtRayPoint(Quillet& p) {
     p.IndexA = 1;
     p.IndexB = 6;
     p.IndexC = 0;
-    RightAngle(p, P(p, 1), P(p, 6), P(p, 0), 20, kPurple, -1.0f);
+    RightAngle(p, P(p, 1), P(p, 6), P(p, 0), {.size = 20, .shift = -1.0f});
 }

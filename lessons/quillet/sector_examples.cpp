@@ -84,7 +84,7 @@ void DrawExampleFigure(Quillet& p, const ExampleFigure& figure) {
     Circle(p, P(p, 0), p.Radius, kBlack);
     p.PenColor = kTeal;
     AngleMark(p, P(p, 0), P(p, 1), P(p, 2),
-              {.size = p.Radius, .arcs = 0, .color = figure.fill, .lineColor = kBlack, .label = "", .shift = 1});
+              {.size = p.Radius, .arcs = 0, .color = kBlack, .fill = figure.fill, .label = "", .shift = 1});
     figure.labels(p);
     p.WorkA = 0;
     p.WorkB = 1;

@@ -20,7 +20,7 @@ Pt OnCircle(Quillet& p, float degrees) { return Along(P(p, 0), p.Radius, degrees
 // The sector about point 0 from the ray to b counter-clockwise to the ray to
 // c, radius Radius, outlined in `outline` and filled in `fill`.
 void SectorOf(Quillet& p, Pt b, Pt c, float outline, float fill) {
-    AngleMark(p, P(p, 0), b, c, {.size = p.Radius, .arcs = 0, .color = fill, .lineColor = outline, .label = "", .shift = 1});
+    AngleMark(p, P(p, 0), b, c, {.size = p.Radius, .arcs = 0, .color = outline, .fill = fill, .label = "", .shift = 1});
 }
 
 // The circle of the figure, outline only.
@@ -114,7 +114,7 @@ void DrawTwoSectorFigure(Quillet& p) {
 }
 
 void ShowSectorExplanation(Quillet& p) {
-    TopicScreen(p);
+    BeginTopic(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "<おうぎ形の中心角と弧・面積>");
     Grid(p, {.left = 840, .top = 100, .columns = 6, .rows = 6, .cell = 60});
     SetCells(p, 0, {{3, 3}});
@@ -187,7 +187,7 @@ void ShowSectorExplanation(Quillet& p) {
     WaitForAnyKey(p);
 
     // Second screen: the parts of the whole circle.
-    TopicScreen(p);
+    BeginTopic(p);
     Write(p, p.TextLeft, p.TextLineY, kBlack, "1つの円では、");
     ProportionSentences(p, p.TextLineY + 50);
     // Both rays at 90 degrees: the whole disc.

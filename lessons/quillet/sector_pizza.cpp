@@ -104,7 +104,7 @@ void ShowPizzaSectorsP179(Quillet& p) {
     Circle(p, P(p, 0), p.Radius, kBlack);
     p.PenColor = kTeal;
     AngleMark(p, P(p, 0), P(p, 2), P(p, 1),
-              {.size = p.Radius, .arcs = 0, .color = kPink, .lineColor = kTeal, .label = "弧", .shift = 1});
+              {.size = p.Radius, .arcs = 0, .color = kTeal, .fill = kPink, .label = "弧", .shift = 1});
     Label(p, p.PointX(0) - 14, p.PointY(0) + 10, kBlack, "O");
     Label(p, p.PointX(1) - 14, p.PointY(1) - 50, kBlack, "A");
     Label(p, p.PointX(2), p.PointY(2) - 50, kBlack, "B");
@@ -118,7 +118,7 @@ void ShowPizzaSectorsP179(Quillet& p) {
     WriteOn(p, kBlack, "…2つの半径のつくる角");
     p.PenColor = kPurple;
     AngleMark(p, P(p, 0), P(p, 2), P(p, 1),
-              {.size = 50, .arcs = 1, .color = kPurple, .lineColor = kTeal, .label = "中心角", .shift = 1});
+              {.size = 50, .arcs = 1, .color = kPurple, .label = "中心角", .shift = 1});
 }
 
 // ---- Topic 5: the pizza exercise answered -----------------------------------------

@@ -22,7 +22,7 @@ void VerticalLine(Quillet& p, float x) { Line(p, {x, p.PointY(1)}, {x, p.PointY(
 // The right-angle mark at the foot of the line at x on the base line, between
 // the line (upward) and the ray to O.
 void RightAngleAtFoot(Quillet& p, float x) {
-    RightAngle(p, {x, p.PointY(0)}, {x, p.PointY(1)}, P(p, 0), 20, kPurple, 1.0f);
+    RightAngle(p, {x, p.PointY(0)}, {x, p.PointY(1)}, P(p, 0), {.size = 20, .shift = 1.0f});
 }
 
 // The figure's frame, emptied (the title above it stays).
@@ -60,7 +60,7 @@ void StepTangentSlide(Quillet& p) {
 }
 
 void ShowCircleTangent(Quillet& p) {
-    TopicScreen(p);
+    BeginTopic(p);
     Grid(p, {.left = 720, .top = 100, .columns = 9, .rows = 8, .cell = 50});
     SetCells(p, 0, {{3, 4}, {3, 8}, {3, 0}, {2, 4}, {8, 4}});
     p.PointY(1) = p.PointY(1) + 8;   // the ends of every vertical line, just inside the frame
@@ -108,7 +108,7 @@ void ShowCircleTangent(Quillet& p) {
     p.IndexA = 17;
     p.IndexB = 17;
     p.IndexC = 0;
-    RightAngle(p, P(p, 17), {p.PointX(17), p.PointY(1)}, P(p, 0), 20, kPurple, 1.0f);
+    RightAngle(p, P(p, 17), {p.PointX(17), p.PointY(1)}, P(p, 0), {.size = 20, .shift = 1.0f});
     WaitForAnyKey(p);
 
     Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "① 直線が円に");

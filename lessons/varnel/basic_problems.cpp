@@ -25,7 +25,7 @@ void ProblemHeading(Varnel& p, const Text& number) {
 
 // Triangle a-b-c of problem 1 in `color`, without corner names.
 void PlainTriangle(Varnel& p, int a, int b, int c, float color) {
-    Triangle(p, a, b, c, {.width = 5, .color = color, .gap = 20, .labelColor = kTeal});
+    Triangle(p, a, b, c, {.width = 5, .color = color, .distance = 20, .labelColor = kTeal});
 }
 
 // A question number in teal on the next line, `step` px down, and its answer.

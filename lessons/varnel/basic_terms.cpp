@@ -57,7 +57,7 @@ void MarkAngleB(Varnel& p, float size, const Text& label) {
     p.PenColor = kTeal;   // the label's colour
     p.LabelOffsetX = 10;
     AngleMark(p, P(p, 2), P(p, 3), P(p, 1),
-              {.size = size, .arcs = 0, .color = kTeal, .lineColor = kBlack, .label = label, .shift = 1});
+              {.size = size, .arcs = 0, .color = kBlack, .fill = kTeal, .label = label, .shift = 1});
 }
 
 }  // namespace
@@ -140,7 +140,7 @@ void ShowParallelAndPerpendicular(Varnel& p) {
     p.IndexA = 0;
     p.IndexB = 2;
     p.IndexC = 3;
-    RightAngle(p, P(p, 0), P(p, 2), P(p, 3), 30, kPurple, -1.0f);
+    RightAngle(p, P(p, 0), P(p, 2), P(p, 3), {.size = 30, .shift = -1.0f});
     NewLine(p, p.ItemLeft, kBlack, "①2直線AB,CDが交わってできる角が");
     NewLine(p, p.TextLeft, kBlack, "直角であるとき、ABとCDは");
 
@@ -199,7 +199,7 @@ namespace {
 // The sides of a polygon at width 5 in colour 0, lettered from A 10 px out in
 // `labelColor`.
 PolygonStyle Lettered(float labelColor) {
-    return {.width = 5, .color = kBlack, .gap = 10, .labels = "A", .labelColor = labelColor};
+    return {.width = 5, .color = kBlack, .distance = 10, .labels = "A", .labelColor = labelColor};
 }
 
 // Two ticks across the side from point 1 (A) to point `to`, 8 px apart.
@@ -213,7 +213,7 @@ void EqualSideTicks(Varnel& p, int to) {
 // (the rays exchanged, no label: the polygon left MarkLabel empty).
 void EqualAngleSector(Varnel& p, int vertex, int b, int c) {
     AngleMark(p, P(p, vertex), P(p, b), P(p, c),
-              {.size = 40, .arcs = 0, .color = kPurple, .lineColor = kBlack, .label = "", .shift = -1});
+              {.size = 40, .arcs = 0, .color = kBlack, .fill = kPurple, .label = "", .shift = -1});
 }
 
 }  // namespace

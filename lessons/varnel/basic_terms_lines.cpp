@@ -49,7 +49,7 @@ void LengthArc(Varnel& p, float y, float color, const Text& label) {
 }  // namespace
 
 void ShowLinesAndSegments(Varnel& p) {
-    TopicScreen(p);
+    BeginTopic(p);
     Write(p, p.TextLeft, p.TextLineY, kPurple, "<直線、線分、半直線、2点間の距離>");
     // The columns of the rows: x of the line's left end, A, B and the right
     // end; the y of each row's letters and of its line.

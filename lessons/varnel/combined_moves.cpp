@@ -38,17 +38,17 @@ Pt Target(const Varnel& p, int i) { return Pt{p.TableValueB(i), p.TableValueA(i)
 // corners from PointLabel.
 void TargetTriangle(Varnel& p, float color, const Text& labels) {
     Polygon(p, {Target(p, 1), Target(p, 2), Target(p, 3)},
-            {.width = 5, .color = color, .gap = 20, .labels = labels, .labelColor = kPurple});
+            {.width = 5, .color = color, .distance = 20, .labels = labels, .labelColor = kPurple});
 }
 
 // Triangle a-b-c of the point table as a bold outline without labels.
 void BoldTriangle(Varnel& p, int a, int b, int c, float color) {
-    Triangle(p, a, b, c, {.width = 7, .color = color, .gap = 10});
+    Triangle(p, a, b, c, {.width = 7, .color = color, .distance = 10});
 }
 
 // The moving triangle (PointX2/PointY2 1 to 3) as a bold grey outline.
 void MovingTriangle(Varnel& p) {
-    Polygon(p, {P2(p, 1), P2(p, 2), P2(p, 3)}, {.width = 7, .color = kGrey, .gap = 10});
+    Polygon(p, {P2(p, 1), P2(p, 2), P2(p, 3)}, {.width = 7, .color = kGrey, .distance = 10});
 }
 
 // Points 1 to 3 of the point table as the moving triangle.
@@ -96,7 +96,7 @@ void SetExample1Figure(Varnel& p) {
 
 void DrawExample1Triangles(Varnel& p) {
     Example1Grid(p);
-    Triangle(p, 1, 2, 3, {.width = 5, .color = kTeal, .gap = 20, .labels = "A", .labelColor = kTeal});
+    Triangle(p, 1, 2, 3, {.width = 5, .color = kTeal, .distance = 20, .labels = "A", .labelColor = kTeal});
     TargetTriangle(p, kPurple, "1");
 }
 
@@ -181,7 +181,7 @@ void AnswerLine(Varnel& p, const Text& before, const Text& move, const Text& aft
 }  // namespace
 
 void ShowCombinedMovesExample1(Varnel& p) {
-    TopicScreen(p);
+    BeginTopic(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "例1");
     WriteOn(p, kBlack, " △ABCを△A'B'C'に重ね合わせる移動は？");
     Example1Grid(p);
@@ -225,12 +225,12 @@ void Answer11Grid(Varnel& p) {
 // Triangle ABC lettered, the target A'B'C' outlined in `targetColor` and
 // named, and the turned triangle 7-8-9 in grey.
 void Answer11Triangles(Varnel& p, float targetColor) {
-    Triangle(p, 1, 2, 3, {.width = 5, .color = kTeal, .gap = 20, .labels = "A", .labelColor = kTeal});
+    Triangle(p, 1, 2, 3, {.width = 5, .color = kTeal, .distance = 20, .labels = "A", .labelColor = kTeal});
     Polygon(p, {Target(p, 1), Target(p, 2), Target(p, 3)},
-            {.width = 5, .color = targetColor, .gap = 20, .labels = "1", .labelColor = kPurple});
+            {.width = 5, .color = targetColor, .distance = 20, .labels = "1", .labelColor = kPurple});
 }
 
-void TurnedTriangle(Varnel& p) { Triangle(p, 7, 8, 9, {.width = 5, .color = kGrey, .gap = 20, .labelColor = kTeal}); }
+void TurnedTriangle(Varnel& p) { Triangle(p, 7, 8, 9, {.width = 5, .color = kGrey, .distance = 20, .labelColor = kTeal}); }
 
 }  // namespace
 

@@ -213,7 +213,7 @@ void AnimateRhombusTranslationThenRotation(Varnel& p) {
     CopyOn(p, 1, 2, 3, 4);
     while (AnimationRuns(p)) {
         DrawRhombusPattern(p);
-        Polygon(p, {P2(p, 1), P2(p, 2), P2(p, 3), P2(p, 4)}, {.width = 7, .color = kGrey, .gap = 10});
+        Polygon(p, {P2(p, 1), P2(p, 2), P2(p, 3), P2(p, 4)}, {.width = 7, .color = kGrey, .distance = 10});
         AskAnimationStep(p, p.GridLeft, p.GridTop + 20, p.GridRight, p.GridBottom + 50);
         for (int k = 1; k <= 4; k++) p.PointY2(k) = p.PointY2(k) + p.Seg2Y2;
         if (p.PointY2(1) > p.PointY(0))

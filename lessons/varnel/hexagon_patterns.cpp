@@ -27,7 +27,7 @@ void BeginHexagonTile(Varnel& p, bool spokeMiddles, float middle) {
 void HexagonOutline(Varnel& p) {
     p.LabelOffsetX = 0;
     Polygon(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6)},
-            {.width = 7, .color = p.LineColor, .gap = 10, .labels = "", .labelColor = kBlack});
+            {.width = 7, .color = p.LineColor, .distance = 10, .labels = "", .labelColor = kBlack});
 }
 
 // The six spokes from the centre in AccentColor.

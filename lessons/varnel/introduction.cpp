@@ -62,7 +62,7 @@ void DrawPatchworkTile(Varnel& p) {
     }
     p.LabelOffsetX = 0;
     Polygon(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6)},
-            {.width = 7, .color = p.LineColor, .gap = 10, .labels = "", .labelColor = kBlack});
+            {.width = 7, .color = p.LineColor, .distance = 10, .labels = "", .labelColor = kBlack});
     // The inner lines: C to Mi, Mi to Ei and Mi to Ei-1 (E6 before E1).
     for (int i = 1; i <= 6; i++) {
         p.LoopIndex = static_cast<float>(i);

@@ -62,7 +62,7 @@ void ShowMidpointBisectorProperties(Varnel& p) {
     // Right angles at the feet on l, between the segment to the image and l.
     for (int k = 21; k <= 23; k++) {
         p.InnerIndex = static_cast<float>(k);
-        RightAngle(p, P(p, k + 6), P(p, k + 3), P(p, 12), 20, kPurple, 1);
+        RightAngle(p, P(p, k + 6), P(p, k + 3), P(p, 12), {.size = 20, .shift = 1});
     }
     WaitForAnyKey(p);
 

@@ -28,7 +28,7 @@ void SetMidpoints(Varnel& p, int first, int count, int mid) {
 void ReflectVertexStep(Varnel& p, int v, int w, int m, int t) {
     WaitForAnyKey(p);
     Segment(p, v, w, kBlack);
-    RightAngle(p, P(p, m), P(p, t), P(p, w), 20, kPurple, -1);
+    RightAngle(p, P(p, m), P(p, t), P(p, w), {.size = 20, .shift = -1});
     WaitForAnyKey(p);
     const TickStyle half{.count = 1, .size = 8, .color = kGrey, .spacing = 8, .shift = -8};
     Ticks(p, P(p, v), P(p, m), half);
@@ -41,10 +41,10 @@ void ReflectVertexStep(Varnel& p, int v, int w, int m, int t) {
 void OutlineImage(Varnel& p, int first, int count) {
     WaitForAnyKey(p);
     if (count == 3) {
-        Triangle(p, first, first + 1, first + 2, {.width = 5, .color = kPurple, .gap = 20, .labelColor = kTeal});
+        Triangle(p, first, first + 1, first + 2, {.width = 5, .color = kPurple, .distance = 20, .labelColor = kTeal});
     } else {
         Polygon(p, {P(p, first), P(p, first + 1), P(p, first + 2), P(p, first + 3)},
-                {.width = 5, .color = kPurple, .gap = 20, .labelColor = kTeal});
+                {.width = 5, .color = kPurple, .distance = 20, .labelColor = kTeal});
     }
 }
 
@@ -62,7 +62,7 @@ void ShowReflectionAnswer10(Varnel& p) {
     SetCells(p, 1, {{5, 6}, {1, 3}, {3, 1}, {7, 6}, {11, 3}, {9, 1}, {6, 7}, {6, 0}});
     SetMidpoints(p, 1, 3, 11);
     FigureNumber(p, "(1)");
-    Triangle(p, 1, 2, 3, {.width = 5, .color = kTeal, .gap = 20, .labels = "A", .labelColor = kTeal});
+    Triangle(p, 1, 2, 3, {.width = 5, .color = kTeal, .distance = 20, .labels = "A", .labelColor = kTeal});
     Segment(p, 7, 8, kBlack);
     Label(p, p.PointX(7), p.PointY(7) - 30, kTeal, "l");
 
@@ -74,7 +74,7 @@ void ShowReflectionAnswer10(Varnel& p) {
     SetMidpoints(p, 41, 4, 51);
     FigureNumber(p, "(2)");
     Polygon(p, {P(p, 41), P(p, 42), P(p, 43), P(p, 44)},
-            {.width = 5, .color = kTeal, .gap = 20, .labels = "A", .labelColor = kTeal});
+            {.width = 5, .color = kTeal, .distance = 20, .labels = "A", .labelColor = kTeal});
 
     for (int v = 1; v <= 3; v++) ReflectVertexStep(p, v, v + 3, v + 10, 7);
     OutlineImage(p, 4, 3);
@@ -91,7 +91,7 @@ void ShowReflectionAnswer10(Varnel& p) {
     SetMidpoints(p, 21, 4, 31);
     FigureNumber(p, "(3)");
     Polygon(p, {P(p, 21), P(p, 22), P(p, 23), P(p, 24)},
-            {.width = 5, .color = kTeal, .gap = 10, .labels = "A", .labelColor = kTeal});
+            {.width = 5, .color = kTeal, .distance = 10, .labels = "A", .labelColor = kTeal});
     Segment(p, 29, 30, kBlack);
     Label(p, p.PointX(29), p.PointY(29) - 30, kTeal, "m");
     for (int v = 21; v <= 24; v++) ReflectVertexStep(p, v, v + 4, v + 10, 29);
@@ -109,7 +109,7 @@ void ShowReflectionAnswer10(Varnel& p) {
     p.PointLabel(3) = "E";
     p.PointLabel(4) = "F";
     Polygon(p, {P(p, 51), P(p, 52), P(p, 53), P(p, 54)},
-            {.width = 5, .color = kTeal, .gap = 20, .labels = "1", .labelColor = kTeal});
+            {.width = 5, .color = kTeal, .distance = 20, .labels = "1", .labelColor = kTeal});
     Write(p, p.TextLeft, p.TextLineY + 60, kTeal, "六角形ABCDEFは線対称な図形である。");
     Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "線対称な図形は、");
     Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "対称移動させればもとの図形に重なる。");

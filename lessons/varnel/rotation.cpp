@@ -68,7 +68,7 @@ void MarkTurnAngle(Varnel& p, const Text& label) {
     p.WorkC = 3;
     p.PenColor = kPurple;
     AngleMark(p, P(p, 0), P(p, 1), P(p, 3),
-              {.size = 80, .arcs = 1, .color = kPurple, .lineColor = kBlack, .label = label, .shift = 1});
+              {.size = 80, .arcs = 1, .color = kPurple, .label = label, .shift = 1});
 }
 
 }  // namespace
@@ -142,7 +142,7 @@ void BeginRotationAnswerPage(Varnel& p) {
 void DrawQuestion6Triangle(Varnel& p) {
     Disc(p, P(p, 0), 6, kPurple);
     Label(p, p.PointX(0) - 30, p.PointY(0), kPurple, "O");
-    Triangle(p, 1, 2, 3, {.width = 5, .color = kTeal, .gap = 20, .labels = "A", .labelColor = kTeal});
+    Triangle(p, 1, 2, 3, {.width = 5, .color = kTeal, .distance = 20, .labels = "A", .labelColor = kTeal});
 }
 
 // A compass arc about O through point i: 0.06 of a turn centred on the ray
@@ -197,7 +197,7 @@ void ShowRotationAnswer6(Varnel& p) {
     Segment(p, 0, 2, kBlack);
     Segment(p, 0, 5, kBlack);
     NameImageVertices(p);
-    Triangle(p, 4, 5, 6, {.width = 5, .color = kPurple, .gap = 10, .labels = "1", .labelColor = kPurple});
+    Triangle(p, 4, 5, 6, {.width = 5, .color = kPurple, .distance = 10, .labels = "1", .labelColor = kPurple});
     WaitForAnyKey(p);
     Write(p, p.TextLeft, p.TextLineY + 450, kGrey, "教科書P160 問7 をやろう。 ");
 }
@@ -216,9 +216,9 @@ void DrawRotationAnswerFigure(Varnel& p) {
         Segment(p, i, 10, color);
         Segment(p, i + 3, 10, color);
     }
-    Triangle(p, 1, 2, 3, {.width = 7, .color = kTeal, .gap = 0, .labels = "A", .labelColor = kTeal});
+    Triangle(p, 1, 2, 3, {.width = 7, .color = kTeal, .distance = 0, .labels = "A", .labelColor = kTeal});
     NameImageVertices(p);
-    Triangle(p, 4, 5, 6, {.width = 7, .color = kPurple, .gap = 0, .labels = "1", .labelColor = kPurple});
+    Triangle(p, 4, 5, 6, {.width = 7, .color = kPurple, .distance = 0, .labels = "1", .labelColor = kPurple});
     Disc(p, P(p, 10), 3, kPurple);
     Label(p, p.PointX(10), p.PointY(10), kBlack, "O");
 }

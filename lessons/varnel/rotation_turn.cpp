@@ -45,7 +45,7 @@ void DrawTurnArc(Varnel& p, int i, float color) {
         return;
     }
     AngleMark(p, P(p, 10), P(p, i), P(p, i + 3),
-              {.size = p.PointAngle(i), .arcs = 1, .color = color, .lineColor = color, .label = "", .shift = -1});
+              {.size = p.PointAngle(i), .arcs = 1, .color = color, .label = "", .shift = -1});
 }
 
 // The segments from each vertex and from its image to O.
@@ -75,7 +75,7 @@ void DrawEqualDistanceTicks(Varnel& p) {
 // the ray to point c, in `color`.
 void DrawSector(Varnel& p, int b, int c, float color) {
     AngleMark(p, P(p, 10), P(p, b), P(p, c),
-              {.size = 50, .arcs = 0, .color = color, .lineColor = color, .label = "", .shift = -1});
+              {.size = 50, .arcs = 0, .color = color, .fill = color, .label = "", .shift = -1});
 }
 
 }  // namespace
@@ -113,14 +113,14 @@ void RedrawRotationFigure(Varnel& p) {
         Segment(p, i, 10, PairColor(i));
         Segment(p, i + 3, 10, PairColor(i));
     }
-    Triangle(p, 1, 2, 3, {.width = 7, .color = kTeal, .gap = 0, .labels = "A", .labelColor = kTeal});
+    Triangle(p, 1, 2, 3, {.width = 7, .color = kTeal, .distance = 0, .labels = "A", .labelColor = kTeal});
     // An image lying on △ABC is drawn over it in its colour, without letters.
     const bool onTriangle = OnWholeTurn(p);
     p.PointLabel(1) = "A'";
     p.PointLabel(2) = "B'";
     p.PointLabel(3) = "C'";
     Triangle(p, 4, 5, 6,
-             {.width = 7, .color = onTriangle ? kTeal : kPurple, .gap = 0, .labels = onTriangle ? "" : "1",
+             {.width = 7, .color = onTriangle ? kTeal : kPurple, .distance = 0, .labels = onTriangle ? "" : "1",
               .labelColor = kPurple});
     Disc(p, P(p, 10), 3, kPurple);
     Label(p, p.PointX(10), p.PointY(10), kBlack, "O");

@@ -138,7 +138,7 @@ void ShowTranslationQuestionP156(Varnel& p) {
     while (p.EntryValue != 1) {
         DrawTranslationFigure(p);
         DrawCorrespondingSegments(p);
-        Polygon(p, {P2(p, 1), P2(p, 2), P2(p, 3)}, {.width = 7, .color = kGrey, .gap = 10});
+        Polygon(p, {P2(p, 1), P2(p, 2), P2(p, 3)}, {.width = 7, .color = kGrey, .distance = 10});
         p.TextCell = "１で次のステップ。他のキーで動かす。";
         ShowMessageAndWaitKey(p);
         if (LastKeyIs(p, '1')) {
@@ -189,7 +189,7 @@ void NameImageVertices(Varnel& p) {
 
 // Triangle ABC (points 1 to 3) and its image (4 to 6) in the answer style.
 void AnswerTriangle(Varnel& p, int first, float color, const Text& labels) {
-    Triangle(p, first, first + 1, first + 2, {.width = 5, .color = color, .gap = 10, .labels = labels,
+    Triangle(p, first, first + 1, first + 2, {.width = 5, .color = color, .distance = 10, .labels = labels,
                                               .labelColor = color});
 }
 

@@ -134,7 +134,7 @@ TEST(KitLabels, VertexLabelGoesOutsideTheAngleOrAcrossItAndClearsItsCells) {
     // The angle at (500, 300) between the rays right and up: its bisector
     // points up and to the right; exchanging the rays turns it round.
     p.LabelOffsetX = 7;
-    VertexLabel(p, {500, 300}, {600, 300}, {500, 200}, "Q", {.distance = 40, .shift = 1, .color = kPurple});
+    VertexLabel(p, {500, 300}, {600, 300}, {500, 200}, "Q", {.distance = 40, .shift = 1, .labelColor = kPurple});
     VertexLabel(p, {500, 300}, {600, 300}, {500, 200}, "R", {.distance = 40, .shift = -1});
     const auto q = testing_support::FindRun(f.Events(), "Q");
     const auto r = testing_support::FindRun(f.Events(), "R");
