@@ -323,6 +323,10 @@ void Sector(Program& p, Pt c, float r, float color, float start, float end, floa
 // margin) or be brought back into 0..1 (Wrapped(): above 1 loses a turn,
 // below 0 gains one).
 
+// The compass set on point `centre` and opened to point `through`: Radius :=
+// their distance, WorkA := centre, WorkC := through. Returns the opening.
+float OpenCompass(Program& p, int centre, int through);
+
 // One end of a compass arc.
 struct ArcEnd {
     enum class From { Fraction, RayB, RayC };
