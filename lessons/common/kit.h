@@ -25,8 +25,8 @@
 // an empty field leaves its cell as the earlier steps left it, which is how a
 // topic carries, for example, MarkShift or LabelOffsetX over from one call
 // to the next. A few optional fields have a value by default (TickStyle's
-// spacing 8 and shift 0, RightAngleStyle's shift 0): those set their cell
-// unless given {} on purpose.
+// spacing 8 and shift 0, RightAngleStyle's shift 0, TextColumn's itemLeft
+// 40): those set their cell unless given {} on purpose.
 //
 // One name means one thing in every style: `color` is the colour a call
 // strokes its figure in (lines, arcs, a sector's outline, a dot), `fill`
