@@ -7,6 +7,25 @@
 
 namespace kit {
 
+namespace {
+
+// The label cells a style gives: PenColor, LabelOffsetX/Y; an empty field
+// leaves its cell.
+void SetLabelCells(Program& p, std::optional<float> color, std::optional<float> dx, std::optional<float> dy) {
+    if (color) p.PenColor = *color;
+    if (dx) p.LabelOffsetX = *dx;
+    if (dy) p.LabelOffsetY = *dy;
+}
+
+void SetSegmentAB(Program& p, Pt a, Pt b) {
+    p.MarkAX = a.x;
+    p.MarkAY = a.y;
+    p.MarkBX = b.x;
+    p.MarkBY = b.y;
+}
+
+}  // namespace
+
 int KeyCode(const Text& key) { return key.empty() ? 0 : RtAsc(key); }
 
 bool LastKeyIs(const Program& p, int code) { return KeyCode(p.LastKey) == code; }
@@ -199,9 +218,7 @@ void Polygon(Program& p, std::initializer_list<Pt> corners, const PolygonStyle& 
         ++i;
     }
     p.LineWidth = style.width;
-    if (style.labelColor) p.PenColor = *style.labelColor;
-    if (style.labelDx) p.LabelOffsetX = *style.labelDx;
-    if (style.labelDy) p.LabelOffsetY = *style.labelDy;
+    SetLabelCells(p, style.labelColor, style.labelDx, style.labelDy);
     p.LineColor = style.color;
     p.VertexCount = static_cast<float>(corners.size());
     p.MarkSize = style.distance;
@@ -247,13 +264,19 @@ float EndFraction(const Program& p, const ArcEnd& end) {
 
 }  // namespace
 
+float OpenCompass(Program& p, int centre, int through) {
+    p.WorkA = static_cast<float>(centre);
+    p.WorkC = static_cast<float>(through);
+    p.Radius = Distance(P(p, centre), P(p, through));
+    return p.Radius;
+}
+
 ArcSpan CompassArc(Program& p, const CompassStyle& style) {
     const Pt centre = P(p, style.centre);
     if (style.centreDot) Dot(p, centre, style.dotColor.value_or(style.color));
     p.WorkA = static_cast<float>(style.centre);
     if (style.through) {
-        p.WorkC = static_cast<float>(*style.through);
-        p.Radius = Distance(centre, P(p, *style.through));
+        OpenCompass(p, style.centre, *style.through);
     } else if (style.radius) {
         p.Radius = *style.radius;
     }
@@ -278,10 +301,7 @@ void SetFirstSegment(Program& p, Pt a, Pt b) {
 }
 
 void SetAngle(Program& p, Pt vertex, Pt b, Pt c) {
-    p.MarkAX = vertex.x;
-    p.MarkAY = vertex.y;
-    p.MarkBX = b.x;
-    p.MarkBY = b.y;
+    SetSegmentAB(p, vertex, b);
     p.MarkCX = c.x;
     p.MarkCY = c.y;
 }
@@ -316,9 +336,7 @@ void AngleMark(Program& p, Pt vertex, Pt b, Pt c, const AngleMarkStyle& style) {
     p.LineColor = style.color;
     p.MarkLabel = style.label;
     p.MarkShift = style.shift;
-    if (style.labelColor) p.PenColor = *style.labelColor;
-    if (style.labelDx) p.LabelOffsetX = *style.labelDx;
-    if (style.labelDy) p.LabelOffsetY = *style.labelDy;
+    SetLabelCells(p, style.labelColor, style.labelDx, style.labelDy);
     DrawAngleMark(p);
 }
 
@@ -357,27 +375,20 @@ void VertexLabel(Program& p, Pt vertex, Pt b, Pt c, const Text& label, const Ver
     SetAngle(p, vertex, b, c);
     p.MarkSize = style.distance;
     p.MarkShift = style.shift;
-    p.LabelOffsetX = style.labelDx;
-    p.LabelOffsetY = style.labelDy;
-    if (style.labelColor) p.PenColor = *style.labelColor;
+    SetLabelCells(p, style.labelColor, style.labelDx, style.labelDy);
     p.MarkLabel = label;
     PlaceVertexLabel(p);
 }
 
 void DottedArc(Program& p, Pt a, Pt b, const DottedArcStyle& style) {
-    p.MarkAX = a.x;
-    p.MarkAY = a.y;
-    p.MarkBX = b.x;
-    p.MarkBY = b.y;
+    SetSegmentAB(p, a, b);
     p.ArcSide = style.side;
     p.ArcBulge = style.bulge;
     p.BoxWidth = style.step;
     p.ArcSweep = style.sweep;
     p.LineColor = style.color;
     p.MarkLabel = style.label;
-    if (style.labelColor) p.PenColor = *style.labelColor;
-    if (style.labelDx) p.LabelOffsetX = *style.labelDx;
-    if (style.labelDy) p.LabelOffsetY = *style.labelDy;
+    SetLabelCells(p, style.labelColor, style.labelDx, style.labelDy);
     DrawDottedDimensionArc(p);
 }
 
@@ -394,10 +405,7 @@ void Arrow(Program& p, Pt from, Pt to, const ArrowStyle& style) {
 }
 
 Pt PointOnArc(Program& p, Pt a, Pt b, float angle, float bulge) {
-    p.MarkAX = a.x;
-    p.MarkAY = a.y;
-    p.MarkBX = b.x;
-    p.MarkBY = b.y;
+    SetSegmentAB(p, a, b);
     p.ArcAngle = angle;
     p.ArcBulge = bulge;
     PointOnArcOverSegment(p);
@@ -417,10 +425,7 @@ void Grid(Program& p, const GridFrame& frame) {
 }
 
 float DirectionOf(Program& p, Pt a, Pt b) {
-    p.MarkAX = a.x;
-    p.MarkAY = a.y;
-    p.MarkBX = b.x;
-    p.MarkBY = b.y;
+    SetSegmentAB(p, a, b);
     ComputeDirectionAngle(p);
     return p.DirectionAngle;
 }

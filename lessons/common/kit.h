@@ -25,8 +25,8 @@
 // an empty field leaves its cell as the earlier steps left it, which is how a
 // topic carries, for example, MarkShift or LabelOffsetX over from one call
 // to the next. A few optional fields have a value by default (TickStyle's
-// spacing 8 and shift 0, RightAngleStyle's shift 0): those set their cell
-// unless given {} on purpose.
+// spacing 8 and shift 0, RightAngleStyle's shift 0, TextColumn's itemLeft
+// 40): those set their cell unless given {} on purpose.
 //
 // One name means one thing in every style: `color` is the colour a call
 // strokes its figure in (lines, arcs, a sector's outline, a dot), `fill`
@@ -322,6 +322,10 @@ void Sector(Program& p, Pt c, float r, float color, float start, float end, floa
 // whole turns (RayB(0.03f).Turned(-1): one turn less, added after the
 // margin) or be brought back into 0..1 (Wrapped(): above 1 loses a turn,
 // below 0 gains one).
+
+// The compass set on point `centre` and opened to point `through`: Radius :=
+// their distance, WorkA := centre, WorkC := through. Returns the opening.
+float OpenCompass(Program& p, int centre, int through);
 
 // One end of a compass arc.
 struct ArcEnd {

@@ -19,27 +19,27 @@ void ShowAngleBisectorGoals(Droveny& p) {
     EraseScreen(p);
     PenWidth(p, 5);
     GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "角の二等分線の作図を考えよう。");
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "<角の二等分線>");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "1つの角を2等分する半直線");
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "∠AOBの二等分線は、半直線OC");
+    NextLine(p, kBlack, "角の二等分線の作図を考えよう。", 65);
+    NextLine(p, kPurple, "<角の二等分線>");
+    NextLine(p, kBlack, "1つの角を2等分する半直線");
+    NextLine(p, kPurple, "∠AOBの二等分線は、半直線OC");
 
     Grid(p, {.left = 720, .top = 200, .columns = 8, .rows = 7, .cell = 50});
-    SetCellPoints(p, {{0, {1, 3}}});
+    SetCells(p, {{0, {1, 3}}});
     PlaceAboutVertex(p, 1, 250, 30);
     PlaceAboutVertex(p, 2, 250, -30);
     PlaceAboutVertex(p, 3, 250, 0);
     PlaceAboutVertex(p, 4, 300, 0);
 
-    Letter(p, 0, -40, -25, "O");
+    Name(p, 0, "O", {.dx = -40, .dy = -25});
     Segment(p, 0, 1, kBlack);
-    Letter(p, 1, -20, -50, "A");
+    Name(p, 1, "A", {.dx = -20, .dy = -50});
     Segment(p, 0, 2, kBlack);
-    Letter(p, 2, -20, 10, "B");
+    Name(p, 2, "B", {.dx = -20, .dy = 10});
     Segment(p, 0, 4, kPurple);
-    Letter(p, 3, -20, -50, "C", kPurple);
-    EqualAngleDisc(p, 0, 3, 1, 50);
-    EqualAngleDisc(p, 0, 2, 3, 50);
+    Name(p, 3, "C", {.dx = -20, .dy = -50, .color = kPurple});
+    AngleDot(p, 0, 3, 1, {.distance = 50});
+    AngleDot(p, 0, 2, 3, {.distance = 50});
 }
 
 void ShowAngleBisectorTopicMenu(Droveny& p) {
@@ -58,8 +58,8 @@ namespace {
 // Points 0 to 6 in the frame in force: C and D 3 cells, E 5 and the ray's
 // end 7 cells from O.
 void SetExample4Points(Droveny& p) {
-    SetCellPoints(p, {{0, {1, 1}}, {1, {6, 5}}, {2, {7, 1}}});
-    CompassRange(p, 0, 2, 1);
+    SetCells(p, {{0, {1, 1}}, {1, {6, 5}}, {2, {7, 1}}});
+    AngleRange(p, 0, 2, 1);
     p.Radius = 3 * p.CellSize;
     p.Radius2 = 5 * p.CellSize;
     p.Radius3 = 7 * p.CellSize;
@@ -87,7 +87,7 @@ void ShowAngleBisectorExample4(Droveny& p) {
     WaitForAnyKey(p);
 
     // The idea: a kite OCED, sketched small on the left.
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "下図のようなたこ形をかけばよいから");
+    NextLine(p, kBlack, "下図のようなたこ形をかけばよいから");
     Grid(p, {.left = 80, .top = 400, .columns = 9, .rows = 6, .cell = 40});
     SetExample4Points(p);
     Segment(p, 0, 1, kBlack);
@@ -95,9 +95,9 @@ void ShowAngleBisectorExample4(Droveny& p) {
     Segment(p, 5, 3, kBlack);
     Segment(p, 5, 4, kBlack);
     NameAngleAOB(p);
-    DotAndName(p, 3, -10, -50, "C");
-    DotAndName(p, 4, 10, 0, "D");
-    DotAndName(p, 5, 10, -29, "E");
+    DotAndName(p, 3, "C", {.dx = -10, .dy = -50});
+    DotAndName(p, 4, "D", {.dx = 10, .dy = 0});
+    DotAndName(p, 5, "E", {.dx = 10, .dy = -29});
     TicksBetween(p, 0, 3, 2, 15, kGrey);
     TicksBetween(p, 0, 4, 2, 15, kGrey);
     TicksBetween(p, 3, 5, 1, 15, kGrey);
@@ -107,32 +107,31 @@ void ShowAngleBisectorExample4(Droveny& p) {
     DrawExample4AngleFigure(p);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "① Oを中心として、適当な半径の円をかき、交点をC,Dとする。");
-    Dot(p, 0, kGrey);
-    RadiusBetween(p, 0, 3);
-    CompassRange(p, 0, 4, 3);
-    Arc(p, P(p, 0), p.Radius, kGrey, p.ArcFractionC - 0.03f, 0.03f);   // on past OB, whose fraction is 0
-    DotAndName(p, 3, -10, -50, "C");
-    DotAndName(p, 4, 10, 0, "D");
+    NextLine(p, kTeal, "① Oを中心として、適当な半径の円をかき、交点をC,Dとする。");
+    // On past OB, whose fraction is 0.
+    CompassArc(p, {.centre = 0, .through = 3, .b = 4, .c = 3, .start = RayC(-0.03f), .end = Fraction(0.03f),
+                   .color = kGrey});
+    DotAndName(p, 3, "C", {.dx = -10, .dy = -50});
+    DotAndName(p, 4, "D", {.dx = 10, .dy = 0});
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "② Cを中心として、適当な半径の円をかく。");
-    DrawCompassArc(p, {.centre = 3, .through = 5, .b = 2, .c = 5, .shift = 1, .color = kBrightBlue,
-                       .start = {Ray::C, 1 - 0.05f}, .end = {Ray::C, 0.05f}});
+    NextLine(p, kTeal, "② Cを中心として、適当な半径の円をかく。");
+    CompassArc(p, {.centre = 3, .through = 5, .b = 2, .c = 5,
+                   .start = RayC(1 - 0.05f), .end = RayC(0.05f), .color = kBrightBlue});
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "③ Dを中心として、②と等しい半径の円をかく。");
-    DrawCompassArc(p, {.centre = 4, .through = 5, .b = 5, .c = 3, .shift = 1, .color = kBrightBlue,
-                       .start = {Ray::B, -0.03f}, .end = {Ray::B, 0.03f}});
+    NextLine(p, kTeal, "③ Dを中心として、②と等しい半径の円をかく。");
+    CompassArc(p, {.centre = 4, .through = 5, .b = 5, .c = 3,
+                   .start = RayB(-0.03f), .end = RayB(0.03f), .color = kBrightBlue});
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "④ 交点をEとして、半直線OEをひく。");
-    DotAndName(p, 5, 10, -60, "E");
+    NextLine(p, kTeal, "④ 交点をEとして、半直線OEをひく。");
+    DotAndName(p, 5, "E", {.dx = 10, .dy = -60});
     Segment(p, 0, 6, kPurple);
     WaitForAnyKey(p);
 
-    EqualAngleDisc(p, 0, 5, 3, 70);
-    EqualAngleDisc(p, 0, 4, 5, 70);
+    AngleDot(p, 0, 5, 3, {.distance = 70});
+    AngleDot(p, 0, 4, 5, {.distance = 70});
     WaitForAnyKey(p);
 
     Write(p, p.TextLeft + 360, p.GridBottom, kBlack, "教科書P173 問8 をやろう。");
@@ -142,41 +141,49 @@ void ShowAngleBisectorExample4(Droveny& p) {
 // Points: 0 O on AB, 1 C and 2 D where the circle about O cuts AB, 3 E where
 // the equal circles about C and D meet, 5 A and 6 B the ends of the line.
 
+namespace {
+
+// The steps written under the figure: the number in teal, the sentence 10 px
+// after it.
+constexpr NumberStyle kStepNumber{.numberColor = kTeal, .space = 10};
+
+}  // namespace
+
 void ShowStraightAngleBisectorP174(Droveny& p) {
     BeginTopic(p, {.itemLeft = 30, .textLeft = 30, .firstLineY = 30});
     Write(p, p.ItemLeft, p.TextLineY, kTeal, "P174Q 点Oを通り、直線AB に垂直な直線をかこう。");
     Grid(p, {.left = 600, .top = 250, .columns = 8, .rows = 5, .cell = 60});
-    SetCellPoints(p, {{0, {4, 1}}, {1, {2, 1}}, {2, {6, 1}}, {3, {4, 4}}, {5, {0.5f, 1}}, {6, {7.5f, 1}}});
+    SetCells(p, {{0, {4, 1}}, {1, {2, 1}}, {2, {6, 1}}, {3, {4, 4}}, {5, {0.5f, 1}}, {6, {7.5f, 1}}});
     Segment(p, 5, 6, kBlack);
-    DotAndName(p, 0, -30, 10, "O");
-    Letter(p, 5, -14, 10, "A", kBlack);
-    Letter(p, 6, 0, 10, "B", kBlack);
+    DotAndName(p, 0, "O", {.dx = -30, .dy = 10});
+    Name(p, 5, "A", {.dx = -14, .dy = 10, .color = kBlack});
+    Name(p, 6, "B", {.dx = 0, .dy = 10, .color = kBlack});
     WaitForAnyKey(p);
 
     // The half of the circle above AB, on 0.03 turn below it at both ends.
-    Dot(p, 0, kGrey);
-    RadiusBetween(p, 0, 1);
-    Arc(p, P(p, 0), p.Radius, kGrey, 0.47f, 0.03f);
+    CompassArc(p, {.centre = 0, .through = 1, .start = Fraction(0.47f), .end = Fraction(0.03f), .color = kGrey});
     WaitForAnyKey(p);
 
-    Letter(p, 1, -30, 10, "C");
-    Letter(p, 2, 4, 10, "D");
+    Name(p, 1, "C", {.dx = -30, .dy = 10});
+    Name(p, 2, "D", {.dx = 4, .dy = 10});
     WaitForAnyKey(p);
 
-    NumberedLine(p, "①", kTeal, "点Oを中心とする円をかき、直線ABとの交点をC,Dとする。", kBlack);
+    NumberedLine(p, "①", kBlack, "点Oを中心とする円をかき、直線ABとの交点をC,Dとする。", kStepNumber);
     WaitForAnyKey(p);
 
-    DrawCompassArc(p, {.centre = 1, .through = 3, .b = 2, .c = 3, .shift = 1, .color = kBrightBlue,
-                       .start = {Ray::C, -0.05f}, .end = {Ray::C, 0.05f}});
+    CompassArc(p, {.centre = 1, .through = 3, .b = 2, .c = 3,
+                   .start = RayC(-0.05f), .end = RayC(0.05f), .color = kBrightBlue});
     WaitForAnyKey(p);
 
-    KeptRadiusArc(p, 2, 1, 3, kBrightBlue);
+    // The same opening about D.
+    CompassArc(p, {.centre = 2, .b = 1, .c = 3, .start = RayC(-0.05f), .end = RayC(0.05f), .color = kBrightBlue});
     WaitForAnyKey(p);
 
-    Letter(p, 3, -30, 10, "E");
+    Name(p, 3, "E", {.dx = -30, .dy = 10});
     WaitForAnyKey(p);
 
-    NumberedLine(p, "②", kTeal, "点C,Dを中心とする等しい半径の円をかき、交点をEとする。", kBlack);
+    NumberedLine(p, "②", kBlack, "点C,Dを中心とする等しい半径の円をかき、交点をEとする。",
+                 kStepNumber);
     WaitForAnyKey(p);
 
     // OE, on one cell beyond O and beyond E.
@@ -184,16 +191,16 @@ void ShowStraightAngleBisectorP174(Droveny& p) {
     RightAngleAt(p, 0, 1, 3);
     WaitForAnyKey(p);
 
-    NumberedLine(p, "③", kTeal, "直線OEをひく。", kBlack);
+    NumberedLine(p, "③", kBlack, "直線OEをひく。", kStepNumber);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 60, kTeal, "実際に作図しよう。");
+    NextLine(p, kTeal, "実際に作図しよう。", 60);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 80, kGrey, "垂直になる理由は?");
+    NextLine(p, kGrey, "垂直になる理由は?", 80);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "∠AOB=180%で、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "直線OEはその角の二等分線だから");
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "∠AOE=90%となる。");
+    NextLine(p, kTeal, "∠AOB=180%で、");
+    NextLine(p, kTeal, "直線OEはその角の二等分線だから");
+    NextLine(p, kPurple, "∠AOE=90%となる。");
 }

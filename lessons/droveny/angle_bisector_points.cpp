@@ -11,8 +11,8 @@ void DrawBisectorDistanceFigure(Droveny& p) {
     Segment(p, 0, 2, kBlack);
     Segment(p, 0, 20, kTeal);
     NameAngleAOB(p);
-    EqualAngleDisc(p, 0, 5, 3, 70);
-    EqualAngleDisc(p, 0, 3, 4, 70);
+    AngleDot(p, 0, 5, 3, {.distance = 70});
+    AngleDot(p, 0, 3, 4, {.distance = 70});
 }
 
 namespace {
@@ -21,8 +21,8 @@ namespace {
 // the arc range of the angle AOB (BisectorAngle the bisector's direction).
 void SetUpAngleFrame(Droveny& p, float top) {
     Grid(p, {.left = 320, .top = top, .columns = 7, .rows = 6, .cell = 70});
-    SetCellPoints(p, {{0, {1, 1}}, {1, {4, 5}}, {2, {6, 1}}});
-    CompassRange(p, 0, 2, 1);
+    SetCells(p, {{0, {1, 1}}, {1, {4, 5}}, {2, {6, 1}}});
+    AngleRange(p, 0, 2, 1);
 }
 
 }  // namespace
@@ -34,7 +34,12 @@ void SetUpAngleFrame(Droveny& p, float top) {
 
 namespace {
 
-void DotAndNameP(Droveny& p) { DotAndName(p, 3, -10, -50, "P"); }
+// The two statements of the topic: the number in black, the sentence 10 px
+// after it.
+constexpr NumberStyle kStatement{.numberColor = kBlack, .space = 10};
+
+// P's name, above it.
+constexpr NameStyle kNameOfP{.dx = -10, .dy = -50};
 
 // P's perpendiculars to both sides (feet 4 on OA, 5 on OB), their right
 // angles and one purple tick on each.
@@ -94,7 +99,7 @@ void ShowPointsOnAngleBisector(Droveny& p) {
     DrawBisectorDistanceFigure(p);
     WaitForAnyKey(p);
 
-    DotAndNameP(p);
+    DotAndName(p, 3, "P", kNameOfP);
     WaitForAnyKey(p);
 
     Segment(p, 3, 4, kBlack);
@@ -103,9 +108,8 @@ void ShowPointsOnAngleBisector(Droveny& p) {
 
     // The compass about O through both feet of P, on past OA and past OB
     // (fraction 0).
-    RadiusBetween(p, 0, 4);
-    CompassRange(p, 0, 5, 4);
-    Arc(p, P(p, 0), p.Radius, kBrightBlue, p.ArcFractionC - 0.03f, 0.03f);
+    CompassArc(p, {.centre = 0, .through = 4, .b = 5, .c = 4, .start = RayC(-0.03f), .end = Fraction(0.03f),
+                   .color = kBrightBlue, .centreDot = false});
     WaitForAnyKey(p);
 
     TicksBetween(p, 0, 4, 2, 15, kPurple);
@@ -126,31 +130,31 @@ void ShowPointsOnAngleBisector(Droveny& p) {
     EraseFrame(p);
     DrawBisectorDistanceFigure(p);
     PerpendicularsOfP(p);
-    DotAndNameP(p);
-    NumberedLine(p, "①", kBlack, "角の二等分線上の点から角の2辺までの、", kTeal);
+    DotAndName(p, 3, "P", kNameOfP);
+    NumberedLine(p, "①", kTeal, "角の二等分線上の点から角の2辺までの、", kStatement);
     WriteOn(p, kPurple, "距離は等しい。");
     FurtherPointsThenO(p);
 
     // Screen 2: the converse, on the bare angle.
     EraseFrame(p);
-    NumberedLine(p, "②", kBlack, "角の2辺までの距離が等しい点は、", kTeal);
+    NumberedLine(p, "②", kTeal, "角の2辺までの距離が等しい点は、", kStatement);
     DrawAngleAOB(p);
     WaitForAnyKey(p);
-    DotAndNameP(p);
+    DotAndName(p, 3, "P", kNameOfP);
     PerpendicularsOfP(p);
     FurtherPointsThenO(p);
 
     Segment(p, 0, 20, kTeal);
     WaitForAnyKey(p);
 
-    EqualAngleDisc(p, 0, 5, 3, 70);
-    EqualAngleDisc(p, 0, 3, 4, 70);
+    AngleDot(p, 0, 5, 3, {.distance = 70});
+    AngleDot(p, 0, 3, 4, {.distance = 70});
     WaitForAnyKey(p);
 
     WriteOn(p, kPurple, "角の二等分線上にある。");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 60, kGrey, "教科書P174 問9 をやろう。");
+    NextLine(p, kGrey, "教科書P174 問9 をやろう。", 60);
 }
 
 // ---- Topic 4: the answer to question 9 ----------------------------------------
@@ -183,35 +187,37 @@ void ShowAngleBisectorAnswer9(Droveny& p) {
     SetP(p, 11, MirroredIn(P(p, 3), P(p, 5)));
     DrawBisectorDistanceFigure(p);
     Segment(p, 0, 20, kBlack);   // the bisector drawn over in black
-    DotAndNameP(p);
+    DotAndName(p, 3, "P", kNameOfP);
     WaitForAnyKey(p);
 
     // The perpendicular from P to OA: the circle about P cutting OA at 6 and
     // 7, and equal arcs about 6 and 7 meeting at 8.
-    DrawCompassArc(p, {.centre = 3, .through = 6, .b = 7, .c = 6, .shift = 1, .color = kGrey,
-                       .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
+    CompassArc(p, {.centre = 3, .through = 6, .b = 7, .c = 6,
+                   .start = RayC(-0.03f), .end = RayB(0.03f), .color = kGrey});
     WaitForAnyKey(p);
-    DrawCompassArc(p, {.centre = 6, .through = 8, .b = 7, .c = 8, .shift = 1, .color = kGrey,
-                       .start = {Ray::C, -0.05f}, .end = {Ray::C, 0.05f}});
+    CompassArc(p, {.centre = 6, .through = 8, .b = 7, .c = 8,
+                   .start = RayC(-0.05f), .end = RayC(0.05f), .color = kGrey});
     WaitForAnyKey(p);
-    KeptRadiusArc(p, 7, 6, 8, kGrey);
+    // The same opening about 7.
+    CompassArc(p, {.centre = 7, .b = 6, .c = 8, .start = RayC(-0.05f), .end = RayC(0.05f), .color = kGrey});
     WaitForAnyKey(p);
     Segment(p, 3, 8, kTeal);
     WaitForAnyKey(p);
 
     // The perpendicular from P to OB the same way, meeting at 11.
-    DrawCompassArc(p, {.centre = 3, .through = 10, .b = 9, .c = 10, .shift = 1, .color = kBrightBlue,
-                       .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
+    CompassArc(p, {.centre = 3, .through = 10, .b = 9, .c = 10,
+                   .start = RayC(-0.03f), .end = RayB(0.03f), .color = kBrightBlue});
     WaitForAnyKey(p);
-    DrawCompassArc(p, {.centre = 9, .through = 11, .b = 11, .c = 10, .shift = 1, .color = kBrightBlue,
-                       .start = {Ray::B, -0.05f}, .end = {Ray::B, 0.05f}});
+    CompassArc(p, {.centre = 9, .through = 11, .b = 11, .c = 10,
+                   .start = RayB(-0.05f), .end = RayB(0.05f), .color = kBrightBlue});
     WaitForAnyKey(p);
-    KeptRadiusArc(p, 10, 9, 11, kBrightBlue);
+    // The same opening about 10.
+    CompassArc(p, {.centre = 10, .b = 9, .c = 11, .start = RayC(-0.05f), .end = RayC(0.05f), .color = kBrightBlue});
     WaitForAnyKey(p);
     Segment(p, 3, 11, kTeal);
     WaitForAnyKey(p);
 
     // The circle about P through both feet touches both sides.
-    RadiusBetween(p, 3, 4);
+    OpenCompass(p, 3, 4);
     Circle(p, P(p, 3), p.Radius, kPurple);
 }

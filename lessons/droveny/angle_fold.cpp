@@ -12,9 +12,9 @@ using namespace droveny;
 
 void DrawFoldAngleFigure(Droveny& p) {
     Polyline(p, {P(p, 0), P(p, 1), P(p, 2), P(p, 0)}, kBlack);
-    Letter(p, 0, -30, -25, "O");
-    DotAndName(p, 1, 10, -25, "A");
-    DotAndName(p, 2, 10, -50, "B");
+    Name(p, 0, "O", {.dx = -30, .dy = -25});
+    DotAndName(p, 1, "A");
+    DotAndName(p, 2, "B", {.dx = 10, .dy = -50});
 }
 
 namespace {
@@ -34,7 +34,7 @@ void ShowAngleFoldP173(Droveny& p) {
     BeginTopic(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "「教科書P173 Q」折り目の線の両側にできる角の関係は？");
     Grid(p, {.left = 720, .top = 150, .columns = 8, .rows = 8, .cell = 60});
-    SetCellPoints(p, {{0, {1, 7}}});
+    SetCells(p, {{0, {1, 7}}});
     PlaceAboutVertex(p, 1, 240, 0);
     PlaceAboutVertex(p, 2, 480, -60);
     PlaceAboutVertex(p, 3, 240, -60);
@@ -55,25 +55,25 @@ void ShowAngleFoldP173(Droveny& p) {
     Segment(p, 3, 4, kTeal);
     WaitForAnyKey(p);
 
-    EqualAngleDisc(p, 0, 4, 1, 50);
-    EqualAngleDisc(p, 0, 2, 4, 50);
+    AngleDot(p, 0, 4, 1, {.distance = 50});
+    AngleDot(p, 0, 2, 4, {.distance = 50});
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 60, kPurple, "折り目の線の両側にできる角の大きさは等しい");
+    NextLine(p, kPurple, "折り目の線の両側にできる角の大きさは等しい", 60);
     WaitForAnyKey(p);
 
     WriteOn(p, kBlack, "(ぴったりと重なるから)");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "折り目の線をOC,Aと線対称な点をDとする");
-    Letter(p, 3, -14, 10, "D");
-    Letter(p, 4, 8, -25, "C");
+    NextLine(p, kBlack, "折り目の線をOC,Aと線対称な点をDとする");
+    Name(p, 3, "D", {.dx = -14, .dy = 10});
+    Name(p, 4, "C", {.dx = 8, .dy = -25});
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "直線OCを作図する方法を考えよう。");
+    NextLine(p, kPurple, "直線OCを作図する方法を考えよう。");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "ぴったりと重なるから");
+    NextLine(p, kBlack, "ぴったりと重なるから");
     WriteOn(p, kTeal, "OA=OD,");
     TicksBetween(p, 0, 1, 1, 15, kGrey);
     TicksBetween(p, 0, 3, 1, 15, kGrey);
@@ -84,11 +84,11 @@ void ShowAngleFoldP173(Droveny& p) {
     TicksBetween(p, 4, 3, 2, 15, kGrey);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "したがって、");
+    NextLine(p, kBlack, "したがって、");
     WriteOn(p, kTeal, "たこ形ODCAができる。");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "角の二等分線OCをかくには、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "①たこ形ODCAをかき");
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "②対角線OCをひけばよい。");
+    NextLine(p, kGrey, "角の二等分線OCをかくには、", 70);
+    NextLine(p, kPurple, "①たこ形ODCAをかき");
+    NextLine(p, kPurple, "②対角線OCをひけばよい。");
 }

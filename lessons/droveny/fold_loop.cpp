@@ -1,6 +1,5 @@
 #include "lessons/droveny/fold_loop.h"
 
-#include "lessons/common/fold_step.h"
 #include "lessons/common/kit.h"
 
 using namespace kit;
@@ -8,15 +7,15 @@ using namespace kit;
 namespace droveny {
 
 void RunSheetFold(Droveny& p, const SheetFold& fold) {
-    p.EntryValue = 5;
-    p.ArcAngle = 180;
     SetP2(p, 1, P(p, fold.corner));
-    while (AnimationRuns(p)) {
-        fold.drawFrame(p);
-        DrawSheetFoldPath(p, fold);
-        StepFoldAngleByKey(p);
-        ContinueSheetFold(p, fold);
-    }
+    const AnimationCounter foldAngle{.cell = &p.ArcAngle, .from = 180, .by = 10, .upTo = 360, .backTo = 180};
+    Animate(
+        p, {.erase = FrameArea(p), .counter = foldAngle},
+        [&] {
+            fold.drawFrame(p);
+            DrawSheetFoldPath(p, fold);
+        },
+        [&] { ContinueSheetFold(p, fold); });
 }
 
 void ContinueSheetFold(Droveny& p, const SheetFold& fold) {

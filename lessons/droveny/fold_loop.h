@@ -21,14 +21,14 @@ struct SheetFold {
     void (*drawFrame)(Droveny& p) = nullptr;
 };
 
-// The fold loop. Starts with EntryValue 5 (folding), ArcAngle 180 and the
-// corner unmoved; each frame draws the figure, the dotted path of the corner
-// (colour 7, a dot every 3 degrees from 180 up to ArcAngle) once it has left
-// its start, then asks for a key (StepFoldAngleByKey, which erases the frame
-// rectangle for every key but 1) and places the corner for the new angle.
-// Returns after the key 1 with EntryValue 1 and ArcAngle, PointX2(1),
-// PointY2(1) where the fold stopped; the first frame is drawn over the
-// picture as it stands.
+// The fold loop, the kit's Animate: starts with EntryValue 5 (folding),
+// ArcAngle 180 and the corner unmoved; each frame draws the figure, the
+// dotted path of the corner (colour 7, a dot every 3 degrees from 180 up to
+// ArcAngle) once it has left its start, then asks for a key (every key but 1
+// erases the grid frame and turns ArcAngle 10 further, back to 180 past 360)
+// and places the corner for the new angle. Returns after the key 1 with
+// EntryValue 1 and ArcAngle, PointX2(1), PointY2(1) where the fold stopped;
+// the first frame is drawn over the picture as it stands.
 void RunSheetFold(Droveny& p, const SheetFold& fold);
 
 // The last step of a frame: the moving corner for the current ArcAngle,

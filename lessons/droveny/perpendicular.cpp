@@ -18,8 +18,8 @@ void RunPerpendicularLesson(Droveny& p) {
 void ShowPerpendicularGoals(Droveny& p) {
     EraseScreen(p);
     GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "1 垂線の作図を考えよう。");
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "2 点と直線の距離、平行な2直線の距離を調べよう。");
+    NextLine(p, kBlack, "1 垂線の作図を考えよう。", 65);
+    NextLine(p, kBlack, "2 点と直線の距離、平行な2直線の距離を調べよう。", 65);
 }
 
 void ShowPerpendicularTopicMenu(Droveny& p) {
@@ -37,8 +37,8 @@ namespace {
 // l with its name and P with its name, in the frame in force.
 void DrawLineAndPoint(Droveny& p, float lineNameDx) {
     Segment(p, 6, 7, kBlack);
-    Letter(p, 6, lineNameDx, -50, "l");
-    DotAndName(p, 3, 10, -25, "P");
+    Name(p, 6, "l", {.dx = lineNameDx, .dy = -50});
+    DotAndName(p, 3, "P");
 }
 
 }  // namespace
@@ -46,65 +46,62 @@ void DrawLineAndPoint(Droveny& p, float lineNameDx) {
 void DrawKiteQuestionFigure(Droveny& p) {
     DrawLineAndPoint(p, 10);
     Segment(p, 1, 3, kBlack);
-    DotAndName(p, 1, -14, -50, "A");
+    DotAndName(p, 1, "A", kNameAbove);
     Segment(p, 2, 3, kBlack);
-    DotAndName(p, 2, -14, -50, "B");
+    DotAndName(p, 2, "B", kNameAbove);
 }
 
 void ShowPerpendicularKiteQuestion(Droveny& p) {
     BeginTopic(p, {.itemLeft = 30, .textLeft = 30 + 36, .firstLineY = 20});
     Write(p, p.TextLeft, p.TextLineY, kTeal, "AP=AQ,BP=BQ となる点Qをかき、直線PQとlの関係を調べよう。");
     Grid(p, {.left = 640, .top = 150, .columns = 8, .rows = 8, .cell = 60});
-    SetCellPoints(p, {{1, {2, 4}}, {2, {7, 4}}, {3, {5, 7}}, {4, {5, 1}}, {5, {5, 4}}, {6, {0.5f, 4}}, {7, {7.5f, 4}}});
+    SetCells(p, {{1, {2, 4}}, {2, {7, 4}}, {3, {5, 7}}, {4, {5, 1}}, {5, {5, 4}}, {6, {0.5f, 4}}, {7, {7.5f, 4}}});
     DrawKiteQuestionFigure(p);
     WaitForAnyKey(p);
 
-    Write(p, p.ItemLeft, p.TextLineY + 50, kGrey, "①");
-    WriteOn(p, kBlack, "中心A,半径APの円をかく");
-    DrawCompassArc(p, {.centre = 1, .through = 3, .b = 4, .c = 3, .shift = 1, .color = kGrey,
-                       .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
+    NumberedLine(p, "①", kBlack, "中心A,半径APの円をかく");
+    CompassArc(p, {.centre = 1, .through = 3, .b = 4, .c = 3,
+                   .start = RayC(-0.03f), .end = RayB(0.03f), .color = kGrey});
     WaitForAnyKey(p);
 
     Write(p, p.TextEndX + 30, p.TextLineY, kGrey, "②");
     WriteOn(p, kBlack, "中心B,半径BPの円をかく");
-    DrawCompassArc(p, {.centre = 2, .through = 3, .b = 3, .c = 4, .shift = 1, .color = kBrightBlue,
-                       .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
+    CompassArc(p, {.centre = 2, .through = 3, .b = 3, .c = 4,
+                   .start = RayC(-0.03f), .end = RayB(0.03f), .color = kBrightBlue});
     WaitForAnyKey(p);
 
-    Write(p, p.ItemLeft, p.TextLineY + 50, kGrey, "③");
-    WriteOn(p, kBlack, "交点をQとする");
-    DotAndName(p, 4, 10, -25, "Q");
+    NumberedLine(p, "③", kBlack, "交点をQとする");
+    DotAndName(p, 4, "Q");
     WaitForAnyKey(p);
 
-    Write(p, p.ItemLeft, p.TextLineY + 50, kGrey, "④");
-    WriteOn(p, kTeal, "直線PQとlの関係は?");
+    NumberedLine(p, "④", kTeal, "直線PQとlの関係は?");
     Segment(p, 3, 4, kTeal);
     WaitForAnyKey(p);
 
     RightAngle(p, P(p, 5), P(p, 3), P(p, 2), {.size = 30, .shift = -1.0f});
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "PQ⊥l");
+    NextLine(p, kPurple, "PQ⊥l");
     WaitForAnyKey(p);
 
     WriteOn(p, kBlack, "(2円の交点を通る直線と");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "2円の中心を通る直線は垂直だから)");
+    NextLine(p, kBlack, "2円の中心を通る直線は垂直だから)");
     WaitForAnyKey(p);
 
     Write(p, p.ItemLeft, p.TextLineY + 50, kPurple, "この垂線PQを作図する方法を考えよう。");
     WaitForAnyKey(p);
 
     Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "直線l上に2点A,Bをとり、4点を結ぶと");
-    DotAndName(p, 1, -14, -50, "A");
-    DotAndName(p, 2, -14, -50, "B");
+    DotAndName(p, 1, "A", kNameAbove);
+    DotAndName(p, 2, "B", kNameAbove);
     WaitForAnyKey(p);
 
     Polygon(p, {P(p, 1), P(p, 4), P(p, 2), P(p, 3)},
             {.width = 5, .color = kTeal, .distance = 10, .labels = "", .labelColor = kBlack});
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "AP=AQ,BP=BQ だから ");
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "たこ形AQBPができる。");
+    NextLine(p, kBlack, "AP=AQ,BP=BQ だから ");
+    NextLine(p, kTeal, "たこ形AQBPができる。");
     TicksBetween(p, 1, 3, 3, 15, kGrey);
     TicksBetween(p, 1, 4, 3, 15, kGrey);
     TicksBetween(p, 2, 3, 2, 15, kGrey);
@@ -112,8 +109,8 @@ void ShowPerpendicularKiteQuestion(Droveny& p) {
     WaitForAnyKey(p);
 
     WriteOn(p, kBlack, "したがって、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "①直線l上に、2点A,Bをとり");
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "②たこ形をかき、点Qをみつければよい。");
+    NextLine(p, kPurple, "①直線l上に、2点A,Bをとり");
+    NextLine(p, kPurple, "②たこ形をかき、点Qをみつければよい。");
 }
 
 // ---- Topic 2: example 1 ------------------------------------------------------
@@ -123,7 +120,7 @@ void ShowPerpendicularKiteQuestion(Droveny& p) {
 namespace {
 
 void SetExample1Points(Droveny& p) {
-    SetCellPoints(p, {{1, {1, 3}}, {2, {8, 3}}, {3, {5, 5}}, {4, {5, 1}}, {6, {-0.5f, 3}}, {7, {9.5f, 3}}});
+    SetCells(p, {{1, {1, 3}}, {2, {8, 3}}, {3, {5, 5}}, {4, {5, 1}}, {6, {-0.5f, 3}}, {7, {9.5f, 3}}});
 }
 
 }  // namespace
@@ -142,14 +139,14 @@ void ShowPerpendicularExample1(Droveny& p) {
     WaitForAnyKey(p);
 
     // The idea: a kite AQBP, sketched small on the left.
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "下図のようなたこ形をかけばよいから");
+    NextLine(p, kBlack, "下図のようなたこ形をかけばよいから");
     Grid(p, {.left = 80, .top = 450, .columns = 9, .rows = 5, .cell = 40});
     SetExample1Points(p);
     DrawLineAndPoint(p, 10);
     Polygon(p, {P(p, 1), P(p, 4), P(p, 2), P(p, 3)},
             {.width = 5, .color = kBlack, .distance = 10, .labels = "", .labelColor = kBlack});
-    DotAndName(p, 1, -14, -50, "A");
-    DotAndName(p, 2, -14, -50, "B");
+    DotAndName(p, 1, "A", kNameAbove);
+    DotAndName(p, 2, "B", kNameAbove);
     StretchedSegment(p, 3, 4, 20, kPurple);
     TicksBetween(p, 1, 3, 1, 15, kGrey);
     TicksBetween(p, 1, 4, 1, 15, kGrey);
@@ -160,23 +157,23 @@ void ShowPerpendicularExample1(Droveny& p) {
     // Back to the large figure: its frame and points again (the sketch
     // overwrote them); l and P are drawn over themselves.
     DrawExample1KiteFigure(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "①直線l上に適当な2点A,Bをとる。");
-    DotAndName(p, 1, -14, -50, "A");
-    DotAndName(p, 2, -14, -50, "B");
+    NextLine(p, kTeal, "①直線l上に適当な2点A,Bをとる。");
+    DotAndName(p, 1, "A", kNameAbove);
+    DotAndName(p, 2, "B", kNameAbove);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "②Aを中心として、半径APの円をかく。");
-    DrawCompassArc(p, {.centre = 1, .through = 3, .b = 4, .c = 3, .shift = 1, .color = kGrey,
-                       .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
+    NextLine(p, kTeal, "②Aを中心として、半径APの円をかく。");
+    CompassArc(p, {.centre = 1, .through = 3, .b = 4, .c = 3,
+                   .start = RayC(-0.03f), .end = RayB(0.03f), .color = kGrey});
     WaitForAnyKey(p);
 
     // The radius is measured to Q; it equals BP.
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "③Bを中心として、半径BPの円をかく。");
-    DrawCompassArc(p, {.centre = 2, .through = 4, .b = 3, .c = 4, .shift = 1, .color = kBrightBlue,
-                       .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
+    NextLine(p, kTeal, "③Bを中心として、半径BPの円をかく。");
+    CompassArc(p, {.centre = 2, .through = 4, .b = 3, .c = 4,
+                   .start = RayC(-0.03f), .end = RayB(0.03f), .color = kBrightBlue});
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "④2つの円の交点を通る直線をひく。");
+    NextLine(p, kTeal, "④2つの円の交点を通る直線をひく。");
     StretchedSegment(p, 3, 4, 50, kPurple);
     WaitForAnyKey(p);
 
@@ -191,7 +188,7 @@ void ShowPerpendicularExample1(Droveny& p) {
 namespace {
 
 void SetExample2Points(Droveny& p) {
-    SetCellPoints(p, {{1, {1, 3}}, {2, {5, 3}}, {3, {3, 6}}, {4, {3, 1}}, {6, {-0.5f, 3}}, {7, {6.5f, 3}}});
+    SetCells(p, {{1, {1, 3}}, {2, {5, 3}}, {3, {3, 6}}, {4, {3, 1}}, {6, {-0.5f, 3}}, {7, {6.5f, 3}}});
 }
 
 }  // namespace
@@ -210,13 +207,13 @@ void ShowPerpendicularExample2(Droveny& p) {
     WaitForAnyKey(p);
 
     // The idea: a kite ACBP on the left.
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "下図のようなたこ形でもよいから");
+    NextLine(p, kBlack, "下図のようなたこ形でもよいから");
     Grid(p, {.left = 320, .top = 350, .columns = 6, .rows = 7, .cell = 45});
     SetExample2Points(p);
     DrawLineAndPoint(p, -10);
-    DotAndName(p, 1, -14, -50, "A");
-    DotAndName(p, 2, -14, -50, "B");
-    DotAndName(p, 4, 10, -25, "C");
+    DotAndName(p, 1, "A", kNameAbove);
+    DotAndName(p, 2, "B", kNameAbove);
+    DotAndName(p, 4, "C");
     Polygon(p, {P(p, 1), P(p, 4), P(p, 2), P(p, 3)}, {.width = 5, .color = kBlack, .distance = 10, .labels = ""});
     TicksBetween(p, 4, 1, 1, 12, kGrey);
     TicksBetween(p, 4, 2, 1, 12, kGrey);
@@ -228,30 +225,29 @@ void ShowPerpendicularExample2(Droveny& p) {
     DrawExample2KiteFigure(p);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "①Pを中心として、適当な半径の円をかく。");
-    DrawCompassArc(p, {.centre = 3, .through = 1, .b = 2, .c = 1, .shift = -1, .color = kGrey,
-                       .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
+    NextLine(p, kTeal, "①Pを中心として、適当な半径の円をかく。");
+    CompassArc(p, {.centre = 3, .through = 1, .b = 2, .c = 1, .shift = -1,
+                   .start = RayC(-0.03f), .end = RayB(0.03f), .color = kGrey});
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "②交点をA,Bとする。");
-    DotAndName(p, 1, -14, -50, "A");
-    DotAndName(p, 2, -14, -50, "B");
+    NextLine(p, kTeal, "②交点をA,Bとする。");
+    DotAndName(p, 1, "A", kNameAbove);
+    DotAndName(p, 2, "B", kNameAbove);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "③");
-    WriteOn(p, kTeal, "Aを中心として、適当な半径の円をかく。");
-    DrawCompassArc(p, {.centre = 1, .through = 4, .b = 3, .c = 4, .shift = -1, .color = kBrightBlue,
-                       .start = {Ray::B, -0.1f}, .end = {Ray::B, 0.1f}});
+    NumberedLine(p, "③", kTeal, "Aを中心として、適当な半径の円をかく。", {.numberColor = kTeal});
+    CompassArc(p, {.centre = 1, .through = 4, .b = 3, .c = 4, .shift = -1,
+                   .start = RayB(-0.1f), .end = RayB(0.1f), .color = kBrightBlue});
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "④Bを中心として、③と等しい半径の円をかく。");
-    DrawCompassArc(p, {.centre = 2, .through = 4, .b = 3, .c = 4, .shift = -1, .color = kBrightBlue,
-                       .start = {Ray::B, -0.1f}, .end = {Ray::B, 0.1f}});
+    NextLine(p, kTeal, "④Bを中心として、③と等しい半径の円をかく。");
+    CompassArc(p, {.centre = 2, .through = 4, .b = 3, .c = 4, .shift = -1,
+                   .start = RayB(-0.1f), .end = RayB(0.1f), .color = kBrightBlue});
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "⑤交点をCとして、");
-    Write(p, p.TextLeft + 34, p.TextLineY + 50, kTeal, "直線PCをひく。");
-    DotAndName(p, 4, 10, -25, "C");
+    NextLine(p, kTeal, "⑤交点をCとして、");
+    IndentedLine(p, kTeal, "直線PCをひく。");
+    DotAndName(p, 4, "C");
     Line(p, {p.PointX(3), p.PointY(3) - 50}, {p.PointX(4), p.PointY(4) + 50}, kPurple);
     WaitForAnyKey(p);
 

@@ -18,7 +18,7 @@ using namespace droveny;
 namespace {
 
 // The triangle's vertices in grid cells of the frame in force.
-void SetTrianglePoints(Droveny& p) { SetCellPoints(p, {{1, {3.5f, 4}}, {2, {1, 1}}, {3, {5, 1}}}); }
+void SetTrianglePoints(Droveny& p) { SetCells(p, {{1, {3.5f, 4}}, {2, {1, 1}}, {3, {5, 1}}}); }
 
 void SetFootFromBOntoAC(Droveny& p) { SetP(p, 9, Foot(p, P(p, 1), P(p, 3), P(p, 2))); }
 void SetFootFromAOntoBC(Droveny& p) { SetP(p, 9, Foot(p, P(p, 2), P(p, 3), P(p, 1))); }
@@ -35,11 +35,6 @@ Pt MirroredInFoot(Droveny& p, int from) {
 
 void DrawTriangleABC(Droveny& p) {
     Triangle(p, 1, 2, 3, {.width = 5, .color = kBlack, .distance = 10, .labels = "A", .labelColor = kBlack});
-}
-
-void CompassThenWait(Droveny& p, const CompassStep& step) {
-    DrawCompassArc(p, step);
-    WaitForAnyKey(p);
 }
 
 }  // namespace
@@ -66,30 +61,32 @@ void ShowPerpendicularAnswer4(Droveny& p) {
     // The perpendicular from B. The first arc's end and the second arc's
     // start leave 0..1 and are brought back; the wrapped end stays in
     // ArcFractionB, the wrapped start in FromPoint.
-    const ArcSpan arc1 = DrawCompassArc(p, {.centre = 2, .through = 7, .b = 6, .c = 7, .shift = -1, .color = kGrey,
-                                            .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f, true}});
-    p.ArcFractionB = arc1.end;
+    CompassArc(p, {.centre = 2, .through = 7, .b = 6, .c = 7, .shift = -1, .start = RayC(-0.03f),
+                   .end = RayB(0.03f).Wrapped(), .color = kGrey, .endIn = &Program::ArcFractionB});
     WaitForAnyKey(p);
-    const ArcSpan arc2 = DrawCompassArc(p, {.centre = 6, .through = 4, .b = 7, .c = 4, .shift = -1, .color = kGrey,
-                                            .start = {Ray::B, -0.05f, true}, .end = {Ray::B, 0.05f}});
-    p.FromPoint = arc2.start;
+    CompassArc(p, {.centre = 6, .through = 4, .b = 7, .c = 4, .shift = -1, .start = RayB(-0.05f).Wrapped(),
+                   .end = RayB(0.05f), .color = kGrey, .startIn = &Program::FromPoint});
     WaitForAnyKey(p);
     // The C point of this step is the centre itself: only the fraction of
     // the ray to point 4 is used.
-    CompassThenWait(p, {.centre = 7, .through = 4, .b = 4, .c = 7, .shift = -1, .color = kGrey,
-                .start = {Ray::C, -0.05f}, .end = {Ray::C, 0.05f}});
+    CompassArc(p, {.centre = 7, .through = 4, .b = 4, .c = 7, .shift = -1,
+                   .start = RayC(-0.05f), .end = RayC(0.05f), .color = kGrey});
+    WaitForAnyKey(p);
     Segment(p, 2, 4, kPurple);
     WaitForAnyKey(p);
 
     // The perpendicular from A, with BC drawn on past C.
-    CompassThenWait(p, {.centre = 1, .through = 8, .b = 10, .c = 8, .shift = -1, .color = kTeal,
-                .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
+    CompassArc(p, {.centre = 1, .through = 8, .b = 10, .c = 8, .shift = -1,
+                   .start = RayC(-0.03f), .end = RayB(0.03f), .color = kTeal});
+    WaitForAnyKey(p);
     Line(p, P(p, 3), {p.PointX(3) + 2 * p.CellSize, p.PointY(3)}, kBlack);
     WaitForAnyKey(p);
-    CompassThenWait(p, {.centre = 8, .through = 5, .b = 5, .c = 10, .shift = 1, .color = kTeal,
-                .start = {Ray::B, -0.05f}, .end = {Ray::B, 0.05f}});
-    CompassThenWait(p, {.centre = 10, .through = 5, .b = 8, .c = 5, .shift = 1, .color = kTeal,
-                .start = {Ray::C, -0.05f}, .end = {Ray::C, 0.05f}});
+    CompassArc(p, {.centre = 8, .through = 5, .b = 5, .c = 10,
+                   .start = RayB(-0.05f), .end = RayB(0.05f), .color = kTeal});
+    WaitForAnyKey(p);
+    CompassArc(p, {.centre = 10, .through = 5, .b = 8, .c = 5,
+                   .start = RayC(-0.05f), .end = RayC(0.05f), .color = kTeal});
+    WaitForAnyKey(p);
     Segment(p, 1, 5, kPurple);
     WaitForAnyKey(p);
 
@@ -104,17 +101,21 @@ void ShowPerpendicularAnswer4(Droveny& p) {
     DrawTriangleABC(p);
     WaitForAnyKey(p);
 
-    CompassThenWait(p, {.centre = 3, .through = 4, .b = 2, .c = 4, .shift = -1, .color = kGrey,
-                .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
-    CompassThenWait(p, {.centre = 1, .through = 4, .b = 2, .c = 4, .shift = -1, .color = kGrey,
-                .start = {Ray::B, -0.02f}, .end = {Ray::C, 0.03f}});
+    CompassArc(p, {.centre = 3, .through = 4, .b = 2, .c = 4, .shift = -1,
+                   .start = RayC(-0.03f), .end = RayB(0.03f), .color = kGrey});
+    WaitForAnyKey(p);
+    CompassArc(p, {.centre = 1, .through = 4, .b = 2, .c = 4, .shift = -1,
+                   .start = RayB(-0.02f), .end = RayC(0.03f), .color = kGrey});
+    WaitForAnyKey(p);
     Segment(p, 2, 4, kPurple);
     WaitForAnyKey(p);
 
-    CompassThenWait(p, {.centre = 3, .through = 5, .b = 1, .c = 5, .shift = 1, .color = kTeal,
-                .start = {Ray::C, -0.03f}, .end = {Ray::B, 0.03f}});
-    CompassThenWait(p, {.centre = 2, .through = 5, .b = 1, .c = 5, .shift = 1, .color = kTeal,
-                .start = {Ray::B, -0.02f}, .end = {Ray::C, 0.03f}});
+    CompassArc(p, {.centre = 3, .through = 5, .b = 1, .c = 5,
+                   .start = RayC(-0.03f), .end = RayB(0.03f), .color = kTeal});
+    WaitForAnyKey(p);
+    CompassArc(p, {.centre = 2, .through = 5, .b = 1, .c = 5,
+                   .start = RayB(-0.02f), .end = RayC(0.03f), .color = kTeal});
+    WaitForAnyKey(p);
     Segment(p, 1, 5, kPurple);
 }
 
@@ -131,40 +132,36 @@ void ShowPerpendicularAnswer5(Droveny& p) {
     const Pt cells[] = {{2, 6}, {4, 7}, {6, 6}, {3, 2.5f}, {5, 1.5f}, {6.5f, 3}, {0, 4}, {8, 4}};
     for (int i = 1; i <= 8; i++) SetP(p, i, cells[i - 1]);
     const char* const names[] = {"A", "B", "C", "D", "E", "F"};
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
+    Count(p.LoopIndex, 1, 6, [&](int i) {
         p.PointLabel(i) = names[i - 1];
         p.TableValueB(i) = std::fabs(p.PointY(i) - 4);
-    }
+    });
     FormatNumberTables(p);
     CellsToPixels(p, 1, 8);
 
     Segment(p, 7, 8, kBlack);
-    Letter(p, 7, 0, -50, "l", kBlack);
+    Name(p, 7, "l", {.dx = 0, .dy = -50, .color = kBlack});
     // The names of the points above l stand 60 px higher than those below.
-    for (int i = 1; i <= 6; i++) {
-        p.InnerIndex = static_cast<float>(i);
-        Dot(p, i, kTeal);
+    Count(p.InnerIndex, 1, 6, [&](int i) {
         p.ToPoint = i <= 3 ? -60.0f : 0.0f;
-        Letter(p, i, 6, p.ToPoint, p.PointLabel(i), kBlack);
-    }
+        DotAndName(p, i, p.PointLabel(i), {.dx = 6, .dy = p.ToPoint, .color = kBlack, .dotColor = kTeal});
+    });
 
     // Each point's perpendicular to l, then its length beside the middle.
     const float lineY = p.PointY(7);
-    for (int i = 1; i <= 6; i++) {
-        p.InnerIndex = static_cast<float>(i);
+    Count(p.InnerIndex, 1, 6, [&](int i) {
         WaitForAnyKey(p);
         Line(p, P(p, i), {p.PointX(i), lineY}, kTeal);
         WaitForAnyKey(p);
         Label(p, p.PointX(i) + 8, (p.PointY(i) + lineY) / 2 - 25, kPurple, p.TableTextB(i));
-    }
+    });
     WaitForAnyKey(p);
 
     Write(p, p.ItemLeft, p.TextLineY + 80, kGrey, "(1)");
-    Write(p, p.TextLeft, p.TextLineY + 60, kBlack, "もっとも短い…");
+    NextLine(p, kBlack, "もっとも短い…", 60);
     WriteOn(p, kPurple, "点F");
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 60, kBlack, "もっとも長い…");
+    NextLine(p, kBlack, "もっとも長い…", 60);
     WriteOn(p, kPurple, "点B");
     WaitForAnyKey(p);
 
@@ -174,5 +171,5 @@ void ShowPerpendicularAnswer5(Droveny& p) {
     p.ToPoint = 3;
     Line(p, {p.GridLeft, p.PointY(1)}, {p.GridRight, p.PointY(3)}, kBlack);
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 60, kPurple, " AC∥l");
+    NextLine(p, kPurple, " AC∥l", 60);
 }

@@ -1,6 +1,7 @@
 // The perpendicular-bisector lesson: its goals screen and topic menu, the
-// reflection topic (topic 1) and the fold of A onto B (topic 2). Topics 3 to
-// 6 are in perpendicular_bisector_answers.cpp.
+// reflection topic (topic 1) and the fold of A onto B (topic 2). Topics 3
+// and 4 are in perpendicular_bisector_construction.cpp, topics 5 and 6 in
+// perpendicular_bisector_points.cpp.
 #include "lessons/common/reflection_fold.h"
 #include "lessons/droveny/construction_steps.h"
 #include "lessons/droveny/droveny.h"
@@ -19,7 +20,7 @@ void RunPerpendicularBisectorLesson(Droveny& p) {
 void ShowPerpendicularBisectorGoals(Droveny& p) {
     EraseScreen(p);
     GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "垂直二等分線の作図を考えよう。");
+    NextLine(p, kBlack, "垂直二等分線の作図を考えよう。", 65);
 }
 
 void ShowPerpendicularBisectorTopicMenu(Droveny& p) {
@@ -51,31 +52,31 @@ void ShowBisectorReflectionTopic(Droveny& p) {
     WaitForAnyKey(p);
 
     // Equal halves: A one tick on each half, B two (moved 20 px), C three.
-    for (int k = 1; k <= 3; k++) {
-        p.InnerIndex = static_cast<float>(k);
+    Count(p.InnerIndex, 1, 3, [&](int k) {
         const TickStyle halves{.count = k, .size = 15, .color = kTeal, .spacing = 8.0f,
                                .shift = k == 2 ? 20.0f : 0.0f};
         Ticks(p, P(p, 20 + k), P(p, 26 + k), halves);
         Ticks(p, P(p, 23 + k), P(p, 26 + k), halves);
-    }
+    });
     WaitForAnyKey(p);
 
     Write(p, p.TextLeft - 38, p.TextLineY + 50, kTeal, "③");
     Write(p, p.TextLeft, p.TextLineY, kBlack, "対応する点を結ぶ線分は、対称の軸");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "によって垂直に2等分される。");
+    NextLine(p, kBlack, "によって垂直に2等分される。");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 100, kPurple, " <中点・垂直二等分線>");
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "中点");
+    NextLine(p, kPurple, " <中点・垂直二等分線>", 100);
+    NextLine(p, kTeal, "中点");
     WriteOn(p, kBlack, "…Mのように2等分する点");
     // M, the midpoint of BB': B lies level with the centre of l, so its foot
     // is the centre whatever the axis angle.
-    Disc(p, {p.PointX(10), p.PointY(2)}, 8, kPurple);
-    Label(p, p.PointX(10) - 35, p.PointY(2) + 10, kPurple, "M");
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "垂直二等分線");
+    const Pt m{p.PointX(10), p.PointY(2)};
+    Disc(p, m, 8, kPurple);
+    Name(p, m, "M", {.dx = -35, .dy = 10, .color = kPurple});
+    NextLine(p, kTeal, "垂直二等分線");
     WriteOn(p, kBlack, "…lのように、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "中点を通り垂直に交わる直線");
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "BB'⊥l,BM=B'M");
+    NextLine(p, kBlack, "中点を通り垂直に交わる直線");
+    NextLine(p, kPurple, "BB'⊥l,BM=B'M");
 }
 
 void MoveTriangleByArrowKeys(Droveny& p) {
@@ -106,18 +107,18 @@ constexpr SheetFold kSheetFold{.corner = 3, .target = 4, .drawFrame = DrawSheetF
 
 void DrawFoldSegmentFigure(Droveny& p) {
     Segment(p, 4, 5, kBlack);
-    DotAndName(p, 4, 10, 0, "B");
-    DotAndName(p, 3, 10, -25, "A");
+    DotAndName(p, 4, "B", {.dx = 10, .dy = 0});
+    DotAndName(p, 3, "A");
 }
 
 void ShowFoldBisectorP171(Droveny& p) {
     BeginTopic(p, {.itemLeft = 40, .textLeft = 40, .firstLineY = 30});
     Write(p, p.TextLeft, p.TextLineY, kTeal, "教科書P171 Q をやろう。");
     Grid(p, {.left = 720, .top = 150, .columns = 8, .rows = 8, .cell = 60});
-    SetCellPoints(p, {{1, {2, 6}}, {2, {6, 2}}, {3, {7, 7}}, {4, {1, 1}}, {5, {4, 4}}, {6, {1, 7}}, {7, {7, 1}}});
+    SetCells(p, {{1, {2, 6}}, {2, {6, 2}}, {3, {7, 7}}, {4, {1, 1}}, {5, {4, 4}}, {6, {1, 7}}, {7, {7, 1}}});
     BoxOutline(p, P(p, 3), P(p, 4), kBlack);
-    DotAndName(p, 3, 10, -25, "A");
-    DotAndName(p, 4, 10, 0, "B");
+    DotAndName(p, 3, "A");
+    DotAndName(p, 4, "B", {.dx = 10, .dy = 0});
     WaitForAnyKey(p);
 
     RunSheetFold(p, kSheetFold);
@@ -127,7 +128,7 @@ void ShowFoldBisectorP171(Droveny& p) {
     DrawFoldSegmentFigure(p);
     Segment(p, 6, 7, kTeal);
     Segment(p, 3, 4, kBlack);
-    Letter(p, 6, -40, -20, "l");
+    Name(p, 6, "l", {.dx = -40, .dy = -20});
     WaitForAnyKey(p);
 
     // The right angle and the equal halves at M. The ticks keep the shift -1
@@ -138,36 +139,36 @@ void ShowFoldBisectorP171(Droveny& p) {
     Ticks(p, P(p, 5), P(p, 4), half);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 60, kPurple, "線分ABの垂直二等分線");
+    NextLine(p, kPurple, "線分ABの垂直二等分線", 60);
     WaitForAnyKey(p);
     WriteOn(p, kBlack, "(対称移動では、対応する点を結ぶ線分は、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "対称の軸によって垂直に2等分されるから)");
+    NextLine(p, kBlack, "対称の軸によって垂直に2等分されるから)");
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "直線lを作図する方法を考えよう。");
+    NextLine(p, kPurple, "直線lを作図する方法を考えよう。");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "直線l上に適当な長さで、AC=ADとなる");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "2点C,Dをとる。");
+    NextLine(p, kBlack, "直線l上に適当な長さで、AC=ADとなる");
+    NextLine(p, kBlack, "2点C,Dをとる。");
     Segment(p, 3, 1, kTeal);
     Segment(p, 3, 2, kTeal);
-    DotAndName(p, 1, -14, -50, "C");
-    DotAndName(p, 2, -14, 10, "D");
+    DotAndName(p, 1, "C", kNameAbove);
+    DotAndName(p, 2, "D", {.dx = -14, .dy = 10});
     TicksBetween(p, 3, 1, 2, 15, kGrey);
     TicksBetween(p, 3, 2, 2, 15, kGrey);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "2点C,DとBを結ぶ。");
+    NextLine(p, kBlack, "2点C,DとBを結ぶ。");
     Segment(p, 4, 1, kTeal);
     Segment(p, 4, 2, kTeal);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "四角形ACBDの辺の長さはすべて等しいから");
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "ひし形ACBDができる。");
+    NextLine(p, kBlack, "四角形ACBDの辺の長さはすべて等しいから");
+    NextLine(p, kTeal, "ひし形ACBDができる。");
     TicksBetween(p, 4, 1, 2, 15, kGrey);
     TicksBetween(p, 4, 2, 2, 15, kGrey);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "したがって、垂直二等分線lをかくには、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "①ABを対角線とするひし形をかき");
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "②もう一つの対角線をひけばよい。");
+    NextLine(p, kBlack, "したがって、垂直二等分線lをかくには、");
+    NextLine(p, kPurple, "①ABを対角線とするひし形をかき");
+    NextLine(p, kPurple, "②もう一つの対角線をひけばよい。");
 }

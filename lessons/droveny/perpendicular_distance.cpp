@@ -17,23 +17,17 @@ namespace {
 // l and P with their names.
 void DrawLineAndP(Droveny& p) {
     Segment(p, 4, 5, kBlack);
-    Letter(p, 4, -45, -25, "l");
-    DotAndName(p, 1, -14, -50, "P");
-}
-
-// The dot of A and its name.
-void DrawPointA(Droveny& p) {
-    Dot(p, P2(p, 1), kTeal);
-    LetterAt(p, P2(p, 1), -14, -50, "A");
+    Name(p, 4, "l", {.dx = -45, .dy = -25});
+    DotAndName(p, 1, "P", kNameAbove);
 }
 
 }  // namespace
 
 void DrawMirrorPointFigure(Droveny& p) {
     DrawLineAndP(p);
-    DotAndName(p, 3, -14, 10, "P'");
+    DotAndName(p, 3, "P'", {.dx = -14, .dy = 10});
     Segment(p, 1, 3, kBlack);
-    Letter(p, 2, 8, 10, "Q");
+    Name(p, 2, "Q", {.dx = 8, .dy = 10});
     RightAngleAt(p, 2, 1, 5, 25);
     TicksBetween(p, 1, 2, 1, 12, kTeal);
     TicksBetween(p, 2, 3, 1, 12, kTeal);
@@ -60,85 +54,81 @@ void ShowPointLineDistance(Droveny& p) {
     // The question's picture: A three cells along its track, joined to P.
     DrawLineAndP(p);
     SetP2(p, 1, {p.PointX(6) + 3 * p.CellSize, p.PointY(6)});
-    DrawPointA(p);
+    DotAndName(p, P2(p, 1), "A", kNameAbove);
     Line(p, P2(p, 1), P(p, 1), kBlack);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "点Pと直線lについて対称な点P'をとると");
+    NextLine(p, kBlack, "点Pと直線lについて対称な点P'をとると");
     EraseFrame(p);
-    // The stepping loop; EntryValue is its flag, "1" ends it.
-    p.EntryValue = 5;
+    // A steps one cell along l a key, from its start (point 6) back to it
+    // once past the end of l (point 5), until "1".
     SetP2(p, 1, P(p, 6));
     const TickStyle equalToA{.count = 2, .size = 12, .color = kTeal, .spacing = 8.0f, .shift = -8.0f};
-    while (AnimationRuns(p)) {
+    const AnimationCounter alongL{
+        .cell = &p.PointX2(1), .from = p.PointX(6), .by = p.CellSize, .upTo = p.PointX(5), .backTo = p.PointX(6)};
+    Animate(p, {.erase = FrameArea(p), .counter = alongL}, [&] {
         DrawMirrorPointFigure(p);
-        DrawPointA(p);
+        DotAndName(p, P2(p, 1), "A", kNameAbove);
         Line(p, P2(p, 1), P(p, 1), kBlack);
         Line(p, P2(p, 1), P(p, 3), kBlack);
         Ticks(p, P2(p, 1), P(p, 1), equalToA);
         Ticks(p, P2(p, 1), P(p, 3), equalToA);
-        AskAnimationStep(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
-        if (AnimationRuns(p)) {
-            p.PointX2(1) = p.PointX2(1) + p.CellSize;
-            if (p.PointX2(1) > p.PointX(5)) p.PointX2(1) = p.PointX(6);
-        }
-    }
+    });
     EraseFrame(p);
     DrawMirrorPointFigure(p);
     Segment(p, 1, 2, kPurple);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "点Pと直線l上の点を結ぶ線分が、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "直線lに垂直になるとき。");
+    NextLine(p, kTeal, "点Pと直線l上の点を結ぶ線分が、");
+    NextLine(p, kTeal, "直線lに垂直になるとき。");
     WaitForAnyKey(p);
 
     // Below y 315 (two cells under l) P' and QP' go; PQ and its marks stay.
     EraseBox(p, p.GridLeft, p.PointY(2) + 2 * p.CellSize, p.GridRight, p.GridBottom);
-    Write(p, p.TextLeft, p.TextLineY + 80, kPurple, "<点と直線の距離>");
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "点Pから直線lにひいた");
+    NextLine(p, kPurple, "<点と直線の距離>", 80);
+    NextLine(p, kTeal, "点Pから直線lにひいた");
     WriteOn(p, kPurple, "垂線PQの長さ");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 80, kPurple, "<平行な2直線の距離>");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "直線m∥直線nのとき");
+    NextLine(p, kPurple, "<平行な2直線の距離>", 80);
+    NextLine(p, kBlack, "直線m∥直線nのとき");
 
     // Frame 2, three cells of frame 1 below Q: m (points 1, 2) over n (3, 4),
     // and point k on m over point k + 1 on n for k = 5, 7, 9, 11.
     Grid(p, {.left = 760, .top = p.PointY(2) + 3 * p.CellSize, .columns = 9, .rows = 5, .cell = 50});
-    for (const CellPoint& end : {CellPoint{1, {1, 4}}, CellPoint{2, {9, 4}}, CellPoint{3, {1, 1}}, CellPoint{4, {9, 1}}})
-        SetP(p, end.entry, end.cell);
-    for (int k = 5; k <= 11; k += 2) {
-        p.LoopIndex = static_cast<float>(k);
+    SetP(p, 1, {1, 4});
+    SetP(p, 2, {9, 4});
+    SetP(p, 3, {1, 1});
+    SetP(p, 4, {9, 1});
+    Count(p.LoopIndex, 5, 11, [&](int k) {
         SetP(p, k, {p.PointX(1) + static_cast<float>(k) - 3, p.PointY(1)});
         SetP(p, k + 1, {p.PointX(k), p.PointY(3)});
-    }
+    }, 2);
     CellsToPixels(p, 1, 12);
     Segment(p, 1, 2, kBlack);
-    Letter(p, 1, -45, -25, "m");
+    Name(p, 1, "m", {.dx = -45, .dy = -25});
     Segment(p, 3, 4, kBlack);
-    Letter(p, 3, -45, -25, "n");
+    Name(p, 3, "n", {.dx = -45, .dy = -25});
     Chevrons(p, P(p, 1), P(p, 5), {.count = 1, .size = 25, .color = kGrey, .at = 1, .of = 5});
     Chevrons(p, P(p, 3), P(p, 6), {.count = 1, .size = 25, .color = kGrey, .at = 1, .of = 5});
 
     // The four perpendiculars with their right angles above n.
-    for (int k = 5; k <= 11; k += 2) {
-        p.InnerIndex = static_cast<float>(k);
+    Count(p.InnerIndex, 5, 11, [&](int k) {
         WaitForAnyKey(p);
         Dot(p, k, kTeal);
         WaitForAnyKey(p);
         Line(p, P(p, k), P(p, k + 1), kTeal);
         RightAngleAt(p, k + 1, k, 3, 25);
-    }
+    }, 2);
     WaitForAnyKey(p);
-    for (int k = 5; k <= 11; k += 2) {
-        p.InnerIndex = static_cast<float>(k);
+    Count(p.InnerIndex, 5, 11, [&](int k) {
         Ticks(p, P(p, k), P(p, k + 1), {.count = 1, .size = 12, .color = kPurple, .spacing = 8.0f, .shift = -8.0f});
         WaitForAnyKey(p);
-    }
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "点をm上のどこにとっても距離は一定");
+    }, 2);
+    NextLine(p, kTeal, "点をm上のどこにとっても距離は一定");
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "m上の点からnにひいた");
+    NextLine(p, kBlack, "m上の点からnにひいた");
     WriteOn(p, kPurple, "垂線の長さ");
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 60, kGrey, "教科書P170 問5 をやろう。");
+    NextLine(p, kGrey, "教科書P170 問5 をやろう。", 60);
 }

@@ -352,8 +352,9 @@ TEST_P(Animations, FramesUntilTheOneWithTheCounterStepping) {
     std::vector<float> seen;
     int steps = 0;
     bool stepSawTheEnd = false;
+    const AnimationCounter counter{.cell = &p.ArcAngle, .from = 180, .by = 10, .upTo = 200, .backTo = 180};
     Animate(
-        p, {.erase = {10, 20, 300, 400}, .counter = {.cell = &p.ArcAngle, .from = 180, .by = 10, .upTo = 200, .backTo = 180}},
+        p, {.erase = {10, 20, 300, 400}, .counter = counter},
         [&] {
             seen.push_back(p.ArcAngle);
             EXPECT_EQ(p.EntryValue, 5);
@@ -456,8 +457,9 @@ TEST(MarkLabels, ColourAndOffsetAreFieldsOfTheStyle) {
 TEST(MarkLabels, AnAngleMarkStrokesInItsColourAndFillsItsSectorInItsFill) {
     Fixture f;
     Program& p = *f.p;
-    AngleMark(p, {500, 300}, {600, 300}, {500, 200}, {.size = 40, .arcs = 0, .color = kBlack, .fill = kPink, .shift = 1});
-    AngleMark(p, {500, 300}, {600, 300}, {500, 200}, {.size = 40, .arcs = 2, .color = kPurple, .fill = kPink, .shift = 1});
+    const Pt vertex{500, 300}, right{600, 300}, up{500, 200};
+    AngleMark(p, vertex, right, up, {.size = 40, .arcs = 0, .color = kBlack, .fill = kPink, .shift = 1});
+    AngleMark(p, vertex, right, up, {.size = 40, .arcs = 2, .color = kPurple, .fill = kPink, .shift = 1});
     const auto circles = f.Events("circle");
     ASSERT_EQ(circles.size(), 3u);
     EXPECT_EQ(circles[0]["color"], kBlack);
