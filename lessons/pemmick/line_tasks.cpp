@@ -8,14 +8,15 @@
 using namespace kit;
 using pemmick::ArcKind;
 using pemmick::CompassArc;
-using pemmick::IndentedLine;
 using pemmick::MarkPoint;
-using pemmick::NewLine;
 
 namespace {
 
 // The points of every task: A, B, P, S and the ends of l.
 constexpr int kA = 1, kB = 2, kP = 3, kS = 4, kLeftEnd = 6, kRightEnd = 7;
+
+// A step's number in teal at the column's left edge, its sentence after it.
+constexpr NumberStyle kStepNumber{.numberColor = kTeal};
 
 // The screen every task starts from: erased, the text column at (40, 30),
 // pen width 5, the heading and the task sentence.
@@ -71,23 +72,21 @@ void ShowKiteConstruction(Pemmick& p) {
     MarkPoint(p, kB, "B", kTeal);
     WaitForAnyKey(p);
 
-    NewLine(p, kTeal, "①");
-    WriteOn(p, kBlack, "AP=AS だから ");
+    NumberedLine(p, "①", kBlack, "AP=AS だから ", kStepNumber);
     WaitForAnyKey(p);
     WriteOn(p, kTeal, "Aを中心として、半径APの円をかく。");
     WaitForAnyKey(p);
     CompassArc(p, kA, kS, kP, kGrey, 1, ArcKind::Span);
     WaitForAnyKey(p);
 
-    NewLine(p, kTeal, "②");
-    WriteOn(p, kBlack, "BP=BS だから ");
+    NumberedLine(p, "②", kBlack, "BP=BS だから ", kStepNumber);
     WaitForAnyKey(p);
     WriteOn(p, kTeal, "Bを中心として、半径BPの円をかく。");
     WaitForAnyKey(p);
     CompassArc(p, kB, kP, kS, kBrightBlue, 1, ArcKind::Span);
     WaitForAnyKey(p);
 
-    NewLine(p, kTeal, "③");
+    NextLine(p, kTeal, "③");
     WaitForAnyKey(p);
     WriteOn(p, kTeal, "交点をSとして、たこ形ASBPをかく。");
     MarkPoint(p, kS, "S", kTeal);
@@ -105,8 +104,7 @@ void ShowTwoEquidistantPoints(Pemmick& p) {
 
     MarkPoint(p, kP, "P", kTeal);
     WaitForAnyKey(p);
-    NewLine(p, kTeal, "①");
-    WriteOn(p, kBlack, "PA=PB だから ");
+    NumberedLine(p, "①", kBlack, "PA=PB だから ", kStepNumber);
     WaitForAnyKey(p);
     WriteOn(p, kTeal, "Pを中心として、");
     IndentedLine(p, kTeal, "適当な半径の円をかく。");
@@ -114,7 +112,7 @@ void ShowTwoEquidistantPoints(Pemmick& p) {
     CompassArc(p, kP, kB, kA, kGrey, -1, ArcKind::Span);
     WaitForAnyKey(p);
 
-    NewLine(p, kTeal, "②交点をA,Bとする。");
+    NextLine(p, kTeal, "②交点をA,Bとする。");
     MarkPoint(p, kA, "A", kPurple);
     MarkPoint(p, kB, "B", kPurple);
 }
@@ -131,15 +129,13 @@ void ShowOneEquidistantPoint(Pemmick& p) {
     MarkPoint(p, kA, "A", kTeal);
     MarkPoint(p, kB, "B", kTeal);
     WaitForAnyKey(p);
-    NewLine(p, kTeal, "①");
-    WriteOn(p, kTeal, "Aを中心として、");
+    NumberedLine(p, "①", kTeal, "Aを中心として、", kStepNumber);
     IndentedLine(p, kTeal, "適当な半径の円をかく。");
     WaitForAnyKey(p);
     CompassArc(p, kA, kP, kS, kGrey, -1, ArcKind::Centred);
     WaitForAnyKey(p);
 
-    NewLine(p, kTeal, "②");
-    WriteOn(p, kBlack, "AS=BS だから ");
+    NumberedLine(p, "②", kBlack, "AS=BS だから ", kStepNumber);
     WaitForAnyKey(p);
     WriteOn(p, kTeal, "Bを中心として、");
     IndentedLine(p, kTeal, "①と等しい半径の円をかく。");
@@ -147,7 +143,7 @@ void ShowOneEquidistantPoint(Pemmick& p) {
     CompassArc(p, kB, kP, kS, kBrightBlue, -1, ArcKind::Centred);
     WaitForAnyKey(p);
 
-    NewLine(p, kTeal, "③交点をSとする。");
+    NextLine(p, kTeal, "③交点をSとする。");
     MarkPoint(p, kS, "S", kPurple);
 }
 
@@ -179,25 +175,22 @@ void ShowVerticalKite(Pemmick& p) {
     MarkPoint(p, kP, "P", kTeal);
     WaitForAnyKey(p);
 
-    NewLine(p, kTeal, "①");
-    WriteOn(p, kBlack, "PA=PB だから ");
+    NumberedLine(p, "①", kBlack, "PA=PB だから ", kStepNumber);
     WaitForAnyKey(p);
     WriteOn(p, kTeal, "Pを中心として、適当な半径の円をかく。");
     WaitForAnyKey(p);
     CompassArc(p, kP, kB, kA, kGrey, -1, ArcKind::Span);
     WaitForAnyKey(p);
-    NewLine(p, kTeal, "②交点をA,Bとする。");
+    NextLine(p, kTeal, "②交点をA,Bとする。");
     MarkPoint(p, kA, "A", kTeal);
     MarkPoint(p, kB, "B", kTeal);
     WaitForAnyKey(p);
 
-    NewLine(p, kTeal, "③");
-    WriteOn(p, kTeal, "Aを中心として、適当な半径の円をかく。");
+    NumberedLine(p, "③", kTeal, "Aを中心として、適当な半径の円をかく。", kStepNumber);
     WaitForAnyKey(p);
     CompassArc(p, kA, kP, kS, kBrightBlue, -1, ArcKind::Centred);
     WaitForAnyKey(p);
-    NewLine(p, kTeal, "④");
-    WriteOn(p, kBlack, "AS=BS だから ");
+    NumberedLine(p, "④", kBlack, "AS=BS だから ", kStepNumber);
     WaitForAnyKey(p);
     WriteOn(p, kTeal, "Bを中心として、");
     IndentedLine(p, kTeal, "③と等しい半径の円をかく。");
@@ -205,7 +198,7 @@ void ShowVerticalKite(Pemmick& p) {
     CompassArc(p, kB, kP, kS, kBrightBlue, -1, ArcKind::Centred);
     WaitForAnyKey(p);
 
-    NewLine(p, kTeal, "⑤交点をSとして、");
+    NextLine(p, kTeal, "⑤交点をSとして、");
     IndentedLine(p, kTeal, "たこ形ASBPをかく。");
     MarkPoint(p, kS, "S", kTeal);
     WaitForAnyKey(p);

@@ -8,7 +8,6 @@
 #include "lessons/pemmick/steps.h"
 
 using namespace kit;
-using pemmick::NewLine;
 
 // ---- Entry, goal screen and topic menu --------------------------------------
 
@@ -20,7 +19,7 @@ void RunRulerCompassLesson(Pemmick& p) {
 // Drawn on the screen the main menu has just erased.
 void ShowRulerCompassGoals(Pemmick& p) {
     GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "定規とコンパスだけを使って図形をかこう。");
+    NextLine(p, kBlack, "定規とコンパスだけを使って図形をかこう。", 65);
 }
 
 void ShowRulerCompassTopicMenu(Pemmick& p) {
@@ -76,7 +75,7 @@ void ShowRegularHexagonP165(Pemmick& p) {
             {.width = 5, .color = kTeal, .distance = 10, .labels = "", .labelColor = kBlack});
     WaitForAnyKey(p);
 
-    NewLine(p, kGrey, "正六角形がかけるわけを説明しよう。");
+    NextLine(p, kGrey, "正六角形がかけるわけを説明しよう。");
     WaitForAnyKey(p);
 
     Segment(p, 1, 4, kBlack);
@@ -102,10 +101,10 @@ void ShowRegularHexagonP165(Pemmick& p) {
     TopCornerAngle(p, 6, 2, 60, 1, kPurple, "120%", 0);
     WaitForAnyKey(p);
 
-    NewLine(p, kBlack, "合同な正三角形6つに分けられるから、");
-    NewLine(p, kPurple, "辺の長さはすべて等しく、");
-    NewLine(p, kPurple, "角の大きさもすべて120%で等しくなる。");
-    NewLine(p, kTeal, "したがって、正六角形である。");
+    NextLine(p, kBlack, "合同な正三角形6つに分けられるから、");
+    NextLine(p, kPurple, "辺の長さはすべて等しく、");
+    NextLine(p, kPurple, "角の大きさもすべて120%で等しくなる。");
+    NextLine(p, kTeal, "したがって、正六角形である。");
 }
 
 // ---- Topic 2: the circle as a set of points -----------------------------------
@@ -141,7 +140,7 @@ void ShowCircleTerms(Pemmick& p) {
     WriteOn(p, kBlack, "…中心がOである円");
     WaitForAnyKey(p);
 
-    NewLine(p, kTeal, "円周");
+    NextLine(p, kTeal, "円周");
     WriteOn(p, kBlack, "…Oからの距離が一定である点の集まり");
     Label(p, p.PointX(4) + 10, p.PointY(4) - 50, kTeal, "円周");
     WaitForAnyKey(p);
@@ -165,7 +164,7 @@ void ShowCircleTerms(Pemmick& p) {
     }
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft + 100, p.TextLineY + 70, kPurple, "<弧と弦>");
+    IndentedLine(p, kPurple, "<弧と弦>", 100, 70);
     WaitForAnyKey(p);
 
     Disc(p, P(p, 5), 6, kTeal);
@@ -183,7 +182,7 @@ void ShowCircleTerms(Pemmick& p) {
     PenWidth(p, 5);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 70, kPurple, "弧AB");
+    NextLine(p, kPurple, "弧AB", 70);
     WriteOn(p, kBlack, "…AからBまでの円周の部分 ");
     // The arc sign over "AB": the dotted arc turns a bulge of -10 into 10 px.
     p.PenColor = kPurple;
@@ -195,7 +194,7 @@ void ShowCircleTerms(Pemmick& p) {
     VertexLabel(p, o, P(p, 6), P(p, 5), "弧AB", {.distance = p.Radius + 40, .shift = -1, .labelColor = kBlack});
     WaitForAnyKey(p);
 
-    NewLine(p, kPurple, "弦AB");
+    NextLine(p, kPurple, "弦AB");
     WriteOn(p, kBlack, "…線分AB");
     p.PenColor = kPurple;
     p.LabelOffsetX = -20;
@@ -203,17 +202,17 @@ void ShowCircleTerms(Pemmick& p) {
     DottedArc(p, P(p, 5), P(p, 6), {.side = 1, .bulge = 0, .step = 15, .color = kTeal, .label = "弦AB"});
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft + 100, p.TextLineY + 70, kPurple, "<作図>");
-    NewLine(p, kBlack, "定規とコンパスのみを使って図をかくこと");
+    IndentedLine(p, kPurple, "<作図>", 100, 70);
+    NextLine(p, kBlack, "定規とコンパスのみを使って図をかくこと");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 60, kTeal, "①定規の役割");
+    NextLine(p, kTeal, "①定規の役割", 60);
     WriteOn(p, kBlack, "…2点を通る直線をひく");
-    Write(p, p.TextLeft, p.TextLineY + 60, kTeal, "②コンパスの役割");
+    NextLine(p, kTeal, "②コンパスの役割", 60);
     WriteOn(p, kBlack, "…円をかく。等しい長さをとる。線分を移す。");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "教科書P166 問1 をやろう。");
+    NextLine(p, kGrey, "教科書P166 問1 をやろう。", 70);
 }
 
 // ---- Topic 3: answers of the construction exercises ---------------------------
@@ -298,7 +297,7 @@ void ShowRulerCompassAnswer1(Pemmick& p) {
     WaitForAnyKey(p);
 
     // Exercise 2: an equilateral triangle of side 6 on the base line.
-    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "問2 をやろう");
+    NextLine(p, kGrey, "問2 をやろう", 70);
     WaitForAnyKey(p);
     Disc(p, P(p, 1), 6, kPurple);
     ArcToTheRight(p, 1, 6 * p.CellSize, kPurple);

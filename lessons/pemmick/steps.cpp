@@ -8,12 +8,6 @@ using namespace kit;
 
 namespace pemmick {
 
-void NewLine(Pemmick& p, float color, const Text& text) { Write(p, p.TextLeft, p.TextLineY + 50, color, text); }
-
-void IndentedLine(Pemmick& p, float color, const Text& text) {
-    Write(p, p.TextLeft + 34, p.TextLineY + 50, color, text);
-}
-
 void MarkPoint(Pemmick& p, int i, const Text& letter, float color) {
     const Pt at = P(p, i);
     Disc(p, at, 6, color);

@@ -1,17 +1,12 @@
-// Steps that several of Pemmick's topics take: the lines of a topic's text
-// column, marking a point, the compass arcs of a construction, the dot that
-// marks an angle, and the crossing points of two circles.
+// Steps that several of Pemmick's topics take: marking a point, the compass
+// arcs of a construction, the dot that marks an angle, and the crossing points
+// of two circles.
 #pragma once
 
 #include "lessons/common/kit.h"
 #include "lessons/pemmick/pemmick.h"
 
 namespace pemmick {
-
-// A new line of the text column: (TextLeft, TextLineY + 50).
-void NewLine(Pemmick& p, float color, const Text& text);
-// An indented new line: (TextLeft + 34, TextLineY + 50).
-void IndentedLine(Pemmick& p, float color, const Text& text);
 
 // Marks point i of PointX/PointY in `color`: a disc of radius 6, then its
 // letter, at (x + 10, y - 25) for P and S and at (x - 14, y - 50) for A and B.

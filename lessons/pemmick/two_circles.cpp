@@ -11,7 +11,11 @@
 using namespace kit;
 using pemmick::AngleDot;
 using pemmick::CirclesCrossing;
-using pemmick::NewLine;
+
+namespace {
+// A step's number in teal at the column's left edge, its sentence after it.
+constexpr NumberStyle kStepNumber{.numberColor = kTeal};
+}  // namespace
 
 // ---- Entry, goal screen and topic menu --------------------------------------
 
@@ -23,7 +27,7 @@ void RunTwoCirclesLesson(Pemmick& p) {
 void ShowTwoCirclesGoals(Pemmick& p) {
     EraseScreen(p);
     GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "交わる2円の性質を調べよう。");
+    NextLine(p, kBlack, "交わる2円の性質を調べよう。", 65);
 }
 
 void ShowTwoCirclesTopicMenu(Pemmick& p) {
@@ -172,8 +176,7 @@ void ShowTwoCirclesAnswer1(Pemmick& p) {
     three.count = 3;
     two.count = 2;
     one.count = 1;
-    NewLine(p, kTeal, "(1)");
-    WriteOn(p, kPurple, "APとAQ,");
+    NumberedLine(p, "(1)", kPurple, "APとAQ,", kStepNumber);
     Ticks(p, a, pp, three);
     Ticks(p, a, q, three);
     WaitForAnyKey(p);
@@ -187,7 +190,7 @@ void ShowTwoCirclesAnswer1(Pemmick& p) {
     WaitForAnyKey(p);
 
     // (2) the angle equal to PAB.
-    NewLine(p, kTeal, "(2)");
+    NextLine(p, kTeal, "(2)");
     AngleDot(p, a, m, pp, 40);
     WaitForAnyKey(p);
     WriteOn(p, kPurple, "∠QAB");
@@ -195,15 +198,15 @@ void ShowTwoCirclesAnswer1(Pemmick& p) {
     WaitForAnyKey(p);
 
     // (3) the common chord is perpendicular to AB.
-    NewLine(p, kTeal, "(3)");
+    NextLine(p, kTeal, "(3)");
     RightAngle(p, m, pp, b, {.size = 20, .shift = -1});
     WaitForAnyKey(p);
     WriteOn(p, kPurple, "PQ⊥AB");
     WaitForAnyKey(p);
 
-    NewLine(p, kTeal, "問2 をやろう。");
+    NextLine(p, kTeal, "問2 をやろう。");
     WaitForAnyKey(p);
-    NewLine(p, kPurple, "2つの円の半径が等しい場合");
+    NextLine(p, kPurple, "2つの円の半径が等しい場合");
 }
 
 // ---- Topic 3: the kite and the rhombus --------------------------------------------
@@ -257,13 +260,11 @@ void PlayQuadrilateralHalf(Pemmick& p, const QuadrilateralHalf& h) {
             {.width = 5, .color = kBlack, .distance = 10, .labels = "1", .labelColor = kBlack});
     WaitForAnyKey(p);
 
-    NewLine(p, kTeal, "①");
-    WriteOn(p, kBlack, h.equalSides);
+    NumberedLine(p, "①", kBlack, h.equalSides, kStepNumber);
     TickAll(p, h.sideTicks);
     WaitForAnyKey(p);
 
-    NewLine(p, kTeal, "②");
-    WriteOn(p, kBlack, h.diagonals);
+    NumberedLine(p, "②", kBlack, h.diagonals, kStepNumber);
     Segment(p, 1, 2, kTeal);
     Segment(p, 3, 4, kTeal);
     TickAll(p, h.diagonalTicks);
@@ -271,8 +272,7 @@ void PlayQuadrilateralHalf(Pemmick& p, const QuadrilateralHalf& h) {
     Label(p, p.PointX(5) - 30, p.PointY(5) - 50, kTeal, "M");
     WaitForAnyKey(p);
 
-    NewLine(p, kTeal, "③");
-    WriteOn(p, kBlack, "∠BAC=∠BAD");
+    NumberedLine(p, "③", kBlack, "∠BAC=∠BAD", kStepNumber);
     AngleDot(p, P(p, 1), P(p, 2), P(p, 3), 60);
     AngleDot(p, P(p, 1), P(p, 4), P(p, 2), 60);
     WaitForAnyKey(p);
@@ -302,7 +302,7 @@ void ShowKiteAndRhombus(Pemmick& p) {
                               .lastHalf = false});
 
     // The rhombus frame stands on the kite frame's bottom edge.
-    Write(p, p.TextLeft, p.TextLineY + 70, kTeal, "<ひし形の性質>");
+    NextLine(p, kTeal, "<ひし形の性質>", 70);
     PlayQuadrilateralHalf(p, {.left = 440,
                               .top = p.GridBottom,
                               .bRight = 9,
