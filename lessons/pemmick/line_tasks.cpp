@@ -8,7 +8,6 @@
 using namespace kit;
 using pemmick::ArcKind;
 using pemmick::CompassArc;
-using pemmick::MarkPoint;
 
 namespace {
 
@@ -17,6 +16,12 @@ constexpr int kA = 1, kB = 2, kP = 3, kS = 4, kLeftEnd = 6, kRightEnd = 7;
 
 // A step's number in teal at the column's left edge, its sentence after it.
 constexpr NumberStyle kStepNumber{.numberColor = kTeal};
+
+// A point's name: above right of its dot, in teal; A and B, which stand on l,
+// have theirs above the line. A point a task finds is named in purple.
+constexpr NameStyle kNameOnL{.dx = -14, .dy = -50};
+constexpr NameStyle kFound{.color = kPurple};
+constexpr NameStyle kFoundOnL{.dx = -14, .dy = -50, .color = kPurple};
 
 // The screen every task starts from: erased, the text column at (40, 30),
 // pen width 5, the heading and the task sentence.
@@ -47,7 +52,7 @@ void SetTaskPoints(Pemmick& p, const GridFrame& frame, Pt a, Pt b, Pt pp, Pt s, 
 // 50 px above it.
 void LineL(Pemmick& p, float dx) {
     Segment(p, kLeftEnd, kRightEnd, kBlack);
-    Label(p, p.PointX(kLeftEnd) + dx, p.PointY(kLeftEnd) - 50, kTeal, "l");
+    Name(p, kLeftEnd, "l", {.dx = dx, .dy = -50});
 }
 
 // The kite A-S-B-P, unlabelled.
@@ -66,10 +71,10 @@ void ShowKiteConstruction(Pemmick& p) {
                   true, 9.5f);
     LineL(p, 10);
 
-    MarkPoint(p, kP, "P", kTeal);
+    DotAndName(p, kP, "P");
     WaitForAnyKey(p);
-    MarkPoint(p, kA, "A", kTeal);
-    MarkPoint(p, kB, "B", kTeal);
+    DotAndName(p, kA, "A", kNameOnL);
+    DotAndName(p, kB, "B", kNameOnL);
     WaitForAnyKey(p);
 
     NumberedLine(p, "①", kBlack, "AP=AS だから ", kStepNumber);
@@ -89,7 +94,7 @@ void ShowKiteConstruction(Pemmick& p) {
     NextLine(p, kTeal, "③");
     WaitForAnyKey(p);
     WriteOn(p, kTeal, "交点をSとして、たこ形ASBPをかく。");
-    MarkPoint(p, kS, "S", kTeal);
+    DotAndName(p, kS, "S");
     WaitForAnyKey(p);
     KiteASBP(p, kPurple);
 }
@@ -102,7 +107,7 @@ void ShowTwoEquidistantPoints(Pemmick& p) {
                   6.5f);
     LineL(p, 10);
 
-    MarkPoint(p, kP, "P", kTeal);
+    DotAndName(p, kP, "P");
     WaitForAnyKey(p);
     NumberedLine(p, "①", kBlack, "PA=PB だから ", kStepNumber);
     WaitForAnyKey(p);
@@ -113,8 +118,8 @@ void ShowTwoEquidistantPoints(Pemmick& p) {
     WaitForAnyKey(p);
 
     NextLine(p, kTeal, "②交点をA,Bとする。");
-    MarkPoint(p, kA, "A", kPurple);
-    MarkPoint(p, kB, "B", kPurple);
+    DotAndName(p, kA, "A", kFoundOnL);
+    DotAndName(p, kB, "B", kFoundOnL);
 }
 
 // ---- Task 3: the point S with AS = BS on the far side of l from P -------------------
@@ -125,9 +130,9 @@ void ShowOneEquidistantPoint(Pemmick& p) {
                   true, 6.5f);
     LineL(p, 10);
 
-    MarkPoint(p, kP, "P", kTeal);
-    MarkPoint(p, kA, "A", kTeal);
-    MarkPoint(p, kB, "B", kTeal);
+    DotAndName(p, kP, "P");
+    DotAndName(p, kA, "A", kNameOnL);
+    DotAndName(p, kB, "B", kNameOnL);
     WaitForAnyKey(p);
     NumberedLine(p, "①", kTeal, "Aを中心として、", kStepNumber);
     IndentedLine(p, kTeal, "適当な半径の円をかく。");
@@ -144,7 +149,7 @@ void ShowOneEquidistantPoint(Pemmick& p) {
     WaitForAnyKey(p);
 
     NextLine(p, kTeal, "③交点をSとする。");
-    MarkPoint(p, kS, "S", kPurple);
+    DotAndName(p, kS, "S", kFound);
 }
 
 // ---- Topic 7: the upright kite -----------------------------------------------------
@@ -156,10 +161,10 @@ void ShowVerticalKite(Pemmick& p) {
     SetTaskPoints(p, {.left = 400, .top = 350, .columns = 6, .rows = 7, .cell = 45}, {1, 3}, {5, 3}, {3, 6}, {3, 1},
                   true, 6.5f);
     LineL(p, -10);  // the model's name of l stands left of its end
-    MarkPoint(p, kP, "P", kTeal);
-    MarkPoint(p, kA, "A", kTeal);
-    MarkPoint(p, kB, "B", kTeal);
-    MarkPoint(p, kS, "S", kTeal);
+    DotAndName(p, kP, "P");
+    DotAndName(p, kA, "A", kNameOnL);
+    DotAndName(p, kB, "B", kNameOnL);
+    DotAndName(p, kS, "S");
     KiteASBP(p, kBlack);
     const TickStyle one{.count = 1, .size = 12, .color = kGrey, .spacing = 8, .shift = -8};
     const TickStyle two{.count = 2, .size = 12, .color = kGrey, .spacing = 8, .shift = -8};
@@ -172,7 +177,7 @@ void ShowVerticalKite(Pemmick& p) {
     SetTaskPoints(p, {.left = 800, .top = 150, .columns = 6, .rows = 7, .cell = 60}, {1, 3}, {5, 3}, {3, 6}, {3, 1},
                   true, 6.5f);
     LineL(p, 10);
-    MarkPoint(p, kP, "P", kTeal);
+    DotAndName(p, kP, "P");
     WaitForAnyKey(p);
 
     NumberedLine(p, "①", kBlack, "PA=PB だから ", kStepNumber);
@@ -182,8 +187,8 @@ void ShowVerticalKite(Pemmick& p) {
     CompassArc(p, kP, kB, kA, kGrey, -1, ArcKind::Span);
     WaitForAnyKey(p);
     NextLine(p, kTeal, "②交点をA,Bとする。");
-    MarkPoint(p, kA, "A", kTeal);
-    MarkPoint(p, kB, "B", kTeal);
+    DotAndName(p, kA, "A", kNameOnL);
+    DotAndName(p, kB, "B", kNameOnL);
     WaitForAnyKey(p);
 
     NumberedLine(p, "③", kTeal, "Aを中心として、適当な半径の円をかく。", kStepNumber);
@@ -200,7 +205,7 @@ void ShowVerticalKite(Pemmick& p) {
 
     NextLine(p, kTeal, "⑤交点をSとして、");
     IndentedLine(p, kTeal, "たこ形ASBPをかく。");
-    MarkPoint(p, kS, "S", kTeal);
+    DotAndName(p, kS, "S");
     WaitForAnyKey(p);
     KiteASBP(p, kPurple);
 }

@@ -134,15 +134,15 @@ void ShowCircleTerms(Pemmick& p) {
 
     Disc(p, o, 3, kBlack);
     Circle(p, o, p.Radius, kBlack);
-    Label(p, o.x - 30, o.y - 30, kBlack, "O");
-    Label(p, o.x - 34, o.y - 75, kTeal, "中心");
+    Name(p, o, "O", {.dx = -30, .dy = -30, .color = kBlack});
+    Name(p, o, "中心", {.dx = -34, .dy = -75});
     Write(p, p.TextLeft, p.TextLineY, kPurple, "円O");
     WriteOn(p, kBlack, "…中心がOである円");
     WaitForAnyKey(p);
 
     NextLine(p, kTeal, "円周");
     WriteOn(p, kBlack, "…Oからの距離が一定である点の集まり");
-    Label(p, p.PointX(4) + 10, p.PointY(4) - 50, kTeal, "円周");
+    Name(p, 4, "円周", {.dy = -50});
     WaitForAnyKey(p);
 
     // The circle goes; the radius is named and three radii are marked equal.
@@ -167,8 +167,8 @@ void ShowCircleTerms(Pemmick& p) {
     IndentedLine(p, kPurple, "<弧と弦>", 100, 70);
     WaitForAnyKey(p);
 
-    Disc(p, P(p, 5), 6, kTeal);
-    Disc(p, P(p, 6), 6, kTeal);
+    Dot(p, 5, kTeal);
+    Dot(p, 6, kTeal);
     VertexLabel(p, P(p, 5), o, P(p, 6), "A", {.distance = 8, .shift = -1, .labelColor = kTeal});
     VertexLabel(p, P(p, 6), P(p, 5), o, "B", {.distance = 8, .shift = -1, .labelColor = kTeal});
     WaitForAnyKey(p);
@@ -219,10 +219,10 @@ void ShowCircleTerms(Pemmick& p) {
 
 namespace {
 
-// The letter of point i, its pen moved (dx, dy) from the point, in colour 0.
-void PointLetter(Pemmick& p, int i, float dx, float dy, const Text& letter) {
-    Label(p, p.PointX(i) + dx, p.PointY(i) + dy, kBlack, letter);
-}
+// The names of the segments' ends, in black: left of a left end, right of a
+// right end.
+constexpr NameStyle kLeftName{.dx = -37, .color = kBlack};
+constexpr NameStyle kRightName{.color = kBlack};
 
 // The short compass arc across the rightward direction (fractions 0.97 to
 // 0.03, through 0) about point i.
@@ -247,16 +247,16 @@ void ShowRulerCompassAnswer1(Pemmick& p) {
     CellsToPixels(p, 11, 11);
 
     Segment(p, 5, 6, kBlack);
-    PointLetter(p, 5, -37, -25, "A");
-    PointLetter(p, 6, 10, -25, "B");
+    Name(p, 5, "A", kLeftName);
+    Name(p, 6, "B", kRightName);
     Segment(p, 7, 8, kBlack);
-    PointLetter(p, 7, -37, -25, "B");
-    PointLetter(p, 8, 10, -25, "C");
+    Name(p, 7, "B", kLeftName);
+    Name(p, 8, "C", kRightName);
     Segment(p, 9, 10, kBlack);
-    PointLetter(p, 9, -37, -25, "C");
-    PointLetter(p, 10, 10, -25, "A");
+    Name(p, 9, "C", kLeftName);
+    Name(p, 10, "A", kRightName);
     Segment(p, 1, 4, kBlack);
-    PointLetter(p, 1, -37, -25, "A");
+    Name(p, 1, "A", kLeftName);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "教科書P166 問1 解答");
     WaitForAnyKey(p);
 
@@ -267,8 +267,7 @@ void ShowRulerCompassAnswer1(Pemmick& p) {
     Disc(p, P(p, 1), 6, kTeal);
     ArcToTheRight(p, 1, 4 * p.CellSize, kTeal);
     WaitForAnyKey(p);
-    Disc(p, P(p, 2), 6, kTeal);
-    PointLetter(p, 2, 10, 10, "B");
+    DotAndName(p, 2, "B", {.dy = 10, .color = kBlack, .dotColor = kTeal});
     WaitForAnyKey(p);
 
     // BC taken and an arc about B aimed at C.
@@ -287,8 +286,7 @@ void ShowRulerCompassAnswer1(Pemmick& p) {
     Disc(p, P(p, 1), 6, kBlack);
     Arc(p, P(p, 1), 3 * p.CellSize, kBlack, 0.72f, 0.78f);
     WaitForAnyKey(p);
-    Disc(p, P(p, 3), 6, kBlack);
-    PointLetter(p, 3, -14, -60, "C");
+    DotAndName(p, 3, "C", {.dx = -14, .dy = -60, .color = kBlack});
     WaitForAnyKey(p);
 
     Segment(p, 1, 2, kTeal);

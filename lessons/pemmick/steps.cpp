@@ -8,16 +8,6 @@ using namespace kit;
 
 namespace pemmick {
 
-void MarkPoint(Pemmick& p, int i, const Text& letter, float color) {
-    const Pt at = P(p, i);
-    Disc(p, at, 6, color);
-    const bool onTheLine = letter == Text("A") || letter == Text("B");
-    if (onTheLine)
-        Label(p, at.x - 14, at.y - 50, color, letter);
-    else
-        Label(p, at.x + 10, at.y - 25, color, letter);
-}
-
 void CompassArc(Pemmick& p, int centre, int first, int second, float color, float shift, ArcKind kind) {
     const Pt c = P(p, centre);
     Disc(p, c, 6, color);

@@ -1,16 +1,12 @@
-// Steps that several of Pemmick's topics take: marking a point, the compass
-// arcs of a construction, the dot that marks an angle, and the crossing points
-// of two circles.
+// Steps that several of Pemmick's topics take: the compass arcs of a
+// construction, the dot that marks an angle, and the crossing points of two
+// circles.
 #pragma once
 
 #include "lessons/common/kit.h"
 #include "lessons/pemmick/pemmick.h"
 
 namespace pemmick {
-
-// Marks point i of PointX/PointY in `color`: a disc of radius 6, then its
-// letter, at (x + 10, y - 25) for P and S and at (x - 14, y - 50) for A and B.
-void MarkPoint(Pemmick& p, int i, const Text& letter, float color);
 
 // A compass arc about point `centre` in `color`: the centre's disc is drawn
 // again in that colour, Radius := the distance to point `second`, and the

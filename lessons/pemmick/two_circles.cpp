@@ -43,7 +43,7 @@ namespace {
 // A circle outline about point i with its centre dot, in colour 0.
 void CircleWithCentre(Pemmick& p, int i, float r) {
     Circle(p, P(p, i), r, kBlack);
-    Disc(p, P(p, i), 6, kBlack);
+    Dot(p, i, kBlack);
 }
 
 // Panel n of two circles, in a frame of 11 by 8 cells of 40 px right of the
@@ -167,7 +167,7 @@ void ShowTwoCirclesAnswer1(Pemmick& p) {
     Polygon(p, {a, q, b, pp}, {.width = 5, .color = kTeal, .distance = 10, .labels = "1"});
     Segment(p, 1, 2, kTeal);
     Segment(p, 5, 6, kTeal);
-    Label(p, m.x - 30, m.y - 50, kTeal, "M");
+    Name(p, m, "M", {.dx = -30, .dy = -50});
     WaitForAnyKey(p);
 
     // (1) the equal segments.
@@ -269,7 +269,7 @@ void PlayQuadrilateralHalf(Pemmick& p, const QuadrilateralHalf& h) {
     Segment(p, 3, 4, kTeal);
     TickAll(p, h.diagonalTicks);
     RightAngle(p, P(p, 5), P(p, 3), P(p, 2), {.size = 20, .shift = -1});
-    Label(p, p.PointX(5) - 30, p.PointY(5) - 50, kTeal, "M");
+    Name(p, 5, "M", {.dx = -30, .dy = -50});
     WaitForAnyKey(p);
 
     NumberedLine(p, "③", kBlack, "∠BAC=∠BAD", kStepNumber);
