@@ -6,8 +6,6 @@
 #include "lessons/pemmick/steps.h"
 
 using namespace kit;
-using pemmick::ArcKind;
-using pemmick::CompassArc;
 
 namespace {
 
@@ -81,14 +79,14 @@ void ShowKiteConstruction(Pemmick& p) {
     WaitForAnyKey(p);
     WriteOn(p, kTeal, "Aを中心として、半径APの円をかく。");
     WaitForAnyKey(p);
-    CompassArc(p, kA, kS, kP, kGrey, 1, ArcKind::Span);
+    CompassArc(p, {.centre = kA, .through = kP, .b = kS, .c = kP, .color = kGrey});
     WaitForAnyKey(p);
 
     NumberedLine(p, "②", kBlack, "BP=BS だから ", kStepNumber);
     WaitForAnyKey(p);
     WriteOn(p, kTeal, "Bを中心として、半径BPの円をかく。");
     WaitForAnyKey(p);
-    CompassArc(p, kB, kP, kS, kBrightBlue, 1, ArcKind::Span);
+    CompassArc(p, {.centre = kB, .through = kS, .b = kP, .c = kS, .color = kBrightBlue});
     WaitForAnyKey(p);
 
     NextLine(p, kTeal, "③");
@@ -114,7 +112,7 @@ void ShowTwoEquidistantPoints(Pemmick& p) {
     WriteOn(p, kTeal, "Pを中心として、");
     IndentedLine(p, kTeal, "適当な半径の円をかく。");
     WaitForAnyKey(p);
-    CompassArc(p, kP, kB, kA, kGrey, -1, ArcKind::Span);
+    CompassArc(p, {.centre = kP, .through = kA, .b = kB, .c = kA, .shift = -1, .color = kGrey});
     WaitForAnyKey(p);
 
     NextLine(p, kTeal, "②交点をA,Bとする。");
@@ -137,7 +135,8 @@ void ShowOneEquidistantPoint(Pemmick& p) {
     NumberedLine(p, "①", kTeal, "Aを中心として、", kStepNumber);
     IndentedLine(p, kTeal, "適当な半径の円をかく。");
     WaitForAnyKey(p);
-    CompassArc(p, kA, kP, kS, kGrey, -1, ArcKind::Centred);
+    CompassArc(p, {.centre = kA, .through = kS, .b = kP, .c = kS, .shift = -1,
+                   .start = RayB(-0.1f), .end = RayB(0.1f), .color = kGrey});
     WaitForAnyKey(p);
 
     NumberedLine(p, "②", kBlack, "AS=BS だから ", kStepNumber);
@@ -145,7 +144,8 @@ void ShowOneEquidistantPoint(Pemmick& p) {
     WriteOn(p, kTeal, "Bを中心として、");
     IndentedLine(p, kTeal, "①と等しい半径の円をかく。");
     WaitForAnyKey(p);
-    CompassArc(p, kB, kP, kS, kBrightBlue, -1, ArcKind::Centred);
+    CompassArc(p, {.centre = kB, .through = kS, .b = kP, .c = kS, .shift = -1,
+                   .start = RayB(-0.1f), .end = RayB(0.1f), .color = kBrightBlue});
     WaitForAnyKey(p);
 
     NextLine(p, kTeal, "③交点をSとする。");
@@ -184,7 +184,7 @@ void ShowVerticalKite(Pemmick& p) {
     WaitForAnyKey(p);
     WriteOn(p, kTeal, "Pを中心として、適当な半径の円をかく。");
     WaitForAnyKey(p);
-    CompassArc(p, kP, kB, kA, kGrey, -1, ArcKind::Span);
+    CompassArc(p, {.centre = kP, .through = kA, .b = kB, .c = kA, .shift = -1, .color = kGrey});
     WaitForAnyKey(p);
     NextLine(p, kTeal, "②交点をA,Bとする。");
     DotAndName(p, kA, "A", kNameOnL);
@@ -193,14 +193,16 @@ void ShowVerticalKite(Pemmick& p) {
 
     NumberedLine(p, "③", kTeal, "Aを中心として、適当な半径の円をかく。", kStepNumber);
     WaitForAnyKey(p);
-    CompassArc(p, kA, kP, kS, kBrightBlue, -1, ArcKind::Centred);
+    CompassArc(p, {.centre = kA, .through = kS, .b = kP, .c = kS, .shift = -1,
+                   .start = RayB(-0.1f), .end = RayB(0.1f), .color = kBrightBlue});
     WaitForAnyKey(p);
     NumberedLine(p, "④", kBlack, "AS=BS だから ", kStepNumber);
     WaitForAnyKey(p);
     WriteOn(p, kTeal, "Bを中心として、");
     IndentedLine(p, kTeal, "③と等しい半径の円をかく。");
     WaitForAnyKey(p);
-    CompassArc(p, kB, kP, kS, kBrightBlue, -1, ArcKind::Centred);
+    CompassArc(p, {.centre = kB, .through = kS, .b = kP, .c = kS, .shift = -1,
+                   .start = RayB(-0.1f), .end = RayB(0.1f), .color = kBrightBlue});
     WaitForAnyKey(p);
 
     NextLine(p, kTeal, "⑤交点をSとして、");

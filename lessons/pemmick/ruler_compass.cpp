@@ -62,13 +62,11 @@ void ShowRegularHexagonP165(Pemmick& p) {
     WaitForAnyKey(p);
 
     // The compass, opened to the radius, stepped from each corner to the next.
-    for (int k = 1; k <= 6; k++) {
-        p.InnerIndex = static_cast<float>(k);
-        Disc(p, P(p, k), 6, kTeal);
-        AngleRange(p, P(p, k), P(p, 0), P(p, k + 1), 1);
-        Arc(p, P(p, k), p.Radius, kGrey, p.ArcFractionC - 0.04f, p.ArcFractionC + 0.04f);
+    Count(p.InnerIndex, 1, 6, [&](int k) {
+        CompassArc(p, {.centre = k, .b = 0, .c = k + 1, .start = RayC(-0.04f), .end = RayC(0.04f), .color = kGrey,
+                       .dotColor = kTeal});
         WaitForAnyKey(p);
-    }
+    });
 
     p.LabelOffsetX = 0;
     Polygon(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6)},
@@ -224,9 +222,10 @@ namespace {
 constexpr NameStyle kLeftName{.dx = -37, .color = kBlack};
 constexpr NameStyle kRightName{.color = kBlack};
 
-// The short compass arc across the rightward direction (fractions 0.97 to
-// 0.03, through 0) about point i.
-void ArcToTheRight(Pemmick& p, int i, float r, float color) { Arc(p, P(p, i), r, color, 0.97f, 0.03f); }
+// A segment is taken with the compass by a short arc across the rightward
+// direction at its left end: from 0.97 of a turn to 0.03, through 0.
+constexpr ArcEnd kRightwardFrom = Fraction(0.97f);
+constexpr ArcEnd kRightwardTo = Fraction(0.03f);
 
 }  // namespace
 
@@ -260,31 +259,27 @@ void ShowRulerCompassAnswer1(Pemmick& p) {
     Write(p, p.TextLeft, p.TextLineY, kTeal, "教科書P166 問1 解答");
     WaitForAnyKey(p);
 
-    // AB taken with the compass and laid off from A.
-    Disc(p, P(p, 5), 6, kTeal);
-    ArcToTheRight(p, 5, 4 * p.CellSize, kTeal);
+    // AB taken with the compass and laid off from A (the compass kept open).
+    CompassArc(p, {.centre = 5, .radius = 4 * p.CellSize,
+                   .start = kRightwardFrom, .end = kRightwardTo, .color = kTeal});
     WaitForAnyKey(p);
-    Disc(p, P(p, 1), 6, kTeal);
-    ArcToTheRight(p, 1, 4 * p.CellSize, kTeal);
+    CompassArc(p, {.centre = 1, .start = kRightwardFrom, .end = kRightwardTo, .color = kTeal});
     WaitForAnyKey(p);
     DotAndName(p, 2, "B", {.dy = 10, .color = kBlack, .dotColor = kTeal});
     WaitForAnyKey(p);
 
     // BC taken and an arc about B aimed at C.
-    Disc(p, P(p, 7), 6, kGrey);
-    ArcToTheRight(p, 7, 5 * p.CellSize, kGrey);
+    CompassArc(p, {.centre = 7, .radius = 5 * p.CellSize,
+                   .start = kRightwardFrom, .end = kRightwardTo, .color = kGrey});
     WaitForAnyKey(p);
-    Disc(p, P(p, 2), 6, kGrey);
-    AngleRange(p, P(p, 2), P(p, 3), P(p, 1), 1);
-    Arc(p, P(p, 2), 5 * p.CellSize, kGrey, p.ArcFractionB - 0.04f, p.ArcFractionB + 0.05f);
+    CompassArc(p, {.centre = 2, .b = 3, .c = 1, .start = RayB(-0.04f), .end = RayB(0.05f), .color = kGrey});
     WaitForAnyKey(p);
 
     // CA taken and an arc about A straight up: they cross at C.
-    Disc(p, P(p, 9), 6, kBlack);
-    ArcToTheRight(p, 9, 3 * p.CellSize, kBlack);
+    CompassArc(p, {.centre = 9, .radius = 3 * p.CellSize,
+                   .start = kRightwardFrom, .end = kRightwardTo, .color = kBlack});
     WaitForAnyKey(p);
-    Disc(p, P(p, 1), 6, kBlack);
-    Arc(p, P(p, 1), 3 * p.CellSize, kBlack, 0.72f, 0.78f);
+    CompassArc(p, {.centre = 1, .start = Fraction(0.72f), .end = Fraction(0.78f), .color = kBlack});
     WaitForAnyKey(p);
     DotAndName(p, 3, "C", {.dx = -14, .dy = -60, .color = kBlack});
     WaitForAnyKey(p);
@@ -297,15 +292,14 @@ void ShowRulerCompassAnswer1(Pemmick& p) {
     // Exercise 2: an equilateral triangle of side 6 on the base line.
     NextLine(p, kGrey, "問2 をやろう", 70);
     WaitForAnyKey(p);
-    Disc(p, P(p, 1), 6, kPurple);
-    ArcToTheRight(p, 1, 6 * p.CellSize, kPurple);
+    CompassArc(p, {.centre = 1, .radius = 6 * p.CellSize,
+                   .start = kRightwardFrom, .end = kRightwardTo, .color = kPurple});
     WaitForAnyKey(p);
-    AngleRange(p, P(p, 1), P(p, 4), P(p, 11), 1);
-    Arc(p, P(p, 1), 6 * p.CellSize, kPurple, p.ArcFractionC - 0.04f, p.ArcFractionC + 0.04f);
+    // The same opening about A again (its dot stands) and about point 4.
+    CompassArc(p, {.centre = 1, .b = 4, .c = 11, .start = RayC(-0.04f), .end = RayC(0.04f), .color = kPurple,
+                   .centreDot = false});
     WaitForAnyKey(p);
-    Disc(p, P(p, 4), 6, kPurple);
-    AngleRange(p, P(p, 4), P(p, 11), P(p, 1), 1);
-    Arc(p, P(p, 4), 6 * p.CellSize, kPurple, p.ArcFractionB - 0.04f, p.ArcFractionB + 0.05f);
+    CompassArc(p, {.centre = 4, .b = 11, .c = 1, .start = RayB(-0.04f), .end = RayB(0.05f), .color = kPurple});
     WaitForAnyKey(p);
 
     Segment(p, 1, 11, kPurple);

@@ -8,17 +8,6 @@ using namespace kit;
 
 namespace pemmick {
 
-void CompassArc(Pemmick& p, int centre, int first, int second, float color, float shift, ArcKind kind) {
-    const Pt c = P(p, centre);
-    Disc(p, c, 6, color);
-    p.Radius = Distance(c, P(p, second));
-    AngleRange(p, c, P(p, first), P(p, second), shift);
-    if (kind == ArcKind::Span)
-        Arc(p, c, p.Radius, color, p.ArcFractionC - 0.03f, p.ArcFractionB + 0.03f);
-    else
-        Arc(p, c, p.Radius, color, p.ArcFractionB - 0.1f, p.ArcFractionB + 0.1f);
-}
-
 void AngleDot(Pemmick& p, Pt vertex, Pt b, Pt c, float distance) {
     p.MarkSize = distance;
     AngleRange(p, vertex, b, c, 1);

@@ -1,22 +1,11 @@
-// Steps that several of Pemmick's topics take: the compass arcs of a
-// construction, the dot that marks an angle, and the crossing points of two
-// circles.
+// Steps that several of Pemmick's topics take: the dot that marks an angle,
+// and the crossing points of two circles.
 #pragma once
 
 #include "lessons/common/kit.h"
 #include "lessons/pemmick/pemmick.h"
 
 namespace pemmick {
-
-// A compass arc about point `centre` in `color`: the centre's disc is drawn
-// again in that colour, Radius := the distance to point `second`, and the
-// arc range of the rays to `first` (B) and `second` (C) is taken with
-// MarkShift `shift` (-1 exchanges them).
-enum class ArcKind {
-    Span,     // from ArcFractionC - 0.03 to ArcFractionB + 0.03: through both points
-    Centred,  // ArcFractionB - 0.1 to ArcFractionB + 0.1: a fifth of a turn
-};
-void CompassArc(Pemmick& p, int centre, int first, int second, float color, float shift, ArcKind kind);
 
 // The dot of an angle: a disc of radius 8 in colour 7, `distance` px from
 // `vertex` on the bisector of the angle between the rays to b and c

@@ -225,26 +225,14 @@ struct QuadrilateralHalf {
     std::vector<TickedSegment> sideTicks;
     const char* diagonals;   // the text of ②
     std::vector<TickedSegment> diagonalTicks;
-    float arcAStart, arcAEnd;  // margins of the compass arc about A
-    float arcBStart, arcBEnd;  // and about B
+    ArcEnd arcAStart, arcAEnd;  // the ends of the compass arc about A
+    ArcEnd arcBStart, arcBEnd;  // and about B
     bool lastHalf;
 };
 
 void TickAll(Pemmick& p, const std::vector<TickedSegment>& segments) {
     for (const TickedSegment& s : segments)
         Ticks(p, P(p, s.from), P(p, s.to), {.count = s.count, .size = 15, .color = kGrey, .spacing = 8, .shift = -8});
-}
-
-// A compass arc about point `centre` with the radius to point `through`,
-// from the fraction of the ray to `startPoint` less `s` to the fraction of
-// the ray to `endPoint` plus `e`.
-void CompassArcThrough(Pemmick& p, int centre, int through, int endPoint, int startPoint, float s, float e,
-                       float color) {
-    const Pt c = P(p, centre);
-    Disc(p, c, 6, color);
-    p.Radius = Distance(c, P(p, through));
-    AngleRange(p, c, P(p, endPoint), P(p, startPoint), 1);
-    Arc(p, c, p.Radius, color, p.ArcFractionC - s, p.ArcFractionB + e);
 }
 
 // One half: the quadrilateral ADBC of A, B (the centres), C and D (where the
@@ -277,9 +265,13 @@ void PlayQuadrilateralHalf(Pemmick& p, const QuadrilateralHalf& h) {
     AngleDot(p, P(p, 1), P(p, 4), P(p, 2), 60);
     WaitForAnyKey(p);
 
-    CompassArcThrough(p, 1, 3, 4, 3, h.arcAStart, h.arcAEnd, kPurple);
+    // The compass steps that find C and D: about A with radius AC, about B
+    // with radius BD.
+    CompassArc(p, {.centre = 1, .through = 3, .b = 4, .c = 3, .start = h.arcAStart, .end = h.arcAEnd,
+                   .color = kPurple});
     WaitForAnyKey(p);
-    CompassArcThrough(p, 2, 4, 3, 4, h.arcBStart, h.arcBEnd, kBrightBlue);
+    CompassArc(p, {.centre = 2, .through = 4, .b = 3, .c = 4, .start = h.arcBStart, .end = h.arcBEnd,
+                   .color = kBrightBlue});
     if (!h.lastHalf) WaitForAnyKey(p);
 }
 
@@ -295,10 +287,10 @@ void ShowKiteAndRhombus(Pemmick& p) {
                               .sideTicks = {{1, 3, 3}, {1, 4, 3}, {2, 3, 2}, {2, 4, 2}},
                               .diagonals = "AB⊥CD,CM=DM",
                               .diagonalTicks = {{3, 5, 1}, {5, 4, 1}},
-                              .arcAStart = 0.03f,
-                              .arcAEnd = 0.09f,
-                              .arcBStart = 0.15f,
-                              .arcBEnd = 0.03f,
+                              .arcAStart = RayC(-0.03f),
+                              .arcAEnd = RayB(0.09f),
+                              .arcBStart = RayC(-0.15f),
+                              .arcBEnd = RayB(0.03f),
                               .lastHalf = false});
 
     // The rhombus frame stands on the kite frame's bottom edge.
@@ -310,9 +302,9 @@ void ShowKiteAndRhombus(Pemmick& p) {
                               .sideTicks = {{1, 3, 3}, {1, 4, 3}, {2, 3, 3}, {2, 4, 3}},
                               .diagonals = "AB⊥CD,CM=DM,AM=BM",
                               .diagonalTicks = {{3, 5, 1}, {5, 4, 1}, {1, 5, 2}, {5, 2, 2}},
-                              .arcAStart = 0.13f,
-                              .arcAEnd = 0.09f,
-                              .arcBStart = 0.15f,
-                              .arcBEnd = 0.13f,
+                              .arcAStart = RayC(-0.13f),
+                              .arcAEnd = RayB(0.09f),
+                              .arcBStart = RayC(-0.15f),
+                              .arcBEnd = RayB(0.13f),
                               .lastHalf = true});
 }
