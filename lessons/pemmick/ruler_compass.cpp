@@ -29,21 +29,6 @@ void ShowRulerCompassTopicMenu(Pemmick& p) {
 
 // ---- Topic 1: the regular hexagon --------------------------------------------
 
-namespace {
-
-// The mark of the angle at the top corner (point 1) between the rays to
-// points b and c: `arcs` arcs of `size` in `color`, the label `label` in
-// that colour (PenColor) `labelY` px below its place (LabelOffsetX 0).
-void TopCornerAngle(Pemmick& p, int b, int c, float size, int arcs, float color, const Text& label, float labelY) {
-    p.PenColor = color;
-    p.LabelOffsetX = 0;
-    p.LabelOffsetY = labelY;
-    AngleMark(p, P(p, 1), P(p, b), P(p, c),
-              {.size = size, .arcs = arcs, .color = arcs > 0 ? color : kBlack, .fill = color, .label = label, .shift = 1});
-}
-
-}  // namespace
-
 void ShowRegularHexagonP165(Pemmick& p) {
     BeginTopic(p);
     Grid(p, {.left = 800, .top = 100, .columns = 4, .rows = 4, .cell = 100});
@@ -68,9 +53,8 @@ void ShowRegularHexagonP165(Pemmick& p) {
         WaitForAnyKey(p);
     });
 
-    p.LabelOffsetX = 0;
     Polygon(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6)},
-            {.width = 5, .color = kTeal, .distance = 10, .labels = "", .labelColor = kBlack});
+            {.width = 5, .color = kTeal, .distance = 10, .labels = "", .labelColor = kBlack, .labelDx = 0});
     WaitForAnyKey(p);
 
     NextLine(p, kGrey, "正六角形がかけるわけを説明しよう。");
@@ -82,21 +66,24 @@ void ShowRegularHexagonP165(Pemmick& p) {
     WaitForAnyKey(p);
 
     // One tick on every side and every radius: six equilateral triangles.
-    for (int k = 1; k <= 6; k++) {
-        p.InnerIndex = static_cast<float>(k);
+    Count(p.InnerIndex, 1, 6, [&](int k) {
         Ticks(p, P(p, k), P(p, k + 1), {.count = 1, .size = 15, .color = kPurple, .spacing = 8, .shift = 0});
         Ticks(p, P(p, k), P(p, 0), {.count = 1, .size = 15, .color = kPurple, .spacing = 8, .shift = 0});
-    }
+    });
     WaitForAnyKey(p);
 
-    // The two 60-degree angles at the top corner, labelled above it.
-    TopCornerAngle(p, 0, 2, 30, 0, kTeal, "60%", -80);
+    // The two 60-degree angles at the top corner (point 1), labelled above it.
+    const AngleMarkStyle sixty{.size = 30, .arcs = 0, .color = kBlack, .fill = kTeal, .label = "60%", .shift = 1,
+                               .labelColor = kTeal, .labelDx = 0, .labelDy = -80};
+    AngleMark(p, P(p, 1), P(p, 0), P(p, 2), sixty);
     WaitForAnyKey(p);
-    TopCornerAngle(p, 6, 0, 30, 0, kTeal, "60%", -80);
+    AngleMark(p, P(p, 1), P(p, 6), P(p, 0), sixty);
     WaitForAnyKey(p);
 
     // The hexagon's angle at the top corner.
-    TopCornerAngle(p, 6, 2, 60, 1, kPurple, "120%", 0);
+    AngleMark(p, P(p, 1), P(p, 6), P(p, 2),
+              {.size = 60, .arcs = 1, .color = kPurple, .fill = kPurple, .label = "120%", .shift = 1,
+               .labelColor = kPurple, .labelDx = 0, .labelDy = 0});
     WaitForAnyKey(p);
 
     NextLine(p, kBlack, "合同な正三角形6つに分けられるから、");
@@ -145,10 +132,9 @@ void ShowCircleTerms(Pemmick& p) {
 
     // The circle goes; the radius is named and three radii are marked equal.
     Circle(p, o, p.Radius, kWhite);
-    p.PenColor = kTeal;
-    p.LabelOffsetX = -20;  // the dotted arc's label reads the offsets
-    p.LabelOffsetY = -30;
-    DottedArc(p, o, P(p, 3), {.side = -1, .bulge = 0, .step = 15, .color = kBlack, .label = "半径"});
+    DottedArc(p, o, P(p, 3),
+              {.side = -1, .bulge = 0, .step = 15, .color = kBlack, .label = "半径", .labelColor = kTeal,
+               .labelDx = -20, .labelDy = -30});
     for (int i = 1; i <= 3; i++) Segment(p, 0, i, kBlack);
     for (int i = 1; i <= 3; i++)
         Ticks(p, o, P(p, i), {.count = 1, .size = 15, .color = kPurple, .spacing = 8, .shift = 0});
@@ -183,9 +169,8 @@ void ShowCircleTerms(Pemmick& p) {
     NextLine(p, kPurple, "弧AB", 70);
     WriteOn(p, kBlack, "…AからBまでの円周の部分 ");
     // The arc sign over "AB": the dotted arc turns a bulge of -10 into 10 px.
-    p.PenColor = kPurple;
     DottedArc(p, {p.TextEndX, p.TextLineY}, {p.TextEndX + 54, p.TextLineY},
-              {.side = -1, .bulge = -10, .step = 1, .color = kTeal, .label = ""});
+              {.side = -1, .bulge = -10, .step = 1, .color = kTeal, .label = "", .labelColor = kPurple});
     WriteOn(p, kTeal, "AB");
     WriteOn(p, kBlack, "と表す");
     VertexLabel(p, o, P(p, 6), P(p, 5), "弧AB", {.distance = p.Radius + 40, .shift = 1, .labelColor = kPurple});
@@ -194,10 +179,9 @@ void ShowCircleTerms(Pemmick& p) {
 
     NextLine(p, kPurple, "弦AB");
     WriteOn(p, kBlack, "…線分AB");
-    p.PenColor = kPurple;
-    p.LabelOffsetX = -20;
-    p.LabelOffsetY = -30;
-    DottedArc(p, P(p, 5), P(p, 6), {.side = 1, .bulge = 0, .step = 15, .color = kTeal, .label = "弦AB"});
+    DottedArc(p, P(p, 5), P(p, 6),
+              {.side = 1, .bulge = 0, .step = 15, .color = kTeal, .label = "弦AB", .labelColor = kPurple,
+               .labelDx = -20, .labelDy = -30});
     WaitForAnyKey(p);
 
     IndentedLine(p, kPurple, "<作図>", 100, 70);
@@ -303,9 +287,9 @@ void ShowRulerCompassAnswer1(Pemmick& p) {
     WaitForAnyKey(p);
 
     Segment(p, 1, 11, kPurple);
-    p.PenColor = kTeal;
     AngleMark(p, P(p, 1), P(p, 4), P(p, 11),
-              {.size = 30, .arcs = 0, .color = kBlack, .fill = kPurple, .label = "60%", .shift = 1});
+              {.size = 30, .arcs = 0, .color = kBlack, .fill = kPurple, .label = "60%", .shift = 1,
+               .labelColor = kTeal});
     WaitForAnyKey(p);
 
     DottedArc(p, P(p, 11), P(p, 4), {.side = -1, .bulge = 0, .step = 5, .color = kBlack, .label = ""});

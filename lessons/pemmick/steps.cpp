@@ -8,12 +8,6 @@ using namespace kit;
 
 namespace pemmick {
 
-void AngleDot(Pemmick& p, Pt vertex, Pt b, Pt c, float distance) {
-    p.MarkSize = distance;
-    AngleRange(p, vertex, b, c, 1);
-    Disc(p, Along(vertex, p.MarkSize, p.BisectorAngle), 8, kGrey);
-}
-
 void CirclesCrossing(Pemmick& p, Pt a, int upper, int lower) {
     const float d = p.GraphCoefA, rB = p.GraphCoefB, rA = p.GraphCoefC;
     const float cosAlpha = Div(d * d + rA * rA - rB * rB, 2 * d * rA);

@@ -9,7 +9,6 @@
 #include "lessons/pemmick/steps.h"
 
 using namespace kit;
-using pemmick::AngleDot;
 using pemmick::CirclesCrossing;
 
 namespace {
@@ -114,10 +113,11 @@ void ShowCircleSymmetryP167(Pemmick& p) {
     Write(p, p.PointX2(3), p.PointY2(1) + 50, kTeal, "円の交点を通る直線");
     WaitForAnyKey(p);
 
-    // The kite of (2): its labels take the colour of the last text (3).
+    // The kite of (2), labelled in teal.
     const TickStyle two{.count = 2, .size = 8, .color = kGrey, .spacing = 8, .shift = -8};
     const TickStyle one{.count = 1, .size = 8, .color = kGrey, .spacing = 8, .shift = -8};
-    Polygon(p, {P(p, 1), P(p, 6), P(p, 2), P(p, 5)}, {.width = 5, .color = kTeal, .distance = 10, .labels = "A"});
+    Polygon(p, {P(p, 1), P(p, 6), P(p, 2), P(p, 5)},
+            {.width = 5, .color = kTeal, .distance = 10, .labels = "A", .labelColor = kTeal});
     Ticks(p, P(p, 1), P(p, 5), two);
     Ticks(p, P(p, 1), P(p, 6), two);
     Ticks(p, P(p, 2), P(p, 5), one);
@@ -127,8 +127,9 @@ void ShowCircleSymmetryP167(Pemmick& p) {
     WriteOn(p, kPurple, "たこ形");
     WaitForAnyKey(p);
 
-    // The rhombus of (3): its labels take the colour of the last text (5).
-    Polygon(p, {P(p, 11), P(p, 16), P(p, 12), P(p, 15)}, {.width = 5, .color = kTeal, .distance = 10, .labels = "A"});
+    // The rhombus of (3), labelled in purple.
+    Polygon(p, {P(p, 11), P(p, 16), P(p, 12), P(p, 15)},
+            {.width = 5, .color = kTeal, .distance = 10, .labels = "A", .labelColor = kPurple});
     Ticks(p, P(p, 11), P(p, 15), two);
     Ticks(p, P(p, 11), P(p, 16), two);
     Ticks(p, P(p, 12), P(p, 15), two);
@@ -163,8 +164,7 @@ void ShowTwoCirclesAnswer1(Pemmick& p) {
     p.PointLabel(2) = "Q";
     p.PointLabel(3) = "B";
     p.PointLabel(4) = "P";
-    // The labels take the colour of the title (3), still in PenColor.
-    Polygon(p, {a, q, b, pp}, {.width = 5, .color = kTeal, .distance = 10, .labels = "1"});
+    Polygon(p, {a, q, b, pp}, {.width = 5, .color = kTeal, .distance = 10, .labels = "1", .labelColor = kTeal});
     Segment(p, 1, 2, kTeal);
     Segment(p, 5, 6, kTeal);
     Name(p, m, "M", {.dx = -30, .dy = -50});
@@ -191,10 +191,10 @@ void ShowTwoCirclesAnswer1(Pemmick& p) {
 
     // (2) the angle equal to PAB.
     NextLine(p, kTeal, "(2)");
-    AngleDot(p, a, m, pp, 40);
+    AngleDot(p, a, m, pp, {.distance = 40, .color = kGrey});
     WaitForAnyKey(p);
     WriteOn(p, kPurple, "∠QAB");
-    AngleDot(p, a, q, m, 40);
+    AngleDot(p, a, q, m, {.distance = 40, .color = kGrey});
     WaitForAnyKey(p);
 
     // (3) the common chord is perpendicular to AB.
@@ -261,8 +261,8 @@ void PlayQuadrilateralHalf(Pemmick& p, const QuadrilateralHalf& h) {
     WaitForAnyKey(p);
 
     NumberedLine(p, "③", kBlack, "∠BAC=∠BAD", kStepNumber);
-    AngleDot(p, P(p, 1), P(p, 2), P(p, 3), 60);
-    AngleDot(p, P(p, 1), P(p, 4), P(p, 2), 60);
+    AngleDot(p, 1, 2, 3, {.distance = 60, .color = kGrey});
+    AngleDot(p, 1, 4, 2, {.distance = 60, .color = kGrey});
     WaitForAnyKey(p);
 
     // The compass steps that find C and D: about A with radius AC, about B
