@@ -1,6 +1,8 @@
 // Lesson 2, topics 4 to 7: construction tasks on a line l (the kite ASBP,
 // the two points of l at one distance from P, the point S with AS = BS on
 // the far side of l) and the upright kite, a model and its construction.
+#include <optional>
+
 #include "lessons/common/kit.h"
 #include "lessons/pemmick/pemmick.h"
 #include "lessons/pemmick/steps.h"
@@ -21,29 +23,26 @@ constexpr NameStyle kNameOnL{.dx = -14, .dy = -50};
 constexpr NameStyle kFound{.color = kPurple};
 constexpr NameStyle kFoundOnL{.dx = -14, .dy = -50, .color = kPurple};
 
-// The screen every task starts from: erased, the text column at (40, 30),
-// pen width 5, the heading and the task sentence.
-void StartTask(Pemmick& p, const Text& heading, const Text& task) {
-    BeginTopic(p);
-    Write(p, p.TextLeft, p.TextLineY, kTeal, heading);
-    WriteOn(p, kBlack, task);
-}
+// A task's figure: its invisible frame, and its points in grid cells. Line l
+// runs along A's row from -0.5 to `lRight`; a task without S leaves it out.
+struct TaskFigure {
+    GridFrame frame;
+    Pt a, b, p;
+    std::optional<Pt> s;
+    float lRight = 0;
+};
 
-// The task's invisible frame, then its points written in cells and turned
-// into pixels (a second visit starts again from the cells). S is left out
-// when `withS` is false. Only the points written here are converted (the old
-// code turned entries 1 to 7 whatever they held), so an entry the task does
-// not use never grows from visit to visit.
-void SetTaskPoints(Pemmick& p, const GridFrame& frame, Pt a, Pt b, Pt pp, Pt s, bool withS, float lEnd) {
-    Grid(p, frame);
-    SetP(p, kA, a);
-    SetP(p, kB, b);
-    SetP(p, kP, pp);
-    SetP(p, kLeftEnd, {-0.5f, a.y});
-    SetP(p, kRightEnd, {lEnd, a.y});
-    if (withS) SetP(p, kS, s);
-    CellsToPixels(p, kA, withS ? kS : kP);
-    CellsToPixels(p, kLeftEnd, kRightEnd);
+// The figure's frame, then its points written in cells and turned into pixels
+// (a second visit starts again from the cells). Only the points written here
+// are converted, so an entry the task does not use never grows from visit to
+// visit.
+void SetTaskPoints(Pemmick& p, const TaskFigure& f) {
+    Grid(p, f.frame);
+    const Pt lLeft{-0.5f, f.a.y}, lRight{f.lRight, f.a.y};
+    if (f.s)
+        SetCells(p, {{kA, f.a}, {kB, f.b}, {kP, f.p}, {kS, *f.s}, {kLeftEnd, lLeft}, {kRightEnd, lRight}});
+    else
+        SetCells(p, {{kA, f.a}, {kB, f.b}, {kP, f.p}, {kLeftEnd, lLeft}, {kRightEnd, lRight}});
 }
 
 // Line l in colour 0 and its name, the pen `dx` right of its left end and
@@ -64,9 +63,11 @@ void KiteASBP(Pemmick& p, float color) {
 // ---- Task 1: the kite ASBP ------------------------------------------------------
 
 void ShowKiteConstruction(Pemmick& p) {
-    StartTask(p, "課1 ", "直線l上に2点A,Bをとるとき、たこ形ASBPをかきなさい。");
-    SetTaskPoints(p, {.left = 400, .top = 300, .columns = 9, .rows = 5, .cell = 60}, {1, 3}, {8, 3}, {5, 5}, {5, 1},
-                  true, 9.5f);
+    BeginTopic(p);
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "課1 ");
+    WriteOn(p, kBlack, "直線l上に2点A,Bをとるとき、たこ形ASBPをかきなさい。");
+    SetTaskPoints(p, {.frame = {.left = 400, .top = 300, .columns = 9, .rows = 5, .cell = 60},
+                      .a = {1, 3}, .b = {8, 3}, .p = {5, 5}, .s = Pt{5, 1}, .lRight = 9.5f});
     LineL(p, 10);
 
     DotAndName(p, kP, "P");
@@ -100,9 +101,11 @@ void ShowKiteConstruction(Pemmick& p) {
 // ---- Task 2: the two points of l at one distance from P -----------------------------
 
 void ShowTwoEquidistantPoints(Pemmick& p) {
-    StartTask(p, "課2 ", "PA=PB となる直線l上の2点A,Bをかきなさい。");
-    SetTaskPoints(p, {.left = 800, .top = 150, .columns = 6, .rows = 7, .cell = 60}, {1, 3}, {5, 3}, {3, 6}, {}, false,
-                  6.5f);
+    BeginTopic(p);
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "課2 ");
+    WriteOn(p, kBlack, "PA=PB となる直線l上の2点A,Bをかきなさい。");
+    SetTaskPoints(p, {.frame = {.left = 800, .top = 150, .columns = 6, .rows = 7, .cell = 60},
+                      .a = {1, 3}, .b = {5, 3}, .p = {3, 6}, .lRight = 6.5f});
     LineL(p, 10);
 
     DotAndName(p, kP, "P");
@@ -123,9 +126,11 @@ void ShowTwoEquidistantPoints(Pemmick& p) {
 // ---- Task 3: the point S with AS = BS on the far side of l from P -------------------
 
 void ShowOneEquidistantPoint(Pemmick& p) {
-    StartTask(p, "課3 ", "AS=BS となる点Sを直線lについて、点Pと反対側にかきなさい。");
-    SetTaskPoints(p, {.left = 800, .top = 150, .columns = 6, .rows = 7, .cell = 60}, {1, 3}, {5, 3}, {3, 6}, {3, 1},
-                  true, 6.5f);
+    BeginTopic(p);
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "課3 ");
+    WriteOn(p, kBlack, "AS=BS となる点Sを直線lについて、点Pと反対側にかきなさい。");
+    SetTaskPoints(p, {.frame = {.left = 800, .top = 150, .columns = 6, .rows = 7, .cell = 60},
+                      .a = {1, 3}, .b = {5, 3}, .p = {3, 6}, .s = Pt{3, 1}, .lRight = 6.5f});
     LineL(p, 10);
 
     DotAndName(p, kP, "P");
@@ -155,11 +160,13 @@ void ShowOneEquidistantPoint(Pemmick& p) {
 // ---- Topic 7: the upright kite -----------------------------------------------------
 
 void ShowVerticalKite(Pemmick& p) {
-    StartTask(p, "課3 ", "下図のようなたこ形PASBをかきなさい。");
+    BeginTopic(p);
+    Write(p, p.TextLeft, p.TextLineY, kTeal, "課3 ");
+    WriteOn(p, kBlack, "下図のようなたこ形PASBをかきなさい。");
 
     // The model: l, the four points, the kite and its equal sides.
-    SetTaskPoints(p, {.left = 400, .top = 350, .columns = 6, .rows = 7, .cell = 45}, {1, 3}, {5, 3}, {3, 6}, {3, 1},
-                  true, 6.5f);
+    SetTaskPoints(p, {.frame = {.left = 400, .top = 350, .columns = 6, .rows = 7, .cell = 45},
+                      .a = {1, 3}, .b = {5, 3}, .p = {3, 6}, .s = Pt{3, 1}, .lRight = 6.5f});
     LineL(p, -10);  // the model's name of l stands left of its end
     DotAndName(p, kP, "P");
     DotAndName(p, kA, "A", kNameOnL);
@@ -174,8 +181,8 @@ void ShowVerticalKite(Pemmick& p) {
     Ticks(p, P(p, kP), P(p, kB), two);
 
     // The construction, from the same cells on a larger frame.
-    SetTaskPoints(p, {.left = 800, .top = 150, .columns = 6, .rows = 7, .cell = 60}, {1, 3}, {5, 3}, {3, 6}, {3, 1},
-                  true, 6.5f);
+    SetTaskPoints(p, {.frame = {.left = 800, .top = 150, .columns = 6, .rows = 7, .cell = 60},
+                      .a = {1, 3}, .b = {5, 3}, .p = {3, 6}, .s = Pt{3, 1}, .lRight = 6.5f});
     LineL(p, 10);
     DotAndName(p, kP, "P");
     WaitForAnyKey(p);

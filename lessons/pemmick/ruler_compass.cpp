@@ -32,7 +32,7 @@ void ShowRulerCompassTopicMenu(Pemmick& p) {
 void ShowRegularHexagonP165(Pemmick& p) {
     BeginTopic(p);
     Grid(p, {.left = 800, .top = 100, .columns = 4, .rows = 4, .cell = 100});
-    SetP(p, 0, {p.OriginX + 2 * p.CellSize, p.OriginY - 2 * p.CellSize});
+    SetCells(p, 0, {{2, 2}});  // the centre
     Disc(p, P(p, 0), 8, kBlack);
     // Corners 1 to 6 from the top, clockwise as seen; 7 repeats 1.
     p.Radius = 2 * p.CellSize;
@@ -221,13 +221,7 @@ void ShowRulerCompassAnswer1(Pemmick& p) {
     // The construction grid: A, B, C, the far end of the base line, and the
     // apex of the equilateral triangle on A and point 4.
     Grid(p, {.left = 200, .top = 200, .columns = 8, .rows = 7, .cell = 50, .color = kTeal});
-    SetP(p, 1, {1, 1});
-    SetP(p, 2, {5, 1});
-    SetP(p, 3, {1, 4});
-    SetP(p, 4, {7, 1});
-    SetP(p, 11, {4, 3 * std::sqrt(3.0f) + 1});
-    CellsToPixels(p, 1, 4);
-    CellsToPixels(p, 11, 11);
+    SetCells(p, {{1, {1, 1}}, {2, {5, 1}}, {3, {1, 4}}, {4, {7, 1}}, {11, {4, 3 * std::sqrt(3.0f) + 1}}});
 
     Segment(p, 5, 6, kBlack);
     Name(p, 5, "A", kLeftName);
