@@ -1,19 +1,33 @@
 // Lesson 2, two intersecting circles: its goal screen and topic menu, the
 // axes of symmetry of one and two circles (topic 1), the exercise on two
-// circles (topic 2) and the kite and the rhombus (topic 3). Topics 4 to 7 are
-// in line_tasks.cpp.
+// circles (topic 2) and the kite and the rhombus (topic 3). Topics 4 to 7,
+// the kite constructions, are in kite_construction.cpp.
+#include <cmath>
 #include <vector>
 
 #include "lessons/common/kit.h"
 #include "lessons/pemmick/pemmick.h"
-#include "lessons/pemmick/steps.h"
+#include "platform/errors.h"
 
 using namespace kit;
-using pemmick::CirclesCrossing;
 
 namespace {
+
 // A step's number in teal at the column's left edge, its sentence after it.
 constexpr NumberStyle kStepNumber{.numberColor = kTeal};
+
+// The two points where the circle of radius GraphCoefC about `a` meets the
+// circle of radius GraphCoefB about a centre GraphCoefA to the right of it
+// (law of cosines): the upper one goes to point `upper`, the lower one to
+// point `lower`.
+void CirclesCrossing(Pemmick& p, Pt a, int upper, int lower) {
+    const float d = p.GraphCoefA, rB = p.GraphCoefB, rA = p.GraphCoefC;
+    const float cosAlpha = Div(d * d + rA * rA - rB * rB, 2 * d * rA);
+    const float sinAlpha = std::sqrt(1 - cosAlpha * cosAlpha);
+    SetP(p, upper, {a.x + rA * cosAlpha, a.y - rA * sinAlpha});
+    SetP(p, lower, {a.x + rA * cosAlpha, a.y + rA * sinAlpha});
+}
+
 }  // namespace
 
 // ---- Entry, goal screen and topic menu --------------------------------------

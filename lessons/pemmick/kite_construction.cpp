@@ -5,7 +5,6 @@
 
 #include "lessons/common/kit.h"
 #include "lessons/pemmick/pemmick.h"
-#include "lessons/pemmick/steps.h"
 
 using namespace kit;
 
