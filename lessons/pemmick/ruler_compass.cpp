@@ -45,7 +45,7 @@ void ShowRegularHexagonP165(Pemmick& p) {
     Circle(p, P(p, 0), p.Radius, kBlack);
     WaitForAnyKey(p);
 
-    // The compass, opened to the radius, stepped from each corner to the next.
+    // The compass, kept open at the radius, stepped from each corner to the next.
     Count(p.InnerIndex, 1, 6, [&](int k) {
         CompassArc(p, {.centre = k, .b = 0, .c = k + 1, .start = RayC(-0.04f), .end = RayC(0.04f), .color = kGrey,
                        .dotColor = kTeal});
