@@ -5,10 +5,8 @@
 
 #include "lessons/common/kit.h"
 #include "lessons/pemmick/pemmick.h"
-#include "lessons/pemmick/steps.h"
 
 using namespace kit;
-using pemmick::NewLine;
 
 // ---- Entry, goal screen and topic menu --------------------------------------
 
@@ -20,7 +18,7 @@ void RunRulerCompassLesson(Pemmick& p) {
 // Drawn on the screen the main menu has just erased.
 void ShowRulerCompassGoals(Pemmick& p) {
     GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "定規とコンパスだけを使って図形をかこう。");
+    NextLine(p, kBlack, "定規とコンパスだけを使って図形をかこう。", 65);
 }
 
 void ShowRulerCompassTopicMenu(Pemmick& p) {
@@ -30,25 +28,10 @@ void ShowRulerCompassTopicMenu(Pemmick& p) {
 
 // ---- Topic 1: the regular hexagon --------------------------------------------
 
-namespace {
-
-// The mark of the angle at the top corner (point 1) between the rays to
-// points b and c: `arcs` arcs of `size` in `color`, the label `label` in
-// that colour (PenColor) `labelY` px below its place (LabelOffsetX 0).
-void TopCornerAngle(Pemmick& p, int b, int c, float size, int arcs, float color, const Text& label, float labelY) {
-    p.PenColor = color;
-    p.LabelOffsetX = 0;
-    p.LabelOffsetY = labelY;
-    AngleMark(p, P(p, 1), P(p, b), P(p, c),
-              {.size = size, .arcs = arcs, .color = arcs > 0 ? color : kBlack, .fill = color, .label = label, .shift = 1});
-}
-
-}  // namespace
-
 void ShowRegularHexagonP165(Pemmick& p) {
     BeginTopic(p);
     Grid(p, {.left = 800, .top = 100, .columns = 4, .rows = 4, .cell = 100});
-    SetP(p, 0, {p.OriginX + 2 * p.CellSize, p.OriginY - 2 * p.CellSize});
+    SetCells(p, 0, {{2, 2}});  // the centre
     Disc(p, P(p, 0), 8, kBlack);
     // Corners 1 to 6 from the top, clockwise as seen; 7 repeats 1.
     p.Radius = 2 * p.CellSize;
@@ -62,21 +45,18 @@ void ShowRegularHexagonP165(Pemmick& p) {
     Circle(p, P(p, 0), p.Radius, kBlack);
     WaitForAnyKey(p);
 
-    // The compass, opened to the radius, stepped from each corner to the next.
-    for (int k = 1; k <= 6; k++) {
-        p.InnerIndex = static_cast<float>(k);
-        Disc(p, P(p, k), 6, kTeal);
-        AngleRange(p, P(p, k), P(p, 0), P(p, k + 1), 1);
-        Arc(p, P(p, k), p.Radius, kGrey, p.ArcFractionC - 0.04f, p.ArcFractionC + 0.04f);
+    // The compass, kept open at the radius, stepped from each corner to the next.
+    Count(p.InnerIndex, 1, 6, [&](int k) {
+        CompassArc(p, {.centre = k, .b = 0, .c = k + 1, .start = RayC(-0.04f), .end = RayC(0.04f), .color = kGrey,
+                       .dotColor = kTeal});
         WaitForAnyKey(p);
-    }
+    });
 
-    p.LabelOffsetX = 0;
     Polygon(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6)},
-            {.width = 5, .color = kTeal, .distance = 10, .labels = "", .labelColor = kBlack});
+            {.width = 5, .color = kTeal, .distance = 10, .labels = "", .labelColor = kBlack, .labelDx = 0});
     WaitForAnyKey(p);
 
-    NewLine(p, kGrey, "正六角形がかけるわけを説明しよう。");
+    NextLine(p, kGrey, "正六角形がかけるわけを説明しよう。");
     WaitForAnyKey(p);
 
     Segment(p, 1, 4, kBlack);
@@ -85,27 +65,30 @@ void ShowRegularHexagonP165(Pemmick& p) {
     WaitForAnyKey(p);
 
     // One tick on every side and every radius: six equilateral triangles.
-    for (int k = 1; k <= 6; k++) {
-        p.InnerIndex = static_cast<float>(k);
+    Count(p.InnerIndex, 1, 6, [&](int k) {
         Ticks(p, P(p, k), P(p, k + 1), {.count = 1, .size = 15, .color = kPurple, .spacing = 8, .shift = 0});
         Ticks(p, P(p, k), P(p, 0), {.count = 1, .size = 15, .color = kPurple, .spacing = 8, .shift = 0});
-    }
+    });
     WaitForAnyKey(p);
 
-    // The two 60-degree angles at the top corner, labelled above it.
-    TopCornerAngle(p, 0, 2, 30, 0, kTeal, "60%", -80);
+    // The two 60-degree angles at the top corner (point 1), labelled above it.
+    const AngleMarkStyle sixty{.size = 30, .arcs = 0, .color = kBlack, .fill = kTeal, .label = "60%", .shift = 1,
+                               .labelColor = kTeal, .labelDx = 0, .labelDy = -80};
+    AngleMark(p, P(p, 1), P(p, 0), P(p, 2), sixty);
     WaitForAnyKey(p);
-    TopCornerAngle(p, 6, 0, 30, 0, kTeal, "60%", -80);
+    AngleMark(p, P(p, 1), P(p, 6), P(p, 0), sixty);
     WaitForAnyKey(p);
 
     // The hexagon's angle at the top corner.
-    TopCornerAngle(p, 6, 2, 60, 1, kPurple, "120%", 0);
+    AngleMark(p, P(p, 1), P(p, 6), P(p, 2),
+              {.size = 60, .arcs = 1, .color = kPurple, .fill = kPurple, .label = "120%", .shift = 1,
+               .labelColor = kPurple, .labelDx = 0, .labelDy = 0});
     WaitForAnyKey(p);
 
-    NewLine(p, kBlack, "合同な正三角形6つに分けられるから、");
-    NewLine(p, kPurple, "辺の長さはすべて等しく、");
-    NewLine(p, kPurple, "角の大きさもすべて120%で等しくなる。");
-    NewLine(p, kTeal, "したがって、正六角形である。");
+    NextLine(p, kBlack, "合同な正三角形6つに分けられるから、");
+    NextLine(p, kPurple, "辺の長さはすべて等しく、");
+    NextLine(p, kPurple, "角の大きさもすべて120%で等しくなる。");
+    NextLine(p, kTeal, "したがって、正六角形である。");
 }
 
 // ---- Topic 2: the circle as a set of points -----------------------------------
@@ -135,23 +118,22 @@ void ShowCircleTerms(Pemmick& p) {
 
     Disc(p, o, 3, kBlack);
     Circle(p, o, p.Radius, kBlack);
-    Label(p, o.x - 30, o.y - 30, kBlack, "O");
-    Label(p, o.x - 34, o.y - 75, kTeal, "中心");
+    Name(p, o, "O", {.dx = -30, .dy = -30, .color = kBlack});
+    Name(p, o, "中心", {.dx = -34, .dy = -75});
     Write(p, p.TextLeft, p.TextLineY, kPurple, "円O");
     WriteOn(p, kBlack, "…中心がOである円");
     WaitForAnyKey(p);
 
-    NewLine(p, kTeal, "円周");
+    NextLine(p, kTeal, "円周");
     WriteOn(p, kBlack, "…Oからの距離が一定である点の集まり");
-    Label(p, p.PointX(4) + 10, p.PointY(4) - 50, kTeal, "円周");
+    Name(p, 4, "円周", {.dy = -50});
     WaitForAnyKey(p);
 
     // The circle goes; the radius is named and three radii are marked equal.
     Circle(p, o, p.Radius, kWhite);
-    p.PenColor = kTeal;
-    p.LabelOffsetX = -20;  // the dotted arc's label reads the offsets
-    p.LabelOffsetY = -30;
-    DottedArc(p, o, P(p, 3), {.side = -1, .bulge = 0, .step = 15, .color = kBlack, .label = "半径"});
+    DottedArc(p, o, P(p, 3),
+              {.side = -1, .bulge = 0, .step = 15, .color = kBlack, .label = "半径", .labelColor = kTeal,
+               .labelDx = -20, .labelDy = -30});
     for (int i = 1; i <= 3; i++) Segment(p, 0, i, kBlack);
     for (int i = 1; i <= 3; i++)
         Ticks(p, o, P(p, i), {.count = 1, .size = 15, .color = kPurple, .spacing = 8, .shift = 0});
@@ -165,11 +147,11 @@ void ShowCircleTerms(Pemmick& p) {
     }
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft + 100, p.TextLineY + 70, kPurple, "<弧と弦>");
+    IndentedLine(p, kPurple, "<弧と弦>", 100, 70);
     WaitForAnyKey(p);
 
-    Disc(p, P(p, 5), 6, kTeal);
-    Disc(p, P(p, 6), 6, kTeal);
+    Dot(p, 5, kTeal);
+    Dot(p, 6, kTeal);
     VertexLabel(p, P(p, 5), o, P(p, 6), "A", {.distance = 8, .shift = -1, .labelColor = kTeal});
     VertexLabel(p, P(p, 6), P(p, 5), o, "B", {.distance = 8, .shift = -1, .labelColor = kTeal});
     WaitForAnyKey(p);
@@ -183,51 +165,50 @@ void ShowCircleTerms(Pemmick& p) {
     PenWidth(p, 5);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 70, kPurple, "弧AB");
+    NextLine(p, kPurple, "弧AB", 70);
     WriteOn(p, kBlack, "…AからBまでの円周の部分 ");
     // The arc sign over "AB": the dotted arc turns a bulge of -10 into 10 px.
-    p.PenColor = kPurple;
     DottedArc(p, {p.TextEndX, p.TextLineY}, {p.TextEndX + 54, p.TextLineY},
-              {.side = -1, .bulge = -10, .step = 1, .color = kTeal, .label = ""});
+              {.side = -1, .bulge = -10, .step = 1, .color = kTeal, .label = "", .labelColor = kPurple});
     WriteOn(p, kTeal, "AB");
     WriteOn(p, kBlack, "と表す");
     VertexLabel(p, o, P(p, 6), P(p, 5), "弧AB", {.distance = p.Radius + 40, .shift = 1, .labelColor = kPurple});
     VertexLabel(p, o, P(p, 6), P(p, 5), "弧AB", {.distance = p.Radius + 40, .shift = -1, .labelColor = kBlack});
     WaitForAnyKey(p);
 
-    NewLine(p, kPurple, "弦AB");
+    NextLine(p, kPurple, "弦AB");
     WriteOn(p, kBlack, "…線分AB");
-    p.PenColor = kPurple;
-    p.LabelOffsetX = -20;
-    p.LabelOffsetY = -30;
-    DottedArc(p, P(p, 5), P(p, 6), {.side = 1, .bulge = 0, .step = 15, .color = kTeal, .label = "弦AB"});
+    DottedArc(p, P(p, 5), P(p, 6),
+              {.side = 1, .bulge = 0, .step = 15, .color = kTeal, .label = "弦AB", .labelColor = kPurple,
+               .labelDx = -20, .labelDy = -30});
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft + 100, p.TextLineY + 70, kPurple, "<作図>");
-    NewLine(p, kBlack, "定規とコンパスのみを使って図をかくこと");
+    IndentedLine(p, kPurple, "<作図>", 100, 70);
+    NextLine(p, kBlack, "定規とコンパスのみを使って図をかくこと");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 60, kTeal, "①定規の役割");
+    NextLine(p, kTeal, "①定規の役割", 60);
     WriteOn(p, kBlack, "…2点を通る直線をひく");
-    Write(p, p.TextLeft, p.TextLineY + 60, kTeal, "②コンパスの役割");
+    NextLine(p, kTeal, "②コンパスの役割", 60);
     WriteOn(p, kBlack, "…円をかく。等しい長さをとる。線分を移す。");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "教科書P166 問1 をやろう。");
+    NextLine(p, kGrey, "教科書P166 問1 をやろう。", 70);
 }
 
 // ---- Topic 3: answers of the construction exercises ---------------------------
 
 namespace {
 
-// The letter of point i, its pen moved (dx, dy) from the point, in colour 0.
-void PointLetter(Pemmick& p, int i, float dx, float dy, const Text& letter) {
-    Label(p, p.PointX(i) + dx, p.PointY(i) + dy, kBlack, letter);
-}
+// The names of the segments' ends, in black: left of a left end, right of a
+// right end.
+constexpr NameStyle kLeftName{.dx = -37, .color = kBlack};
+constexpr NameStyle kRightName{.color = kBlack};
 
-// The short compass arc across the rightward direction (fractions 0.97 to
-// 0.03, through 0) about point i.
-void ArcToTheRight(Pemmick& p, int i, float r, float color) { Arc(p, P(p, i), r, color, 0.97f, 0.03f); }
+// A segment is taken with the compass by a short arc across the rightward
+// direction at its left end: from 0.97 of a turn to 0.03, through 0.
+constexpr ArcEnd kRightwardFrom = Fraction(0.97f);
+constexpr ArcEnd kRightwardTo = Fraction(0.03f);
 
 }  // namespace
 
@@ -239,57 +220,45 @@ void ShowRulerCompassAnswer1(Pemmick& p) {
     // The construction grid: A, B, C, the far end of the base line, and the
     // apex of the equilateral triangle on A and point 4.
     Grid(p, {.left = 200, .top = 200, .columns = 8, .rows = 7, .cell = 50, .color = kTeal});
-    SetP(p, 1, {1, 1});
-    SetP(p, 2, {5, 1});
-    SetP(p, 3, {1, 4});
-    SetP(p, 4, {7, 1});
-    SetP(p, 11, {4, 3 * std::sqrt(3.0f) + 1});
-    CellsToPixels(p, 1, 4);
-    CellsToPixels(p, 11, 11);
+    SetCells(p, {{1, {1, 1}}, {2, {5, 1}}, {3, {1, 4}}, {4, {7, 1}}, {11, {4, 3 * std::sqrt(3.0f) + 1}}});
 
     Segment(p, 5, 6, kBlack);
-    PointLetter(p, 5, -37, -25, "A");
-    PointLetter(p, 6, 10, -25, "B");
+    Name(p, 5, "A", kLeftName);
+    Name(p, 6, "B", kRightName);
     Segment(p, 7, 8, kBlack);
-    PointLetter(p, 7, -37, -25, "B");
-    PointLetter(p, 8, 10, -25, "C");
+    Name(p, 7, "B", kLeftName);
+    Name(p, 8, "C", kRightName);
     Segment(p, 9, 10, kBlack);
-    PointLetter(p, 9, -37, -25, "C");
-    PointLetter(p, 10, 10, -25, "A");
+    Name(p, 9, "C", kLeftName);
+    Name(p, 10, "A", kRightName);
     Segment(p, 1, 4, kBlack);
-    PointLetter(p, 1, -37, -25, "A");
+    Name(p, 1, "A", kLeftName);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "教科書P166 問1 解答");
     WaitForAnyKey(p);
 
-    // AB taken with the compass and laid off from A.
-    Disc(p, P(p, 5), 6, kTeal);
-    ArcToTheRight(p, 5, 4 * p.CellSize, kTeal);
+    // AB taken with the compass and laid off from A (the compass kept open).
+    CompassArc(p, {.centre = 5, .radius = 4 * p.CellSize,
+                   .start = kRightwardFrom, .end = kRightwardTo, .color = kTeal});
     WaitForAnyKey(p);
-    Disc(p, P(p, 1), 6, kTeal);
-    ArcToTheRight(p, 1, 4 * p.CellSize, kTeal);
+    CompassArc(p, {.centre = 1, .start = kRightwardFrom, .end = kRightwardTo, .color = kTeal});
     WaitForAnyKey(p);
-    Disc(p, P(p, 2), 6, kTeal);
-    PointLetter(p, 2, 10, 10, "B");
+    DotAndName(p, 2, "B", {.dy = 10, .color = kBlack, .dotColor = kTeal});
     WaitForAnyKey(p);
 
     // BC taken and an arc about B aimed at C.
-    Disc(p, P(p, 7), 6, kGrey);
-    ArcToTheRight(p, 7, 5 * p.CellSize, kGrey);
+    CompassArc(p, {.centre = 7, .radius = 5 * p.CellSize,
+                   .start = kRightwardFrom, .end = kRightwardTo, .color = kGrey});
     WaitForAnyKey(p);
-    Disc(p, P(p, 2), 6, kGrey);
-    AngleRange(p, P(p, 2), P(p, 3), P(p, 1), 1);
-    Arc(p, P(p, 2), 5 * p.CellSize, kGrey, p.ArcFractionB - 0.04f, p.ArcFractionB + 0.05f);
+    CompassArc(p, {.centre = 2, .b = 3, .c = 1, .start = RayB(-0.04f), .end = RayB(0.05f), .color = kGrey});
     WaitForAnyKey(p);
 
     // CA taken and an arc about A straight up: they cross at C.
-    Disc(p, P(p, 9), 6, kBlack);
-    ArcToTheRight(p, 9, 3 * p.CellSize, kBlack);
+    CompassArc(p, {.centre = 9, .radius = 3 * p.CellSize,
+                   .start = kRightwardFrom, .end = kRightwardTo, .color = kBlack});
     WaitForAnyKey(p);
-    Disc(p, P(p, 1), 6, kBlack);
-    Arc(p, P(p, 1), 3 * p.CellSize, kBlack, 0.72f, 0.78f);
+    CompassArc(p, {.centre = 1, .start = Fraction(0.72f), .end = Fraction(0.78f), .color = kBlack});
     WaitForAnyKey(p);
-    Disc(p, P(p, 3), 6, kBlack);
-    PointLetter(p, 3, -14, -60, "C");
+    DotAndName(p, 3, "C", {.dx = -14, .dy = -60, .color = kBlack});
     WaitForAnyKey(p);
 
     Segment(p, 1, 2, kTeal);
@@ -298,23 +267,22 @@ void ShowRulerCompassAnswer1(Pemmick& p) {
     WaitForAnyKey(p);
 
     // Exercise 2: an equilateral triangle of side 6 on the base line.
-    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "問2 をやろう");
+    NextLine(p, kGrey, "問2 をやろう", 70);
     WaitForAnyKey(p);
-    Disc(p, P(p, 1), 6, kPurple);
-    ArcToTheRight(p, 1, 6 * p.CellSize, kPurple);
+    CompassArc(p, {.centre = 1, .radius = 6 * p.CellSize,
+                   .start = kRightwardFrom, .end = kRightwardTo, .color = kPurple});
     WaitForAnyKey(p);
-    AngleRange(p, P(p, 1), P(p, 4), P(p, 11), 1);
-    Arc(p, P(p, 1), 6 * p.CellSize, kPurple, p.ArcFractionC - 0.04f, p.ArcFractionC + 0.04f);
+    // The same opening about A again (its dot stands) and about point 4.
+    CompassArc(p, {.centre = 1, .b = 4, .c = 11, .start = RayC(-0.04f), .end = RayC(0.04f), .color = kPurple,
+                   .centreDot = false});
     WaitForAnyKey(p);
-    Disc(p, P(p, 4), 6, kPurple);
-    AngleRange(p, P(p, 4), P(p, 11), P(p, 1), 1);
-    Arc(p, P(p, 4), 6 * p.CellSize, kPurple, p.ArcFractionB - 0.04f, p.ArcFractionB + 0.05f);
+    CompassArc(p, {.centre = 4, .b = 11, .c = 1, .start = RayB(-0.04f), .end = RayB(0.05f), .color = kPurple});
     WaitForAnyKey(p);
 
     Segment(p, 1, 11, kPurple);
-    p.PenColor = kTeal;
     AngleMark(p, P(p, 1), P(p, 4), P(p, 11),
-              {.size = 30, .arcs = 0, .color = kBlack, .fill = kPurple, .label = "60%", .shift = 1});
+              {.size = 30, .arcs = 0, .color = kBlack, .fill = kPurple, .label = "60%", .shift = 1,
+               .labelColor = kTeal});
     WaitForAnyKey(p);
 
     DottedArc(p, P(p, 11), P(p, 4), {.side = -1, .bulge = 0, .step = 5, .color = kBlack, .label = ""});

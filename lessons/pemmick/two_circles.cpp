@@ -1,17 +1,34 @@
 // Lesson 2, two intersecting circles: its goal screen and topic menu, the
 // axes of symmetry of one and two circles (topic 1), the exercise on two
-// circles (topic 2) and the kite and the rhombus (topic 3). Topics 4 to 7 are
-// in line_tasks.cpp.
+// circles (topic 2) and the kite and the rhombus (topic 3). Topics 4 to 7,
+// the kite constructions, are in kite_construction.cpp.
+#include <cmath>
 #include <vector>
 
 #include "lessons/common/kit.h"
 #include "lessons/pemmick/pemmick.h"
-#include "lessons/pemmick/steps.h"
+#include "platform/errors.h"
 
 using namespace kit;
-using pemmick::AngleDot;
-using pemmick::CirclesCrossing;
-using pemmick::NewLine;
+
+namespace {
+
+// A step's number in teal at the column's left edge, its sentence after it.
+constexpr NumberStyle kStepNumber{.numberColor = kTeal};
+
+// The two points where the circle of radius GraphCoefC about `a` meets the
+// circle of radius GraphCoefB about a centre GraphCoefA to the right of it
+// (law of cosines): the upper one goes to point `upper`, the lower one to
+// point `lower`.
+void CirclesCrossing(Pemmick& p, Pt a, int upper, int lower) {
+    const float d = p.GraphCoefA, rB = p.GraphCoefB, rA = p.GraphCoefC;
+    const float cosAlpha = Div(d * d + rA * rA - rB * rB, 2 * d * rA);
+    const float sinAlpha = std::sqrt(1 - cosAlpha * cosAlpha);
+    SetP(p, upper, {a.x + rA * cosAlpha, a.y - rA * sinAlpha});
+    SetP(p, lower, {a.x + rA * cosAlpha, a.y + rA * sinAlpha});
+}
+
+}  // namespace
 
 // ---- Entry, goal screen and topic menu --------------------------------------
 
@@ -23,7 +40,7 @@ void RunTwoCirclesLesson(Pemmick& p) {
 void ShowTwoCirclesGoals(Pemmick& p) {
     EraseScreen(p);
     GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "交わる2円の性質を調べよう。");
+    NextLine(p, kBlack, "交わる2円の性質を調べよう。", 65);
 }
 
 void ShowTwoCirclesTopicMenu(Pemmick& p) {
@@ -39,7 +56,7 @@ namespace {
 // A circle outline about point i with its centre dot, in colour 0.
 void CircleWithCentre(Pemmick& p, int i, float r) {
     Circle(p, P(p, i), r, kBlack);
-    Disc(p, P(p, i), 6, kBlack);
+    Dot(p, i, kBlack);
 }
 
 // Panel n of two circles, in a frame of 11 by 8 cells of 40 px right of the
@@ -110,10 +127,11 @@ void ShowCircleSymmetryP167(Pemmick& p) {
     Write(p, p.PointX2(3), p.PointY2(1) + 50, kTeal, "円の交点を通る直線");
     WaitForAnyKey(p);
 
-    // The kite of (2): its labels take the colour of the last text (3).
+    // The kite of (2), labelled in teal.
     const TickStyle two{.count = 2, .size = 8, .color = kGrey, .spacing = 8, .shift = -8};
     const TickStyle one{.count = 1, .size = 8, .color = kGrey, .spacing = 8, .shift = -8};
-    Polygon(p, {P(p, 1), P(p, 6), P(p, 2), P(p, 5)}, {.width = 5, .color = kTeal, .distance = 10, .labels = "A"});
+    Polygon(p, {P(p, 1), P(p, 6), P(p, 2), P(p, 5)},
+            {.width = 5, .color = kTeal, .distance = 10, .labels = "A", .labelColor = kTeal});
     Ticks(p, P(p, 1), P(p, 5), two);
     Ticks(p, P(p, 1), P(p, 6), two);
     Ticks(p, P(p, 2), P(p, 5), one);
@@ -123,8 +141,9 @@ void ShowCircleSymmetryP167(Pemmick& p) {
     WriteOn(p, kPurple, "たこ形");
     WaitForAnyKey(p);
 
-    // The rhombus of (3): its labels take the colour of the last text (5).
-    Polygon(p, {P(p, 11), P(p, 16), P(p, 12), P(p, 15)}, {.width = 5, .color = kTeal, .distance = 10, .labels = "A"});
+    // The rhombus of (3), labelled in purple.
+    Polygon(p, {P(p, 11), P(p, 16), P(p, 12), P(p, 15)},
+            {.width = 5, .color = kTeal, .distance = 10, .labels = "A", .labelColor = kPurple});
     Ticks(p, P(p, 11), P(p, 15), two);
     Ticks(p, P(p, 11), P(p, 16), two);
     Ticks(p, P(p, 12), P(p, 15), two);
@@ -159,11 +178,10 @@ void ShowTwoCirclesAnswer1(Pemmick& p) {
     p.PointLabel(2) = "Q";
     p.PointLabel(3) = "B";
     p.PointLabel(4) = "P";
-    // The labels take the colour of the title (3), still in PenColor.
-    Polygon(p, {a, q, b, pp}, {.width = 5, .color = kTeal, .distance = 10, .labels = "1"});
+    Polygon(p, {a, q, b, pp}, {.width = 5, .color = kTeal, .distance = 10, .labels = "1", .labelColor = kTeal});
     Segment(p, 1, 2, kTeal);
     Segment(p, 5, 6, kTeal);
-    Label(p, m.x - 30, m.y - 50, kTeal, "M");
+    Name(p, m, "M", {.dx = -30, .dy = -50});
     WaitForAnyKey(p);
 
     // (1) the equal segments.
@@ -172,8 +190,7 @@ void ShowTwoCirclesAnswer1(Pemmick& p) {
     three.count = 3;
     two.count = 2;
     one.count = 1;
-    NewLine(p, kTeal, "(1)");
-    WriteOn(p, kPurple, "APとAQ,");
+    NumberedLine(p, "(1)", kPurple, "APとAQ,", kStepNumber);
     Ticks(p, a, pp, three);
     Ticks(p, a, q, three);
     WaitForAnyKey(p);
@@ -187,23 +204,23 @@ void ShowTwoCirclesAnswer1(Pemmick& p) {
     WaitForAnyKey(p);
 
     // (2) the angle equal to PAB.
-    NewLine(p, kTeal, "(2)");
-    AngleDot(p, a, m, pp, 40);
+    NextLine(p, kTeal, "(2)");
+    AngleDot(p, a, m, pp, {.distance = 40, .color = kGrey});
     WaitForAnyKey(p);
     WriteOn(p, kPurple, "∠QAB");
-    AngleDot(p, a, q, m, 40);
+    AngleDot(p, a, q, m, {.distance = 40, .color = kGrey});
     WaitForAnyKey(p);
 
     // (3) the common chord is perpendicular to AB.
-    NewLine(p, kTeal, "(3)");
+    NextLine(p, kTeal, "(3)");
     RightAngle(p, m, pp, b, {.size = 20, .shift = -1});
     WaitForAnyKey(p);
     WriteOn(p, kPurple, "PQ⊥AB");
     WaitForAnyKey(p);
 
-    NewLine(p, kTeal, "問2 をやろう。");
+    NextLine(p, kTeal, "問2 をやろう。");
     WaitForAnyKey(p);
-    NewLine(p, kPurple, "2つの円の半径が等しい場合");
+    NextLine(p, kPurple, "2つの円の半径が等しい場合");
 }
 
 // ---- Topic 3: the kite and the rhombus --------------------------------------------
@@ -222,26 +239,14 @@ struct QuadrilateralHalf {
     std::vector<TickedSegment> sideTicks;
     const char* diagonals;   // the text of ②
     std::vector<TickedSegment> diagonalTicks;
-    float arcAStart, arcAEnd;  // margins of the compass arc about A
-    float arcBStart, arcBEnd;  // and about B
+    ArcEnd arcAStart, arcAEnd;  // the ends of the compass arc about A
+    ArcEnd arcBStart, arcBEnd;  // and about B
     bool lastHalf;
 };
 
 void TickAll(Pemmick& p, const std::vector<TickedSegment>& segments) {
     for (const TickedSegment& s : segments)
         Ticks(p, P(p, s.from), P(p, s.to), {.count = s.count, .size = 15, .color = kGrey, .spacing = 8, .shift = -8});
-}
-
-// A compass arc about point `centre` with the radius to point `through`,
-// from the fraction of the ray to `startPoint` less `s` to the fraction of
-// the ray to `endPoint` plus `e`.
-void CompassArcThrough(Pemmick& p, int centre, int through, int endPoint, int startPoint, float s, float e,
-                       float color) {
-    const Pt c = P(p, centre);
-    Disc(p, c, 6, color);
-    p.Radius = Distance(c, P(p, through));
-    AngleRange(p, c, P(p, endPoint), P(p, startPoint), 1);
-    Arc(p, c, p.Radius, color, p.ArcFractionC - s, p.ArcFractionB + e);
 }
 
 // One half: the quadrilateral ADBC of A, B (the centres), C and D (where the
@@ -257,29 +262,30 @@ void PlayQuadrilateralHalf(Pemmick& p, const QuadrilateralHalf& h) {
             {.width = 5, .color = kBlack, .distance = 10, .labels = "1", .labelColor = kBlack});
     WaitForAnyKey(p);
 
-    NewLine(p, kTeal, "①");
-    WriteOn(p, kBlack, h.equalSides);
+    NumberedLine(p, "①", kBlack, h.equalSides, kStepNumber);
     TickAll(p, h.sideTicks);
     WaitForAnyKey(p);
 
-    NewLine(p, kTeal, "②");
-    WriteOn(p, kBlack, h.diagonals);
+    NumberedLine(p, "②", kBlack, h.diagonals, kStepNumber);
     Segment(p, 1, 2, kTeal);
     Segment(p, 3, 4, kTeal);
     TickAll(p, h.diagonalTicks);
     RightAngle(p, P(p, 5), P(p, 3), P(p, 2), {.size = 20, .shift = -1});
-    Label(p, p.PointX(5) - 30, p.PointY(5) - 50, kTeal, "M");
+    Name(p, 5, "M", {.dx = -30, .dy = -50});
     WaitForAnyKey(p);
 
-    NewLine(p, kTeal, "③");
-    WriteOn(p, kBlack, "∠BAC=∠BAD");
-    AngleDot(p, P(p, 1), P(p, 2), P(p, 3), 60);
-    AngleDot(p, P(p, 1), P(p, 4), P(p, 2), 60);
+    NumberedLine(p, "③", kBlack, "∠BAC=∠BAD", kStepNumber);
+    AngleDot(p, 1, 2, 3, {.distance = 60, .color = kGrey});
+    AngleDot(p, 1, 4, 2, {.distance = 60, .color = kGrey});
     WaitForAnyKey(p);
 
-    CompassArcThrough(p, 1, 3, 4, 3, h.arcAStart, h.arcAEnd, kPurple);
+    // The compass steps that find C and D: about A with radius AC, about B
+    // with radius BD.
+    CompassArc(p, {.centre = 1, .through = 3, .b = 4, .c = 3, .start = h.arcAStart, .end = h.arcAEnd,
+                   .color = kPurple});
     WaitForAnyKey(p);
-    CompassArcThrough(p, 2, 4, 3, 4, h.arcBStart, h.arcBEnd, kBrightBlue);
+    CompassArc(p, {.centre = 2, .through = 4, .b = 3, .c = 4, .start = h.arcBStart, .end = h.arcBEnd,
+                   .color = kBrightBlue});
     if (!h.lastHalf) WaitForAnyKey(p);
 }
 
@@ -295,14 +301,14 @@ void ShowKiteAndRhombus(Pemmick& p) {
                               .sideTicks = {{1, 3, 3}, {1, 4, 3}, {2, 3, 2}, {2, 4, 2}},
                               .diagonals = "AB⊥CD,CM=DM",
                               .diagonalTicks = {{3, 5, 1}, {5, 4, 1}},
-                              .arcAStart = 0.03f,
-                              .arcAEnd = 0.09f,
-                              .arcBStart = 0.15f,
-                              .arcBEnd = 0.03f,
+                              .arcAStart = RayC(-0.03f),
+                              .arcAEnd = RayB(0.09f),
+                              .arcBStart = RayC(-0.15f),
+                              .arcBEnd = RayB(0.03f),
                               .lastHalf = false});
 
     // The rhombus frame stands on the kite frame's bottom edge.
-    Write(p, p.TextLeft, p.TextLineY + 70, kTeal, "<ひし形の性質>");
+    NextLine(p, kTeal, "<ひし形の性質>", 70);
     PlayQuadrilateralHalf(p, {.left = 440,
                               .top = p.GridBottom,
                               .bRight = 9,
@@ -310,9 +316,9 @@ void ShowKiteAndRhombus(Pemmick& p) {
                               .sideTicks = {{1, 3, 3}, {1, 4, 3}, {2, 3, 3}, {2, 4, 3}},
                               .diagonals = "AB⊥CD,CM=DM,AM=BM",
                               .diagonalTicks = {{3, 5, 1}, {5, 4, 1}, {1, 5, 2}, {5, 2, 2}},
-                              .arcAStart = 0.13f,
-                              .arcAEnd = 0.09f,
-                              .arcBStart = 0.15f,
-                              .arcBEnd = 0.13f,
+                              .arcAStart = RayC(-0.13f),
+                              .arcAEnd = RayB(0.09f),
+                              .arcBStart = RayC(-0.15f),
+                              .arcBEnd = RayB(0.13f),
                               .lastHalf = true});
 }
