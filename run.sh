@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds one of the programs (installing what is missing) and starts it.
 #   ./run.sh varnel [options]     (droveny, pemmick, quillet likewise)
+# The build's messages go to stderr, so that the program's own output
+# (--help, --version) is all there is on stdout.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/setup.sh
@@ -15,6 +17,10 @@ case "$program" in
 esac
 
 geo_install_missing
-geo_configure
-cmake --build "$GEO_BUILD_DIR" -j "$(geo_jobs)" --target "$program" >/dev/null
-exec "$GEO_BUILD_DIR/bin/$program" "$@"
+{
+  geo_configure release
+  echo "Building $program in build/ (the first build takes a few minutes)"
+  cmake --build --preset release -j "$(geo_jobs)" --target "$program"
+} >&2
+echo "Starting build/bin/$program" >&2
+exec "build/bin/$program" "$@"

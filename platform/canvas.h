@@ -21,12 +21,22 @@
 // - Anything outside the surface is clipped.
 #pragma once
 
-#include <cairo.h>
-#include <fontconfig/fontconfig.h>
-
 #include <cstdint>
 #include <span>
 #include <string>
+
+// The size of the surface, in pixels.
+inline constexpr int kSurfaceWidth = 1440;
+inline constexpr int kSurfaceHeight = 900;
+
+// The cairo and fontconfig objects the canvas holds, declared as those
+// libraries declare them: what includes this header needs neither library's
+// headers (a source that calls cairo includes <cairo.h> itself).
+typedef struct _cairo cairo_t;
+typedef struct _cairo_surface cairo_surface_t;
+typedef struct _cairo_font_options cairo_font_options_t;
+typedef struct _cairo_font_face cairo_font_face_t;
+typedef struct _FcCharSet FcCharSet;
 
 namespace plat {
 

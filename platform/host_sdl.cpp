@@ -1,5 +1,6 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <cairo.h>
 #include <poll.h>
 
 #include <algorithm>

@@ -8,6 +8,16 @@
 #include <optional>
 #include <string>
 
+// Key codes of the one-character key texts.
+inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyBackspace = 8;
+inline constexpr int kKeyClear = 12;   // Delete
+inline constexpr int kKeyRight = 28;
+inline constexpr int kKeyLeft = 29;
+inline constexpr int kKeyUp = 30;
+inline constexpr int kKeyDown = 31;
+inline constexpr int kKeyEscape = 27;
+
 namespace plat {
 
 // The key text of a key press: `sym` and `mod` are SDL's key code and

@@ -27,7 +27,9 @@
 
 #include <nlohmann/json_fwd.hpp>
 
+#include "platform/canvas.h"   // the surface size
 #include "platform/errors.h"
+#include "platform/keymap.h"   // the key codes
 #include "platform/text.h"
 
 namespace plat {
@@ -37,19 +39,7 @@ class Trace;
 struct Options;
 }  // namespace plat
 
-inline constexpr int kSurfaceWidth = 1440;
-inline constexpr int kSurfaceHeight = 900;
 inline constexpr int kBackgroundColor = 15;
-
-// Key codes of the one-character key texts.
-inline constexpr int kKeyEnter = 13;
-inline constexpr int kKeyBackspace = 8;
-inline constexpr int kKeyClear = 12;   // Delete
-inline constexpr int kKeyRight = 28;
-inline constexpr int kKeyLeft = 29;
-inline constexpr int kKeyUp = 30;
-inline constexpr int kKeyDown = 31;
-inline constexpr int kKeyEscape = 27;
 
 enum class BoxShape { Segment = 0, Outline = 1, Filled = 2 };
 

@@ -1,5 +1,6 @@
-# Shared by run.sh and test.sh: install what is missing, configure, build.
-# Sourced, not run.
+# Shared by run.sh, test.sh and .ci/run: install what is missing, configure.
+# Sourced, not run. The build folders and their options are the presets in
+# CMakePresets.json: "release" (build/) and "sanitize" (build-sanitize/).
 
 GEO_PACKAGES=(
   build-essential cmake pkg-config
@@ -10,7 +11,6 @@ GEO_PACKAGES=(
   desktop-file-utils
   xvfb
 )
-GEO_BUILD_DIR=${GEO_BUILD_DIR:-build}
 
 geo_install_missing() {
   local missing=()
@@ -22,11 +22,23 @@ geo_install_missing() {
   if [ ${#missing[@]} -eq 0 ]; then
     return 0
   fi
-  echo "Installing: ${missing[*]}"
+  # What a user without sudo runs as root (a login shell, so that dpkg finds
+  # the tools in /usr/sbin).
+  local as_root="su - -c \"apt-get update && apt-get install -y --no-install-recommends ${missing[*]}\""
   local sudo=""
   if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+      {
+        echo "Missing packages: ${missing[*]}"
+        echo "Installing them needs root, and sudo is not installed. Install them as root"
+        echo "(su asks for root's password), then run this again:"
+        echo "  $as_root"
+      } >&2
+      return 1
+    fi
     sudo="sudo"
   fi
+  echo "Installing: ${missing[*]}"
   # Wait for another package manager (a desktop's automatic updates) rather
   # than fail on its lock.
   local apt=(apt-get -o DPkg::Lock::Timeout=600)
@@ -37,14 +49,21 @@ geo_install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo dpkg --configure -a || true
     DEBIAN_FRONTEND=noninteractive $sudo "${apt[@]}" install -f -y -qq || true
   fi
-  $sudo "${apt[@]}" update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+  if ! { $sudo "${apt[@]}" update -qq &&
+         DEBIAN_FRONTEND=noninteractive $sudo "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"; }; then
+    {
+      echo "Could not install: ${missing[*]}"
+      echo "Install them as root, then run this again:"
+      echo "  $as_root"
+    } >&2
+    return 1
+  fi
 }
 
+# Configures a preset's build folder. Run every time: it is quick when nothing
+# changed, and a changed option or preset reaches a folder configured before.
 geo_configure() {
-  if [ ! -f "$GEO_BUILD_DIR/CMakeCache.txt" ]; then
-    cmake -S . -B "$GEO_BUILD_DIR" -DCMAKE_BUILD_TYPE=Release
-  fi
+  cmake --preset "$1"
 }
 
 geo_jobs() {

@@ -2,6 +2,8 @@
 # The layers include only what lies below them:
 #   platform < core < text < figures < shell < lessons/common < lessons/<program>
 # Prints each include that points the wrong way and fails if there is one.
+# Nor does any header include SDL or CLI11: only the runtime's sources use
+# them (the build links both privately).
 set -u
 root=${1:-.}
 cd "$root" || exit 2
@@ -29,6 +31,10 @@ for prog in lessons/*/; do
   done
 done
 check lessons/common lessons/varnel lessons/droveny lessons/pemmick lessons/quillet
+if grep -rnE '#include <(SDL|CLI)' --include='*.h' platform core text figures shell lessons; then
+  echo "a header includes SDL or CLI11 (include them in the .cpp that uses them)" >&2
+  bad=1
+fi
 if [ $bad -ne 0 ]; then
   echo "includes above point the wrong way between layers" >&2
   exit 1
