@@ -72,8 +72,7 @@ void ShowChapterAProblems1And2(Quillet& p) {
     Segment(p, 1, 4, kBlack);
     Segment(p, 2, 5, kBlack);
     Segment(p, 3, 6, kBlack);
-    Dot(p, 0, kBlack);
-    Label(p, p.PointX(0) - 14, p.PointY(0) - 60, kBlack, "O");
+    DotAndName(p, 0, "O", {.dx = -14, .dy = -60, .color = kBlack});
     FilledPolygon(p, {P(p, 0), P(p, 2), P(p, 1)}, kBlack, kPink);  // drawn over the dot of O
     WaitForAnyKey(p);
 
@@ -150,10 +149,10 @@ void ShowChapterAProblem3(Quillet& p) {
     FromC(p, 11, 4, p.BisectorAngle);
     Segment(p, 1, 2, kBlack);
     Segment(p, 3, 4, kBlack);
-    Label(p, p.PointX(1) - 14, p.PointY(1) + 10, kBlack, "A");
-    Label(p, p.PointX(2) - 14, p.PointY(2) + 10, kBlack, "B");
-    Label(p, p.PointX(3) - 14, p.PointY(3) + 10, kBlack, "C");
-    Label(p, p.PointX(4) - 40, p.PointY(4) - 25, kBlack, "D");
+    Name(p, 1, "A", {.dx = -14, .dy = 10, .color = kBlack});
+    Name(p, 2, "B", {.dx = -14, .dy = 10, .color = kBlack});
+    Name(p, 3, "C", {.dx = -14, .dy = 10, .color = kBlack});
+    Name(p, 4, "D", {.dx = -40, .dy = -25, .color = kBlack});
     WaitForAnyKey(p);
 
     // The arc about C across CA, CD and CB.
@@ -166,13 +165,13 @@ void ShowChapterAProblem3(Quillet& p) {
     // Equal arcs from points 5 and 7 meet at E.
     EqualArcsMeetingAt(p, 5, 7, 8, kGrey);
     Segment(p, 3, 9, kPurple);
-    Label(p, p.PointX(8) - 50, p.PointY(8), kPurple, "E");
+    Name(p, 8, "E", {.dx = -50, .dy = 0, .color = kPurple});
     WaitForAnyKey(p);
 
     // Equal arcs from points 7 and 6 meet at F.
     EqualArcsMeetingAt(p, 7, 6, 10, kTeal);
     Segment(p, 3, 11, kPurple);
-    Label(p, p.PointX(10) + 10, p.PointY(10), kPurple, "F");
+    Name(p, 10, "F", {.dx = 10, .dy = 0, .color = kPurple});
     WaitForAnyKey(p);
 
     Write(p, p.ItemLeft, p.TextLineY + 70, kBlack, "(2)");

@@ -108,8 +108,8 @@ void ShowChapterAProblem4(Quillet& p) {
     Segment(p, 1, 2, kBlack);
     Dot(p, 1, kTeal);
     Dot(p, 2, kTeal);
-    Label(p, p.PointX(1) - 14, p.PointY(1) + 10, kTeal, "A");
-    Label(p, p.PointX(2) - 14, p.PointY(2) + 10, kTeal, "B");
+    Name(p, 1, "A", {.dx = -14, .dy = 10});
+    Name(p, 2, "B", {.dx = -14, .dy = 10});
     WaitForAnyKey(p);
 
     Write(p, p.TextLeft, p.TextLineY + 60, kGrey, "点A,Bを通る線分ABの垂線を、それぞれ作図し、");
@@ -127,8 +127,7 @@ void ShowChapterAProblem4(Quillet& p) {
     Dot(p, 1, kGrey);
     SideArc(p, 1, 0.72f, 0.03f);
     WaitForAnyKey(p);
-    Dot(p, 6, kTeal);
-    Label(p, p.PointX(6) - 40, p.PointY(6) - 50, kTeal, "D");
+    DotAndName(p, 6, "D", {.dx = -40, .dy = -50});
     WaitForAnyKey(p);
 
     // The perpendicular at B.
@@ -142,8 +141,7 @@ void ShowChapterAProblem4(Quillet& p) {
     Dot(p, 2, kGrey);
     SideArc(p, 2, 0.47f, 0.78f);
     WaitForAnyKey(p);
-    Dot(p, 11, kTeal);
-    Label(p, p.PointX(11) + 10, p.PointY(11) - 50, kTeal, "C");
+    DotAndName(p, 11, "C", {.dx = 10, .dy = -50});
     WaitForAnyKey(p);
 
     StepTitle(p, "⑤", "正方形ABCD");

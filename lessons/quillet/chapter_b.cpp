@@ -34,11 +34,11 @@ void DrawRays(Quillet& p, float left, float top, Pt oCell, const Text& number, c
     }
     Label(p, p.GridLeft, p.GridTop, kTeal, number);
     for (int i = 1; i <= 4; ++i) Segment(p, 0, i, kBlack);
-    Label(p, p.PointX(0) - 40, p.PointY(0), kBlack, "O");
-    Label(p, p.PointX(1) - 14, p.PointY(1) + 10, kBlack, "A");
-    Label(p, p.PointX(2) + 10, p.PointY(2) - 25, kBlack, "B");
-    Label(p, p.PointX(3) - 30, p.PointY(3) + 10, kBlack, "C");
-    Label(p, p.PointX(4) - 35, p.PointY(4) - 30, kBlack, "D");
+    Name(p, 0, "O", {.dx = -40, .dy = 0, .color = kBlack});
+    Name(p, 1, "A", {.dx = -14, .dy = 10, .color = kBlack});
+    Name(p, 2, "B", {.dx = 10, .dy = -25, .color = kBlack});
+    Name(p, 3, "C", {.dx = -30, .dy = 10, .color = kBlack});
+    Name(p, 4, "D", {.dx = -35, .dy = -30, .color = kBlack});
 }
 
 // The right-angle corner at O between the rays to points b and c.

@@ -29,8 +29,7 @@ void ShowChapterBProblem2Part1(Quillet& p) {
     SetP(p, 12, Crossing(p, P(p, 2), P(p, 3), P(p, 8), P(p, 9)));
     Polygon(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4)},
             {.width = 5, .color = kBlack, .distance = 10, .labels = "A", .labelColor = kBlack});
-    Dot(p, 5, kTeal);
-    Label(p, p.PointX(5) + 10, p.PointY(5) - 25, kBlack, "M");
+    DotAndName(p, 5, "M", {.dx = 10, .dy = -25, .color = kBlack, .dotColor = kTeal});
     WaitForAnyKey(p);
 
     Write(p, p.ItemLeft, p.TextLineY + 70, kBlack, "点AとMは、折れ目の線について線対称だから");
@@ -88,11 +87,10 @@ void ShowChapterBProblem2Part2(Quillet& p) {
     SetP(p, 4, Crossing(p, P(p, 3), P(p, 8), P(p, 0), P(p, 12)));
     Line(p, P(p, 1), P(p, 0), kBlack);
     Line(p, P(p, 2), P(p, 0), kBlack);
-    Label(p, p.PointX(0) - 40, p.PointY(0), kBlack, "O");
-    Label(p, p.PointX(1) - 14, p.PointY(1) - 50, kBlack, "A");
-    Label(p, p.PointX(2) + 10, p.PointY(2) - 25, kBlack, "B");
-    Dot(p, 3, kBlack);
-    Label(p, p.PointX(3) - 14, p.PointY(3) + 10, kBlack, "C");
+    Name(p, 0, "O", {.dx = -40, .dy = 0, .color = kBlack});
+    Name(p, 1, "A", {.dx = -14, .dy = -50, .color = kBlack});
+    Name(p, 2, "B", {.dx = 10, .dy = -25, .color = kBlack});
+    DotAndName(p, 3, "C", {.dx = -14, .dy = 10, .color = kBlack});
     WaitForAnyKey(p);
 
     Write(p, p.ItemLeft, p.TextLineY + 70, kBlack, "点Cで辺OBに接するから、円の中心はCを通る垂線上にある。");

@@ -84,9 +84,9 @@ void ShowCircleThroughThreePointsP176(Quillet& p) {
     Dot(p, 1, kTeal);
     Dot(p, 2, kTeal);
     Dot(p, 3, kTeal);
-    Label(p, p.PointX(1) - 30, p.PointY(1) - 40, kTeal, "A");
-    Label(p, p.PointX(2) - 30, p.PointY(2) + 10, kTeal, "B");
-    Label(p, p.PointX(3) - 30, p.PointY(3) + 10, kTeal, "C");
+    Name(p, 1, "A", {.dx = -30, .dy = -40});
+    Name(p, 2, "B", {.dx = -30, .dy = 10});
+    Name(p, 3, "C", {.dx = -30, .dy = 10});
     WaitForAnyKey(p);
     Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "弦の垂直二等分線は円の中心を通るから、");
     WaitForAnyKey(p);
@@ -100,8 +100,7 @@ void ShowCircleThroughThreePointsP176(Quillet& p) {
     ChordBisector(p, 2, 3, 8, kBrightBlue);
 
     Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "③ 交点をOとする。");
-    Dot(p, 0, kPurple);
-    Label(p, p.PointX(0) - 14, p.PointY(0) - 55, kPurple, "O");
+    DotAndName(p, 0, "O", {.dx = -14, .dy = -55, .color = kPurple});
     WaitForAnyKey(p);
     Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "④ OAを半径とする円をかく。");
     p.Radius = 4 * p.CellSize;

@@ -27,8 +27,7 @@ void FootMark(Quillet& p, int vertex, int along, int to, float size) {
 
 // P as a dot in colour 5 with its name above it.
 void MarkP(Quillet& p) {
-    Dot(p, 0, kPurple);
-    Label(p, p.PointX(0) - 14, p.PointY(0) - 55, kPurple, "P");
+    DotAndName(p, 0, "P", {.dx = -14, .dy = -55, .color = kPurple});
 }
 
 }  // namespace
@@ -37,10 +36,10 @@ void DrawEquidistantPointFigure(Quillet& p) {
     Segment(p, 1, 2, kBlack);
     Segment(p, 1, 3, kBlack);
     Segment(p, 2, 4, kBlack);
-    Label(p, p.PointX(1) - 20, p.PointY(1) + 10, kTeal, "A");
-    Label(p, p.PointX(2) + 10, p.PointY(2) + 10, kTeal, "B");
-    Label(p, p.PointX(3) - 40, p.PointY(3) + 10, kTeal, "C");
-    Label(p, p.PointX(4) + 10, p.PointY(4) + 10, kTeal, "D");
+    Name(p, 1, "A", {.dx = -20, .dy = 10});
+    Name(p, 2, "B", {.dx = 10, .dy = 10});
+    Name(p, 3, "C", {.dx = -40, .dy = 10});
+    Name(p, 4, "D", {.dx = 10, .dy = 10});
 }
 
 void ShowEquidistantPointExample1(Quillet& p) {
@@ -170,7 +169,7 @@ void ShowEquidistantPointExample1(Quillet& p) {
     WaitForAnyKey(p);
     Segment(p, 0, 24, kTeal);
     FootMark(p, 12, 2, 0, 30);
-    Label(p, p.PointX(12) - 20, p.PointY(12) + 6, kPurple, "E");
+    Name(p, 12, "E", {.dx = -20, .dy = 6, .color = kPurple});
     WaitForAnyKey(p);
 
     // The circle about P through E touches all three lines.

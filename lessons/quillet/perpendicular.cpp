@@ -22,16 +22,14 @@ void ShowPerpendicularAtRayPoint(Quillet& p) {
     }
     p.Radius = 3 * p.CellSize;
 
-    Dot(p, 0, kBlack);
-    Label(p, p.PointX(0) - 30, p.PointY(0) + 10, kTeal, "O");
+    DotAndName(p, 0, "O", {.dx = -30, .dy = 10, .dotColor = kBlack});
     Circle(p, P(p, 0), p.Radius, kBlack);
     Write(p, p.TextLeft, p.TextLineY, kGrey, "教科書P175 問1 解答");
     WaitForAnyKey(p);
 
     Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "① Oから半直線OAをひく。");
     Segment(p, 0, 2, kBlack);
-    Dot(p, 1, kBlack);
-    Label(p, p.PointX(1) + 10, p.PointY(1) + 20, kTeal, "A");
+    DotAndName(p, 1, "A", {.dx = 10, .dy = 20, .dotColor = kBlack});
     WaitForAnyKey(p);
 
     // The circle about A through its two crossings with OA, on the side where

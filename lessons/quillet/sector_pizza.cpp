@@ -35,8 +35,8 @@ void DrawPizzaFigure(Quillet& p, float left) {
         p.SliceIndex = static_cast<float>(i);
         Segment(p, 0, i, kTeal);
     }
-    Label(p, p.PointX(11) - 40, p.PointY(11) + 30, kPurple, "L");
-    Label(p, p.PointX(1) - 40, p.PointY(1) + 30, kPurple, "M");
+    Name(p, 11, "L", {.dx = -40, .dy = 30, .color = kPurple});
+    Name(p, 1, "M", {.dx = -40, .dy = 30, .color = kPurple});
     Disc(p, P(p, 0), 6, kBlack);
 }
 
@@ -105,11 +105,11 @@ void ShowPizzaSectorsP179(Quillet& p) {
     p.PenColor = kTeal;
     AngleMark(p, P(p, 0), P(p, 2), P(p, 1),
               {.size = p.Radius, .arcs = 0, .color = kTeal, .fill = kPink, .label = "弧", .shift = 1});
-    Label(p, p.PointX(0) - 14, p.PointY(0) + 10, kBlack, "O");
-    Label(p, p.PointX(1) - 14, p.PointY(1) - 50, kBlack, "A");
-    Label(p, p.PointX(2), p.PointY(2) - 50, kBlack, "B");
-    Label(p, p.PointX(3) - 60, p.PointY(3), kTeal, "半径");
-    Label(p, p.PointX(4) + 8, p.PointY(4), kTeal, "半径");
+    Name(p, 0, "O", {.dx = -14, .dy = 10, .color = kBlack});
+    Name(p, 1, "A", {.dx = -14, .dy = -50, .color = kBlack});
+    Name(p, 2, "B", {.dx = 0, .dy = -50, .color = kBlack});
+    Name(p, 3, "半径", {.dx = -60, .dy = 0});
+    Name(p, 4, "半径", {.dx = 8, .dy = 0});
     WaitForAnyKey(p);
     Write(p, p.ItemLeft, p.TextLineY, kPurple, "おうぎ形");
     WriteOn(p, kBlack, "…円の一部で、弧と2つの半径で囲まれた図形");

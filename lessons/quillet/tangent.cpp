@@ -31,8 +31,7 @@ void EraseFrame(Quillet& p) { EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.
 }  // namespace
 
 void DrawTangentBaseFigure(Quillet& p) {
-    Dot(p, 0, kTeal);
-    Label(p, p.PointX(0) - 30, p.PointY(0) + 10, kTeal, "O");
+    DotAndName(p, 0, "O", {.dx = -30, .dy = 10});
     Circle(p, P(p, 0), p.Radius, kBlack);
     Segment(p, 3, 4, kBlack);
 }
@@ -123,7 +122,7 @@ void ShowCircleTangent(Quillet& p) {
     Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "③ ");
     WriteOn(p, kPurple, "接点");
     WriteOn(p, kBlack, "…接する点");
-    Label(p, p.PointX(17) + 10, p.PointY(17) + 10, kPurple, "接点");
+    Name(p, 17, "接点", {.dx = 10, .dy = 10, .color = kPurple});
     WaitForAnyKey(p);
     Write(p, p.TextLeft, p.TextLineY + 150, kTeal, "④ 円の接線の性質");
     Write(p, p.TextLeft + 50, p.TextLineY + 50, kPurple, "円の接線は、接点を通る半径に垂直である。");
