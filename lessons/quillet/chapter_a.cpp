@@ -89,14 +89,14 @@ void ShowChapterAProblems1And2(Quillet& p) {
     WaitForAnyKey(p);
 
     // (2) the rotation: the 240-degree arc from ray OA through F, E, D to OC.
-    Write(p, p.TextLeft, p.TextLineY + 60, kBlack, "(2)");
+    NextLine(p, kBlack, "(2)", 60);
     WriteOn(p, kPurple, "240%");
     AngleMark(p, P(p, 0), P(p, 1), P(p, 3),
               {.size = 100, .arcs = 1, .color = kPurple, .label = "", .shift = -1});
     WaitForAnyKey(p);
 
     // (3) the fold over line BO: A goes to C along the dotted arc.
-    Write(p, p.TextLeft, p.TextLineY + 60, kBlack, "(3)");
+    NextLine(p, kBlack, "(3)", 60);
     WriteOn(p, kPurple, "直線BO");
     Segment(p, 2, 0, kPurple);
     DottedArc(p, P(p, 1), P(p, 3), {.side = 1, .bulge = 20, .step = 8, .color = kPurple, .label = ""});

@@ -18,7 +18,7 @@ void CellsFrom(Quillet& p, int n, int from, float dx, float dy) {
 
 // A circled step number in colour 3 and its title.
 void StepTitle(Quillet& p, const Text& number, const Text& title) {
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, number);
+    NextLine(p, kTeal, number);
     WriteOn(p, kBlack, title);
 }
 
@@ -112,8 +112,8 @@ void ShowChapterAProblem4(Quillet& p) {
     Name(p, 2, "B", {.dx = -14, .dy = 10});
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 60, kGrey, "点A,Bを通る線分ABの垂線を、それぞれ作図し、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kGrey, "ABと等しい長さの辺AD,BCをとる。");
+    NextLine(p, kGrey, "点A,Bを通る線分ABの垂線を、それぞれ作図し、", 60);
+    NextLine(p, kGrey, "ABと等しい長さの辺AD,BCをとる。");
     WaitForAnyKey(p);
 
     // The perpendicular at A.
@@ -166,14 +166,14 @@ void ShowChapterAProblem5(Quillet& p) {
     DottedArc(p, P(p, 0), P(p, 1), {.side = 1, .bulge = 20, .step = 5, .color = kTeal, .label = "4cm"});
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 60, kGrey, "弧の長さは、");
-    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, " 2π*4*ﾀ135/360ﾀ");
-    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, "=2π*4*ﾀ3/8ﾀ");
-    Write(p, p.TextLeft, p.TextLineY + 60, kPurple, "=3π (cm)");
+    NextLine(p, kGrey, "弧の長さは、", 60);
+    NextLine(p, kBlack, " 2π*4*ﾀ135/360ﾀ", 70);
+    NextLine(p, kBlack, "=2π*4*ﾀ3/8ﾀ", 70);
+    NextLine(p, kPurple, "=3π (cm)", 60);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 60, kGrey, "面積は、");
-    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, " π*4^2*ﾀ135/360ﾀ");
-    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, "=π*16*ﾀ3/8ﾀ");
-    Write(p, p.TextLeft, p.TextLineY + 60, kPurple, "=6π (cm^2)");
+    NextLine(p, kGrey, "面積は、", 60);
+    NextLine(p, kBlack, " π*4^2*ﾀ135/360ﾀ", 70);
+    NextLine(p, kBlack, "=π*16*ﾀ3/8ﾀ", 70);
+    NextLine(p, kPurple, "=6π (cm^2)", 60);
 }

@@ -61,9 +61,9 @@ void Reasoning(Quillet& p, const Text& number, const Text& aoc, const Text& aocV
     Write(p, p.ItemLeft, p.TextLineY + 70, kTeal, number);
     Write(p, p.TextLeft, p.TextLineY, kBlack, aoc);
     Write(p, valueX, p.TextLineY + 50, kBlack, aocValue);
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, bod);
+    NextLine(p, kBlack, bod);
     Write(p, valueX, p.TextLineY + 50, kBlack, bodValue);
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "したがって ");
+    NextLine(p, kBlack, "したがって ");
     WriteOn(p, kTeal, "∠AOC=∠BOD");
 }
 

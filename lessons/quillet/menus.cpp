@@ -15,8 +15,8 @@ void RunVariousConstructionsLesson(Quillet& p) {
 // Drawn on the screen the main menu erased.
 void ShowVariousConstructionsGoals(Quillet& p) {
     GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "1 円の接線を作図しよう。");
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "2 基本的な作図を利用して、いろいろな作図を考えよう。");
+    NextLine(p, kBlack, "1 円の接線を作図しよう。", 65);
+    NextLine(p, kBlack, "2 基本的な作図を利用して、いろいろな作図を考えよう。", 65);
 }
 
 // No goal screen: the menu stands alone on the screen the main menu erased.
@@ -33,5 +33,5 @@ void RunAngleConstructionLesson(Quillet& p) {
 void ShowAngle75Heading(Quillet& p) {
     EraseScreen(p);
     GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "75%の角を作図しよう。");
+    NextLine(p, kBlack, "75%の角を作図しよう。", 65);
 }

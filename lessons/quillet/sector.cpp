@@ -17,8 +17,8 @@ void RunSectorLesson(Quillet& p) {
 void ShowSectorGoals(Quillet& p) {
     EraseScreen(p);
     GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "1 おうぎ形の中心角と弧の長さや面積の関係を調べよう。");
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "2 おうぎ形の弧の長さや面積を求めよう。");
+    NextLine(p, kBlack, "1 おうぎ形の中心角と弧の長さや面積の関係を調べよう。", 65);
+    NextLine(p, kBlack, "2 おうぎ形の弧の長さや面積を求めよう。", 65);
 }
 
 void ShowSectorTopicMenu(Quillet& p) {
@@ -39,15 +39,15 @@ void AnswerColumn(Quillet& p, float left, const Text (&rows)[9]) {
     p.TextLineY = 30;
     Write(p, p.TextLeft, p.TextLineY, kTeal, rows[0]);
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kGrey, rows[1]);
-    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, rows[2]);
-    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, rows[3]);
-    Write(p, p.TextLeft, p.TextLineY + 60, kPurple, rows[4]);
+    NextLine(p, kGrey, rows[1]);
+    NextLine(p, kBlack, rows[2], 70);
+    NextLine(p, kBlack, rows[3], 70);
+    NextLine(p, kPurple, rows[4], 60);
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 60, kGrey, rows[5]);
-    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, rows[6]);
-    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, rows[7]);
-    Write(p, p.TextLeft, p.TextLineY + 60, kPurple, rows[8]);
+    NextLine(p, kGrey, rows[5], 60);
+    NextLine(p, kBlack, rows[6], 70);
+    NextLine(p, kBlack, rows[7], 70);
+    NextLine(p, kPurple, rows[8], 60);
     WaitForAnyKey(p);
 }
 

@@ -124,13 +124,13 @@ constexpr ExampleFigure kArcAndAreaFigure{kPink, AngleLabel, kTeal, 20, 0};
 void ArcAndAreaHeading(Quillet& p, const Text& number, const Text& question) {
     Write(p, p.TextLeft, 30, kBlack, number);
     WriteOn(p, kTeal, "半径" + p.TableTextB(2) + "cm,中心角" + p.TableTextA(1) + "%");
-    Write(p, p.TextLeft + 90, p.TextLineY + 50, kBlack, question);
+    IndentedLine(p, kBlack, question, 90);
     WaitForAnyKey(p);
 }
 
 void ArcLengthTexts(Quillet& p) {
     ArcAndAreaHeading(p, "例1① ", "のおうぎ形の弧の長さを求めなさい。");
-    Write(p, p.TextLeft, p.TextLineY + 80, kGrey, "弧の長さは、円の周の長さの");
+    NextLine(p, kGrey, "弧の長さは、円の周の長さの", 80);
     WriteOn(p, kTeal, "ﾀ" + p.TableTextA(1) + "/360ﾀ倍");
     WriteOn(p, kBlack, " だから");
     WaitForAnyKey(p);
@@ -144,7 +144,7 @@ void ArcLengthTexts(Quillet& p) {
 
 void AreaTexts(Quillet& p) {
     ArcAndAreaHeading(p, "例1② ", "のおうぎ形の面積を求めなさい。");
-    Write(p, p.TextLeft, p.TextLineY + 80, kGrey, "面積は、円の面積の");
+    NextLine(p, kGrey, "面積は、円の面積の", 80);
     WriteOn(p, kTeal, "ﾀ" + p.TableTextA(1) + "/360ﾀ倍");
     WriteOn(p, kBlack, " だから");
     WaitForAnyKey(p);
@@ -160,7 +160,7 @@ void AreaTexts(Quillet& p) {
 // the quantity "は", then its formula a key later.
 void GeneralFormula(Quillet& p, const Text& quantity, const Text& name, const Text& formula) {
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 70, kTeal, "半径r,中心角a%");
+    NextLine(p, kTeal, "半径r,中心角a%", 70);
     WriteOn(p, kBlack, "のおうぎ形で、");
     WriteOn(p, kTeal, quantity);
     WriteOn(p, kBlack, "は");
@@ -187,7 +187,7 @@ constexpr ExampleFigure kAreaToAngleFigure{kGrey, AreaLabel, kBrightBlue, 40, 30
 void CentralAngleHeading(Quillet& p, const Text& number, const Text& given) {
     Write(p, p.TextLeft, 30, kBlack, number);
     WriteOn(p, kTeal, given);
-    Write(p, p.TextLeft + 90, p.TextLineY + 50, kBlack, "のおうぎ形の中心角を求めなさい。");
+    IndentedLine(p, kBlack, "のおうぎ形の中心角を求めなさい。", 90);
     WaitForAnyKey(p);
     Write(p, p.ItemLeft, p.TextLineY + 80, kGrey, "中心角をx%とすると");
     WaitForAnyKey(p);
@@ -247,7 +247,7 @@ void ShowArcLengthExample1(Quillet& p) {
     p.EntryValue = 3;
     RunExampleCycle(p, false, kArcAndAreaFigure, AreaTexts);
     GeneralFormula(p, "面積S", "S=", "πr^2*ﾀa/360ﾀ");
-    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "教科書P181 問1 をやろう。");
+    NextLine(p, kGrey, "教科書P181 問1 をやろう。", 70);
 }
 
 void ShowCentralAngleExample2(Quillet& p) {

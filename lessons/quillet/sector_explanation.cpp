@@ -92,7 +92,7 @@ void FillInRow(Quillet& p, int row, float height, const Text& ratio) {
 void ProportionSentences(Quillet& p, float y) {
     Write(p, p.TextLeft, y, kTeal, "おうぎ形の弧の長さは、");
     WriteOn(p, kPurple, "中心角に比例する。");
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "おうぎ形の面積は、");
+    NextLine(p, kTeal, "おうぎ形の面積は、");
     WriteOn(p, kPurple, "中心角に比例する。");
 }
 
@@ -146,8 +146,8 @@ void ShowSectorExplanation(Quillet& p) {
         if (p.EntryValue != 1) p.ArcAngle = p.ArcAngle + 30;
         if (p.ArcAngle > 360) p.ArcAngle = 0;
     }
-    Write(p, p.TextLeft, p.TextLineY + 60, kBlack, "1つの円で、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "中心角の等しいおうぎ形の弧の長さや面積は等しい。");
+    NextLine(p, kBlack, "1つの円で、", 60);
+    NextLine(p, kPurple, "中心角の等しいおうぎ形の弧の長さや面積は等しい。");
     WaitForAnyKey(p);
 
     // Six white slices over the left half, and the first table.
@@ -182,7 +182,7 @@ void ShowSectorExplanation(Quillet& p) {
     FillIn(p, 4, 120, 50, "3倍");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, "1つの円では、");
+    NextLine(p, kBlack, "1つの円では、", 70);
     ProportionSentences(p, p.TextLineY + 50);
     WaitForAnyKey(p);
 
@@ -196,7 +196,7 @@ void ShowSectorExplanation(Quillet& p) {
     p.PenColor = kTeal;
     SectorOf(p, P(p, 1), P(p, 1), kBlack, kPink);
     VertexLabel(p, P(p, 0), P(p, 1), P(p, 1), "360%", {.distance = 50});
-    Write(p, p.TextLeft, p.TextLineY + 50, kGrey, "問 弧の長さと面積は円周と円の面積の何倍ですか。");
+    NextLine(p, kGrey, "問 弧の長さと面積は円周と円の面積の何倍ですか。");
     corner = 0;
     TableRow(p, p.TextLineY + 50, 50, kTeal, {{120, "中心角"}, {160, "弧の長さ"}, {160, "面積"}}, corner);
     TableRow(p, p.TextLineY + 50, 50, kPurple, {{120, "360%"}, {160, ""}, {160, ""}}, corner);

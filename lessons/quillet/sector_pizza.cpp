@@ -47,7 +47,7 @@ namespace {
 // A working line at TextLeft, its result going on in colour 3; a key after
 // each.
 void WorkingLine(Quillet& p, const Text& line, const Text& result) {
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, line);
+    NextLine(p, kBlack, line);
     WaitForAnyKey(p);
     WriteOn(p, kTeal, result);
     WaitForAnyKey(p);
@@ -70,8 +70,8 @@ void ShowPizzaSectorsP179(Quillet& p) {
     PenWidth(p, 5);
     Write(p, p.ItemLeft, p.TextLineY, kTeal, "P179Q ");
     WriteOn(p, kBlack, "Mサイズのピザが6等分、Lサイズのピザが8等分されている。");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "半径がM(24cm),L(32cm)のとき、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "1切れが大きいのはどっち? ");
+    NextLine(p, kBlack, "半径がM(24cm),L(32cm)のとき、");
+    NextLine(p, kTeal, "1切れが大きいのはどっち? ");
     DrawPizzaFigure(p, 640);
     WaitForAnyKey(p);
 
@@ -83,7 +83,7 @@ void ShowPizzaSectorsP179(Quillet& p) {
     WorkingLine(p, "M…576π/6=", "96π");
     WorkingLine(p, "L…1024π/8=", "128π");
     WorkingLine(p, "だから、", "Lサイズ");
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "本当だろうか?");
+    NextLine(p, kPurple, "本当だろうか?");
     WaitForAnyKey(p);
 
     // Screen 2: the text column goes, the pizzas stay.
@@ -136,23 +136,23 @@ void ShowPizzaAnswer2(Quillet& p) {
     Write(p, p.ItemLeft, p.TextLineY + 50, kGrey, "①");
     WriteOn(p, kBlack, "Mサイズのピザ1切れの面積は");
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "中心角 360%/6=60%,半径24cm ");
+    NextLine(p, kTeal, "中心角 360%/6=60%,半径24cm ");
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, "だから π*24^2*ﾀ60/360ﾀ");
-    Write(p, p.TextLeft, p.TextLineY + 60, kBlack, "=π*24*24*ﾀ1/6ﾀ=");
+    NextLine(p, kBlack, "だから π*24^2*ﾀ60/360ﾀ", 70);
+    NextLine(p, kBlack, "=π*24*24*ﾀ1/6ﾀ=", 60);
     WriteOn(p, kTeal, "96π(cm^2)");
     WaitForAnyKey(p);
 
     Write(p, p.ItemLeft, p.TextLineY + 80, kGrey, "②");
     WriteOn(p, kBlack, "Lサイズのピザ1切れの面積は");
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "中心角 360%/8=45%,半径32cm ");
+    NextLine(p, kTeal, "中心角 360%/8=45%,半径32cm ");
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, "だから π*32^2*ﾀ45/360ﾀ");
-    Write(p, p.TextLeft, p.TextLineY + 60, kBlack, "=π*32*32*ﾀ1/8ﾀ=");
+    NextLine(p, kBlack, "だから π*32^2*ﾀ45/360ﾀ", 70);
+    NextLine(p, kBlack, "=π*32*32*ﾀ1/8ﾀ=", 60);
     WriteOn(p, kTeal, "128π(cm^2)");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, "だから、");
+    NextLine(p, kBlack, "だから、", 70);
     WriteOn(p, kPurple, "Lサイズ");
 }

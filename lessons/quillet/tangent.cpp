@@ -110,22 +110,22 @@ void ShowCircleTangent(Quillet& p) {
     RightAngle(p, P(p, 17), {p.PointX(17), p.PointY(1)}, P(p, 0), {.size = 20, .shift = 1.0f});
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "① 直線が円に");
+    NextLine(p, kTeal, "① 直線が円に");
     WriteOn(p, kPurple, "接する");
-    Write(p, p.TextLeft + 60, p.TextLineY + 50, kBlack, "円と直線が1点だけで出会うとき");
+    IndentedLine(p, kBlack, "円と直線が1点だけで出会うとき", 60);
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "② ");
+    NextLine(p, kTeal, "② ");
     WriteOn(p, kPurple, "接線");
     WriteOn(p, kBlack, "…この直線");
     Label(p, p.PointX(17) + 10, p.PointY(1), kPurple, "接線");
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "③ ");
+    NextLine(p, kTeal, "③ ");
     WriteOn(p, kPurple, "接点");
     WriteOn(p, kBlack, "…接する点");
     Name(p, 17, "接点", {.dx = 10, .dy = 10, .color = kPurple});
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 150, kTeal, "④ 円の接線の性質");
-    Write(p, p.TextLeft + 50, p.TextLineY + 50, kPurple, "円の接線は、接点を通る半径に垂直である。");
+    NextLine(p, kTeal, "④ 円の接線の性質", 150);
+    IndentedLine(p, kPurple, "円の接線は、接点を通る半径に垂直である。", 50);
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "教科書P175 問1 をやろう。");
+    NextLine(p, kGrey, "教科書P175 問1 をやろう。", 70);
 }
