@@ -2,11 +2,11 @@
 // circular plate as the meet of the perpendicular bisectors of chords AB and
 // BC, and the whole circle drawn again about it.
 #include "lessons/common/kit.h"
-#include "lessons/quillet/compass.h"
+#include "lessons/quillet/polar.h"
 #include "lessons/quillet/quillet.h"
 
 using namespace kit;
-using namespace quillet;
+using quillet::Polar;
 
 namespace {
 
