@@ -2,11 +2,9 @@
 // page 175, the tangent at A as the perpendicular to ray OA at A, on a figure
 // turned 30 degrees clockwise.
 #include "lessons/common/kit.h"
-#include "lessons/quillet/compass.h"
 #include "lessons/quillet/quillet.h"
 
 using namespace kit;
-using namespace quillet;
 
 void ShowPerpendicularAtRayPoint(Quillet& p) {
     BeginTopic(p);

@@ -4,11 +4,9 @@
 #include <cmath>
 
 #include "lessons/common/kit.h"
-#include "lessons/quillet/compass.h"
 #include "lessons/quillet/quillet.h"
 
 using namespace kit;
-using namespace quillet;
 
 namespace {
 
@@ -24,9 +22,6 @@ void VerticalLine(Quillet& p, float x) { Line(p, {x, p.PointY(1)}, {x, p.PointY(
 void RightAngleAtFoot(Quillet& p, float x) {
     RightAngle(p, {x, p.PointY(0)}, {x, p.PointY(1)}, P(p, 0), {.size = 20, .shift = 1.0f});
 }
-
-// The figure's frame, emptied (the title above it stays).
-void EraseFrame(Quillet& p) { EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom); }
 
 }  // namespace
 
@@ -67,37 +62,24 @@ void ShowCircleTangent(Quillet& p) {
     p.Radius = 3 * p.CellSize;
     // The cuts of the line with the circle at positions 0 to 6 (point 17 is
     // the point of tangency T), and the x of positions 7 to 9 outside it.
-    for (int i = 0; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
+    Count(p.LoopIndex, 0, 6, [&](int i) {
         p.PointAngle(i) = static_cast<float>(90 - 15 * i) * p.Pi / 180;
         p.PointX(11 + i) = p.PointX(0) + p.Radius * std::cos(p.PointAngle(i));
         p.PointY(11 + i) = p.PointY(0) - p.Radius * std::sin(p.PointAngle(i));
         p.PointX(21 + i) = p.PointX(0) + p.Radius * std::cos(p.PointAngle(i));
         p.PointY(21 + i) = p.PointY(0) + p.Radius * std::sin(p.PointAngle(i));
-    }
-    for (int n = 18; n <= 20; n++) {
-        p.LoopIndex = static_cast<float>(n);
-        p.PointX(n) = p.PointX(17) + static_cast<float>(n - 17) * p.CellSize / 2;
-    }
+    });
+    Count(p.LoopIndex, 18, 20,
+          [&](int n) { p.PointX(n) = p.PointX(17) + static_cast<float>(n - 17) * p.CellSize / 2; });
     Write(p, p.TextLeft, p.TextLineY, kPurple, "<円の接線>");
     DrawTangentBaseFigure(p);
     WaitForAnyKey(p);
 
-    // The line steps on with every key but "1", which stops it.
-    p.EntryValue = 5;
+    // The line steps on with every key but "1", which stops it; each key but
+    // "1" empties the frame (the title above it stays).
     p.SlidePosition = 0;
     p.SlideDirection = 1;
-    while (p.EntryValue != 1) {
-        DrawTangentSlidePicture(p);
-        p.TextCell = "１で次のステップ。他のキーで動かす。";
-        ShowMessageAndWaitKey(p);
-        if (LastKeyIs(p, '1')) {
-            p.EntryValue = 1;
-        } else {
-            EraseFrame(p);
-        }
-        StepTangentSlide(p);
-    }
+    Animate(p, {.erase = FrameArea(p)}, [&] { DrawTangentSlidePicture(p); }, [&] { StepTangentSlide(p); });
 
     // At rest: the tangent at T, perpendicular to the radius OT.
     EraseFrame(p);
