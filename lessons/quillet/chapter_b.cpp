@@ -70,7 +70,8 @@ void Reasoning(Quillet& p, const Text& number, const Text& aoc, const Text& aocV
 }  // namespace
 
 void ShowChapterBProblem1(Quillet& p) {
-    ShowChapterHeading(p, kChapterBTitle, "1", 3);
+    BeginTopic(p, {.textLeft = 121, .penWidth = 3});
+    ChapterTitle(p, kChapterBTitle, "1");
     PenWidth(p, 5);
 
     // (1): the right angles on either side of angle BOC.

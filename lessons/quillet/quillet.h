@@ -139,12 +139,12 @@ void ShowChapterBProblem2Part1(Quillet& p);
 // perpendicular at C meets the bisector of angle AOB (13 key waits).
 void ShowChapterBProblem2Part2(Quillet& p);
 
-// The heading of every chapter-problem screen: the whole screen erased,
-// ItemLeft 40, TextLeft 121, TextLineY 30, the pen `width`, then the `title`
-// cell at (40,30), 396 by 50 (border 3, fill 13), and the problem `number`
-// cell 30 px to its right, 40 by 50 (border 4, fill 3, digit in colour 13).
-// Leaves TextEndX at the number cell's right edge (506).
-void ShowChapterHeading(Quillet& p, const Text& title, const Text& number, int width);
+// The title cells of every chapter-problem screen, on the topic's opening
+// (BeginTopic: ItemLeft 40, TextLineY 30; the sentences at TextLeft 121): the
+// `title` cell at (ItemLeft, TextLineY), 396 by 50 (border 3, fill 13), and
+// the problem `number` cell 30 px to its right, 40 by 50 (border 4, fill 3,
+// digit in colour 13). Leaves TextEndX at the number cell's right edge (506).
+void ChapterTitle(Quillet& p, const Text& title, const Text& number);
 // The caption texts of the two titles.
 inline constexpr const char* kChapterATitle = "P184 章の問題A";
 inline constexpr const char* kChapterBTitle = "P185 章の問題B";
