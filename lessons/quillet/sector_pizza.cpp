@@ -13,31 +13,26 @@ void DrawPizzaFigure(Quillet& p, float left) {
     p.Radius2 = p.CellSize * 6;   // pizza L fills the frame
     // Rim points: M every 60 degrees (1 to 6; 7 and 8 repeat 1 and 2), L every
     // 45 degrees (11 to 18), both from straight up.
-    for (int i = 1; i <= 8; i++) {
-        p.LoopIndex = static_cast<float>(i);
+    Count(p.LoopIndex, 1, 8, [&](int i) {
         p.RingAngle = static_cast<float>((i - 1) * 60 + 90) * p.Pi / 180;
         p.RingAngle2 = static_cast<float>((i - 1) * 45 + 90) * p.Pi / 180;
         SetP(p, i, Along(P(p, 0), p.Radius, p.RingAngle));
         SetP(p, 10 + i, Along(P(p, 0), p.Radius2, p.RingAngle2));
-    }
+    });
     Disc(p, P(p, 0), p.CellSize * 6, kBlack, kCyan);
     Disc(p, P(p, 0), p.CellSize * 4, kBlack, kPink);
     // The L cuts dotted (a flat dotted arc over each radius), across pizza M.
-    for (int i = 11; i <= 18; i++) {
-        p.SliceIndex = static_cast<float>(i);
+    Count(p.SliceIndex, 11, 18, [&](int i) {
         p.WorkA = 0;
         p.WorkB = p.SliceIndex;
-        p.PenColor = kTeal;
-        DottedArc(p, P(p, 0), P(p, i), {.side = 1, .bulge = 0, .step = 6, .color = kBlack, .label = ""});
-    }
+        DottedArc(p, P(p, 0), P(p, i),
+                  {.side = 1, .bulge = 0, .step = 6, .color = kBlack, .label = "", .labelColor = kTeal});
+    });
     // The M cuts solid.
-    for (int i = 1; i <= 6; i++) {
-        p.SliceIndex = static_cast<float>(i);
-        Segment(p, 0, i, kTeal);
-    }
+    Count(p.SliceIndex, 1, 6, [&](int i) { Segment(p, 0, i, kTeal); });
     Name(p, 11, "L", {.dx = -40, .dy = 30, .color = kPurple});
     Name(p, 1, "M", {.dx = -40, .dy = 30, .color = kPurple});
-    Disc(p, P(p, 0), 6, kBlack);
+    Dot(p, 0, kBlack);
 }
 
 // ---- Topic 1: which slice is larger? --------------------------------------------
@@ -53,21 +48,10 @@ void WorkingLine(Quillet& p, const Text& line, const Text& result) {
     WaitForAnyKey(p);
 }
 
-// A numbered question at ItemLeft, then a key.
-void NumberedLine(Quillet& p, const Text& number, const Text& text) {
-    Write(p, p.ItemLeft, p.TextLineY + 50, kGrey, number);
-    WriteOn(p, kBlack, text);
-    WaitForAnyKey(p);
-}
-
 }  // namespace
 
 void ShowPizzaSectorsP179(Quillet& p) {
-    EraseScreen(p);
-    p.ItemLeft = 30;
-    p.TextLeft = p.ItemLeft + 36;
-    p.TextLineY = 15;
-    PenWidth(p, 5);
+    BeginTopic(p, {.itemLeft = 30, .textLeft = 66, .firstLineY = 15});
     Write(p, p.ItemLeft, p.TextLineY, kTeal, "P179Q ");
     WriteOn(p, kBlack, "Mサイズのピザが6等分、Lサイズのピザが8等分されている。");
     NextLine(p, kBlack, "半径がM(24cm),L(32cm)のとき、");
@@ -75,11 +59,14 @@ void ShowPizzaSectorsP179(Quillet& p) {
     DrawPizzaFigure(p, 640);
     WaitForAnyKey(p);
 
-    NumberedLine(p, "①", "Mサイズのピザの面積は");
+    NumberedLine(p, "①", kBlack, "Mサイズのピザの面積は");
+    WaitForAnyKey(p);
     WorkingLine(p, "π*24^2=", "576π");
-    NumberedLine(p, "②", "Lサイズのピザの面積は");
+    NumberedLine(p, "②", kBlack, "Lサイズのピザの面積は");
+    WaitForAnyKey(p);
     WorkingLine(p, "π*32^2=", "1024π");
-    NumberedLine(p, "③", "1切れの大きさは");
+    NumberedLine(p, "③", kBlack, "1切れの大きさは");
+    WaitForAnyKey(p);
     WorkingLine(p, "M…576π/6=", "96π");
     WorkingLine(p, "L…1024π/8=", "128π");
     WorkingLine(p, "だから、", "Lサイズ");
@@ -102,9 +89,9 @@ void ShowPizzaSectorsP179(Quillet& p) {
     SetP(p, 3, Along(P(p, 0), p.Radius2, 150 * p.Pi / 180));   // the radius labels
     SetP(p, 4, Along(P(p, 0), p.Radius2, 30 * p.Pi / 180));
     Circle(p, P(p, 0), p.Radius, kBlack);
-    p.PenColor = kTeal;
     AngleMark(p, P(p, 0), P(p, 2), P(p, 1),
-              {.size = p.Radius, .arcs = 0, .color = kTeal, .fill = kPink, .label = "弧", .shift = 1});
+              {.size = p.Radius, .arcs = 0, .color = kTeal, .fill = kPink, .label = "弧", .shift = 1,
+               .labelColor = kTeal});
     Name(p, 0, "O", {.dx = -14, .dy = 10, .color = kBlack});
     Name(p, 1, "A", {.dx = -14, .dy = -50, .color = kBlack});
     Name(p, 2, "B", {.dx = 0, .dy = -50, .color = kBlack});
@@ -116,25 +103,19 @@ void ShowPizzaSectorsP179(Quillet& p) {
     WaitForAnyKey(p);
     Write(p, p.ItemLeft, p.TextLineY + 50, kPurple, "中心角");
     WriteOn(p, kBlack, "…2つの半径のつくる角");
-    p.PenColor = kPurple;
     AngleMark(p, P(p, 0), P(p, 2), P(p, 1),
-              {.size = 50, .arcs = 1, .color = kPurple, .label = "中心角", .shift = 1});
+              {.size = 50, .arcs = 1, .color = kPurple, .label = "中心角", .shift = 1, .labelColor = kPurple});
 }
 
 // ---- Topic 5: the pizza exercise answered -----------------------------------------
 
 void ShowPizzaAnswer2(Quillet& p) {
-    EraseScreen(p);
-    p.ItemLeft = 30;
-    p.TextLeft = p.ItemLeft + 36;
-    p.TextLineY = 15;
-    PenWidth(p, 5);
+    BeginTopic(p, {.itemLeft = 30, .textLeft = 66, .firstLineY = 15});
     Write(p, p.TextLeft, p.TextLineY, kTeal, "問2解答");
     DrawPizzaFigure(p, 680);
     WaitForAnyKey(p);
 
-    Write(p, p.ItemLeft, p.TextLineY + 50, kGrey, "①");
-    WriteOn(p, kBlack, "Mサイズのピザ1切れの面積は");
+    NumberedLine(p, "①", kBlack, "Mサイズのピザ1切れの面積は");
     WaitForAnyKey(p);
     NextLine(p, kTeal, "中心角 360%/6=60%,半径24cm ");
     WaitForAnyKey(p);
@@ -143,8 +124,7 @@ void ShowPizzaAnswer2(Quillet& p) {
     WriteOn(p, kTeal, "96π(cm^2)");
     WaitForAnyKey(p);
 
-    Write(p, p.ItemLeft, p.TextLineY + 80, kGrey, "②");
-    WriteOn(p, kBlack, "Lサイズのピザ1切れの面積は");
+    NumberedLine(p, "②", kBlack, "Lサイズのピザ1切れの面積は", {.gap = 80});
     WaitForAnyKey(p);
     NextLine(p, kTeal, "中心角 360%/8=45%,半径32cm ");
     WaitForAnyKey(p);
