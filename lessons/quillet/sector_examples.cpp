@@ -4,6 +4,7 @@
 // new random values, the sector figure, the working key by key and the step
 // prompt, until 1 is typed there.
 #include <numeric>
+#include <optional>
 
 #include "lessons/common/kit.h"
 #include "lessons/quillet/quillet.h"
@@ -82,28 +83,29 @@ void DrawExampleFigure(Quillet& p, const ExampleFigure& figure) {
     SetP(p, 1, Along(P(p, 0), p.Radius, 60 * p.Pi / 180));
     SetP(p, 2, Along(P(p, 0), p.Radius, (60 + p.TableValueA(1)) * p.Pi / 180));
     Circle(p, P(p, 0), p.Radius, kBlack);
-    p.PenColor = kTeal;
     AngleMark(p, P(p, 0), P(p, 1), P(p, 2),
-              {.size = p.Radius, .arcs = 0, .color = kBlack, .fill = figure.fill, .label = "", .shift = 1});
+              {.size = p.Radius, .arcs = 0, .color = kBlack, .fill = figure.fill, .label = "", .shift = 1,
+               .labelColor = kTeal});
     figure.labels(p);
     p.WorkA = 0;
     p.WorkB = 1;
-    p.PenColor = figure.dimensionColor;
-    p.LabelOffsetY = figure.dimensionLabelDrop;   // the dimension's label is placed with it
     DottedArc(p, P(p, 0), P(p, 1),
               {.side = 1, .bulge = figure.dimensionBulge, .step = 5, .color = figure.dimensionColor,
-               .label = p.TableTextB(2) + "cm"});
+               .label = p.TableTextB(2) + "cm", .labelColor = figure.dimensionColor,
+               .labelDy = figure.dimensionLabelDrop});
 }
 
-// A label on the sector's bisector, `distance` px from O, in PenColor.
-void SectorLabel(Quillet& p, const Text& label, float distance) {
-    VertexLabel(p, P(p, 0), P(p, 1), P(p, 2), label, {.distance = distance});
+// A label on the sector's bisector, `distance` px from O, in `color` (empty:
+// PenColor as it stands).
+void SectorLabel(Quillet& p, const Text& label, float distance, std::optional<float> color = {}) {
+    VertexLabel(p, P(p, 0), P(p, 1), P(p, 2), label, {.distance = distance, .labelColor = color});
 }
 
-// The example cycle: while EntryValue is not 1, a new example on an erased
-// screen, its working (`texts`) and the step prompt, which leaves the typed
-// value in EntryValue.
+// The example cycle: EntryValue := 3 (any value but 1), then while it is not
+// 1, a new example on an erased screen, its working (`texts`) and the step
+// prompt, which leaves the typed value in EntryValue.
 void RunExampleCycle(Quillet& p, bool areaFraction, const ExampleFigure& figure, void (*texts)(Quillet&)) {
+    p.EntryValue = 3;
     while (p.EntryValue != 1) {
         EraseBox(p, 0, 0, 3520, 2400);
         DrawExampleValues(p, areaFraction);
@@ -174,8 +176,7 @@ void GeneralFormula(Quillet& p, const Text& quantity, const Text& name, const Te
 
 void ArcAndUnknownAngleLabels(Quillet& p) {
     SectorLabel(p, p.TableTextB(3) + "πcm", 2 * p.CellSize);
-    p.PenColor = kPink;
-    SectorLabel(p, "x%", 30);
+    SectorLabel(p, "x%", 30, kPink);
 }
 
 void AreaLabel(Quillet& p) { SectorLabel(p, p.TableTextB(4) + "πcm^2", 0.5f * p.CellSize); }
@@ -220,17 +221,6 @@ void AngleFromAreaTexts(Quillet& p) {
     CentralAngleAnswer(p, p.TableTextB(5) + "/" + p.TableTextB(6));
 }
 
-// The topics' common start: the erase, the margins (numbers at TextLeft +
-// `indent`), pen width 5 and the cycle's entry state.
-void StartExamples(Quillet& p, float indent) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.ItemLeft = p.TextLeft + indent;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
-    p.EntryValue = 3;
-}
-
 // The closing proportion under the last example, a key after it was asked for.
 void CentralAngleClosing(Quillet& p, const Text& proportion) {
     WaitForAnyKey(p);
@@ -241,23 +231,22 @@ void CentralAngleClosing(Quillet& p, const Text& proportion) {
 }  // namespace
 
 void ShowArcLengthExample1(Quillet& p) {
-    StartExamples(p, 160);
+    BeginTopic(p, {.itemLeft = 200, .textLeft = 40});   // the working 160 px in
     RunExampleCycle(p, false, kArcAndAreaFigure, ArcLengthTexts);
     GeneralFormula(p, "弧の長さl", "l=", "2πr*ﾀa/360ﾀ");
-    p.EntryValue = 3;
     RunExampleCycle(p, false, kArcAndAreaFigure, AreaTexts);
     GeneralFormula(p, "面積S", "S=", "πr^2*ﾀa/360ﾀ");
     NextLine(p, kGrey, "教科書P181 問1 をやろう。", 70);
 }
 
 void ShowCentralAngleExample2(Quillet& p) {
-    StartExamples(p, 80);
+    BeginTopic(p, {.itemLeft = 120, .textLeft = 40});   // the working 80 px in
     RunExampleCycle(p, false, kArcToAngleFigure, AngleFromArcTexts);
     CentralAngleClosing(p, "ﾀ中心角/360ﾀ=ﾀ弧の長さ/円の周の長さﾀ");
 }
 
 void ShowCentralAngleFromAreaExample3(Quillet& p) {
-    StartExamples(p, 80);
+    BeginTopic(p, {.itemLeft = 120, .textLeft = 40});   // the working 80 px in
     RunExampleCycle(p, true, kAreaToAngleFigure, AngleFromAreaTexts);
     CentralAngleClosing(p, "ﾀ中心角/360ﾀ=ﾀ弧の長さ/円の周の長さﾀ=ﾀおうぎ形の面積/円の面積ﾀ");
 }
