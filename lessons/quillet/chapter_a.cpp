@@ -1,6 +1,6 @@
-// Chapter problems A of page 184: the lesson's problem menu, the title cells
-// of every chapter-problem screen, problems 1 and 2 (the hexagon moved three
-// ways) and problem 3 (two angle bisectors).
+// Chapter problems A of page 184: the title cells of every chapter-problem
+// screen, problems 1 and 2 (the hexagon moved three ways) and problem 3 (two
+// angle bisectors).
 #include "lessons/common/kit.h"
 #include "lessons/quillet/quillet.h"
 
@@ -17,13 +17,6 @@ void ChapterTitle(Quillet& p, const Text& title, const Text& number) {
     TableCell(p, p.ItemLeft, p.TextLineY,
               {.width = 396, .height = 50, .border = kTeal, .fill = kPink, .textColor = kBlack}, title);
     TableCell(p, p.TextEndX + 30, p.TextLineY, kNumberCell, number);
-}
-
-void RunChapterProblemsA(Quillet& p) { ShowChapterProblemsAMenu(p); }
-
-void ShowChapterProblemsAMenu(Quillet& p) {
-    RunSubMenu(p, "P184 章の問題A ①1,2　②3　③4　④5　⑤終了",
-               {ShowChapterAProblems1And2, ShowChapterAProblem3, ShowChapterAProblem4, ShowChapterAProblem5});
 }
 
 // ---- Problems 1 and 2 ---------------------------------------------------------

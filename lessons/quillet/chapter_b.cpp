@@ -1,17 +1,9 @@
-// Chapter problems B of page 185: the lesson's problem menu and problem 1
-// (angle AOC = angle BOD in two figures).
+// Chapter problems B of page 185, problem 1 (angle AOC = angle BOD in two
+// figures).
 #include "lessons/common/kit.h"
 #include "lessons/quillet/quillet.h"
 
 using namespace kit;
-
-void RunChapterProblemsB(Quillet& p) { ShowChapterProblemsBMenu(p); }
-
-void ShowChapterProblemsBMenu(Quillet& p) {
-    // Item ① has no title in the caption.
-    RunSubMenu(p, "P185 章の問題B ①　②2(1)　③2(2)　④終了",
-               {ShowChapterBProblem1, ShowChapterBProblem2Part1, ShowChapterBProblem2Part2});
-}
 
 namespace {
 

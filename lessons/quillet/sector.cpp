@@ -1,31 +1,11 @@
-// The sector lesson: its goals screen and topic menu, and the answers of
-// exercise 1 (topic 4). The pizza topics are in sector_pizza.cpp, the turning
-// sector and the proportion tables in sector_explanation.cpp, the random
-// examples in sector_examples.cpp.
+// The sector lesson's topic 4: the answers of exercise 1. The lesson's entry
+// is in program.cpp, the pizza topics in sector_pizza.cpp, the turning sector
+// and the proportion tables in sector_explanation.cpp, the random examples in
+// sector_examples.cpp.
 #include "lessons/common/kit.h"
 #include "lessons/quillet/quillet.h"
 
 using namespace kit;
-
-// ---- Entry, goals and topic menu ----------------------------------------------
-
-void RunSectorLesson(Quillet& p) {
-    ShowSectorGoals(p);
-    ShowSectorTopicMenu(p);
-}
-
-void ShowSectorGoals(Quillet& p) {
-    EraseScreen(p);
-    GoalHeading(p);
-    NextLine(p, kBlack, "1 おうぎ形の中心角と弧の長さや面積の関係を調べよう。", 65);
-    NextLine(p, kBlack, "2 おうぎ形の弧の長さや面積を求めよう。", 65);
-}
-
-void ShowSectorTopicMenu(Quillet& p) {
-    RunSubMenu(p, "①P165Q　②説明　③例１　④問1　⑤問2　⑥例２　⑦例３　⑧終了",
-               {ShowPizzaSectorsP179, ShowSectorExplanation, ShowArcLengthExample1, ShowSectorAnswer1,
-                ShowPizzaAnswer2, ShowCentralAngleExample2, ShowCentralAngleFromAreaExample3});
-}
 
 // ---- Topic 4: the answers of exercise 1 -----------------------------------------
 
