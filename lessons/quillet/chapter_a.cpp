@@ -27,7 +27,7 @@ namespace {
 // degrees: points 1 to 6 and their directions in PointAngle. The directions
 // use the Pi that the grid frame has just set.
 void BuildHexagon(Quillet& p) {
-    SetP(p, 0, {p.OriginX + 5 * p.CellSize, p.OriginY - 5 * p.CellSize});
+    SetCells(p, 0, {{5, 5}});
     p.Radius = 5 * p.CellSize;
     HexagonAngles(p, 120);
     PointsAtAngles(p, 1, p.Radius);

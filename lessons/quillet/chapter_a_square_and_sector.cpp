@@ -103,7 +103,7 @@ void ShowChapterAProblem5(Quillet& p) {
     BeginTopic(p, {.textLeft = 121});
     ChapterTitle(p, kChapterATitle, "5");
     Grid(p, {.left = 840, .top = 100, .columns = 6, .rows = 6, .cell = 60});
-    SetP(p, 0, {p.OriginX + 3 * p.CellSize, p.OriginY - 3 * p.CellSize});
+    SetCells(p, 0, {{3, 3}});
     p.Radius = 3 * p.CellSize;
     SetP(p, 1, Along(P(p, 0), p.Radius, 60 * p.Pi / 180));
     SetP(p, 2, Along(P(p, 0), p.Radius, 195 * p.Pi / 180));

@@ -19,7 +19,7 @@ struct Ray {
 // the frame's corner, the segments from O and the letters.
 void DrawRays(Quillet& p, float left, float top, Pt oCell, const Text& number, const Ray (&rays)[4]) {
     Grid(p, {.left = left, .top = top, .columns = 6, .rows = 6, .cell = 50});
-    SetP(p, 0, {p.OriginX + 50 * oCell.x, p.OriginY - 50 * oCell.y});
+    SetCells(p, 0, {oCell});
     for (int i = 1; i <= 4; ++i) {
         const Ray& ray = rays[i - 1];
         SetP(p, i, Along(P(p, 0), ray.length, ray.degrees * p.Pi / 180));

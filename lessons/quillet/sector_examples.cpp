@@ -78,7 +78,7 @@ struct ExampleFigure {
 // 180 about (1020, 280); its labels; the dotted radius dimension over O-P1.
 void DrawExampleFigure(Quillet& p, const ExampleFigure& figure) {
     Grid(p, {.left = 840, .top = 100, .columns = 6, .rows = 6, .cell = 60});
-    SetP(p, 0, {p.OriginX + 3 * p.CellSize, p.OriginY - 3 * p.CellSize});
+    SetCells(p, 0, {{3, 3}});
     p.Radius = 3 * p.CellSize;
     SetP(p, 1, Along(P(p, 0), p.Radius, 60 * p.Pi / 180));
     SetP(p, 2, Along(P(p, 0), p.Radius, (60 + p.TableValueA(1)) * p.Pi / 180));
