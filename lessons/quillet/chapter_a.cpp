@@ -1,13 +1,10 @@
-// Chapter problems A of page 184: the lesson's problem menu, the heading of
-// every chapter-problem screen, problems 1 and 2 (the hexagon moved three
-// ways) and problem 3 (two angle bisectors).
+// Chapter problems A of page 184: the title cells of every chapter-problem
+// screen, problems 1 and 2 (the hexagon moved three ways) and problem 3 (two
+// angle bisectors).
 #include "lessons/common/kit.h"
-#include "lessons/quillet/chapter_steps.h"
 #include "lessons/quillet/quillet.h"
 
 using namespace kit;
-using chapter::Dot;
-using chapter::WrappedArc;
 
 namespace {
 
@@ -16,22 +13,10 @@ constexpr CellStyle kNumberCell{.width = 40, .height = 50, .border = kAmber, .fi
 
 }  // namespace
 
-void ShowChapterHeading(Quillet& p, const Text& title, const Text& number, int width) {
-    EraseScreen(p);
-    p.ItemLeft = 40;
-    p.TextLeft = p.ItemLeft + 81;
-    p.TextLineY = 30;
-    PenWidth(p, width);
+void ChapterTitle(Quillet& p, const Text& title, const Text& number) {
     TableCell(p, p.ItemLeft, p.TextLineY,
               {.width = 396, .height = 50, .border = kTeal, .fill = kPink, .textColor = kBlack}, title);
     TableCell(p, p.TextEndX + 30, p.TextLineY, kNumberCell, number);
-}
-
-void RunChapterProblemsA(Quillet& p) { ShowChapterProblemsAMenu(p); }
-
-void ShowChapterProblemsAMenu(Quillet& p) {
-    RunSubMenu(p, "P184 章の問題A ①1,2　②3　③4　④5　⑤終了",
-               {ShowChapterAProblems1And2, ShowChapterAProblem3, ShowChapterAProblem4, ShowChapterAProblem5});
 }
 
 // ---- Problems 1 and 2 ---------------------------------------------------------
@@ -42,10 +27,10 @@ namespace {
 // degrees: points 1 to 6 and their directions in PointAngle. The directions
 // use the Pi that the grid frame has just set.
 void BuildHexagon(Quillet& p) {
-    SetP(p, 0, {p.OriginX + 5 * p.CellSize, p.OriginY - 5 * p.CellSize});
+    SetCells(p, 0, {{5, 5}});
     p.Radius = 5 * p.CellSize;
-    for (int i = 1; i <= 6; ++i) p.PointAngle(i) = static_cast<float>(120 + 60 * (i - 1)) * p.Pi / 180;
-    for (int i = 1; i <= 6; ++i) SetP(p, i, Along(P(p, 0), p.Radius, p.PointAngle(i)));
+    HexagonAngles(p, 120);
+    PointsAtAngles(p, 1, p.Radius);
 }
 
 // An arrow from point i to point j, head 25 px at j; every input is set
@@ -55,7 +40,8 @@ void MoveArrow(Quillet& p, int i, int j, float color) { Arrow(p, P(p, i), P(p, j
 }  // namespace
 
 void ShowChapterAProblems1And2(Quillet& p) {
-    ShowChapterHeading(p, kChapterATitle, "1", 5);
+    BeginTopic(p, {.textLeft = 121});
+    ChapterTitle(p, kChapterATitle, "1");
     WaitForAnyKey(p);
 
     // Problem 1, then problem 2's hexagon with triangle OAB filled.
@@ -66,14 +52,12 @@ void ShowChapterAProblems1And2(Quillet& p) {
     TableCell(p, p.ItemLeft, p.TextLineY + 60, kNumberCell, "2");
     Grid(p, {.left = 540, .top = 100, .columns = 10, .rows = 10, .cell = 50});
     BuildHexagon(p);
-    p.LabelOffsetX = 0;
     Polygon(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6)},
-            {.width = 5, .color = kBlack, .distance = 10, .labels = "A", .labelColor = kBlack});
+            {.width = 5, .color = kBlack, .distance = 10, .labels = "A", .labelColor = kBlack, .labelDx = 0});
     Segment(p, 1, 4, kBlack);
     Segment(p, 2, 5, kBlack);
     Segment(p, 3, 6, kBlack);
-    Dot(p, 0, kBlack);
-    Label(p, p.PointX(0) - 14, p.PointY(0) - 60, kBlack, "O");
+    DotAndName(p, 0, "O", {.dx = -14, .dy = -60, .color = kBlack});
     FilledPolygon(p, {P(p, 0), P(p, 2), P(p, 1)}, kBlack, kPink);  // drawn over the dot of O
     WaitForAnyKey(p);
 
@@ -90,14 +74,14 @@ void ShowChapterAProblems1And2(Quillet& p) {
     WaitForAnyKey(p);
 
     // (2) the rotation: the 240-degree arc from ray OA through F, E, D to OC.
-    Write(p, p.TextLeft, p.TextLineY + 60, kBlack, "(2)");
+    NextLine(p, kBlack, "(2)", 60);
     WriteOn(p, kPurple, "240%");
     AngleMark(p, P(p, 0), P(p, 1), P(p, 3),
               {.size = 100, .arcs = 1, .color = kPurple, .label = "", .shift = -1});
     WaitForAnyKey(p);
 
     // (3) the fold over line BO: A goes to C along the dotted arc.
-    Write(p, p.TextLeft, p.TextLineY + 60, kBlack, "(3)");
+    NextLine(p, kBlack, "(3)", 60);
     WriteOn(p, kPurple, "直線BO");
     Segment(p, 2, 0, kPurple);
     DottedArc(p, P(p, 1), P(p, 3), {.side = 1, .bulge = 20, .step = 8, .color = kPurple, .label = ""});
@@ -110,69 +94,60 @@ namespace {
 // Point n: C moved `cells` cells along `angle`.
 void FromC(Quillet& p, int n, float cells, float angle) { SetP(p, n, Along(P(p, 3), cells * p.CellSize, angle)); }
 
-// The arc range at point `centre` between the rays to `first` and `second`.
-void RangeAt(Quillet& p, int centre, int first, int second) {
-    p.WorkA = static_cast<float>(centre);
-    p.WorkB = static_cast<float>(first);
-    p.WorkC = static_cast<float>(second);
-    AngleRange(p, P(p, centre), P(p, first), P(p, second), 1);
-}
-
 // Equal arcs about points a and b that meet at point x, in `color`, a key
 // after each: the compass opened from a to x, a tenth of a turn about a
-// across its ray to x, then about b across its ray to x (that arc's ends
-// left in ArcFractionB and ArcFractionC).
+// across its ray to x, then about b across its ray to x, their ends kept
+// within one turn (the first arc's start and end left in ArcFractionC and
+// ArcFractionB, the second's in ArcFractionB and ArcFractionC).
 void EqualArcsMeetingAt(Quillet& p, int a, int b, int x, float color) {
-    Dot(p, a, color);
-    p.Radius = Distance(P(p, a), P(p, x));
-    RangeAt(p, a, b, x);
-    WrappedArc(p, a, color, p.ArcFractionC - 0.05f, p.ArcFractionC + 0.05f);
+    CompassArc(p, {.centre = a, .through = x, .b = b, .c = x,
+                   .start = RayC(-0.05f).Wrapped(), .end = RayC(0.05f).Wrapped(), .color = color,
+                   .startIn = &Program::ArcFractionC, .endIn = &Program::ArcFractionB});
     WaitForAnyKey(p);
-
-    Dot(p, b, color);
-    RangeAt(p, b, x, a);
-    WrappedArc(p, b, color, p.ArcFractionB - 0.05f, p.ArcFractionB + 0.05f, p.ArcFractionB, p.ArcFractionC);
+    CompassArc(p, {.centre = b, .b = x, .c = a,
+                   .start = RayB(-0.05f).Wrapped(), .end = RayB(0.05f).Wrapped(), .color = color,
+                   .startIn = &Program::ArcFractionB, .endIn = &Program::ArcFractionC});
     WaitForAnyKey(p);
 }
 
 }  // namespace
 
 void ShowChapterAProblem3(Quillet& p) {
-    ShowChapterHeading(p, kChapterATitle, "3", 5);
+    BeginTopic(p, {.textLeft = 121});
+    ChapterTitle(p, kChapterATitle, "3");
     Grid(p, {.left = 480, .top = 250, .columns = 9, .rows = 5, .cell = 65});
     SetCells(p, 1, {{1, 1}, {9, 1}, {5, 1}, {2, 5}, {3, 1}, {7, 1}});
-    RangeAt(p, 3, 4, 1);
+    AngleRange(p, 3, 4, 1);
     FromC(p, 7, 2, p.RayAngleB);
     FromC(p, 8, 3, p.BisectorAngle);
     FromC(p, 9, 4, p.BisectorAngle);
-    RangeAt(p, 3, 2, 4);
+    AngleRange(p, 3, 2, 4);
     FromC(p, 10, 3, p.BisectorAngle);
     FromC(p, 11, 4, p.BisectorAngle);
     Segment(p, 1, 2, kBlack);
     Segment(p, 3, 4, kBlack);
-    Label(p, p.PointX(1) - 14, p.PointY(1) + 10, kBlack, "A");
-    Label(p, p.PointX(2) - 14, p.PointY(2) + 10, kBlack, "B");
-    Label(p, p.PointX(3) - 14, p.PointY(3) + 10, kBlack, "C");
-    Label(p, p.PointX(4) - 40, p.PointY(4) - 25, kBlack, "D");
+    Name(p, 1, "A", {.dx = -14, .dy = 10, .color = kBlack});
+    Name(p, 2, "B", {.dx = -14, .dy = 10, .color = kBlack});
+    Name(p, 3, "C", {.dx = -14, .dy = 10, .color = kBlack});
+    Name(p, 4, "D", {.dx = -40, .dy = -25, .color = kBlack});
     WaitForAnyKey(p);
 
     // The arc about C across CA, CD and CB.
-    Dot(p, 3, kGrey);
-    p.Radius = Distance(P(p, 3), P(p, 5));
-    RangeAt(p, 3, 6, 5);
-    WrappedArc(p, 3, kGrey, p.ArcFractionC - 0.03f, p.ArcFractionB + 0.03f);
+    CompassArc(p, {.centre = 3, .through = 5, .b = 6, .c = 5,
+                   .start = RayC(-0.03f).Wrapped(), .end = RayB(0.03f).Wrapped(),
+                   .startIn = &Program::ArcFractionC, .endIn = &Program::ArcFractionB});
     WaitForAnyKey(p);
 
     // Equal arcs from points 5 and 7 meet at E.
     EqualArcsMeetingAt(p, 5, 7, 8, kGrey);
     Segment(p, 3, 9, kPurple);
-    Label(p, p.PointX(8) - 50, p.PointY(8), kPurple, "E");
+    Name(p, 8, "E", {.dx = -50, .dy = 0, .color = kPurple});
     WaitForAnyKey(p);
 
     // Equal arcs from points 7 and 6 meet at F.
     EqualArcsMeetingAt(p, 7, 6, 10, kTeal);
     Segment(p, 3, 11, kPurple);
-    Label(p, p.PointX(10) + 10, p.PointY(10), kPurple, "F");
+    Name(p, 10, "F", {.dx = 10, .dy = 0, .color = kPurple});
     WaitForAnyKey(p);
 
     Write(p, p.ItemLeft, p.TextLineY + 70, kBlack, "(2)");

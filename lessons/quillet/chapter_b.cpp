@@ -1,17 +1,9 @@
-// Chapter problems B of page 185: the lesson's problem menu and problem 1
-// (angle AOC = angle BOD in two figures).
+// Chapter problems B of page 185, problem 1 (angle AOC = angle BOD in two
+// figures).
 #include "lessons/common/kit.h"
 #include "lessons/quillet/quillet.h"
 
 using namespace kit;
-
-void RunChapterProblemsB(Quillet& p) { ShowChapterProblemsBMenu(p); }
-
-void ShowChapterProblemsBMenu(Quillet& p) {
-    // Item ① has no title in the caption.
-    RunSubMenu(p, "P185 章の問題B ①　②2(1)　③2(2)　④終了",
-               {ShowChapterBProblem1, ShowChapterBProblem2Part1, ShowChapterBProblem2Part2});
-}
 
 namespace {
 
@@ -27,18 +19,18 @@ struct Ray {
 // the frame's corner, the segments from O and the letters.
 void DrawRays(Quillet& p, float left, float top, Pt oCell, const Text& number, const Ray (&rays)[4]) {
     Grid(p, {.left = left, .top = top, .columns = 6, .rows = 6, .cell = 50});
-    SetP(p, 0, {p.OriginX + 50 * oCell.x, p.OriginY - 50 * oCell.y});
+    SetCells(p, 0, {oCell});
     for (int i = 1; i <= 4; ++i) {
         const Ray& ray = rays[i - 1];
         SetP(p, i, Along(P(p, 0), ray.length, ray.degrees * p.Pi / 180));
     }
     Label(p, p.GridLeft, p.GridTop, kTeal, number);
     for (int i = 1; i <= 4; ++i) Segment(p, 0, i, kBlack);
-    Label(p, p.PointX(0) - 40, p.PointY(0), kBlack, "O");
-    Label(p, p.PointX(1) - 14, p.PointY(1) + 10, kBlack, "A");
-    Label(p, p.PointX(2) + 10, p.PointY(2) - 25, kBlack, "B");
-    Label(p, p.PointX(3) - 30, p.PointY(3) + 10, kBlack, "C");
-    Label(p, p.PointX(4) - 35, p.PointY(4) - 30, kBlack, "D");
+    Name(p, 0, "O", {.dx = -40, .dy = 0, .color = kBlack});
+    Name(p, 1, "A", {.dx = -14, .dy = 10, .color = kBlack});
+    Name(p, 2, "B", {.dx = 10, .dy = -25, .color = kBlack});
+    Name(p, 3, "C", {.dx = -30, .dy = 10, .color = kBlack});
+    Name(p, 4, "D", {.dx = -35, .dy = -30, .color = kBlack});
 }
 
 // The right-angle corner at O between the rays to points b and c.
@@ -61,16 +53,17 @@ void Reasoning(Quillet& p, const Text& number, const Text& aoc, const Text& aocV
     Write(p, p.ItemLeft, p.TextLineY + 70, kTeal, number);
     Write(p, p.TextLeft, p.TextLineY, kBlack, aoc);
     Write(p, valueX, p.TextLineY + 50, kBlack, aocValue);
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, bod);
+    NextLine(p, kBlack, bod);
     Write(p, valueX, p.TextLineY + 50, kBlack, bodValue);
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "したがって ");
+    NextLine(p, kBlack, "したがって ");
     WriteOn(p, kTeal, "∠AOC=∠BOD");
 }
 
 }  // namespace
 
 void ShowChapterBProblem1(Quillet& p) {
-    ShowChapterHeading(p, kChapterBTitle, "1", 3);
+    BeginTopic(p, {.textLeft = 121, .penWidth = 3});
+    ChapterTitle(p, kChapterBTitle, "1");
     PenWidth(p, 5);
 
     // (1): the right angles on either side of angle BOC.

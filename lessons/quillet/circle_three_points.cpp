@@ -2,11 +2,11 @@
 // circular plate as the meet of the perpendicular bisectors of chords AB and
 // BC, and the whole circle drawn again about it.
 #include "lessons/common/kit.h"
-#include "lessons/quillet/compass.h"
+#include "lessons/quillet/polar.h"
 #include "lessons/quillet/quillet.h"
 
 using namespace kit;
-using namespace quillet;
+using quillet::Polar;
 
 namespace {
 
@@ -25,23 +25,15 @@ void DrawBrokenPlate(Quillet& p) {
     Arc(p, P(p, 0), p.Radius, kBlack, p.ArcFractionB, p.ArcFractionC);
 }
 
-// The compass arc about the chord's end `end` through both crossings
-// `first` and `second` of the pair, 0.05 turn beyond each.
-void ChordArc(Quillet& p, int end, int first, int second, float color) {
-    Dot(p, end, color);
-    Range(p, end, first, second);
-    CompassArc(p, end, color, p.ArcFractionC - 0.05f, p.ArcFractionB + 0.05f);
-}
-
 // The perpendicular bisector of the chord from point a to point b, a key
 // after each step: the compass opened from a to the crossing `first`, the
-// arcs about a and b through the crossings `first` and first + 1, then the
-// bisector from first + 2 to first + 3 in colour 3.
+// arcs about a and b across both crossings `first` and first + 1 (0.05 turn
+// beyond each), then the bisector from first + 2 to first + 3 in colour 3.
 void ChordBisector(Quillet& p, int a, int b, int first, float color) {
-    OpenCompass(p, a, first);
-    ChordArc(p, a, first + 1, first, color);
+    CompassArc(p, {.centre = a, .through = first, .b = first + 1, .c = first,
+                   .start = RayC(-0.05f), .end = RayB(0.05f), .color = color});
     WaitForAnyKey(p);
-    ChordArc(p, b, first, first + 1, color);
+    CompassArc(p, {.centre = b, .b = first, .c = first + 1, .start = RayC(-0.05f), .end = RayB(0.05f), .color = color});
     WaitForAnyKey(p);
     Segment(p, first + 2, first + 3, kTeal);
     WaitForAnyKey(p);
@@ -84,28 +76,27 @@ void ShowCircleThroughThreePointsP176(Quillet& p) {
     Dot(p, 1, kTeal);
     Dot(p, 2, kTeal);
     Dot(p, 3, kTeal);
-    Label(p, p.PointX(1) - 30, p.PointY(1) - 40, kTeal, "A");
-    Label(p, p.PointX(2) - 30, p.PointY(2) + 10, kTeal, "B");
-    Label(p, p.PointX(3) - 30, p.PointY(3) + 10, kTeal, "C");
+    Name(p, 1, "A", {.dx = -30, .dy = -40});
+    Name(p, 2, "B", {.dx = -30, .dy = 10});
+    Name(p, 3, "C", {.dx = -30, .dy = 10});
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "弦の垂直二等分線は円の中心を通るから、");
+    NextLine(p, kPurple, "弦の垂直二等分線は円の中心を通るから、");
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "弦AB,BCの垂直二等分線の交点が円の中心。");
+    NextLine(p, kTeal, "弦AB,BCの垂直二等分線の交点が円の中心。");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "① 弦ABの垂直二等分線をひく。");
+    NextLine(p, kBlack, "① 弦ABの垂直二等分線をひく。");
     ChordBisector(p, 1, 2, 4, kGrey);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "② 弦BCの垂直二等分線をひく。");
+    NextLine(p, kBlack, "② 弦BCの垂直二等分線をひく。");
     ChordBisector(p, 2, 3, 8, kBrightBlue);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "③ 交点をOとする。");
-    Dot(p, 0, kPurple);
-    Label(p, p.PointX(0) - 14, p.PointY(0) - 55, kPurple, "O");
+    NextLine(p, kBlack, "③ 交点をOとする。");
+    DotAndName(p, 0, "O", {.dx = -14, .dy = -55, .color = kPurple});
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "④ OAを半径とする円をかく。");
+    NextLine(p, kBlack, "④ OAを半径とする円をかく。");
     p.Radius = 4 * p.CellSize;
     Circle(p, P(p, 0), p.Radius, kPurple);
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 60, kGrey, "教科書P176 基本の問題 をやろう。");
+    NextLine(p, kGrey, "教科書P176 基本の問題 をやろう。", 60);
 }

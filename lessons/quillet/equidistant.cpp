@@ -3,18 +3,11 @@
 // bisectors, constructed with compasses, and the circle about P that touches
 // all three lines.
 #include "lessons/common/kit.h"
-#include "lessons/quillet/compass.h"
 #include "lessons/quillet/quillet.h"
 
 using namespace kit;
-using namespace quillet;
 
 namespace {
-
-// The next line of the text column, `gap` px down.
-void NextLine(Quillet& p, float color, const Text& text, float gap = 50) {
-    Write(p, p.TextLeft, p.TextLineY + gap, color, text);
-}
 
 // The right-angle mark at the foot `vertex` between the line towards `along`
 // and the perpendicular towards `to` (the rays exchanged).
@@ -25,22 +18,16 @@ void FootMark(Quillet& p, int vertex, int along, int to, float size) {
     RightAngle(p, P(p, vertex), P(p, along), P(p, to), {.size = size, .shift = -1.0f});
 }
 
-// P as a dot in colour 5 with its name above it.
-void MarkP(Quillet& p) {
-    Dot(p, 0, kPurple);
-    Label(p, p.PointX(0) - 14, p.PointY(0) - 55, kPurple, "P");
-}
-
 }  // namespace
 
 void DrawEquidistantPointFigure(Quillet& p) {
     Segment(p, 1, 2, kBlack);
     Segment(p, 1, 3, kBlack);
     Segment(p, 2, 4, kBlack);
-    Label(p, p.PointX(1) - 20, p.PointY(1) + 10, kTeal, "A");
-    Label(p, p.PointX(2) + 10, p.PointY(2) + 10, kTeal, "B");
-    Label(p, p.PointX(3) - 40, p.PointY(3) + 10, kTeal, "C");
-    Label(p, p.PointX(4) + 10, p.PointY(4) + 10, kTeal, "D");
+    Name(p, 1, "A", {.dx = -20, .dy = 10});
+    Name(p, 2, "B", {.dx = 10, .dy = 10});
+    Name(p, 3, "C", {.dx = -40, .dy = 10});
+    Name(p, 4, "D", {.dx = 10, .dy = 10});
 }
 
 void ShowEquidistantPointExample1(Quillet& p) {
@@ -50,12 +37,12 @@ void ShowEquidistantPointExample1(Quillet& p) {
 
     // The bisectors of angles CAB and DBA, 3 and 6 cells long, and P where
     // they meet.
-    Range(p, 1, 2, 3);
+    AngleRange(p, 1, 2, 3);
     p.Radius = 3 * p.CellSize;
     p.Radius2 = 6 * p.CellSize;
     SetP(p, 7, Along(P(p, 1), p.Radius, p.BisectorAngle));
     SetP(p, 17, Along(P(p, 1), p.Radius2, p.BisectorAngle));
-    Range(p, 2, 4, 1);
+    AngleRange(p, 2, 4, 1);
     SetP(p, 10, Along(P(p, 2), p.Radius, p.BisectorAngle));
     SetP(p, 20, Along(P(p, 2), p.Radius2, p.BisectorAngle));
     SetP(p, 0, Crossing(p, P(p, 7), P(p, 1), P(p, 10), P(p, 2)));
@@ -82,11 +69,10 @@ void ShowEquidistantPointExample1(Quillet& p) {
     FootMark(p, 11, 1, 0, 20);
     FootMark(p, 12, 2, 0, 20);
     FootMark(p, 13, 4, 0, 20);
-    for (int foot : {11, 12, 13}) {
-        p.InnerIndex = static_cast<float>(foot);
+    Count(p.InnerIndex, {11, 12, 13}, [&](int foot) {
         Ticks(p, P(p, foot), P(p, 0), {.count = 1, .size = 20, .color = kPurple, .spacing = 8.0f, .shift = -8.0f});
-    }
-    MarkP(p);
+    });
+    DotAndName(p, 0, "P", {.dx = -14, .dy = -55, .color = kPurple});
     WaitForAnyKey(p);
     NextLine(p, kPurple, "角の2辺までの距離が等しい点は、");
     NextLine(p, kPurple, "角の二等分線上にある。");
@@ -95,7 +81,7 @@ void ShowEquidistantPointExample1(Quillet& p) {
     WaitForAnyKey(p);
     Segment(p, 2, 20, kTeal);
     WaitForAnyKey(p);
-    EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
+    EraseFrame(p);
     DrawEquidistantPointFigure(p);
     WaitForAnyKey(p);
 
@@ -104,44 +90,33 @@ void ShowEquidistantPointExample1(Quillet& p) {
     // (c) the same opening on the other side point, whose arc meets the last
     // there, (d) the line.
     // 1: the bisector of angle CAB. Side AB has the direction 0 (fraction 1),
-    // so the spans that pass it give their ends reduced by 1.
+    // so the spans that pass it end a turn back (the first at 0.03 itself).
     NextLine(p, kBlack, "① ∠CABの二等分線をひく。");
-    OpenCompass(p, 1, 5);
-    Range(p, 1, 6, 5);
-    CompassArc(p, 1, kGrey, p.ArcFractionC - 0.03f, 0.03f);
+    CompassArc(p, {.centre = 1, .through = 5, .b = 6, .c = 5,
+                   .start = RayC(-0.03f), .end = Fraction(0.03f), .centreDot = false});
     WaitForAnyKey(p);
-    Dot(p, 5, kGrey);
-    OpenCompass(p, 5, 7);
-    Range(p, 5, 6, 7);
-    CompassArc(p, 5, kGrey, p.ArcFractionC - 0.05f, p.ArcFractionC + 0.05f - 1);
+    CompassArc(p, {.centre = 5, .through = 7, .b = 6, .c = 7, .start = RayC(-0.05f), .end = RayC(0.05f).Turned(-1)});
     WaitForAnyKey(p);
-    Dot(p, 6, kGrey);
-    Range(p, 6, 7, 5);
-    CompassArc(p, 6, kGrey, p.ArcFractionB - 0.03f, p.ArcFractionB + 0.03f);
+    CompassArc(p, {.centre = 6, .b = 7, .c = 5, .start = RayB(-0.03f), .end = RayB(0.03f)});
     WaitForAnyKey(p);
     Segment(p, 1, 17, kBlack);
     WaitForAnyKey(p);
 
     // 2: the bisector of angle DBA.
     NextLine(p, kBlack, "② ∠DBAの二等分線をひく。");
-    OpenCompass(p, 2, 8);
-    Range(p, 2, 9, 8);
-    CompassArc(p, 2, kBrightBlue, p.ArcFractionC - 0.03f, p.ArcFractionB + 0.03f);
+    CompassArc(p, {.centre = 2, .through = 8, .b = 9, .c = 8,
+                   .start = RayC(-0.03f), .end = RayB(0.03f), .color = kBrightBlue, .centreDot = false});
     WaitForAnyKey(p);
-    Dot(p, 8, kBrightBlue);
-    OpenCompass(p, 8, 10);
-    Range(p, 8, 9, 10);
-    CompassArc(p, 8, kBrightBlue, p.ArcFractionC - 0.05f, p.ArcFractionC + 0.05f);
+    CompassArc(p, {.centre = 8, .through = 10, .b = 9, .c = 10,
+                   .start = RayC(-0.05f), .end = RayC(0.05f), .color = kBrightBlue});
     WaitForAnyKey(p);
-    Dot(p, 9, kBrightBlue);
-    Range(p, 9, 10, 8);
-    CompassArc(p, 9, kBrightBlue, p.ArcFractionB - 0.03f, p.ArcFractionB + 0.03f);
+    CompassArc(p, {.centre = 9, .b = 10, .c = 8, .start = RayB(-0.03f), .end = RayB(0.03f), .color = kBrightBlue});
     WaitForAnyKey(p);
     Segment(p, 2, 20, kBlack);
     WaitForAnyKey(p);
 
     NextLine(p, kBlack, "③ 交点をPとする。");
-    MarkP(p);
+    DotAndName(p, 0, "P", {.dx = -14, .dy = -55, .color = kPurple});
     WaitForAnyKey(p);
     NextLine(p, kGrey, "教科書P175 問2 をやろう。", 60);
     WaitForAnyKey(p);
@@ -155,22 +130,17 @@ void ShowEquidistantPointExample1(Quillet& p) {
     SetP(p, 22, {p.PointX(12) + 2 * p.CellSize, p.PointY(12)});
     SetP(p, 23, {p.PointX(12), p.PointY(12) + 3 * p.CellSize});
     SetP(p, 24, {p.PointX(12), p.PointY(12) + 4 * p.CellSize});
-    OpenCompass(p, 0, 22);
-    Range(p, 0, 21, 22);
-    CompassArc(p, 0, kTeal, p.ArcFractionC - 0.03f, p.ArcFractionB + 0.03f);
+    CompassArc(p, {.centre = 0, .through = 22, .b = 21, .c = 22,
+                   .start = RayC(-0.03f), .end = RayB(0.03f), .color = kTeal, .centreDot = false});
     WaitForAnyKey(p);
-    Dot(p, 21, kTeal);
-    OpenCompass(p, 21, 23);
-    Range(p, 21, 23, 22);
-    CompassArc(p, 21, kTeal, p.ArcFractionB - 0.05f, p.ArcFractionB + 0.05f);
+    CompassArc(p, {.centre = 21, .through = 23, .b = 23, .c = 22,
+                   .start = RayB(-0.05f), .end = RayB(0.05f), .color = kTeal});
     WaitForAnyKey(p);
-    Dot(p, 22, kTeal);
-    Range(p, 22, 21, 23);
-    CompassArc(p, 22, kTeal, p.ArcFractionC - 0.03f, p.ArcFractionC + 0.03f);
+    CompassArc(p, {.centre = 22, .b = 21, .c = 23, .start = RayC(-0.03f), .end = RayC(0.03f), .color = kTeal});
     WaitForAnyKey(p);
     Segment(p, 0, 24, kTeal);
     FootMark(p, 12, 2, 0, 30);
-    Label(p, p.PointX(12) - 20, p.PointY(12) + 6, kPurple, "E");
+    Name(p, 12, "E", {.dx = -20, .dy = 6, .color = kPurple});
     WaitForAnyKey(p);
 
     // The circle about P through E touches all three lines.

@@ -2,11 +2,9 @@
 // (the perpendicular from C to line AB, the perpendicular bisector of AC) and
 // problem 3 (the bisector of angle XOY).
 #include "lessons/common/kit.h"
-#include "lessons/quillet/compass.h"
 #include "lessons/quillet/quillet.h"
 
 using namespace kit;
-using namespace quillet;
 
 namespace {
 
@@ -22,22 +20,10 @@ void NumberCell(Quillet& p, float x, float y, const Text& number) {
     TableCell(p, x, y, {.width = 40, .height = 50, .border = kAmber, .fill = kTeal, .textColor = kPink}, number);
 }
 
-// A compass arc about point `centre` of radius Radius: the angle at it with
-// the rays to b and c, from its C fraction - `before` to its B fraction +
-// `after`.
-void SpanArc(Quillet& p, int centre, int b, int c, float color, float before, float after) {
-    Range(p, centre, b, c);
-    CompassArc(p, centre, color, p.ArcFractionC - before, p.ArcFractionB + after);
-}
-
 }  // namespace
 
 void ShowP176Problems1And2(Quillet& p) {
-    EraseScreen(p);
-    p.ItemLeft = 40;
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 3);
+    BeginTopic(p, {.itemLeft = 40, .textLeft = 40, .firstLineY = 30, .penWidth = 3});
     HeadingCell(p);
     PenWidth(p, 5);
     Grid(p, {.left = 480, .top = 100, .columns = 12, .rows = 8, .cell = 60});
@@ -61,18 +47,14 @@ void ShowP176Problems1And2(Quillet& p) {
     WaitForAnyKey(p);
     Segment(p, 2, 4, kBlack);
     WaitForAnyKey(p);
-    Dot(p, 3, kBrightBlue);
-    OpenCompass(p, 3, 6);
-    SpanArc(p, 3, 6, 7, kBrightBlue, 0.02f, 0.02f);
+    CompassArc(p, {.centre = 3, .through = 6, .b = 6, .c = 7,
+                   .start = RayC(-0.02f), .end = RayB(0.02f), .color = kBrightBlue});
     WaitForAnyKey(p);
-    Dot(p, 6, kGrey);
-    OpenCompass(p, 6, 8);
-    Range(p, 6, 8, 7);
-    CompassArc(p, 6, kBrightBlue, p.ArcFractionB - 0.05f, p.ArcFractionB + 0.05f);
+    CompassArc(p, {.centre = 6, .through = 8, .b = 8, .c = 7,
+                   .start = RayB(-0.05f), .end = RayB(0.05f), .color = kBrightBlue, .dotColor = kGrey});
     WaitForAnyKey(p);
-    Dot(p, 7, kGrey);
-    Range(p, 7, 6, 8);
-    CompassArc(p, 7, kBrightBlue, p.ArcFractionC - 0.05f, p.ArcFractionC + 0.05f);
+    CompassArc(p, {.centre = 7, .b = 6, .c = 8,
+                   .start = RayC(-0.05f), .end = RayC(0.05f), .color = kBrightBlue, .dotColor = kGrey});
     WaitForAnyKey(p);
     Segment(p, 3, 9, kBlack);
     WaitForAnyKey(p);
@@ -82,22 +64,15 @@ void ShowP176Problems1And2(Quillet& p) {
     // Problem 2: the perpendicular bisector of AC.
     NumberCell(p, p.ItemLeft, p.TextLineY + 60, "2");
     WaitForAnyKey(p);
-    Dot(p, 1, kGrey);
-    OpenCompass(p, 1, 11);
-    SpanArc(p, 1, 12, 11, kGrey, 0.02f, 0.01f);
+    CompassArc(p, {.centre = 1, .through = 11, .b = 12, .c = 11, .start = RayC(-0.02f), .end = RayB(0.01f)});
     WaitForAnyKey(p);
-    Dot(p, 3, kGrey);
-    SpanArc(p, 3, 11, 12, kGrey, 0.01f, 0.02f);
+    CompassArc(p, {.centre = 3, .b = 11, .c = 12, .start = RayC(-0.01f), .end = RayB(0.02f)});
     WaitForAnyKey(p);
     Segment(p, 13, 14, kPurple);
 }
 
 void ShowP176Problem3(Quillet& p) {
-    EraseScreen(p);
-    p.ItemLeft = 40;
-    p.TextLeft = p.ItemLeft;
-    p.TextLineY = 30;
-    PenWidth(p, 3);
+    BeginTopic(p, {.itemLeft = 40, .textLeft = 40, .firstLineY = 30, .penWidth = 3});
     HeadingCell(p);
     NumberCell(p, p.TextEndX + 20, p.TextLineY, "3");
     PenWidth(p, 5);
@@ -107,31 +82,24 @@ void ShowP176Problem3(Quillet& p) {
     SetCells(p, 2, {{7, 1}});
     // The cut point on OX 2 cells from O, the arcs' meeting point 4 cells out
     // on the bisector and the bisector's end 5 cells out.
-    Range(p, 0, 12, 11);
+    AngleRange(p, 0, 12, 11);
     SetP(p, 1, Along(P(p, 0), 2 * p.CellSize, p.RayAngleC));
     SetP(p, 3, Along(P(p, 0), 4 * p.CellSize, p.BisectorAngle));
     SetP(p, 4, Along(P(p, 0), 5 * p.CellSize, p.BisectorAngle));
 
     Segment(p, 0, 11, kBlack);
     Segment(p, 0, 12, kBlack);
-    Label(p, p.PointX(0) - 14, p.PointY(0) + 10, kTeal, "O");
-    Label(p, p.PointX(11) - 40, p.PointY(11), kTeal, "X");
-    Label(p, p.PointX(12) - 14, p.PointY(12) + 10, kTeal, "Y");
+    Name(p, 0, "O", {.dx = -14, .dy = 10});
+    Name(p, 11, "X", {.dx = -40, .dy = 0});
+    Name(p, 12, "Y", {.dx = -14, .dy = 10});
     WaitForAnyKey(p);
-    // OY has the direction 0 (fraction 1): the span passes it, so its end is
-    // given reduced by 1.
-    Dot(p, 0, kGrey);
-    OpenCompass(p, 0, 1);
-    SpanArc(p, 0, 2, 1, kGrey, 0.02f, 0.02f - 1);
+    // OY has the direction 0 (fraction 1): the span passes it, so its end
+    // comes a turn back.
+    CompassArc(p, {.centre = 0, .through = 1, .b = 2, .c = 1, .start = RayC(-0.02f), .end = RayB(0.02f).Turned(-1)});
     WaitForAnyKey(p);
-    Dot(p, 1, kGrey);
-    OpenCompass(p, 1, 3);
-    Range(p, 1, 2, 3);
-    CompassArc(p, 1, kGrey, p.ArcFractionC - 0.05f, p.ArcFractionC + 0.05f);
+    CompassArc(p, {.centre = 1, .through = 3, .b = 2, .c = 3, .start = RayC(-0.05f), .end = RayC(0.05f)});
     WaitForAnyKey(p);
-    Dot(p, 2, kGrey);
-    Range(p, 2, 3, 1);
-    CompassArc(p, 2, kGrey, p.ArcFractionB - 0.05f, p.ArcFractionB + 0.05f);
+    CompassArc(p, {.centre = 2, .b = 3, .c = 1, .start = RayB(-0.05f), .end = RayB(0.05f)});
     WaitForAnyKey(p);
     Segment(p, 0, 4, kPurple);
 }

@@ -2,11 +2,9 @@
 // page 175, the tangent at A as the perpendicular to ray OA at A, on a figure
 // turned 30 degrees clockwise.
 #include "lessons/common/kit.h"
-#include "lessons/quillet/compass.h"
 #include "lessons/quillet/quillet.h"
 
 using namespace kit;
-using namespace quillet;
 
 void ShowPerpendicularAtRayPoint(Quillet& p) {
     BeginTopic(p);
@@ -14,47 +12,39 @@ void ShowPerpendicularAtRayPoint(Quillet& p) {
     SetCells(p, 0, {{3, 4}, {6, 4}, {10, 4}, {4, 4}, {8, 4}, {6, 7}, {6, 10}, {6, 1}});
     // Points 1 to 7 turned about O by TiltAngle, clockwise as seen.
     p.TiltAngle = 30 * p.Pi / 180;
-    for (int i = 1; i <= 7; i++) {
-        p.LoopIndex = static_cast<float>(i);
+    Count(p.LoopIndex, 1, 7, [&](int i) {
         DirectionOf(p, P(p, 0), P(p, i));
         p.Distance = Distance(P(p, 0), P(p, i));
         SetP(p, i, Along(P(p, 0), p.Distance, p.DirectionAngle - p.TiltAngle));
-    }
+    });
     p.Radius = 3 * p.CellSize;
 
-    Dot(p, 0, kBlack);
-    Label(p, p.PointX(0) - 30, p.PointY(0) + 10, kTeal, "O");
+    DotAndName(p, 0, "O", {.dx = -30, .dy = 10, .dotColor = kBlack});
     Circle(p, P(p, 0), p.Radius, kBlack);
     Write(p, p.TextLeft, p.TextLineY, kGrey, "教科書P175 問1 解答");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "① Oから半直線OAをひく。");
+    NextLine(p, kTeal, "① Oから半直線OAをひく。");
     Segment(p, 0, 2, kBlack);
-    Dot(p, 1, kBlack);
-    Label(p, p.PointX(1) + 10, p.PointY(1) + 20, kTeal, "A");
+    DotAndName(p, 1, "A", {.dx = 10, .dy = 20, .dotColor = kBlack});
     WaitForAnyKey(p);
 
     // The circle about A through its two crossings with OA, on the side where
     // the perpendicular will go.
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "② Aを中心として、適当な半径の円をかく。");
-    OpenCompass(p, 1, 3);
-    Range(p, 1, 4, 3);
-    CompassArc(p, 1, kGrey, p.ArcFractionC - 0.05f, p.ArcFractionB + 0.03f);
+    NextLine(p, kTeal, "② Aを中心として、適当な半径の円をかく。");
+    CompassArc(p, {.centre = 1, .through = 3, .b = 4, .c = 3,
+                   .start = RayC(-0.05f), .end = RayB(0.03f), .centreDot = false});
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "③ OAとの2つの交点から、");
-    Write(p, p.TextLeft + 60, p.TextLineY + 50, kTeal, "等しい半径の円をかく。");
-    Dot(p, 3, kBrightBlue);
-    OpenCompass(p, 3, 5);
-    Range(p, 3, 4, 5);
-    CompassArc(p, 3, kBrightBlue, p.ArcFractionC - 0.05f, p.ArcFractionC + 0.05f);
+    NextLine(p, kTeal, "③ OAとの2つの交点から、");
+    IndentedLine(p, kTeal, "等しい半径の円をかく。", 60);
+    CompassArc(p, {.centre = 3, .through = 5, .b = 4, .c = 5,
+                   .start = RayC(-0.05f), .end = RayC(0.05f), .color = kBrightBlue});
     WaitForAnyKey(p);
-    Dot(p, 4, kBrightBlue);
-    Range(p, 4, 5, 3);
-    CompassArc(p, 4, kBrightBlue, p.ArcFractionB - 0.03f, p.ArcFractionB + 0.03f);
+    CompassArc(p, {.centre = 4, .b = 5, .c = 3, .start = RayB(-0.03f), .end = RayB(0.03f), .color = kBrightBlue});
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "④ 交点とAを通る直線をひく。");
+    NextLine(p, kTeal, "④ 交点とAを通る直線をひく。");
     Segment(p, 6, 7, kPurple);
     p.IndexA = 1;
     p.IndexB = 6;

@@ -10,14 +10,41 @@ struct Quillet : Program, QuilletVars {
     using Program::Program;
 };
 
-// ---- Sectors (main-menu item 4) -----------------------------------------------
-// The lesson: the goals once per visit, then the topic menu until item 8,
-// which returns to the main menu.
+// ---- The main menu and the lessons' entries (program.cpp) --------------------
+// Each lesson: its goal screen or heading (or none), then its topic menu until
+// its last item, which returns to the main menu.
+
+extern const ProgramInfo quilletInfo;
+
+// Item 1, various constructions: the two goals on the screen the main menu
+// erased, then the topic menu until item 5.
+void RunVariousConstructionsLesson(Quillet& p);
+// The two goals; leaves TextLeft 44, TextLineY 370.
+void ShowVariousConstructionsGoals(Quillet& p);
+// Item 2, the fundamental problems of page 176: no goal screen, the topic
+// menu alone until item 3.
+void RunBasicProblemsP176(Quillet& p);
+// Item 3, the 75-degree angle: its heading on an erased screen, then the
+// topic menu until item 4.
+void RunAngleConstructionLesson(Quillet& p);
+void ShowAngle75Heading(Quillet& p);
+// Item 4, sectors: the goals once per visit, then the topic menu until item 8.
 void RunSectorLesson(Quillet& p);
 void ShowSectorGoals(Quillet& p);
 void ShowSectorTopicMenu(Quillet& p);
-// Topic 1: the two pizzas, the slice areas key by key, then a sector with its
-// arc, radii and central angle defined.
+// Items 5 and 6, chapter problems A of page 184 and B of page 185: the
+// problem menu alone on the bottom band, until item 5 (A) or item 4 (B).
+void RunChapterProblemsA(Quillet& p);
+// The menu "P184 章の問題A ①1,2　②3　③4　④5　⑤終了" on the bottom band.
+void ShowChapterProblemsAMenu(Quillet& p);
+void RunChapterProblemsB(Quillet& p);
+// The menu "P185 章の問題B ①　②2(1)　③2(2)　④終了" on the bottom band.
+void ShowChapterProblemsBMenu(Quillet& p);
+
+// ---- Sectors (main-menu item 4) -----------------------------------------------
+// Topic 1, captioned "P165Q" in the topic menu: the pizza question of page
+// 179, the slice areas key by key, then a sector with its arc, radii and
+// central angle defined.
 void ShowPizzaSectorsP179(Quillet& p);
 // Topic 2: a 30-degree sector turned about the circle key by key, the slices
 // and the proportion tables of arc length and area.
@@ -50,14 +77,7 @@ SectorExample MakeSectorExample(int a, int k);
 int RandomSectorAngle(float rnd);
 int RandomSectorMultiplier(float rnd);
 
-extern const ProgramInfo quilletInfo;
-
 // ---- Various constructions (main-menu item 1) -------------------------------
-// The lesson: its two goals on the screen the main menu erased, then its topic
-// menu until item 5, which returns to the main menu.
-void RunVariousConstructionsLesson(Quillet& p);
-// The two goals; leaves TextLeft 44, TextLineY 370.
-void ShowVariousConstructionsGoals(Quillet& p);
 // Topic 1: a vertical line steps across a circle, one key a step, until "1";
 // then the tangent and its properties.
 void ShowCircleTangent(Quillet& p);
@@ -78,8 +98,6 @@ void DrawEquidistantPointFigure(Quillet& p);
 void ShowCircleThroughThreePointsP176(Quillet& p);
 
 // ---- Fundamental problems of page 176 (main-menu item 2) ---------------------
-// The lesson: no goal screen, its topic menu alone until item 3.
-void RunBasicProblemsP176(Quillet& p);
 // Topic 1: the perpendicular from C to line AB and the perpendicular bisector
 // of AC.
 void ShowP176Problems1And2(Quillet& p);
@@ -87,10 +105,6 @@ void ShowP176Problems1And2(Quillet& p);
 void ShowP176Problem3(Quillet& p);
 
 // ---- The 75-degree angle (main-menu item 3) ----------------------------------
-// The lesson: its heading on an erased screen, then its topic menu until
-// item 4.
-void RunAngleConstructionLesson(Quillet& p);
-void ShowAngle75Heading(Quillet& p);
 // Topic 1: 75 = 45 + 30; its points for the frame in force.
 void ShowAngle75AsSum45And30(Quillet& p);
 void SetAngle45Plus30Points(Quillet& p);
@@ -107,11 +121,6 @@ void SetAngle180Minus60Minus45Points(Quillet& p);
 // per key, ends without a wait after its last drawing and returns to its menu,
 // the picture staying above the band.
 
-// Chapter problems A of page 184: the problem menu until item 5, which
-// returns to the main menu.
-void RunChapterProblemsA(Quillet& p);
-// The menu "P184 章の問題A ①1,2　②3　③4　④5　⑤終了" on the bottom band.
-void ShowChapterProblemsAMenu(Quillet& p);
 // Problems 1 and 2: the perpendiculars, then the hexagon whose triangle OAB
 // is moved by translation, by rotation and by folding (4 key waits).
 void ShowChapterAProblems1And2(Quillet& p);
@@ -125,11 +134,6 @@ void ShowChapterAProblem4(Quillet& p);
 // area (2 key waits).
 void ShowChapterAProblem5(Quillet& p);
 
-// Chapter problems B of page 185: the problem menu until item 4, which
-// returns to the main menu.
-void RunChapterProblemsB(Quillet& p);
-// The menu "P185 章の問題B ①　②2(1)　③2(2)　④終了" on the bottom band.
-void ShowChapterProblemsBMenu(Quillet& p);
 // Problem 1: angle AOC = angle BOD in two figures (2 key waits).
 void ShowChapterBProblem1(Quillet& p);
 // Problem 2(1): the fold line of the square that puts A on M, the
@@ -139,12 +143,12 @@ void ShowChapterBProblem2Part1(Quillet& p);
 // perpendicular at C meets the bisector of angle AOB (13 key waits).
 void ShowChapterBProblem2Part2(Quillet& p);
 
-// The heading of every chapter-problem screen: the whole screen erased,
-// ItemLeft 40, TextLeft 121, TextLineY 30, the pen `width`, then the `title`
-// cell at (40,30), 396 by 50 (border 3, fill 13), and the problem `number`
-// cell 30 px to its right, 40 by 50 (border 4, fill 3, digit in colour 13).
-// Leaves TextEndX at the number cell's right edge (506).
-void ShowChapterHeading(Quillet& p, const Text& title, const Text& number, int width);
+// The title cells of every chapter-problem screen, on the topic's opening
+// (BeginTopic: ItemLeft 40, TextLineY 30; the sentences at TextLeft 121): the
+// `title` cell at (ItemLeft, TextLineY), 396 by 50 (border 3, fill 13), and
+// the problem `number` cell 30 px to its right, 40 by 50 (border 4, fill 3,
+// digit in colour 13). Leaves TextEndX at the number cell's right edge (506).
+void ChapterTitle(Quillet& p, const Text& title, const Text& number);
 // The caption texts of the two titles.
 inline constexpr const char* kChapterATitle = "P184 章の問題A";
 inline constexpr const char* kChapterBTitle = "P185 章の問題B";

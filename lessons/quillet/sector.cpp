@@ -1,31 +1,11 @@
-// The sector lesson: its goals screen and topic menu, and the answers of
-// exercise 1 (topic 4). The pizza topics are in sector_pizza.cpp, the turning
-// sector and the proportion tables in sector_explanation.cpp, the random
-// examples in sector_examples.cpp.
+// The sector lesson's topic 4: the answers of exercise 1. The lesson's entry
+// is in program.cpp, the pizza topics in sector_pizza.cpp, the turning sector
+// and the proportion tables in sector_explanation.cpp, the random examples in
+// sector_examples.cpp.
 #include "lessons/common/kit.h"
 #include "lessons/quillet/quillet.h"
 
 using namespace kit;
-
-// ---- Entry, goals and topic menu ----------------------------------------------
-
-void RunSectorLesson(Quillet& p) {
-    ShowSectorGoals(p);
-    ShowSectorTopicMenu(p);
-}
-
-void ShowSectorGoals(Quillet& p) {
-    EraseScreen(p);
-    GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "1 おうぎ形の中心角と弧の長さや面積の関係を調べよう。");
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "2 おうぎ形の弧の長さや面積を求めよう。");
-}
-
-void ShowSectorTopicMenu(Quillet& p) {
-    RunSubMenu(p, "①P165Q　②説明　③例１　④問1　⑤問2　⑥例２　⑦例３　⑧終了",
-               {ShowPizzaSectorsP179, ShowSectorExplanation, ShowArcLengthExample1, ShowSectorAnswer1,
-                ShowPizzaAnswer2, ShowCentralAngleExample2, ShowCentralAngleFromAreaExample3});
-}
 
 // ---- Topic 4: the answers of exercise 1 -----------------------------------------
 
@@ -39,15 +19,15 @@ void AnswerColumn(Quillet& p, float left, const Text (&rows)[9]) {
     p.TextLineY = 30;
     Write(p, p.TextLeft, p.TextLineY, kTeal, rows[0]);
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kGrey, rows[1]);
-    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, rows[2]);
-    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, rows[3]);
-    Write(p, p.TextLeft, p.TextLineY + 60, kPurple, rows[4]);
+    NextLine(p, kGrey, rows[1]);
+    NextLine(p, kBlack, rows[2], 70);
+    NextLine(p, kBlack, rows[3], 70);
+    NextLine(p, kPurple, rows[4], 60);
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 60, kGrey, rows[5]);
-    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, rows[6]);
-    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, rows[7]);
-    Write(p, p.TextLeft, p.TextLineY + 60, kPurple, rows[8]);
+    NextLine(p, kGrey, rows[5], 60);
+    NextLine(p, kBlack, rows[6], 70);
+    NextLine(p, kBlack, rows[7], 70);
+    NextLine(p, kPurple, rows[8], 60);
     WaitForAnyKey(p);
 }
 

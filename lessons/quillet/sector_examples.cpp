@@ -4,6 +4,7 @@
 // new random values, the sector figure, the working key by key and the step
 // prompt, until 1 is typed there.
 #include <numeric>
+#include <optional>
 
 #include "lessons/common/kit.h"
 #include "lessons/quillet/quillet.h"
@@ -77,33 +78,34 @@ struct ExampleFigure {
 // 180 about (1020, 280); its labels; the dotted radius dimension over O-P1.
 void DrawExampleFigure(Quillet& p, const ExampleFigure& figure) {
     Grid(p, {.left = 840, .top = 100, .columns = 6, .rows = 6, .cell = 60});
-    SetP(p, 0, {p.OriginX + 3 * p.CellSize, p.OriginY - 3 * p.CellSize});
+    SetCells(p, 0, {{3, 3}});
     p.Radius = 3 * p.CellSize;
     SetP(p, 1, Along(P(p, 0), p.Radius, 60 * p.Pi / 180));
     SetP(p, 2, Along(P(p, 0), p.Radius, (60 + p.TableValueA(1)) * p.Pi / 180));
     Circle(p, P(p, 0), p.Radius, kBlack);
-    p.PenColor = kTeal;
     AngleMark(p, P(p, 0), P(p, 1), P(p, 2),
-              {.size = p.Radius, .arcs = 0, .color = kBlack, .fill = figure.fill, .label = "", .shift = 1});
+              {.size = p.Radius, .arcs = 0, .color = kBlack, .fill = figure.fill, .label = "", .shift = 1,
+               .labelColor = kTeal});
     figure.labels(p);
     p.WorkA = 0;
     p.WorkB = 1;
-    p.PenColor = figure.dimensionColor;
-    p.LabelOffsetY = figure.dimensionLabelDrop;   // the dimension's label is placed with it
     DottedArc(p, P(p, 0), P(p, 1),
               {.side = 1, .bulge = figure.dimensionBulge, .step = 5, .color = figure.dimensionColor,
-               .label = p.TableTextB(2) + "cm"});
+               .label = p.TableTextB(2) + "cm", .labelColor = figure.dimensionColor,
+               .labelDy = figure.dimensionLabelDrop});
 }
 
-// A label on the sector's bisector, `distance` px from O, in PenColor.
-void SectorLabel(Quillet& p, const Text& label, float distance) {
-    VertexLabel(p, P(p, 0), P(p, 1), P(p, 2), label, {.distance = distance});
+// A label on the sector's bisector, `distance` px from O, in `color` (empty:
+// PenColor as it stands).
+void SectorLabel(Quillet& p, const Text& label, float distance, std::optional<float> color = {}) {
+    VertexLabel(p, P(p, 0), P(p, 1), P(p, 2), label, {.distance = distance, .labelColor = color});
 }
 
-// The example cycle: while EntryValue is not 1, a new example on an erased
-// screen, its working (`texts`) and the step prompt, which leaves the typed
-// value in EntryValue.
+// The example cycle: EntryValue := 3 (any value but 1), then while it is not
+// 1, a new example on an erased screen, its working (`texts`) and the step
+// prompt, which leaves the typed value in EntryValue.
 void RunExampleCycle(Quillet& p, bool areaFraction, const ExampleFigure& figure, void (*texts)(Quillet&)) {
+    p.EntryValue = 3;
     while (p.EntryValue != 1) {
         EraseBox(p, 0, 0, 3520, 2400);
         DrawExampleValues(p, areaFraction);
@@ -124,13 +126,13 @@ constexpr ExampleFigure kArcAndAreaFigure{kPink, AngleLabel, kTeal, 20, 0};
 void ArcAndAreaHeading(Quillet& p, const Text& number, const Text& question) {
     Write(p, p.TextLeft, 30, kBlack, number);
     WriteOn(p, kTeal, "半径" + p.TableTextB(2) + "cm,中心角" + p.TableTextA(1) + "%");
-    Write(p, p.TextLeft + 90, p.TextLineY + 50, kBlack, question);
+    IndentedLine(p, kBlack, question, 90);
     WaitForAnyKey(p);
 }
 
 void ArcLengthTexts(Quillet& p) {
     ArcAndAreaHeading(p, "例1① ", "のおうぎ形の弧の長さを求めなさい。");
-    Write(p, p.TextLeft, p.TextLineY + 80, kGrey, "弧の長さは、円の周の長さの");
+    NextLine(p, kGrey, "弧の長さは、円の周の長さの", 80);
     WriteOn(p, kTeal, "ﾀ" + p.TableTextA(1) + "/360ﾀ倍");
     WriteOn(p, kBlack, " だから");
     WaitForAnyKey(p);
@@ -144,7 +146,7 @@ void ArcLengthTexts(Quillet& p) {
 
 void AreaTexts(Quillet& p) {
     ArcAndAreaHeading(p, "例1② ", "のおうぎ形の面積を求めなさい。");
-    Write(p, p.TextLeft, p.TextLineY + 80, kGrey, "面積は、円の面積の");
+    NextLine(p, kGrey, "面積は、円の面積の", 80);
     WriteOn(p, kTeal, "ﾀ" + p.TableTextA(1) + "/360ﾀ倍");
     WriteOn(p, kBlack, " だから");
     WaitForAnyKey(p);
@@ -160,7 +162,7 @@ void AreaTexts(Quillet& p) {
 // the quantity "は", then its formula a key later.
 void GeneralFormula(Quillet& p, const Text& quantity, const Text& name, const Text& formula) {
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 70, kTeal, "半径r,中心角a%");
+    NextLine(p, kTeal, "半径r,中心角a%", 70);
     WriteOn(p, kBlack, "のおうぎ形で、");
     WriteOn(p, kTeal, quantity);
     WriteOn(p, kBlack, "は");
@@ -174,8 +176,7 @@ void GeneralFormula(Quillet& p, const Text& quantity, const Text& name, const Te
 
 void ArcAndUnknownAngleLabels(Quillet& p) {
     SectorLabel(p, p.TableTextB(3) + "πcm", 2 * p.CellSize);
-    p.PenColor = kPink;
-    SectorLabel(p, "x%", 30);
+    SectorLabel(p, "x%", 30, kPink);
 }
 
 void AreaLabel(Quillet& p) { SectorLabel(p, p.TableTextB(4) + "πcm^2", 0.5f * p.CellSize); }
@@ -187,7 +188,7 @@ constexpr ExampleFigure kAreaToAngleFigure{kGrey, AreaLabel, kBrightBlue, 40, 30
 void CentralAngleHeading(Quillet& p, const Text& number, const Text& given) {
     Write(p, p.TextLeft, 30, kBlack, number);
     WriteOn(p, kTeal, given);
-    Write(p, p.TextLeft + 90, p.TextLineY + 50, kBlack, "のおうぎ形の中心角を求めなさい。");
+    IndentedLine(p, kBlack, "のおうぎ形の中心角を求めなさい。", 90);
     WaitForAnyKey(p);
     Write(p, p.ItemLeft, p.TextLineY + 80, kGrey, "中心角をx%とすると");
     WaitForAnyKey(p);
@@ -220,17 +221,6 @@ void AngleFromAreaTexts(Quillet& p) {
     CentralAngleAnswer(p, p.TableTextB(5) + "/" + p.TableTextB(6));
 }
 
-// The topics' common start: the erase, the margins (numbers at TextLeft +
-// `indent`), pen width 5 and the cycle's entry state.
-void StartExamples(Quillet& p, float indent) {
-    EraseScreen(p);
-    p.TextLeft = 40;
-    p.ItemLeft = p.TextLeft + indent;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
-    p.EntryValue = 3;
-}
-
 // The closing proportion under the last example, a key after it was asked for.
 void CentralAngleClosing(Quillet& p, const Text& proportion) {
     WaitForAnyKey(p);
@@ -241,23 +231,22 @@ void CentralAngleClosing(Quillet& p, const Text& proportion) {
 }  // namespace
 
 void ShowArcLengthExample1(Quillet& p) {
-    StartExamples(p, 160);
+    BeginTopic(p, {.itemLeft = 200, .textLeft = 40});   // the working 160 px in
     RunExampleCycle(p, false, kArcAndAreaFigure, ArcLengthTexts);
     GeneralFormula(p, "弧の長さl", "l=", "2πr*ﾀa/360ﾀ");
-    p.EntryValue = 3;
     RunExampleCycle(p, false, kArcAndAreaFigure, AreaTexts);
     GeneralFormula(p, "面積S", "S=", "πr^2*ﾀa/360ﾀ");
-    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "教科書P181 問1 をやろう。");
+    NextLine(p, kGrey, "教科書P181 問1 をやろう。", 70);
 }
 
 void ShowCentralAngleExample2(Quillet& p) {
-    StartExamples(p, 80);
+    BeginTopic(p, {.itemLeft = 120, .textLeft = 40});   // the working 80 px in
     RunExampleCycle(p, false, kArcToAngleFigure, AngleFromArcTexts);
     CentralAngleClosing(p, "ﾀ中心角/360ﾀ=ﾀ弧の長さ/円の周の長さﾀ");
 }
 
 void ShowCentralAngleFromAreaExample3(Quillet& p) {
-    StartExamples(p, 80);
+    BeginTopic(p, {.itemLeft = 120, .textLeft = 40});   // the working 80 px in
     RunExampleCycle(p, true, kAreaToAngleFigure, AngleFromAreaTexts);
     CentralAngleClosing(p, "ﾀ中心角/360ﾀ=ﾀ弧の長さ/円の周の長さﾀ=ﾀおうぎ形の面積/円の面積ﾀ");
 }

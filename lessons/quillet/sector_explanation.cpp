@@ -2,8 +2,8 @@
 // 30-degree sector turned about the circle key by key), arc length and area
 // grow with the central angle (slices and the first table), and they are
 // parts of the circumference and the circle's area (the second table).
-#include <cmath>
 #include <initializer_list>
+#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -18,39 +18,27 @@ namespace {
 Pt OnCircle(Quillet& p, float degrees) { return Along(P(p, 0), p.Radius, degrees * p.Pi / 180); }
 
 // The sector about point 0 from the ray to b counter-clockwise to the ray to
-// c, radius Radius, outlined in `outline` and filled in `fill`.
-void SectorOf(Quillet& p, Pt b, Pt c, float outline, float fill) {
-    AngleMark(p, P(p, 0), b, c, {.size = p.Radius, .arcs = 0, .color = outline, .fill = fill, .label = "", .shift = 1});
+// c, radius Radius, outlined in `outline` and filled in `fill`; `labelColor`
+// the colour of the labels that follow (empty: PenColor as it stands).
+void SectorOf(Quillet& p, Pt b, Pt c, float outline, float fill, std::optional<float> labelColor = {}) {
+    AngleMark(p, P(p, 0), b, c,
+              {.size = p.Radius, .arcs = 0, .color = outline, .fill = fill, .label = "", .shift = 1,
+               .labelColor = labelColor});
 }
 
 // The circle of the figure, outline only.
 void FigureCircle(Quillet& p) { Circle(p, P(p, 0), p.Radius, kBlack); }
 
-// Clears the figure's frame and nothing else.
-void EraseFigure(Quillet& p) { EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom); }
-
-// The dot of slice i (points 0, i, i + 1): radius 8, 50 px out on its bisector.
-void SliceDot(Quillet& p, int i, float color) {
-    p.WorkA = 0;
-    p.WorkB = static_cast<float>(i);
-    p.WorkC = static_cast<float>(i + 1);
-    p.MarkSize = 50;
-    AngleRange(p, P(p, 0), P(p, i), P(p, i + 1), 1);
-    p.PenY = p.MarkAY - 50 * std::sin(p.BisectorAngle);
-    p.PenX = p.MarkAX + 50 * std::cos(p.BisectorAngle);
-    Disc(p, {p.PenX, p.PenY}, 8, color);
-}
-
 // Slices 1 to `count` of 30 degrees from 90 degrees on, slice i in the fill
-// and dot colours `colors` gives it (SliceFillColor, SliceDotColor).
+// and dot colours `colors` gives it (SliceFillColor, SliceDotColor); the dot
+// of radius 8 stands 50 px out on the slice's bisector.
 void Slices(Quillet& p, int count, std::pair<float, float> (*colors)(int)) {
-    for (int i = 1; i <= count; i++) {
-        p.LoopIndex = static_cast<float>(i);
+    Count(p.LoopIndex, 1, count, [&](int i) {
         SetP(p, i + 1, OnCircle(p, p.FirstSectorStart + 30 * static_cast<float>(i)));
         std::tie(p.SliceFillColor, p.SliceDotColor) = colors(i);
         SectorOf(p, P(p, i), P(p, i + 1), kBlack, p.SliceFillColor);
-        SliceDot(p, i, p.SliceDotColor);
-    }
+        AngleDot(p, 0, i, i + 1, {.distance = 50, .radius = 8, .color = p.SliceDotColor});
+    });
 }
 
 // One table row at TextLeft, `height` px high, in text colour `color`: each
@@ -92,7 +80,7 @@ void FillInRow(Quillet& p, int row, float height, const Text& ratio) {
 void ProportionSentences(Quillet& p, float y) {
     Write(p, p.TextLeft, y, kTeal, "おうぎ形の弧の長さは、");
     WriteOn(p, kPurple, "中心角に比例する。");
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "おうぎ形の面積は、");
+    NextLine(p, kTeal, "おうぎ形の面積は、");
     WriteOn(p, kPurple, "中心角に比例する。");
 }
 
@@ -100,8 +88,7 @@ void ProportionSentences(Quillet& p, float y) {
 // filled in colour 13, labelled with its angle.
 void AngleFigure(Quillet& p, const Text& label) {
     FigureCircle(p);
-    p.PenColor = kTeal;
-    SectorOf(p, P(p, 1), P(p, 2), kBlack, kPink);
+    SectorOf(p, P(p, 1), P(p, 2), kBlack, kPink, kTeal);
     VertexLabel(p, P(p, 0), P(p, 1), P(p, 2), label, {.distance = 50});
 }
 
@@ -129,29 +116,22 @@ void ShowSectorExplanation(Quillet& p) {
     WaitForAnyKey(p);
 
     // The sector turns 30 degrees a key until "1": start angles 90, 120, ...,
-    // 360, 0, 30, ... (360 and 0 show the same sector).
-    p.EntryValue = 5;
-    p.ArcAngle = p.FirstSectorStart;
-    while (p.EntryValue != 1) {
-        DrawTwoSectorFigure(p);
-        SetP2(p, 1, OnCircle(p, p.ArcAngle));
-        SetP2(p, 2, OnCircle(p, p.ArcAngle + 30));
-        SectorOf(p, P2(p, 1), P2(p, 2), kTeal, kGrey);
-        p.TextCell = "１で次のステップ。他のキーで動かす。";
-        ShowMessageAndWaitKey(p);
-        if (LastKeyIs(p, '1'))
-            p.EntryValue = 1;
-        else
-            EraseFigure(p);
-        if (p.EntryValue != 1) p.ArcAngle = p.ArcAngle + 30;
-        if (p.ArcAngle > 360) p.ArcAngle = 0;
-    }
-    Write(p, p.TextLeft, p.TextLineY + 60, kBlack, "1つの円で、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "中心角の等しいおうぎ形の弧の長さや面積は等しい。");
+    // 360, 0, 30, ... (360 and 0 show the same sector); each key but "1"
+    // empties the figure's frame.
+    Animate(p, {.erase = FrameArea(p), .counter = {.cell = &p.ArcAngle, .from = p.FirstSectorStart, .by = 30,
+                                                   .upTo = 360, .backTo = 0}},
+            [&] {
+                DrawTwoSectorFigure(p);
+                SetP2(p, 1, OnCircle(p, p.ArcAngle));
+                SetP2(p, 2, OnCircle(p, p.ArcAngle + 30));
+                SectorOf(p, P2(p, 1), P2(p, 2), kTeal, kGrey);
+            });
+    NextLine(p, kBlack, "1つの円で、", 60);
+    NextLine(p, kPurple, "中心角の等しいおうぎ形の弧の長さや面積は等しい。");
     WaitForAnyKey(p);
 
     // Six white slices over the left half, and the first table.
-    EraseFigure(p);
+    EraseFrame(p);
     FigureCircle(p);
     Slices(p, 6, [](int) { return std::pair{kWhite, kPurple}; });
     int corner = 0;
@@ -161,7 +141,7 @@ void ShowSectorExplanation(Quillet& p) {
     WaitForAnyKey(p);
 
     // Twice the angle: two coloured slices of four.
-    EraseFigure(p);
+    EraseFrame(p);
     FigureCircle(p);
     Slices(p, 4, [](int i) { return i > 2 ? std::pair{kWhite, kPurple} : std::pair{kGrey, kTeal}; });
     FillIn(p, 1, 160, 50, "2倍");
@@ -170,7 +150,7 @@ void ShowSectorExplanation(Quillet& p) {
     WaitForAnyKey(p);
 
     // Three times the angle: 60-degree parts in 7, 9 and white.
-    EraseFigure(p);
+    EraseFrame(p);
     FigureCircle(p);
     Slices(p, 6, [](int i) {
         if (i > 4) return std::pair{kWhite, kPurple};
@@ -182,7 +162,7 @@ void ShowSectorExplanation(Quillet& p) {
     FillIn(p, 4, 120, 50, "3倍");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 70, kBlack, "1つの円では、");
+    NextLine(p, kBlack, "1つの円では、", 70);
     ProportionSentences(p, p.TextLineY + 50);
     WaitForAnyKey(p);
 
@@ -191,12 +171,11 @@ void ShowSectorExplanation(Quillet& p) {
     Write(p, p.TextLeft, p.TextLineY, kBlack, "1つの円では、");
     ProportionSentences(p, p.TextLineY + 50);
     // Both rays at 90 degrees: the whole disc.
-    EraseFigure(p);
+    EraseFrame(p);
     FigureCircle(p);
-    p.PenColor = kTeal;
-    SectorOf(p, P(p, 1), P(p, 1), kBlack, kPink);
+    SectorOf(p, P(p, 1), P(p, 1), kBlack, kPink, kTeal);
     VertexLabel(p, P(p, 0), P(p, 1), P(p, 1), "360%", {.distance = 50});
-    Write(p, p.TextLeft, p.TextLineY + 50, kGrey, "問 弧の長さと面積は円周と円の面積の何倍ですか。");
+    NextLine(p, kGrey, "問 弧の長さと面積は円周と円の面積の何倍ですか。");
     corner = 0;
     TableRow(p, p.TextLineY + 50, 50, kTeal, {{120, "中心角"}, {160, "弧の長さ"}, {160, "面積"}}, corner);
     TableRow(p, p.TextLineY + 50, 50, kPurple, {{120, "360%"}, {160, ""}, {160, ""}}, corner);
@@ -208,13 +187,13 @@ void ShowSectorExplanation(Quillet& p) {
 
     FillInRow(p, 1, 50, "1倍");
     WaitForAnyKey(p);
-    EraseFigure(p);
+    EraseFrame(p);
     SetP(p, 2, OnCircle(p, 180));
     AngleFigure(p, "90%");
     WaitForAnyKey(p);
     FillInRow(p, 2, 80, "ﾀ1/4ﾀ倍");
     WaitForAnyKey(p);
-    EraseFigure(p);
+    EraseFrame(p);
     SetP(p, 2, OnCircle(p, 120));
     AngleFigure(p, "30%");
     WaitForAnyKey(p);

@@ -4,11 +4,9 @@
 #include <cmath>
 
 #include "lessons/common/kit.h"
-#include "lessons/quillet/compass.h"
 #include "lessons/quillet/quillet.h"
 
 using namespace kit;
-using namespace quillet;
 
 namespace {
 
@@ -25,14 +23,10 @@ void RightAngleAtFoot(Quillet& p, float x) {
     RightAngle(p, {x, p.PointY(0)}, {x, p.PointY(1)}, P(p, 0), {.size = 20, .shift = 1.0f});
 }
 
-// The figure's frame, emptied (the title above it stays).
-void EraseFrame(Quillet& p) { EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom); }
-
 }  // namespace
 
 void DrawTangentBaseFigure(Quillet& p) {
-    Dot(p, 0, kTeal);
-    Label(p, p.PointX(0) - 30, p.PointY(0) + 10, kTeal, "O");
+    DotAndName(p, 0, "O", {.dx = -30, .dy = 10});
     Circle(p, P(p, 0), p.Radius, kBlack);
     Segment(p, 3, 4, kBlack);
 }
@@ -68,37 +62,24 @@ void ShowCircleTangent(Quillet& p) {
     p.Radius = 3 * p.CellSize;
     // The cuts of the line with the circle at positions 0 to 6 (point 17 is
     // the point of tangency T), and the x of positions 7 to 9 outside it.
-    for (int i = 0; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
+    Count(p.LoopIndex, 0, 6, [&](int i) {
         p.PointAngle(i) = static_cast<float>(90 - 15 * i) * p.Pi / 180;
         p.PointX(11 + i) = p.PointX(0) + p.Radius * std::cos(p.PointAngle(i));
         p.PointY(11 + i) = p.PointY(0) - p.Radius * std::sin(p.PointAngle(i));
         p.PointX(21 + i) = p.PointX(0) + p.Radius * std::cos(p.PointAngle(i));
         p.PointY(21 + i) = p.PointY(0) + p.Radius * std::sin(p.PointAngle(i));
-    }
-    for (int n = 18; n <= 20; n++) {
-        p.LoopIndex = static_cast<float>(n);
-        p.PointX(n) = p.PointX(17) + static_cast<float>(n - 17) * p.CellSize / 2;
-    }
+    });
+    Count(p.LoopIndex, 18, 20,
+          [&](int n) { p.PointX(n) = p.PointX(17) + static_cast<float>(n - 17) * p.CellSize / 2; });
     Write(p, p.TextLeft, p.TextLineY, kPurple, "<円の接線>");
     DrawTangentBaseFigure(p);
     WaitForAnyKey(p);
 
-    // The line steps on with every key but "1", which stops it.
-    p.EntryValue = 5;
+    // The line steps on with every key but "1", which stops it; each key but
+    // "1" empties the frame (the title above it stays).
     p.SlidePosition = 0;
     p.SlideDirection = 1;
-    while (p.EntryValue != 1) {
-        DrawTangentSlidePicture(p);
-        p.TextCell = "１で次のステップ。他のキーで動かす。";
-        ShowMessageAndWaitKey(p);
-        if (LastKeyIs(p, '1')) {
-            p.EntryValue = 1;
-        } else {
-            EraseFrame(p);
-        }
-        StepTangentSlide(p);
-    }
+    Animate(p, {.erase = FrameArea(p)}, [&] { DrawTangentSlidePicture(p); }, [&] { StepTangentSlide(p); });
 
     // At rest: the tangent at T, perpendicular to the radius OT.
     EraseFrame(p);
@@ -111,22 +92,22 @@ void ShowCircleTangent(Quillet& p) {
     RightAngle(p, P(p, 17), {p.PointX(17), p.PointY(1)}, P(p, 0), {.size = 20, .shift = 1.0f});
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "① 直線が円に");
+    NextLine(p, kTeal, "① 直線が円に");
     WriteOn(p, kPurple, "接する");
-    Write(p, p.TextLeft + 60, p.TextLineY + 50, kBlack, "円と直線が1点だけで出会うとき");
+    IndentedLine(p, kBlack, "円と直線が1点だけで出会うとき", 60);
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "② ");
+    NextLine(p, kTeal, "② ");
     WriteOn(p, kPurple, "接線");
     WriteOn(p, kBlack, "…この直線");
     Label(p, p.PointX(17) + 10, p.PointY(1), kPurple, "接線");
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "③ ");
+    NextLine(p, kTeal, "③ ");
     WriteOn(p, kPurple, "接点");
     WriteOn(p, kBlack, "…接する点");
-    Label(p, p.PointX(17) + 10, p.PointY(17) + 10, kPurple, "接点");
+    Name(p, 17, "接点", {.dx = 10, .dy = 10, .color = kPurple});
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 150, kTeal, "④ 円の接線の性質");
-    Write(p, p.TextLeft + 50, p.TextLineY + 50, kPurple, "円の接線は、接点を通る半径に垂直である。");
+    NextLine(p, kTeal, "④ 円の接線の性質", 150);
+    IndentedLine(p, kPurple, "円の接線は、接点を通る半径に垂直である。", 50);
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "教科書P175 問1 をやろう。");
+    NextLine(p, kGrey, "教科書P175 問1 をやろう。", 70);
 }

@@ -1,17 +1,15 @@
 // Chapter problems B of page 185, problem 2: (1) the fold line that puts
 // corner A of the square on M, (2) the circle touching OB at C and touching OA.
 #include "lessons/common/kit.h"
-#include "lessons/quillet/chapter_steps.h"
 #include "lessons/quillet/quillet.h"
 
 using namespace kit;
-using chapter::Dot;
-using chapter::WrappedArc;
 
 // ---- Problem 2(1) -----------------------------------------------------------
 
 void ShowChapterBProblem2Part1(Quillet& p) {
-    ShowChapterHeading(p, kChapterBTitle, "2", 3);
+    BeginTopic(p, {.textLeft = 121, .penWidth = 3});
+    ChapterTitle(p, kChapterBTitle, "2");
     Write(p, p.TextEndX + 30, p.TextLineY, kTeal, "(1)");
     Grid(p, {.left = 720, .top = 250, .columns = 6, .rows = 5, .cell = 65});
     // The square ABCD and M on CD. Only these points are turned into pixels:
@@ -29,24 +27,23 @@ void ShowChapterBProblem2Part1(Quillet& p) {
     SetP(p, 12, Crossing(p, P(p, 2), P(p, 3), P(p, 8), P(p, 9)));
     Polygon(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4)},
             {.width = 5, .color = kBlack, .distance = 10, .labels = "A", .labelColor = kBlack});
-    Dot(p, 5, kTeal);
-    Label(p, p.PointX(5) + 10, p.PointY(5) - 25, kBlack, "M");
+    DotAndName(p, 5, "M", {.dx = 10, .dy = -25, .color = kBlack, .dotColor = kTeal});
     WaitForAnyKey(p);
 
     Write(p, p.ItemLeft, p.TextLineY + 70, kBlack, "点AとMは、折れ目の線について線対称だから");
     Write(p, p.ItemLeft, p.TextLineY + 50, kPurple, "折れ目の線は、線分AMの垂直二等分線になる。");
     WaitForAnyKey(p);
 
-    // Equal compass arcs about A and M cross at points 7 and 8.
-    Dot(p, 1, kTeal);
-    p.Radius = Distance(P(p, 1), P(p, 7));
-    AngleRange(p, P(p, 1), P(p, 7), P(p, 8), 1);
-    WrappedArc(p, 1, kTeal, p.ArcFractionC - 0.03f, p.ArcFractionB + 0.03f);
+    // Equal compass arcs about A and M cross at points 7 and 8; their ends
+    // are kept within one turn and left in ArcFractionC and ArcFractionB.
+    CompassArc(p, {.centre = 1, .through = 7, .b = 7, .c = 8,
+                   .start = RayC(-0.03f).Wrapped(), .end = RayB(0.03f).Wrapped(), .color = kTeal,
+                   .startIn = &Program::ArcFractionC, .endIn = &Program::ArcFractionB});
     WaitForAnyKey(p);
 
-    Dot(p, 5, kTeal);
-    AngleRange(p, P(p, 5), P(p, 8), P(p, 7), 1);
-    WrappedArc(p, 5, kTeal, p.ArcFractionC - 0.03f, p.ArcFractionB + 0.03f);
+    CompassArc(p, {.centre = 5, .b = 8, .c = 7,
+                   .start = RayC(-0.03f).Wrapped(), .end = RayB(0.03f).Wrapped(), .color = kTeal,
+                   .startIn = &Program::ArcFractionC, .endIn = &Program::ArcFractionB});
     WaitForAnyKey(p);
 
     Segment(p, 10, 9, kTeal);
@@ -57,22 +54,9 @@ void ShowChapterBProblem2Part1(Quillet& p) {
 
 // ---- Problem 2(2) -----------------------------------------------------------
 
-namespace {
-
-// A compass step: the dot of point `centre` and the arc about it from `start`
-// to `end` (radius Radius) in `color`.
-void CompassArc(Quillet& p, int centre, float color, float start, float end) {
-    Dot(p, centre, color);
-    Arc(p, P(p, centre), p.Radius, color, start, end);
-}
-
-// The arc range at point `centre` between the rays to `b` and `c`.
-void RangeAt(Quillet& p, int centre, int b, int c) { AngleRange(p, P(p, centre), P(p, b), P(p, c), 1); }
-
-}  // namespace
-
 void ShowChapterBProblem2Part2(Quillet& p) {
-    ShowChapterHeading(p, kChapterBTitle, "2", 5);
+    BeginTopic(p, {.textLeft = 121});
+    ChapterTitle(p, kChapterBTitle, "2");
     Write(p, p.TextEndX + 30, p.TextLineY, kTeal, "(2)");
     Grid(p, {.left = 600, .top = 250, .columns = 8, .rows = 5, .cell = 65});
     // O, A, B, C, the marks on OB about C, the crossing above C and the top
@@ -88,11 +72,10 @@ void ShowChapterBProblem2Part2(Quillet& p) {
     SetP(p, 4, Crossing(p, P(p, 3), P(p, 8), P(p, 0), P(p, 12)));
     Line(p, P(p, 1), P(p, 0), kBlack);
     Line(p, P(p, 2), P(p, 0), kBlack);
-    Label(p, p.PointX(0) - 40, p.PointY(0), kBlack, "O");
-    Label(p, p.PointX(1) - 14, p.PointY(1) - 50, kBlack, "A");
-    Label(p, p.PointX(2) + 10, p.PointY(2) - 25, kBlack, "B");
-    Dot(p, 3, kBlack);
-    Label(p, p.PointX(3) - 14, p.PointY(3) + 10, kBlack, "C");
+    Name(p, 0, "O", {.dx = -40, .dy = 0, .color = kBlack});
+    Name(p, 1, "A", {.dx = -14, .dy = -50, .color = kBlack});
+    Name(p, 2, "B", {.dx = 10, .dy = -25, .color = kBlack});
+    DotAndName(p, 3, "C", {.dx = -14, .dy = 10, .color = kBlack});
     WaitForAnyKey(p);
 
     Write(p, p.ItemLeft, p.TextLineY + 70, kBlack, "点Cで辺OBに接するから、円の中心はCを通る垂線上にある。");
@@ -108,16 +91,13 @@ void ShowChapterBProblem2Part2(Quillet& p) {
     // The perpendicular at C: the arc about C across OB on both sides, then
     // equal arcs from the two marks crossing at point 7. A ray along +x has
     // the fraction 1, so its widened end comes back by a whole turn.
-    p.Radius = Distance(P(p, 3), P(p, 5));
-    RangeAt(p, 3, 6, 5);
-    CompassArc(p, 3, kBrightBlue, p.ArcFractionC - 0.03f, p.ArcFractionB + 0.03f - 1);
+    CompassArc(p, {.centre = 3, .through = 5, .b = 6, .c = 5,
+                   .start = RayC(-0.03f), .end = RayB(0.03f).Turned(-1), .color = kBrightBlue});
     WaitForAnyKey(p);
-    p.Radius = Distance(P(p, 5), P(p, 7));
-    RangeAt(p, 5, 6, 7);
-    CompassArc(p, 5, kBrightBlue, p.ArcFractionC - 0.05f, p.ArcFractionC + 0.05f);
+    CompassArc(p, {.centre = 5, .through = 7, .b = 6, .c = 7,
+                   .start = RayC(-0.05f), .end = RayC(0.05f), .color = kBrightBlue});
     WaitForAnyKey(p);
-    RangeAt(p, 6, 7, 5);
-    CompassArc(p, 6, kBrightBlue, p.ArcFractionB - 0.05f, p.ArcFractionB + 0.05f);
+    CompassArc(p, {.centre = 6, .b = 7, .c = 5, .start = RayB(-0.05f), .end = RayB(0.05f), .color = kBrightBlue});
     WaitForAnyKey(p);
     Segment(p, 3, 8, kTeal);
     WaitForAnyKey(p);
@@ -125,16 +105,11 @@ void ShowChapterBProblem2Part2(Quillet& p) {
     // The bisector of angle AOB: the arc about O through both sides, then
     // equal arcs from the two marks crossing at point 11. The ray from point
     // 9 to 11 sits just past +x, so the start of its arc goes round a turn.
-    p.Radius = Distance(P(p, 0), P(p, 9));
-    RangeAt(p, 0, 10, 9);
-    CompassArc(p, 0, kGrey, p.ArcFractionC - 0.03f, p.ArcFractionB + 0.03f - 1);
+    CompassArc(p, {.centre = 0, .through = 9, .b = 10, .c = 9, .start = RayC(-0.03f), .end = RayB(0.03f).Turned(-1)});
     WaitForAnyKey(p);
-    p.Radius = Distance(P(p, 9), P(p, 11));
-    RangeAt(p, 9, 10, 11);
-    CompassArc(p, 9, kGrey, p.ArcFractionC - 0.05f + 1, p.ArcFractionC + 0.05f);
+    CompassArc(p, {.centre = 9, .through = 11, .b = 10, .c = 11, .start = RayC(-0.05f).Turned(1), .end = RayC(0.05f)});
     WaitForAnyKey(p);
-    RangeAt(p, 10, 11, 9);
-    CompassArc(p, 10, kGrey, p.ArcFractionB - 0.05f, p.ArcFractionB + 0.05f);
+    CompassArc(p, {.centre = 10, .b = 11, .c = 9, .start = RayB(-0.05f), .end = RayB(0.05f)});
     WaitForAnyKey(p);
     Segment(p, 0, 12, kTeal);
     WaitForAnyKey(p);
