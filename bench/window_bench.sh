@@ -23,11 +23,15 @@ command -v Xvfb > /dev/null || { echo "Xvfb is missing: run ./test.sh once to in
 
 # A laptop-sized screen, so the picture is scaled as on a classroom laptop.
 screen=${GEO_BENCH_SCREEN:-1366x768x24}
-fifo=$(mktemp -u)
+# The pipe Xvfb names its display through lies in a folder of our own (mode
+# 0700) under TMPDIR.
+fifo_dir=$(mktemp -d "${TMPDIR:-/tmp}/geo-window-bench.XXXXXX")
+trap 'rm -rf "$fifo_dir"' EXIT
+fifo=$fifo_dir/display
 mkfifo "$fifo"
 Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3> "$fifo" 2> /dev/null &
 xvfb=$!
-trap 'kill "$xvfb" 2> /dev/null || true; wait "$xvfb" 2> /dev/null || true; rm -f "$fifo"' EXIT
+trap 'kill "$xvfb" 2> /dev/null || true; wait "$xvfb" 2> /dev/null || true; rm -rf "$fifo_dir"' EXIT
 read -r -t 10 display < "$fifo" || { echo "Xvfb did not start" >&2; exit 1; }
 echo "Xvfb on :$display ($screen), pid $xvfb"
 DISPLAY=":$display" "$probe" "$program" "$@"

@@ -26,6 +26,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -338,8 +339,13 @@ int main(int argc, char** argv) {
 
     // Shots on the translation slide: the slide, then 200 steps of it; the
     // same with a picture before every key.
-    const fs::path tmp = fs::temp_directory_path() / ("geo-window-probe-" + std::to_string(getpid()));
-    fs::create_directories(tmp);
+    // In a folder of our own (a fresh name, mode 0700) under TMPDIR.
+    std::string tmpName = (fs::temp_directory_path() / "geo-window-probe.XXXXXX").string();
+    if (!mkdtemp(tmpName.data())) {
+        std::fprintf(stderr, "cannot make a folder %s: %s\n", tmpName.c_str(), std::strerror(errno));
+        return 1;
+    }
+    const fs::path tmp = tmpName;
     const std::string prefix = "3{Enter}2{Enter}{Enter}";
     std::string tour = prefix;
     const int steps = 200;

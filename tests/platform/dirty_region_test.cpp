@@ -11,6 +11,7 @@
 
 #include "platform/canvas.h"
 #include "platform/runtime.h"
+#include "support/support.h"
 
 namespace {
 
@@ -184,7 +185,7 @@ TEST_P(ReviewPicture, ReadsBackPixelForPixel) {
         std::memcpy(cairo_image_surface_get_data(s) + 7 * cairo_image_surface_get_stride(s) + 1439 * 4, &odd, 4);
         cairo_surface_mark_dirty(s);
     }
-    const fs::path path = fs::temp_directory_path() / ("geo-review-" + std::to_string(offPalette) + ".png");
+    const fs::path path = testing_support::TempPath("review", ".png");
     ASSERT_TRUE(rt->WritePng(path.string()));
     cairo_surface_t* back = cairo_image_surface_create_from_png(path.string().c_str());
     ASSERT_EQ(cairo_surface_status(back), CAIRO_STATUS_SUCCESS);

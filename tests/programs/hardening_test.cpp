@@ -24,7 +24,7 @@ struct Shell {
 
 // Runs a shell command line (stderr captured) and returns its exit status.
 Shell RunShell(const std::string& command) {
-    const fs::path errFile = fs::temp_directory_path() / ("geo-hardening-" + std::to_string(::getpid()) + ".err");
+    const fs::path errFile = testing_support::TempPath("shell", ".err");
     const int raw = std::system((command + " 2>" + errFile.string()).c_str());
     Shell r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
@@ -75,7 +75,10 @@ INSTANTIATE_TEST_SUITE_P(
         OutputCase{"TraceWhereNothingCanBeWritten", "--trace /sys/x.jsonl", 2, "Usage:"},
         OutputCase{"ScreenshotInAMissingFolder", "--screenshot /proc/x.png", 2, "Usage:"},
         OutputCase{"ShotsWhereNoFolderCanBeMade", "--shots /proc/nonexist", 2, "Usage:"},
-        OutputCase{"KeyFileWithoutEnd", "--keys-file /dev/zero", 2, "larger than"}),
+        OutputCase{"KeyFileWithoutEnd", "--keys-file /dev/zero", 2, "larger than"},
+        // Write-only, whoever runs the test (root too).
+        OutputCase{"KeyFileThatCannotBeRead", "--keys-file /proc/self/clear_refs", 2,
+                   "cannot read the key file /proc/self/clear_refs"}),
     [](const testing::TestParamInfo<OutputCase>& tp) { return std::string(tp.param.name); });
 
 TEST(KeyScripts, ABadTokenIsNamedWithItsPlace) {

@@ -62,7 +62,7 @@ TEST_P(EveryProgram, RefusesBadOptionsWithUsage) {
 }
 
 TEST_P(EveryProgram, WritesScreenshotAndOneShotPerKeyPlusTheEnd) {
-    const fs::path shot = fs::temp_directory_path() / (std::string(GetParam()) + "-end.png");
+    const fs::path shot = testing_support::TempPath(std::string(GetParam()) + "-end", ".png");
     fs::remove(shot);
     auto r = RunProgramHeadless(GetParam(), "9{Enter}", {"--screenshot", shot.string()}, /*shots=*/true);
     EXPECT_EQ(r.status, 0);
@@ -88,8 +88,8 @@ TEST(CommandLine, KeysAreTracedWithTheirCodes) {
 }
 
 TEST(CommandLine, KeysFileIsReadLikeKeys) {
-    const fs::path file = fs::temp_directory_path() / "geo-keys.txt";
-    const fs::path trace = fs::temp_directory_path() / "geo-keys-trace.jsonl";
+    const fs::path file = testing_support::TempPath("keys", ".txt");
+    const fs::path trace = testing_support::TempPath("keys-trace", ".jsonl");
     std::ofstream(file) << "ab\n{Enter}";
     const std::string cmd = std::string(GEO_BIN_DIR) + "/error_probe --headless --keys-file " + file.string() +
                             " --trace " + trace.string();
@@ -108,7 +108,7 @@ TEST(CommandLine, KeysFileIsReadLikeKeys) {
 
 TEST(CommandLine, HelpAndVersionExitZero) {
     for (const char* opt : {"--help", "--version"}) {
-        std::string cmd = std::string(GEO_BIN_DIR) + "/varnel " + opt + " > /dev/null 2>&1";
+        const std::string cmd = std::string(GEO_BIN_DIR) + "/varnel " + std::string(opt) + " > /dev/null 2>&1";
         EXPECT_EQ(WEXITSTATUS(std::system(cmd.c_str())), 0) << opt;
     }
 }

@@ -11,12 +11,14 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <thread>
 
 namespace testing_support {
@@ -27,12 +29,31 @@ namespace {
 
 const ProgramInfo kDefaultInfo{"varnel", "Varnel", "移動の学習", 60, true, nullptr};
 
-std::string TempPath(const std::string& stem, const std::string& ext) {
-    static std::atomic<int> counter{0};
-    fs::path dir = fs::temp_directory_path() / "geo-tests";
-    fs::create_directories(dir);
-    return (dir / (stem + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ext)).string();
-}
+// The folder made for this process: a fresh name under TMPDIR (or /tmp),
+// mode 0700, so another user's run, an earlier run's leftovers or a run at
+// the same time never meet its files. It goes, with everything in it, when
+// the process ends; a forked child that ends leaves its parent's folder alone.
+class PrivateFolder {
+public:
+    PrivateFolder() : owner_(::getpid()) {
+        std::string name = (fs::temp_directory_path() / "geo-tests.XXXXXX").string();
+        if (!::mkdtemp(name.data()))
+            throw std::runtime_error("cannot make a private folder " + name + ": " + std::strerror(errno));
+        path_ = name;
+    }
+    PrivateFolder(const PrivateFolder&) = delete;
+    PrivateFolder& operator=(const PrivateFolder&) = delete;
+    ~PrivateFolder() {
+        if (::getpid() != owner_) return;
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    const std::string& path() const { return path_; }
+
+private:
+    pid_t owner_;
+    std::string path_;
+};
 
 std::vector<nlohmann::json> ReadJsonLines(const std::string& path) {
     std::vector<nlohmann::json> events;
@@ -53,6 +74,16 @@ std::vector<nlohmann::json> Filter(const std::vector<nlohmann::json>& events, co
 }
 
 }  // namespace
+
+const std::string& PrivateDir() {
+    static const PrivateFolder folder;
+    return folder.path();
+}
+
+std::string TempPath(const std::string& stem, const std::string& ext) {
+    static std::atomic<int> counter{0};
+    return (fs::path(PrivateDir()) / (stem + "-" + std::to_string(counter++) + ext)).string();
+}
 
 std::string SanitizerReport(const std::string& stderrText) {
     static const char* const kMarkers[] = {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer", ": runtime error: ",

@@ -53,6 +53,16 @@ struct ProgramFixture : Fixture {
 // only measured (they carry "measure": true).
 std::vector<nlohmann::json> Visible(const std::vector<nlohmann::json>& events);
 
+// This test process's own folder for the files its tests write: made on first
+// use under TMPDIR (or /tmp) with a fresh name and mode 0700, and removed with
+// everything in it when the process ends.
+const std::string& PrivateDir();
+
+// A path no other call returns, in PrivateDir(): <stem>-<n><ext>. Nothing is
+// made there; a test that keeps a file it wrote may leave it to the folder's
+// removal.
+std::string TempPath(const std::string& stem, const std::string& ext);
+
 // ---- Key scripts ------------------------------------------------------------
 
 // A key text repeated n times ("{Right}" x 12).

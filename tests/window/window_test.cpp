@@ -19,6 +19,7 @@
 #include "platform/host.h"
 #include "platform/runtime.h"
 #include "platform/trace.h"
+#include "support/support.h"
 #include "window/x_client.h"
 #include "window/xvfb.h"
 
@@ -220,7 +221,7 @@ TEST_P(WindowProgram, ShowsTakesKeysAndEndsAtOnce) {
     ASSERT_TRUE(window_test::XServerRunning()) << window_test::XServerProblem();
     XClient x;
     ASSERT_TRUE(x.ok());
-    const std::string errPath = "/tmp/geo-window-program-" + std::to_string(getpid()) + ".txt";
+    const std::string errPath = testing_support::TempPath(std::string(c.program) + "-stderr", ".txt");
     const std::string path = std::string(GEO_BIN_DIR) + "/" + c.program;
     std::vector<char*> argv{const_cast<char*>(c.program)};
     for (const auto& a : c.args) argv.push_back(const_cast<char*>(a.c_str()));
