@@ -37,6 +37,12 @@ class Trace;
 struct Options;
 }  // namespace plat
 
+namespace plat {
+// The file name of the `number`-th --shots picture, counted from 1:
+// 0001.png to 9999.png, then A00010000.png on (names sort in shot order).
+std::string ShotName(long number);
+}  // namespace plat
+
 inline constexpr int kSurfaceWidth = 1440;
 inline constexpr int kSurfaceHeight = 900;
 inline constexpr int kBackgroundColor = 15;
@@ -192,6 +198,8 @@ private:
     // Writes a PNG of the screen; false (and OutputError set) when it could
     // not be written.
     bool WriteShot(const std::string& path);
+    // Where the next --shots picture goes.
+    std::string NextShotPath();
     // Records an output that could not be written and ends the program.
     [[noreturn]] void OutputFailed(const std::string& what);
 
@@ -204,7 +212,7 @@ private:
     std::string clock_;
     std::string shotsDir_;
     std::string screenshot_;
-    int shotCount_ = 0;
+    long shotCount_ = 0;
     int measureDepth_ = 0;
     uint32_t rndState_ = 0x50000u;
     bool finished_ = false;
