@@ -240,6 +240,14 @@ public:
 
     std::optional<std::string> PollKey(Canvas& canvas) override { return Drain(nullptr, canvas); }
 
+    void HandlePending(Canvas& canvas) override {
+        SDL_PumpEvents();
+        // The close request and the window's own events; keys stay queued.
+        SDL_Event e;
+        while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_QUIT, SDL_SYSWMEVENT) > 0) Handle(e);
+        if (needWhole_) Show(canvas);
+    }
+
     bool Interactive() const override { return true; }
     void Maximize() override { SDL_MaximizeWindow(window_); }
     PresentLog Presented() const override { return log_; }

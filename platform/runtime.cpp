@@ -244,6 +244,7 @@ Text Runtime::RtInkey() {
 bool Runtime::WaitForKey(int timeoutMs) {
     if (pendingKey_) return true;
     if (scriptPos_ < script_.size()) {
+        host_->HandlePending(*canvas_);
         pendingKey_ = std::string(1, script_[scriptPos_++]);
         return true;
     }

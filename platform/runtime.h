@@ -139,9 +139,10 @@ public:
     // timeout), showing the picture meanwhile. Returns true when a key is
     // waiting. Every idle key wait of the programs goes through here: it
     // uses no CPU while it waits. With a key script, the next scripted key
-    // becomes the waiting key at once; a headless run whose script has run
-    // out ends here (ProgramExit, status 0). Closing the window ends the
-    // program here (ProgramExit).
+    // becomes the waiting key at once (a window's close request or exposure
+    // is handled first; keys typed meanwhile wait for the script's end); a
+    // headless run whose script has run out ends here (ProgramExit, status
+    // 0). Closing the window ends the program here (ProgramExit).
     bool WaitForKey(int timeoutMs = -1);
     // The error screen's loop: nothing is read, the window stays responsive
     // until it is closed; a headless run ends at once with status 3.

@@ -209,6 +209,7 @@ struct ProgramCase {
     std::vector<std::string> typed;   // key names, typed into the window
     bool close;
     int status;
+    std::string script = {};          // when given: a key file, passed with --keys-file
 };
 
 void PrintTo(const ProgramCase& c, std::ostream* os) { *os << c.name; }
@@ -222,8 +223,14 @@ TEST_P(WindowProgram, ShowsTakesKeysAndEndsAtOnce) {
     ASSERT_TRUE(x.ok());
     const std::string errPath = "/tmp/geo-window-program-" + std::to_string(getpid()) + ".txt";
     const std::string path = std::string(GEO_BIN_DIR) + "/" + c.program;
+    std::vector<std::string> args = c.args;
+    const std::string keyFile = "/tmp/geo-window-keys-" + std::to_string(getpid()) + ".txt";
+    if (!c.script.empty()) {
+        std::ofstream(keyFile) << c.script;
+        args.insert(args.end(), {"--keys-file", keyFile});
+    }
     std::vector<char*> argv{const_cast<char*>(c.program)};
-    for (const auto& a : c.args) argv.push_back(const_cast<char*>(a.c_str()));
+    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     pid_t pid = fork();
     if (pid == 0) {
@@ -262,6 +269,15 @@ TEST_P(WindowProgram, ShowsTakesKeysAndEndsAtOnce) {
     EXPECT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), c.status) << ReadAll(errPath);
     std::remove(errPath.c_str());
+    std::remove(keyFile.c_str());
+}
+
+// A key script far longer than the test (the main menu's entry typed and
+// cleared a million and a half times, some 45 s of work).
+std::string EndlessScript() {
+    std::string script;
+    for (int i = 0; i < 1'500'000; ++i) script += "1{BS}";
+    return script;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -269,7 +285,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ProgramCase{"MenuClosed", "varnel", {}, {}, true, 0},
                       // The main menu's last item ends the program.
                       ProgramCase{"LastItemTyped", "varnel", {}, {"8", "Return"}, false, 0},
-                      ProgramCase{"ErrorScreenClosed", "error_probe", {"--keys", "x1"}, {}, true, 3}),
+                      ProgramCase{"ErrorScreenClosed", "error_probe", {"--keys", "x1"}, {}, true, 3},
+                      // Closed while it still works through its key script.
+                      ProgramCase{"ClosedDuringALongScript", "varnel", {}, {}, true, 0, EndlessScript()}),
     [](const auto& tp) { return std::string(tp.param.name); });
 
 }  // namespace
