@@ -285,15 +285,23 @@ private:
     }
 
     // Shows the part of the surface drawn since the last time, or all of it
-    // when the window needs it.
+    // when the window needs it. What could not be shown (the window surface
+    // or an image for it missing) is kept for the next time.
     void Show(Canvas& canvas) {
-        const Rect part = canvas.TakeDirty();
+        const Rect part = canvas.Dirty();
         if (!needWhole_ && part.empty()) return;
         SDL_Surface* target = SDL_GetWindowSurface(window_);
         if (!target || target->w <= 0 || target->h <= 0) return;
         // A window surface of a new size holds nothing yet.
-        const bool whole = needWhole_ || !scaler_.Fits(target->w, target->h);
+        if (!scaler_.Fits(target->w, target->h)) needWhole_ = true;
+        if (!Present(canvas, target, part, needWhole_)) return;
+        canvas.TakeDirty();
         needWhole_ = false;
+    }
+
+    // Puts `part` of the surface (all of it when `whole`) on the window;
+    // false when nothing could be put there.
+    bool Present(Canvas& canvas, SDL_Surface* target, const Rect& part, bool whole) {
         scaler_.Resize(target->w, target->h);
         // The window surface is drawn in directly when it has the surface's
         // pixel layout (the usual case); else through an image that has.
@@ -304,7 +312,7 @@ private:
             if (!staging_ || staging_->w != target->w || staging_->h != target->h) {
                 if (staging_) SDL_FreeSurface(staging_);
                 staging_ = SDL_CreateRGBSurfaceWithFormat(0, target->w, target->h, 32, SDL_PIXELFORMAT_RGB888);
-                if (!staging_) return;
+                if (!staging_) return false;
             }
             canvasOut = staging_;
         }
@@ -323,31 +331,33 @@ private:
                                       {pic.x + pic.w, pic.y, target->w - pic.x - pic.w, pic.h}};
             for (const SDL_Rect& bar : bars)
                 if (bar.w > 0 && bar.h > 0) SDL_FillRect(canvasOut, &bar, grey);
-            Paint(src, srcStride, canvasOut, pic);
+            if (!Paint(src, srcStride, canvasOut, pic)) return false;
             changed = {0, 0, target->w, target->h};
         } else {
             const Rect r = scaler_.Cover(part);
-            if (r.empty()) return;
-            Paint(src, srcStride, canvasOut, r);
+            if (r.empty()) return true;   // no window pixel shows it
+            if (!Paint(src, srcStride, canvasOut, r)) return false;
             changed = {r.x, r.y, r.w, r.h};
         }
         if (!direct) {
             SDL_Rect to = changed;
-            SDL_BlitSurface(staging_, &changed, target, &to);
+            if (SDL_BlitSurface(staging_, &changed, target, &to) != 0) return false;
         }
-        if (whole) SDL_UpdateWindowSurface(window_);
-        else SDL_UpdateWindowSurfaceRects(window_, &changed, 1);
+        const int updated = whole ? SDL_UpdateWindowSurface(window_) : SDL_UpdateWindowSurfaceRects(window_, &changed, 1);
+        if (updated != 0) return false;
         ++log_.presents;
         if (whole) ++log_.whole;
         log_.last = whole ? Rect{0, 0, kSurfaceWidth, kSurfaceHeight} : part;
         log_.lastWindow = {changed.x, changed.y, changed.w, changed.h};
+        return true;
     }
 
-    void Paint(const unsigned char* src, int srcStride, SDL_Surface* out, const Rect& r) {
+    bool Paint(const unsigned char* src, int srcStride, SDL_Surface* out, const Rect& r) {
         const bool lock = SDL_MUSTLOCK(out);
-        if (lock && SDL_LockSurface(out) != 0) return;
+        if (lock && SDL_LockSurface(out) != 0) return false;
         scaler_.Draw(src, srcStride, static_cast<unsigned char*>(out->pixels), out->pitch, r);
         if (lock) SDL_UnlockSurface(out);
+        return true;
     }
 
     SDL_Window* window_ = nullptr;
