@@ -7,8 +7,8 @@
 //     runs to the main menu and ends there;
 //   - CPU used while the window waits at the main menu (cursor blinking);
 //   - peak resident memory with a window and headless;
-//   - the cost of one --shots picture against the key it follows, on the
-//     translation slide of varnel;
+//   - the cost of one --shots picture against the key it follows, on keys
+//     of the program's own (bench/shot_keys.h);
 //   - how long the program takes to end when its window is closed.
 //
 // Usage: geo_window_probe PROGRAM [--runs N] [--idle-seconds S]
@@ -38,6 +38,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "bench/shot_keys.h"
 
 namespace {
 
@@ -277,10 +279,32 @@ WindowRun RunWindow(XServer& x, const std::string& program, int idleSeconds, con
     return r;
 }
 
-// A lesson screen as the window shows it: varnel's translation slide, three
-// steps on, driven by a key script.
-void SaveLessonPicture(XServer& x, const std::string& program, const std::string& path) {
-    pid_t pid = Start(program, {"--keys", "3{Enter}2{Enter}{Enter}{Right}{Right}{Right}"});
+// True when a headless run on `keys` reads every one of its `count` keys,
+// each key draws some of the lesson (more than a cursor's blink) before the
+// next is read, and the run ends because the keys ran out: only then do the
+// keys measure what they are meant to.
+bool ReadsEveryKey(const std::string& program, const std::string& keys, int count, const fs::path& trace) {
+    Wait(Start(program, {"--headless", "--keys", keys, "--trace", trace.string()}));
+    std::ifstream in(trace);
+    int read = 0, drawn = bench::kLeastDrawnPerKey;
+    bool ranOut = false;
+    for (std::string line; std::getline(in, line);) {
+        if (line.find("\"op\":\"key\"") != std::string::npos) {
+            if (drawn < bench::kLeastDrawnPerKey) return false;
+            ++read;
+            drawn = 0;
+        } else if (line.find("\"op\":\"end\"") != std::string::npos) {
+            ranOut = line.find("\"keys ran out\"") != std::string::npos;
+        } else if (line.find("\"measure\":true") == std::string::npos) {
+            ++drawn;
+        }
+    }
+    return read == count && drawn >= bench::kLeastDrawnPerKey && ranOut;
+}
+
+// A lesson screen as the window shows it, reached by a key script.
+void SaveLessonPicture(XServer& x, const std::string& program, const std::string& keys, const std::string& path) {
+    pid_t pid = Start(program, {"--keys", keys});
     if (auto w = x.WaitMapped(10000)) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1500));
         if (auto again = x.NewlyMapped()) w = again;
@@ -335,10 +359,12 @@ int main(int argc, char** argv) {
         closeMs.push_back(r.closeMs);
     }
     WindowRun idle = RunWindow(x, program, idleSeconds, pictures);
-    if (!pictures.empty()) SaveLessonPicture(x, program, pictures + "/slide.png");
+    const bench::ShotKeys* own = bench::ShotKeysFor(program);
+    if (!pictures.empty() && own) SaveLessonPicture(x, program, bench::Repeated(*own, 1), pictures + "/lesson.png");
 
-    // Shots on the translation slide: the slide, then 200 steps of it; the
-    // same with a picture before every key.
+    // Shots on the program's own keys: the lesson screen, then some 200 keys
+    // of its steps; the same with a picture before every key. The figure is
+    // given only when the keys do what they are meant to.
     // In a folder of our own (a fresh name, mode 0700) under TMPDIR.
     std::string tmpName = (fs::temp_directory_path() / "geo-window-probe.XXXXXX").string();
     if (!mkdtemp(tmpName.data())) {
@@ -346,21 +372,29 @@ int main(int argc, char** argv) {
         return 1;
     }
     const fs::path tmp = tmpName;
-    const std::string prefix = "3{Enter}2{Enter}{Enter}";
-    std::string tour = prefix;
-    const int steps = 200;
-    for (int i = 0; i < steps / 2; ++i) tour += "{Right}{Left}";
     std::vector<double> keyMs, shotMs;
-    for (int i = 0; i <= 3; ++i) {
-        const double base = TimedHeadless(program, {"--headless", "--keys", prefix});
-        const double plain = TimedHeadless(program, {"--headless", "--keys", tour});
-        fs::remove_all(tmp / "shots");
-        const double shots = TimedHeadless(program, {"--headless", "--keys", tour, "--shots", (tmp / "shots").string()});
-        if (i == 0) continue;   // warm-up
-        // Keys of the tour, each with a picture, and one at the end.
-        const int shotCount = 5 + steps + 1;
-        keyMs.push_back((plain - base) / steps);
-        shotMs.push_back((shots - plain) / shotCount);
+    std::string notMeasured;
+    if (!own) {
+        notMeasured = "no keys of its own in bench/shot_keys.h";
+    } else {
+        const int stepKeys = bench::KeyCount(own->step);
+        const std::string lead = own->lead, tour = bench::Repeated(*own, std::max(1, 200 / stepKeys));
+        const int leadCount = bench::KeyCount(lead), tourCount = bench::KeyCount(tour);
+        if (!ReadsEveryKey(program, tour, tourCount, tmp / "trace.jsonl")) {
+            notMeasured = std::string("its keys (") + own->screen + ") do not go through the steps";
+        } else {
+            for (int i = 0; i <= 3; ++i) {
+                const double base = TimedHeadless(program, {"--headless", "--keys", lead});
+                const double plain = TimedHeadless(program, {"--headless", "--keys", tour});
+                fs::remove_all(tmp / "shots");
+                const double shots =
+                    TimedHeadless(program, {"--headless", "--keys", tour, "--shots", (tmp / "shots").string()});
+                if (i == 0) continue;   // warm-up
+                // Every key of the tour with a picture, and one at the end.
+                keyMs.push_back((plain - base) / (tourCount - leadCount));
+                shotMs.push_back((shots - plain) / (tourCount + 1));
+            }
+        }
     }
     fs::remove_all(tmp);
 
@@ -376,8 +410,13 @@ int main(int argc, char** argv) {
     std::printf("  %-38s %7.3f %%  (over %d s)          <= 0.5 %%\n", "CPU waiting at the menu, of one core",
                 idle.idleCpuPercent, idleSeconds);
     std::printf("  %-38s %6.1f ms\n", "close to exit", Median(closeMs));
-    std::printf("  %-38s %6.2f ms %6.3f ms %7.1fx  <= 30x\n", "one shot / the key it follows", shot, key,
-                shot / key);
+    if (notMeasured.empty()) {
+        std::printf("  %-38s %6.2f ms %6.3f ms %7.1fx  <= 30x\n", "one shot / the key it follows", shot, key,
+                    shot / key);
+        std::printf("    on keys of its own: %s\n", own->screen);
+    } else {
+        std::printf("  %-38s not measured: %s\n", "one shot / the key it follows", notMeasured.c_str());
+    }
     if (!pictures.empty()) std::printf("  pictures of the window in %s\n", pictures.c_str());
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <cairo-ft.h>
 #include <fontconfig/fontconfig.h>
 #include <png.h>
+#include <sys/stat.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -501,7 +502,13 @@ bool Canvas::WritePng(const std::string& path) const {
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
     const bool written = WritePngRows(f, rows.data(), rowBytes, indexed);
-    return std::fclose(f) == 0 && written;
+    struct stat st;
+    const bool regular = fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode);
+    if (std::fclose(f) == 0 && written) return true;
+    // A picture cut short (a full disk) is no picture: it is not left behind.
+    // A device or a pipe is left alone.
+    if (regular) std::remove(path.c_str());
+    return false;
 }
 
 }  // namespace plat

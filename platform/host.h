@@ -31,6 +31,11 @@ public:
     virtual std::optional<std::string> WaitKey(int timeoutMs, Canvas& canvas) = 0;
     // A key already pressed, without waiting.
     virtual std::optional<std::string> PollKey(Canvas& canvas) = 0;
+    // Handles what the window has pending apart from keys (a close request
+    // throws ProgramExit; an exposure shows the whole frame), leaving the
+    // keys pressed for later. Called as each scripted key is taken, so that a
+    // long key script never keeps the window from closing.
+    virtual void HandlePending(Canvas&) {}
     // True when a person can still press keys (a window).
     virtual bool Interactive() const = 0;
     virtual void Maximize() {}

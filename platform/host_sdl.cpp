@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -142,30 +143,55 @@ private:
     std::vector<int> x0_, fx_, y0_, fy_;
 };
 
+// SDL started (its video part) for as long as the object lives.
+class SdlInit {
+public:
+    SdlInit() {
+        if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
+    }
+    ~SdlInit() { SDL_Quit(); }
+    SdlInit(const SdlInit&) = delete;
+    SdlInit& operator=(const SdlInit&) = delete;
+};
+
+struct DestroyWindow {
+    void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+};
+struct FreeSurface {
+    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+};
+using WindowPtr = std::unique_ptr<SDL_Window, DestroyWindow>;
+using SurfacePtr = std::unique_ptr<SDL_Surface, FreeSurface>;
+
+// Sets SDL up before it starts. Throws when there is no display to open a
+// window on; returns true when the user chose a video driver.
+bool PrepareVideo() {
+    // Without this SDL would open a trial OpenGL context to decide how to
+    // back the window surface, loading the whole GL driver for nothing.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    // Where there is no display (a server, a bare terminal) SDL would
+    // open an invisible surface and wait on it for ever. A driver chosen
+    // on purpose (SDL_VIDEODRIVER) is the user's to choose.
+    const char* chosen = std::getenv("SDL_VIDEODRIVER");
+    const bool driverChosen = chosen != nullptr && *chosen != '\0';
+    if (!driverChosen && !HasDisplay()) throw std::runtime_error(kNoDisplay);
+    return driverChosen;
+}
+
 // The window shows the surface through SDL's window surface: a plain image in
 // shared memory that the X server copies from, with no renderer and so no
 // OpenGL driver loaded. Only the part drawn since the last wait is scaled and
 // sent again; exposing or resizing the window sends it whole, once.
 class SdlHost final : public Host {
 public:
-    explicit SdlHost(const std::string& title) {
-        // Without this SDL would open a trial OpenGL context to decide how to
-        // back the window surface, loading the whole GL driver for nothing.
-        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-        SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
-        // Where there is no display (a server, a bare terminal) SDL would
-        // open an invisible surface and wait on it for ever. A driver chosen
-        // on purpose (SDL_VIDEODRIVER) is the user's to choose.
-        const char* chosen = std::getenv("SDL_VIDEODRIVER");
-        const bool driverChosen = chosen != nullptr && *chosen != '\0';
-        if (!driverChosen && !HasDisplay()) throw std::runtime_error(kNoDisplay);
-        if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
+    // SDL, then the window, each let go by its owner when a later step
+    // fails.
+    explicit SdlHost(const std::string& title) : driverChosen_(PrepareVideo()) {
         const char* driver = SDL_GetCurrentVideoDriver();
-        if (!driverChosen && driver != nullptr &&
-            (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
-            SDL_Quit();
+        if (!driverChosen_ && driver != nullptr &&
+            (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0))
             throw std::runtime_error(kNoDisplay);
-        }
         // Sized to fit the screen before it is maximised, so that it shows
         // the whole picture even where no window manager maximises it.
         int w = kSurfaceWidth, h = kSurfaceHeight;
@@ -176,19 +202,11 @@ public:
             w = static_cast<int>(kSurfaceWidth * fit);
             h = static_cast<int>(kSurfaceHeight * fit);
         }
-        window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
-                                   SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
-        if (!window_) {
-            std::string error = SDL_GetError();
-            SDL_Quit();
-            throw std::runtime_error("cannot open a window: " + error);
-        }
-        if (!SDL_GetWindowSurface(window_)) {
-            std::string error = SDL_GetError();
-            SDL_DestroyWindow(window_);
-            SDL_Quit();
-            throw std::runtime_error("cannot draw in the window: " + error);
-        }
+        window_.reset(SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
+                                       SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED));
+        if (!window_) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
+        if (!SDL_GetWindowSurface(window_.get()))
+            throw std::runtime_error(std::string("cannot draw in the window: ") + SDL_GetError());
         // On X11 a wait sleeps on the server connection. SDL's own waiting
         // would wake itself for every event by sending a message to the
         // window through a second connection, which the server may handle
@@ -196,7 +214,7 @@ public:
         // closes).
         SDL_SysWMinfo info;
         SDL_VERSION(&info.version);
-        if (SDL_GetWindowWMInfo(window_, &info) && info.subsystem == SDL_SYSWM_X11)
+        if (SDL_GetWindowWMInfo(window_.get(), &info) && info.subsystem == SDL_SYSWM_X11)
             xFd_ = ConnectionNumber(info.info.x11.display);
         // Keys come from key events; an input method must not swallow digits.
         SDL_StopTextInput();
@@ -204,11 +222,6 @@ public:
         // so the exposure that came with the mapping would only send it twice.
         SDL_PumpEvents();
         SDL_FlushEvent(SDL_WINDOWEVENT);
-    }
-    ~SdlHost() override {
-        if (staging_) SDL_FreeSurface(staging_);
-        if (window_) SDL_DestroyWindow(window_);
-        SDL_Quit();
     }
 
     std::optional<std::string> WaitKey(int timeoutMs, Canvas& canvas) override {
@@ -241,8 +254,16 @@ public:
 
     std::optional<std::string> PollKey(Canvas& canvas) override { return Drain(nullptr, canvas); }
 
+    void HandlePending(Canvas& canvas) override {
+        SDL_PumpEvents();
+        // The close request and the window's own events; keys stay queued.
+        SDL_Event e;
+        while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_QUIT, SDL_SYSWMEVENT) > 0) Handle(e);
+        if (needWhole_) Show(canvas);
+    }
+
     bool Interactive() const override { return true; }
-    void Maximize() override { SDL_MaximizeWindow(window_); }
+    void Maximize() override { SDL_MaximizeWindow(window_.get()); }
     PresentLog Presented() const override { return log_; }
 
 private:
@@ -278,15 +299,23 @@ private:
     }
 
     // Shows the part of the surface drawn since the last time, or all of it
-    // when the window needs it.
+    // when the window needs it. What could not be shown (the window surface
+    // or an image for it missing) is kept for the next time.
     void Show(Canvas& canvas) {
-        const Rect part = canvas.TakeDirty();
+        const Rect part = canvas.Dirty();
         if (!needWhole_ && part.empty()) return;
-        SDL_Surface* target = SDL_GetWindowSurface(window_);
+        SDL_Surface* target = SDL_GetWindowSurface(window_.get());
         if (!target || target->w <= 0 || target->h <= 0) return;
         // A window surface of a new size holds nothing yet.
-        const bool whole = needWhole_ || !scaler_.Fits(target->w, target->h);
+        if (!scaler_.Fits(target->w, target->h)) needWhole_ = true;
+        if (!Present(canvas, target, part, needWhole_)) return;
+        canvas.TakeDirty();
         needWhole_ = false;
+    }
+
+    // Puts `part` of the surface (all of it when `whole`) on the window;
+    // false when nothing could be put there.
+    bool Present(Canvas& canvas, SDL_Surface* target, const Rect& part, bool whole) {
         scaler_.Resize(target->w, target->h);
         // The window surface is drawn in directly when it has the surface's
         // pixel layout (the usual case); else through an image that has.
@@ -295,11 +324,11 @@ private:
         SDL_Surface* canvasOut = target;
         if (!direct) {
             if (!staging_ || staging_->w != target->w || staging_->h != target->h) {
-                if (staging_) SDL_FreeSurface(staging_);
-                staging_ = SDL_CreateRGBSurfaceWithFormat(0, target->w, target->h, 32, SDL_PIXELFORMAT_RGB888);
-                if (!staging_) return;
+                staging_.reset();   // the old image goes before the new one is made
+                staging_.reset(SDL_CreateRGBSurfaceWithFormat(0, target->w, target->h, 32, SDL_PIXELFORMAT_RGB888));
+                if (!staging_) return false;
             }
-            canvasOut = staging_;
+            canvasOut = staging_.get();
         }
         cairo_surface_t* s = canvas.surface();
         cairo_surface_flush(s);
@@ -316,36 +345,43 @@ private:
                                       {pic.x + pic.w, pic.y, target->w - pic.x - pic.w, pic.h}};
             for (const SDL_Rect& bar : bars)
                 if (bar.w > 0 && bar.h > 0) SDL_FillRect(canvasOut, &bar, grey);
-            Paint(src, srcStride, canvasOut, pic);
+            if (!Paint(src, srcStride, canvasOut, pic)) return false;
             changed = {0, 0, target->w, target->h};
         } else {
             const Rect r = scaler_.Cover(part);
-            if (r.empty()) return;
-            Paint(src, srcStride, canvasOut, r);
+            if (r.empty()) return true;   // no window pixel shows it
+            if (!Paint(src, srcStride, canvasOut, r)) return false;
             changed = {r.x, r.y, r.w, r.h};
         }
         if (!direct) {
             SDL_Rect to = changed;
-            SDL_BlitSurface(staging_, &changed, target, &to);
+            if (SDL_BlitSurface(staging_.get(), &changed, target, &to) != 0) return false;
         }
-        if (whole) SDL_UpdateWindowSurface(window_);
-        else SDL_UpdateWindowSurfaceRects(window_, &changed, 1);
+        const int updated =
+            whole ? SDL_UpdateWindowSurface(window_.get()) : SDL_UpdateWindowSurfaceRects(window_.get(), &changed, 1);
+        if (updated != 0) return false;
         ++log_.presents;
         if (whole) ++log_.whole;
         log_.last = whole ? Rect{0, 0, kSurfaceWidth, kSurfaceHeight} : part;
         log_.lastWindow = {changed.x, changed.y, changed.w, changed.h};
+        return true;
     }
 
-    void Paint(const unsigned char* src, int srcStride, SDL_Surface* out, const Rect& r) {
+    bool Paint(const unsigned char* src, int srcStride, SDL_Surface* out, const Rect& r) {
         const bool lock = SDL_MUSTLOCK(out);
-        if (lock && SDL_LockSurface(out) != 0) return;
+        if (lock && SDL_LockSurface(out) != 0) return false;
         scaler_.Draw(src, srcStride, static_cast<unsigned char*>(out->pixels), out->pitch, r);
         if (lock) SDL_UnlockSurface(out);
+        return true;
     }
 
-    SDL_Window* window_ = nullptr;
+    // In this order: made in it, and let go the other way round (the
+    // checks before SDL starts come first).
+    bool driverChosen_;
+    SdlInit sdl_;
+    WindowPtr window_;
+    SurfacePtr staging_;   // the frame in the surface's pixel layout, when the window's differs
     int xFd_ = -1;
-    SDL_Surface* staging_ = nullptr;
     Scaler scaler_;
     bool needWhole_ = true;
     PresentLog log_;

@@ -1,6 +1,11 @@
 #include "platform/options.h"
 
 #include <CLI/CLI.hpp>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include <cerrno>
 #include <cstdio>
@@ -9,6 +14,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <utility>
 
 #include "platform/errors.h"
 #include "platform/runtime.h"
@@ -100,17 +106,66 @@ std::string WritableFile(std::string& path) {
 }
 
 // The folder an option names exists or can be made, and files can be made in
-// it (it is made now, and a file tried in it).
+// it (it is made, a file tried in it, and a folder made for the trial is
+// removed again: the run makes it when it starts).
 std::string UsableFolder(std::string& path) {
     std::error_code ec;
-    if (std::filesystem::exists(path, ec) && !std::filesystem::is_directory(path, ec)) return path + " is not a folder";
+    const bool existed = std::filesystem::exists(path, ec);
+    if (existed && !std::filesystem::is_directory(path, ec)) return path + " is not a folder";
     std::filesystem::path parent = std::filesystem::path(path).parent_path();
     if (parent.empty()) parent = ".";
     if (!std::filesystem::is_directory(parent, ec)) return "no folder " + parent.string() + " to make " + path + " in";
     std::filesystem::create_directories(path, ec);
     if (ec) return "cannot make the folder " + path + ": " + ec.message();
     const std::string probe = (std::filesystem::path(path) / ".write-test").string();
-    if (!CanCreate(probe)) return "cannot write in " + path + ": " + std::strerror(errno);
+    const bool writable = CanCreate(probe);
+    const std::string reason = std::strerror(errno);
+    if (!existed) std::filesystem::remove(path, ec);
+    if (!writable) return "cannot write in " + path + ": " + reason;
+    return {};
+}
+
+// A path as the file system resolves it: absolute, without "." and "..",
+// symbolic links followed as far as the path exists.
+std::filesystem::path Resolved(const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    std::filesystem::path p = std::filesystem::weakly_canonical(absolute, ec);
+    if (ec) p = absolute.lexically_normal();   // a pipe behind /dev/stdout
+    if (!p.has_filename() && p.has_relative_path()) p = p.parent_path();   // "dir/"
+    return p;
+}
+
+// The null device, a terminal: an output there destroys nothing.
+bool KeepsNothing(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_character_file(path, ec);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    struct stat sa, sb;
+    if (stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0)   // hard links, pipes too
+        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    return Resolved(a) == Resolved(b);
+}
+
+// True when `path` is the folder `folder` or lies anywhere below it.
+bool InFolder(const std::string& path, const std::string& folder) {
+    const std::filesystem::path p = Resolved(path), d = Resolved(folder);
+    return std::mismatch(d.begin(), d.end(), p.begin(), p.end()).first == d.end();
+}
+
+// Two outputs on one file, or a file in the shots folder, would spoil each
+// other (a picture over the trace, a trace among the shots): why, or "".
+std::string SharedOutputs(const Options& o) {
+    if (!o.trace.empty() && !o.screenshot.empty() && !KeepsNothing(o.trace) && SameFile(o.trace, o.screenshot))
+        return "--trace and --screenshot name one file, " + o.trace + ": each output needs a place of its own";
+    if (o.shots.empty()) return {};
+    for (const auto& [option, path] : {std::pair{"--trace", &o.trace}, std::pair{"--screenshot", &o.screenshot}}) {
+        if (path->empty() || KeepsNothing(*path) || !InFolder(*path, o.shots)) continue;
+        return std::string(option) + " " + *path + (Resolved(*path) == Resolved(o.shots) ? " is" : " lies in") +
+               " the --shots folder " + o.shots + ": each output needs a place of its own";
+    }
     return {};
 }
 
@@ -137,6 +192,18 @@ std::optional<std::string> ReadKeyFile(const std::string& path, std::string& err
 }
 
 }  // namespace
+
+void OpenStandardStreams() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        // The lowest free descriptor: this one, as those below it are open.
+        const int null = open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+        if (null >= 0 && null != fd) {
+            dup2(null, fd);
+            close(null);
+        }
+    }
+}
 
 ParseResult ParseOptions(int argc, char** argv, const std::string& program, const std::string& description) {
     CLI::App app{description, program};
@@ -185,6 +252,10 @@ ParseResult ParseOptions(int argc, char** argv, const std::string& program, cons
         return {std::nullopt, kExitUsage};
     }
     o.keys = std::move(*parsed);
+    if (const std::string shared = SharedOutputs(o); !shared.empty()) {
+        std::cerr << program << ": " << shared << "\n\n" << app.help();
+        return {std::nullopt, kExitUsage};
+    }
     return {o, 0};
 }
 

@@ -18,9 +18,16 @@ struct Options {
     std::string windowTitle;         // set by the program, not on the command line
 };
 
+// Opens the null device on each of the descriptors 0 to 2 that is closed.
+// Called before any file opens: a file would otherwise take such a
+// descriptor, and every message meant for stderr would land in it.
+void OpenStandardStreams();
+
 // Parses the command line. Returns the options, or the exit status when the
 // program should stop at once (0 after --help or --version, 2 after a
-// message for a bad option or value, both printed here).
+// message for a bad option or value, both printed here). Two outputs on one
+// file, or the trace or the screenshot in the --shots folder, are a bad
+// command line; the null device takes any of them.
 struct ParseResult {
     std::optional<Options> options;
     int exitStatus = 0;

@@ -191,6 +191,28 @@ void Runtime::RtMaximizeWindow() { host_->Maximize(); }
 
 // ---- Keys ---------------------------------------------------------------------
 
+std::string plat::ShotName(long number) {
+    // 0001.png to 9999.png; past them a letter and twice the digits:
+    // A00010000.png to A99999999.png, then B and 16 digits, C and 32 (more
+    // than any count can reach). A letter sorts after every digit, and the
+    // names under one letter have one width, so a listing by name (in any
+    // locale) is the order of the shots.
+    std::string prefix;
+    int width = 4;
+    long limit = 10'000;
+    char letter = 'A';
+    while (width < 32 && number >= limit) {
+        prefix = std::string(1, letter++);
+        width *= 2;
+        if (width < 32) limit *= limit;
+    }
+    char digits[40];
+    std::snprintf(digits, sizeof digits, "%0*ld", width, number);
+    return prefix + digits + ".png";
+}
+
+std::string Runtime::NextShotPath() { return (std::filesystem::path(shotsDir_) / plat::ShotName(++shotCount_)).string(); }
+
 bool Runtime::WriteShot(const std::string& path) {
     if (canvas_->WritePng(path)) return true;
     if (outputError_.empty()) outputError_ = "cannot write the picture " + path;
@@ -203,11 +225,7 @@ void Runtime::OutputFailed(const std::string& what) {
 }
 
 void Runtime::TakeKey(const std::string& key) {
-    if (!shotsDir_.empty()) {
-        char name[32];
-        std::snprintf(name, sizeof name, "%04d.png", ++shotCount_);
-        if (!WriteShot((std::filesystem::path(shotsDir_) / name).string())) OutputFailed(outputError_);
-    }
+    if (!shotsDir_.empty() && !WriteShot(NextShotPath())) OutputFailed(outputError_);
     Text k = Text::FromBytes(key);
     Emit(json{{"op", "key"}, {"key", k.utf8()}, {"code", key.empty() ? 0 : static_cast<unsigned char>(key[0])}});
 }
@@ -226,6 +244,7 @@ Text Runtime::RtInkey() {
 bool Runtime::WaitForKey(int timeoutMs) {
     if (pendingKey_) return true;
     if (scriptPos_ < script_.size()) {
+        host_->HandlePending(*canvas_);
         pendingKey_ = std::string(1, script_[scriptPos_++]);
         return true;
     }
@@ -289,11 +308,7 @@ int Runtime::Finish(int status, ExitReason reason) {
     if (finished_) return outputError_.empty() ? status : kExitOutputFailed;
     finished_ = true;
     // The pictures are wanted even after a failed trace, and the other way round.
-    if (!shotsDir_.empty()) {
-        char name[32];
-        std::snprintf(name, sizeof name, "%04d.png", ++shotCount_);
-        WriteShot((std::filesystem::path(shotsDir_) / name).string());
-    }
+    if (!shotsDir_.empty()) WriteShot(NextShotPath());
     if (!screenshot_.empty()) WriteShot(screenshot_);
     if (trace_ && !trace_->Failed()) {
         json end{{"op", "end"}, {"status", outputError_.empty() ? status : int{kExitOutputFailed}},

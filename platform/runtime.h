@@ -37,6 +37,10 @@ class Canvas;
 class Host;
 class Trace;
 struct Options;
+
+// The file name of the `number`-th --shots picture, counted from 1:
+// 0001.png to 9999.png, then A00010000.png on (names sort in shot order).
+std::string ShotName(long number);
 }  // namespace plat
 
 inline constexpr int kBackgroundColor = 15;
@@ -123,9 +127,10 @@ public:
     // timeout), showing the picture meanwhile. Returns true when a key is
     // waiting. Every idle key wait of the programs goes through here: it
     // uses no CPU while it waits. With a key script, the next scripted key
-    // becomes the waiting key at once; a headless run whose script has run
-    // out ends here (ProgramExit, status 0). Closing the window ends the
-    // program here (ProgramExit).
+    // becomes the waiting key at once (a window's close request or exposure
+    // is handled first; keys typed meanwhile wait for the script's end); a
+    // headless run whose script has run out ends here (ProgramExit, status
+    // 0). Closing the window ends the program here (ProgramExit).
     bool WaitForKey(int timeoutMs = -1);
     // The error screen's loop: nothing is read, the window stays responsive
     // until it is closed; a headless run ends at once with status 3.
@@ -182,6 +187,8 @@ private:
     // Writes a PNG of the screen; false (and OutputError set) when it could
     // not be written.
     bool WriteShot(const std::string& path);
+    // Where the next --shots picture goes.
+    std::string NextShotPath();
     // Records an output that could not be written and ends the program.
     [[noreturn]] void OutputFailed(const std::string& what);
 
@@ -194,7 +201,7 @@ private:
     std::string clock_;
     std::string shotsDir_;
     std::string screenshot_;
-    int shotCount_ = 0;
+    long shotCount_ = 0;
     int measureDepth_ = 0;
     uint32_t rndState_ = 0x50000u;
     bool finished_ = false;

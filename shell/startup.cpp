@@ -77,6 +77,7 @@ void HandleRuntimeError(Program& p, const RuntimeError& error) {
 }
 
 int RunProgram(int argc, char** argv, const ProgramInfo& info) {
+    plat::OpenStandardStreams();
     // A closed pipe (--trace /dev/stdout | head) is a failed output, reported
     // like any other, not a signal that kills the program.
     std::signal(SIGPIPE, SIG_IGN);

@@ -6,10 +6,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 #include "support/support.h"
 
@@ -39,6 +42,16 @@ Shell RunShell(const std::string& command) {
 }
 
 std::string Bin(const std::string& program) { return std::string(GEO_BIN_DIR) + "/" + program; }
+
+// A path in this test process's own folder.
+std::string Tmp(const std::string& name) { return (fs::path(testing_support::PrivateDir()) / name).string(); }
+
+std::vector<std::string> Lines(const std::string& path) {
+    std::ifstream in(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
 
 struct OutputCase {
     const char* name;
@@ -78,8 +91,137 @@ INSTANTIATE_TEST_SUITE_P(
         OutputCase{"KeyFileWithoutEnd", "--keys-file /dev/zero", 2, "larger than"},
         // Write-only, whoever runs the test (root too).
         OutputCase{"KeyFileThatCannotBeRead", "--keys-file /proc/self/clear_refs", 2,
-                   "cannot read the key file /proc/self/clear_refs"}),
+                   "cannot read the key file /proc/self/clear_refs"},
+        // Two outputs on one file would destroy each other.
+        OutputCase{"TraceAndScreenshotOnOneFile", "--trace " + Tmp("both.out") + " --screenshot " + Tmp("both.out"),
+                   2, "name one file"},
+        OutputCase{"OneFileSpelledTwoWays",
+                   "--trace " + Tmp("both.out") + " --screenshot " +
+                       (fs::path(testing_support::PrivateDir()) / "." / "both.out").string(),
+                   2, "name one file"}),
     [](const testing::TestParamInfo<OutputCase>& tp) { return std::string(tp.param.name); });
+
+// A command line refused after the --shots folder was checked leaves the
+// files as they were: a folder made for the check is gone again, a folder
+// that was there keeps just what it held.
+struct RefusedCase {
+    const char* name;
+    std::string args;    // DIR stands for the --shots folder
+    bool folderThere;    // the folder is there before the run
+    const char* message;
+};
+
+void PrintTo(const RefusedCase& c, std::ostream* os) { *os << c.name; }
+
+class RefusedCommandLine : public testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedCommandLine, LeavesTheShotsFolderAsItWas) {
+    const RefusedCase& c = GetParam();
+    const std::string dir = Tmp(std::string(c.name) + "-shots");
+    fs::remove_all(dir);
+    if (c.folderThere) {
+        fs::create_directories(dir);
+        std::ofstream(fs::path(dir) / "kept.txt") << "kept";
+    }
+    std::string args = c.args;
+    for (std::size_t at; (at = args.find("DIR")) != std::string::npos;) args.replace(at, 3, dir);
+    const std::string keys = args.find("--keys") == std::string::npos ? " --keys 3" : "";
+    const Shell r = RunShell(Bin("varnel") + " --headless" + keys + " --shots " + dir + " " + args);
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Usage:"), std::string::npos) << r.err;
+    if (c.folderThere) {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+        EXPECT_EQ(names, std::vector<std::string>{"kept.txt"});
+    } else {
+        EXPECT_FALSE(fs::exists(dir));
+    }
+    fs::remove_all(dir);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, RefusedCommandLine,
+    testing::Values(RefusedCase{"BadClock", "--clock 99:00:00", false, "HH:MM:SS"},
+                    RefusedCase{"BadKeyScript", "--keys '1{Nope}'", false, "{Nope}"},
+                    RefusedCase{"BadKeyScriptWithAFolderThere", "--keys '1{Nope}'", true, "{Nope}"},
+                    // Another output in the shots folder.
+                    RefusedCase{"TraceInTheShotsFolder", "--trace DIR/trace.jsonl", true, "the --shots folder"},
+                    RefusedCase{"ScreenshotInTheShotsFolder", "--screenshot DIR/end.png", true, "the --shots folder"},
+                    RefusedCase{"TraceIsTheShotsFolder", "--trace DIR", false, "the --shots folder"}),
+    [](const testing::TestParamInfo<RefusedCase>& tp) { return std::string(tp.param.name); });
+
+// The null device takes any number of outputs: nothing is kept there to be
+// destroyed.
+TEST(TwoOutputs, MayBothGoToTheNullDevice) {
+    const Shell r = RunShell(Bin("varnel") + " --headless --keys 3 --trace /dev/null --screenshot /dev/null");
+    EXPECT_EQ(r.status, 0) << r.err;
+}
+
+// A picture that could not be written whole (the file size limit stands in
+// for a full disk) is not left behind cut short.
+struct CutCase {
+    const char* name;
+    const char* option;
+    const char* written;   // the picture's path below the option's value ("": the value)
+};
+
+void PrintTo(const CutCase& c, std::ostream* os) { *os << c.name; }
+
+class CutPicture : public testing::TestWithParam<CutCase> {};
+
+TEST_P(CutPicture, IsRemovedAndReported) {
+    const CutCase& c = GetParam();
+    const std::string path = Tmp(c.name);
+    fs::remove_all(path);
+    const fs::path picture = *c.written ? fs::path(path) / c.written : fs::path(path);
+    const Shell r = RunShell("bash -c \"trap '' XFSZ; ulimit -f 4; " + Bin("varnel") + " --headless --keys 3 " +
+                             c.option + " " + path + "\"");
+    EXPECT_EQ(r.status, 4) << r.err;
+    EXPECT_NE(r.err.find("cannot write the picture " + picture.string()), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(picture));
+    if (fs::is_directory(path)) {
+        for (const auto& entry : fs::directory_iterator(path)) ADD_FAILURE() << "left behind: " << entry.path();
+    }
+    fs::remove_all(path);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, CutPicture,
+                         testing::Values(CutCase{"Screenshot", "--screenshot", ""},
+                                         CutCase{"Shot", "--shots", "0001.png"}),
+                         [](const testing::TestParamInfo<CutCase>& tp) { return std::string(tp.param.name); });
+
+// Started with standard streams closed, the program's messages (here the
+// error report of the error screen) still never land in the trace: it stays
+// JSON Lines to its last line.
+struct ClosedCase {
+    const char* name;
+    const char* redirections;
+};
+
+void PrintTo(const ClosedCase& c, std::ostream* os) { *os << c.name; }
+
+class ClosedStreams : public testing::TestWithParam<ClosedCase> {};
+
+TEST_P(ClosedStreams, KeepMessagesOutOfTheTrace) {
+    const std::string trace = Tmp(std::string(GetParam().name) + ".jsonl");
+    const Shell r = RunShell("bash -c '" + Bin("error_probe") + " --headless --keys x1 --trace " + trace + " " +
+                             GetParam().redirections + "'");
+    EXPECT_EQ(r.status, 3);
+    const auto lines = Lines(trace);
+    ASSERT_FALSE(lines.empty());
+    for (const auto& line : lines) {
+        const auto event = nlohmann::json::parse(line, nullptr, false);
+        EXPECT_TRUE(event.is_object()) << "not an event: " << line;
+    }
+    EXPECT_EQ(nlohmann::json::parse(lines.back(), nullptr, false).value("reason", ""), "error") << lines.back();
+    fs::remove(trace);
+}
+
+INSTANTIATE_TEST_SUITE_P(Streams, ClosedStreams,
+                         testing::Values(ClosedCase{"Stderr", "2>&-"}, ClosedCase{"StdoutAndStderr", ">&- 2>&-"},
+                                         ClosedCase{"AllThree", "<&- >&- 2>&-"}),
+                         [](const testing::TestParamInfo<ClosedCase>& tp) { return std::string(tp.param.name); });
 
 TEST(KeyScripts, ABadTokenIsNamedWithItsPlace) {
     try {

@@ -6,7 +6,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <SDL.h>
+
+#include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -200,6 +204,94 @@ INSTANTIATE_TEST_SUITE_P(Shapes, ResizedWindow,
                              return std::to_string(tp.param.width) + "x" + std::to_string(tp.param.height);
                          });
 
+// SDL's large allocations (a frame's worth) fail on request: memory running
+// out just as a frame is to be shown.
+std::atomic<bool> failLargeAllocations{false};
+constexpr size_t kLarge = 1 << 20;
+void* MallocOrFail(size_t n) { return failLargeAllocations && n >= kLarge ? nullptr : std::malloc(n); }
+void* CallocOrFail(size_t n, size_t size) {
+    return failLargeAllocations && n * size >= kLarge ? nullptr : std::calloc(n, size);
+}
+void* ReallocOrFail(void* p, size_t n) { return failLargeAllocations && n >= kLarge ? nullptr : std::realloc(p, n); }
+
+// A frame that could not be shown (its image could not be allocated) is
+// shown whole at the next wait: after nothing more was drawn, or with the
+// next small part (a cursor blink).
+struct UnshownCase {
+    const char* name;
+    bool resized;    // the frame failed was the first at a new window size
+    bool partAfter;  // a small part is drawn before the next wait
+};
+
+void PrintTo(const UnshownCase& c, std::ostream* os) { *os << c.name; }
+
+// On a 16-bit screen the window's pixels are laid out unlike the surface's,
+// so each frame is painted in an image of the surface's layout (allocated
+// at the window's size) and copied over.
+class WindowOn16BitScreen : public ::testing::TestWithParam<UnshownCase> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.Running()) << server.Problem();
+        SDL_GetMemoryFunctions(&malloc_, &calloc_, &realloc_, &free_);
+        SDL_SetMemoryFunctions(MallocOrFail, CallocOrFail, ReallocOrFail, std::free);
+        rt = std::make_unique<Runtime>(std::make_unique<plat::Canvas>(), plat::CreateSdlHost("16-bit"), nullptr,
+                                       std::string(), "12:00:00", "", "");
+    }
+    void TearDown() override {
+        rt.reset();
+        failLargeAllocations = false;
+        if (malloc_) SDL_SetMemoryFunctions(malloc_, calloc_, realloc_, free_);
+    }
+    plat::PresentLog Log() { return rt->host().Presented(); }
+    // A palette colour as the 16-bit screen holds it (5, 6 and 5 bits).
+    static uint32_t On16Bits(int code) {
+        const uint32_t c = plat::PaletteColor(code);
+        return ((c >> 19) & 0x1F) << 11 | ((c >> 10) & 0x3F) << 5 | ((c >> 3) & 0x1F);
+    }
+
+    window_test::OtherXServer server{"1280x1024x16"};
+    SDL_malloc_func malloc_ = nullptr;
+    SDL_calloc_func calloc_ = nullptr;
+    SDL_realloc_func realloc_ = nullptr;
+    SDL_free_func free_ = nullptr;
+    std::unique_ptr<Runtime> rt;
+};
+
+TEST_P(WindowOn16BitScreen, AFrameNotShownIsShownAtTheNextWait) {
+    const UnshownCase& c = GetParam();
+    XClient x;
+    ASSERT_TRUE(x.ok());
+    auto w = x.TopWindow();
+    ASSERT_TRUE(w);
+    rt->RtLine(0, 0, kSurfaceWidth - 1, kSurfaceHeight - 1, 1, BoxShape::Filled);
+    if (c.resized) {
+        rt->WaitForKey(0);
+        rt->WaitForKey(50);
+        x.Resize(*w, 1000, 625);
+    }
+    const long shown = Log().presents;
+    failLargeAllocations = true;
+    rt->WaitForKey(c.resized ? 150 : 0);
+    failLargeAllocations = false;
+    ASSERT_EQ(Log().presents, shown) << "the frame was shown without its image";
+    const plat::PresentLog before = Log();
+    if (c.partAfter) rt->RtLine(10, 10, 20, 20, 4, BoxShape::Filled);
+    rt->WaitForKey(0);
+    EXPECT_EQ(Log().presents, before.presents + 1);
+    EXPECT_EQ(Log().whole, before.whole + 1);
+    x.Sync();
+    auto size = x.SizeOf(*w);
+    ASSERT_TRUE(size);
+    EXPECT_EQ(x.Pixel(*w, size->width / 2, size->height / 2), On16Bits(1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Frames, WindowOn16BitScreen,
+                         ::testing::Values(UnshownCase{"First", false, false},
+                                           UnshownCase{"FirstThenAPart", false, true},
+                                           UnshownCase{"NewSize", true, false},
+                                           UnshownCase{"NewSizeThenAPart", true, true}),
+                         [](const auto& tp) { return std::string(tp.param.name); });
+
 // The whole program with its window: it shows its first screen, then keys
 // typed into the window reach it, and the close button (the window manager's
 // delete request) ends it at once, from a key wait or from the error screen.
@@ -210,6 +302,7 @@ struct ProgramCase {
     std::vector<std::string> typed;   // key names, typed into the window
     bool close;
     int status;
+    std::string script = {};          // when given: a key file, passed with --keys-file
 };
 
 void PrintTo(const ProgramCase& c, std::ostream* os) { *os << c.name; }
@@ -223,8 +316,14 @@ TEST_P(WindowProgram, ShowsTakesKeysAndEndsAtOnce) {
     ASSERT_TRUE(x.ok());
     const std::string errPath = testing_support::TempPath(std::string(c.program) + "-stderr", ".txt");
     const std::string path = std::string(GEO_BIN_DIR) + "/" + c.program;
+    std::vector<std::string> args = c.args;
+    const std::string keyFile = "/tmp/geo-window-keys-" + std::to_string(getpid()) + ".txt";
+    if (!c.script.empty()) {
+        std::ofstream(keyFile) << c.script;
+        args.insert(args.end(), {"--keys-file", keyFile});
+    }
     std::vector<char*> argv{const_cast<char*>(c.program)};
-    for (const auto& a : c.args) argv.push_back(const_cast<char*>(a.c_str()));
+    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     pid_t pid = fork();
     if (pid == 0) {
@@ -263,6 +362,15 @@ TEST_P(WindowProgram, ShowsTakesKeysAndEndsAtOnce) {
     EXPECT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), c.status) << ReadAll(errPath);
     std::remove(errPath.c_str());
+    std::remove(keyFile.c_str());
+}
+
+// A key script far longer than the test (the main menu's entry typed and
+// cleared a million and a half times, some 45 s of work).
+std::string EndlessScript() {
+    std::string script;
+    for (int i = 0; i < 1'500'000; ++i) script += "1{BS}";
+    return script;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -270,7 +378,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ProgramCase{"MenuClosed", "varnel", {}, {}, true, 0},
                       // The main menu's last item ends the program.
                       ProgramCase{"LastItemTyped", "varnel", {}, {"8", "Return"}, false, 0},
-                      ProgramCase{"ErrorScreenClosed", "error_probe", {"--keys", "x1"}, {}, true, 3}),
+                      ProgramCase{"ErrorScreenClosed", "error_probe", {"--keys", "x1"}, {}, true, 3},
+                      // Closed while it still works through its key script.
+                      ProgramCase{"ClosedDuringALongScript", "varnel", {}, {}, true, 0, EndlessScript()}),
     [](const auto& tp) { return std::string(tp.param.name); });
 
 }  // namespace
