@@ -156,8 +156,13 @@ bool InFolder(const std::string& path, const std::string& folder) {
 }
 
 // Two outputs on one file, or a file in the shots folder, would spoil each
-// other (a picture over the trace, a trace among the shots): why, or "".
-std::string SharedOutputs(const Options& o) {
+// other (a picture over the trace, a trace among the shots), and an output
+// on the key file would write over the user's script: why, or "".
+std::string SharedOutputs(const Options& o, const std::string& keysFile) {
+    for (const auto& [option, path] : {std::pair{"--trace", &o.trace}, std::pair{"--screenshot", &o.screenshot}}) {
+        if (!keysFile.empty() && !path->empty() && !KeepsNothing(*path) && SameFile(*path, keysFile))
+            return std::string(option) + " " + *path + " is the --keys-file: the key script would be written over";
+    }
     if (!o.trace.empty() && !o.screenshot.empty() && !KeepsNothing(o.trace) && SameFile(o.trace, o.screenshot))
         return "--trace and --screenshot name one file, " + o.trace + ": each output needs a place of its own";
     if (o.shots.empty()) return {};
@@ -252,7 +257,7 @@ ParseResult ParseOptions(int argc, char** argv, const std::string& program, cons
         return {std::nullopt, kExitUsage};
     }
     o.keys = std::move(*parsed);
-    if (const std::string shared = SharedOutputs(o); !shared.empty()) {
+    if (const std::string shared = SharedOutputs(o, keysFile); !shared.empty()) {
         std::cerr << program << ": " << shared << "\n\n" << app.help();
         return {std::nullopt, kExitUsage};
     }

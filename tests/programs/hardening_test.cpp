@@ -46,6 +46,13 @@ std::string Bin(const std::string& program) { return std::string(GEO_BIN_DIR) + 
 // A path in this test process's own folder.
 std::string Tmp(const std::string& name) { return (fs::path(testing_support::PrivateDir()) / name).string(); }
 
+// A key file of this process's own holding one key.
+std::string KeyFile(const std::string& name) {
+    const std::string path = Tmp(name);
+    std::ofstream(path) << "3";
+    return path;
+}
+
 std::vector<std::string> Lines(const std::string& path) {
     std::ifstream in(path);
     std::vector<std::string> lines;
@@ -98,7 +105,13 @@ INSTANTIATE_TEST_SUITE_P(
         OutputCase{"OneFileSpelledTwoWays",
                    "--trace " + Tmp("both.out") + " --screenshot " +
                        (fs::path(testing_support::PrivateDir()) / "." / "both.out").string(),
-                   2, "name one file"}),
+                   2, "name one file"},
+        // An output over the key file would destroy the script it was read from.
+        OutputCase{"TraceOverTheKeyFile", "--keys-file " + KeyFile("keys.txt") + " --trace " + KeyFile("keys.txt"), 2,
+                   "is the --keys-file"},
+        OutputCase{"ScreenshotOverTheKeyFile",
+                   "--keys-file " + KeyFile("shot-keys.txt") + " --screenshot " + KeyFile("shot-keys.txt"), 2,
+                   "is the --keys-file"}),
     [](const testing::TestParamInfo<OutputCase>& tp) { return std::string(tp.param.name); });
 
 // A command line refused after the --shots folder was checked leaves the
