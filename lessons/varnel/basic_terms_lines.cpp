@@ -30,7 +30,7 @@ void Row(Varnel& p, const Text& number, float x1, float x2, float y) {
 // A definition: the term in colour 3 on a new line, its explanation after
 // it, and the row's name in colour 3 right of the row.
 void Definition(Varnel& p, const Text& term, const Text& explanation, const Text& rowName, float rowNameY) {
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, term);
+    NextLine(p, kTeal, term);
     WriteOn(p, kBlack, explanation);
     Label(p, p.PointX(5), rowNameY, kTeal, rowName);
 }
@@ -89,14 +89,14 @@ void ShowLinesAndSegments(Varnel& p) {
         Line(p, Along(P(p, 10), 160, a), Along(P(p, 10), 160, p.Pi + a), kBlack);
     }
     CentreDot(p);
-    Write(p, p.TextLeft, p.TextLineY + 300, kBlack, "１点を通る直線は何本もある。");
+    NextLine(p, kBlack, "１点を通る直線は何本もある。", 300);
     WaitForAnyKey(p);
 
     // The one line through two points: the second 160 px out at 15 degrees.
     SetP(p, 11, Along(P(p, 10), 160, p.Pi / 12));
     Disc(p, P(p, 11), 8, kTeal);
     Line(p, Along(P(p, 10), 240, p.Pi / 12), Along(P(p, 10), 200, p.Pi + p.Pi / 12), kPurple);
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "2点を通る直線は1本しかない。");
+    NextLine(p, kTeal, "2点を通る直線は1本しかない。");
     WaitForAnyKey(p);
 
     // Row 3 cleared for the distance between two points.
@@ -105,17 +105,17 @@ void ShowLinesAndSegments(Varnel& p) {
     EraseBox(p, 0, p.PointY(5), p.PointX(5) + 160, p.PointY(6) + 480);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 70, kTeal, "④2点ABの間の距離");
+    NextLine(p, kTeal, "④2点ABの間の距離", 70);
     WriteOn(p, kBlack, "…線分ABの長さ");
     LengthArc(p, p.PointY(4), kTeal, "");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, " 線分ABの長さが5cm");
+    NextLine(p, kBlack, " 線分ABの長さが5cm");
     LengthArc(p, p.PointY(4), kTeal, "5cm");
     WaitForAnyKey(p);
 
     WriteOn(p, kTeal, " AB=5cm");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, " 線分ABと線分CDの長さが等しい");
+    NextLine(p, kBlack, " 線分ABと線分CDの長さが等しい");
     Label(p, p.PointX(5), p.PointY(5) + 25, kTeal, "線分CD");
     RowFigure(p, p.PointX(3), p.PointX(4), p.PointY(6), "C", "D");
     LengthArc(p, p.PointY(6), kGrey, "5cm");

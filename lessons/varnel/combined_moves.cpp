@@ -18,7 +18,7 @@ void RunCombinedMovesLesson(Varnel& p) {
 void ShowCombinedMovesLessonGoal(Varnel& p) {
     EraseScreen(p);
     GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "移動を使って、いろいろな問題を考えよう。");
+    NextLine(p, kBlack, "移動を使って、いろいろな問題を考えよう。", 65);
 }
 
 // ---- Example 1: the figure --------------------------------------------------
@@ -173,7 +173,7 @@ namespace {
 
 // An answer line: `before` in black, the move's name in purple, "する。".
 void AnswerLine(Varnel& p, const Text& before, const Text& move, const Text& after) {
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, before);
+    NextLine(p, kBlack, before);
     WriteOn(p, kPurple, move);
     WriteOn(p, kBlack, after);
 }
@@ -263,7 +263,7 @@ void ShowCombinedMovesAnswer11(Varnel& p) {
     Answer11Triangles(p, kGrey);
     TurnedTriangle(p);
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "点Cから点C'の方向に線分CC'の長さだけ");
+    NextLine(p, kBlack, "点Cから点C'の方向に線分CC'の長さだけ");
     WriteOn(p, kPurple, "平行移動");
     WriteOn(p, kBlack, "する。");
 }

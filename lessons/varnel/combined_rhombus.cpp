@@ -280,7 +280,7 @@ void ShowRhombusRotationAboutA(Varnel& p) {
     WaitForAnyKey(p);
     AnswerNumber(p, 0, "①");
     Write(p, p.TextLeft, p.TextLineY, kBlack, "点Aを中心として");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "時計回りに60°だけ");
+    NextLine(p, kBlack, "時計回りに60°だけ");
     WriteOn(p, kPurple, "回転移動");
 }
 
@@ -290,7 +290,7 @@ void ShowRhombusRotationAboutB(Varnel& p) {
     WaitForAnyKey(p);
     AnswerNumber(p, 1, "②");
     Write(p, p.TextLeft, p.TextLineY, kBlack, "点Bを中心として");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "反時計回りに120°だけ");
+    NextLine(p, kBlack, "反時計回りに120°だけ");
     WriteOn(p, kPurple, "回転移動");
 }
 
@@ -311,7 +311,7 @@ void ShowRhombusTranslationAndRotation(Varnel& p) {
     Write(p, p.TextLeft, p.TextLineY, kBlack, "アからエへ");
     WriteOn(p, kPurple, "平行移動");
     WriteOn(p, kBlack, "し、点Cを中心に");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "反時計回りに60°だけ");
+    NextLine(p, kBlack, "反時計回りに60°だけ");
     WriteOn(p, kPurple, "回転移動");
 }
 
@@ -324,6 +324,6 @@ void ShowRhombusRotationAndReflection(Varnel& p) {
     Write(p, p.TextLeft, p.TextLineY, kBlack, "アからエへ");
     WriteOn(p, kPurple, "回転移動");
     WriteOn(p, kBlack, "し、ウとエの");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "共通の辺を対称の軸として");
+    NextLine(p, kBlack, "共通の辺を対称の軸として");
     WriteOn(p, kPurple, "対称移動");
 }

@@ -169,7 +169,7 @@ void ShowHexagonPatternP155(Varnel& p) {
         WaitForAnyKey(p);
     }
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kGrey, "つくった模様に色をぬろう。");
+    NextLine(p, kGrey, "つくった模様に色をぬろう。");
     WaitForAnyKey(p);
     // Each design keeps its colour in its tiling.
     constexpr float kFills[] = {kGrey, kBrightBlue, kGrey, kBrightBlue};

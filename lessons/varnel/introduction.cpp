@@ -18,7 +18,7 @@ void RunIntroductionLesson(Varnel& p) {
 void ShowIntroductionLessonGoal(Varnel& p) {
     // No erase: the main menu has just erased the screen.
     GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "しきつめ模様をつくってみよう。");
+    NextLine(p, kBlack, "しきつめ模様をつくってみよう。", 65);
 }
 
 void ShowIntroductionTopicMenu(Varnel& p) {

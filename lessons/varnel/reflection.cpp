@@ -19,7 +19,7 @@ void RunReflectionLesson(Varnel& p) {
 void ShowReflectionLessonGoal(Varnel& p) {
     EraseScreen(p);
     GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "対称移動について考えよう。");
+    NextLine(p, kBlack, "対称移動について考えよう。", 65);
 }
 
 void ShowReflectionTopicMenu(Varnel& p) {
@@ -54,7 +54,7 @@ bool AskReflectionFoldAgain(Varnel& p) {
 }
 
 void ShowMidpointBisectorProperties(Varnel& p) {
-    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "教科書P161問8 をやろう。");
+    NextLine(p, kGrey, "教科書P161問8 をやろう。", 70);
     WaitForAnyKey(p);
     DrawQuestion8Figure(p);
     WaitForAnyKey(p);
@@ -80,17 +80,17 @@ void ShowMidpointBisectorProperties(Varnel& p) {
     WaitForAnyKey(p);
     Write(p, p.TextLeft - 38, p.TextLineY + 50, kTeal, "③");
     Write(p, p.TextLeft, p.TextLineY, kBlack, "対応する点を結ぶ線分は、対称の軸");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "によって垂直に2等分される。");
+    NextLine(p, kBlack, "によって垂直に2等分される。");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, " <中点・垂直二等分線>");
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "中点");
+    NextLine(p, kTeal, " <中点・垂直二等分線>");
+    NextLine(p, kTeal, "中点");
     WriteOn(p, kBlack, "…Pのように2等分する点");
     Disc(p, P(p, 27), 8, kGrey);
     Label(p, p.PointX(27) - 35, p.PointY(27) + 10, kGrey, "P");
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "垂直二等分線");
+    NextLine(p, kTeal, "垂直二等分線");
     WriteOn(p, kBlack, "…lのように、中点を通り");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "垂直に交わる直線");
+    NextLine(p, kBlack, "垂直に交わる直線");
     WaitForAnyKey(p);
 
     Write(p, p.TextEndX + 50, p.TextLineY, kGrey, "教科書P162問9 をやろう。");
@@ -106,5 +106,5 @@ void ShowMidpointBisectorProperties(Varnel& p) {
     Write(p, p.TextLeft - 38, p.TextLineY + 50, kTeal, "(2)");
     WriteOn(p, kPurple, "BB'⊥l,BM=B'M");
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kGrey, "教科書P162問10 をやろう。");
+    NextLine(p, kGrey, "教科書P162問10 をやろう。");
 }

@@ -110,7 +110,7 @@ void ShowReflectionAnswer10(Varnel& p) {
     p.PointLabel(4) = "F";
     Polygon(p, {P(p, 51), P(p, 52), P(p, 53), P(p, 54)},
             {.width = 5, .color = kTeal, .distance = 20, .labels = "1", .labelColor = kTeal});
-    Write(p, p.TextLeft, p.TextLineY + 60, kTeal, "六角形ABCDEFは線対称な図形である。");
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "線対称な図形は、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "対称移動させればもとの図形に重なる。");
+    NextLine(p, kTeal, "六角形ABCDEFは線対称な図形である。", 60);
+    NextLine(p, kPurple, "線対称な図形は、");
+    NextLine(p, kPurple, "対称移動させればもとの図形に重なる。");
 }

@@ -68,7 +68,7 @@ void ShowReflectionQuestionP161(Varnel& p) {
 
     Write(p, p.ItemLeft, p.TextLineY + 50, kGrey, "(2)");
     WriteOn(p, kBlack, "三角形オを");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "三角形カに重ねる移動は？");
+    NextLine(p, kBlack, "三角形カに重ねる移動は？");
     WaitForAnyKey(p);
 
     // The fold starts unfolded: triangle オ (A, B, C) in PointX2/PointY2.
@@ -114,6 +114,6 @@ void ShowP161FoldAnswer(Varnel& p) {
     DrawFoldPaths(p, 0);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "三角形オを、直線lを折り目として");
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "折り返せばよい。");
+    NextLine(p, kPurple, "三角形オを、直線lを折り目として");
+    NextLine(p, kPurple, "折り返せばよい。");
 }

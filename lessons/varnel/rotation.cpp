@@ -20,7 +20,7 @@ void RunRotationLesson(Varnel& p) {
 void ShowRotationLessonGoal(Varnel& p) {
     EraseScreen(p);
     GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "回転移動について考えよう。");
+    NextLine(p, kBlack, "回転移動について考えよう。", 65);
 }
 
 void ShowRotationTopicMenu(Varnel& p) {

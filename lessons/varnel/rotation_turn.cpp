@@ -161,7 +161,7 @@ void ShowRotationDefinition(Varnel& p) {
     Write(p, p.TextLeft, p.TextLineY, kTeal, " <回転移動>");
     Write(p, p.ItemLeft, p.TextLineY + 50, kTeal, "①");
     Write(p, p.TextLeft, p.TextLineY, kBlack, "図形を、1つの点Oを中心として、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "一定の角度だけ回転させる移動");
+    NextLine(p, kBlack, "一定の角度だけ回転させる移動");
     Write(p, p.ItemLeft, p.TextLineY + 50, kTeal, "②");
     Write(p, p.TextLeft, p.TextLineY, kBlack, "中心とする点…");
     WriteOn(p, kTeal, "回転の中心");
@@ -187,13 +187,13 @@ void ShowRotationProperties(Varnel& p) {
     DrawEqualDistanceTicks(p);
     WaitForAnyKey(p);
     // The path of a point.
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "点Aの動いたあとは、どんな図形？");
+    NextLine(p, kBlack, "点Aの動いたあとは、どんな図形？");
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "点Oを中心とする半径OAの円の周の一部");
+    NextLine(p, kPurple, "点Oを中心とする半径OAの円の周の一部");
     WaitForAnyKey(p);
     // The angles of the turn: five sectors about O, one of each colour in
     // each of the angles AOA', BOB' and COC'.
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "∠AOA',∠BOB',∠COC'の関係は？");
+    NextLine(p, kBlack, "∠AOA',∠BOB',∠COC'の関係は？");
     WaitForAnyKey(p);
     DrawSector(p, 2, 1, kTeal);     // ∠BOA, 60 degrees
     DrawSector(p, 1, 3, kPurple);   // ∠AOC, 40 degrees
@@ -205,13 +205,13 @@ void ShowRotationProperties(Varnel& p) {
     DrawSector(p, 4, 6, kPurple);   // ∠A'OC', 40 degrees
     DrawSpokes(p);
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "∠AOA'=∠BOB'=∠COC'");
+    NextLine(p, kPurple, "∠AOA'=∠BOB'=∠COC'");
     WaitForAnyKey(p);
     DrawEqualDistanceTicks(p);
     // The summary.
     Write(p, p.TextLeft - 38, p.TextLineY + 50, kBlack, "③まとめ");
     Write(p, p.TextEndX + 40, p.TextLineY, kTeal, "対応する点は、回転の中心からの距離が等しく、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "回転の中心と結んでできる角の大きさはすべて等しい。 ");
+    NextLine(p, kTeal, "回転の中心と結んでできる角の大きさはすべて等しい。 ");
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kGrey, "教科書P160 問6 をやろう。 ");
+    NextLine(p, kGrey, "教科書P160 問6 をやろう。 ");
 }

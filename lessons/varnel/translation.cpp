@@ -18,8 +18,8 @@ void RunTranslationLesson(Varnel& p) {
 void ShowTranslationLessonGoal(Varnel& p) {
     EraseScreen(p);
     GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "平行移動について考えよう。");
-    Write(p, p.TextLeft, p.TextLineY + 65, kTeal, "移動");
+    NextLine(p, kBlack, "平行移動について考えよう。", 65);
+    NextLine(p, kTeal, "移動", 65);
     WriteOn(p, kBlack, "…ある図形を形や大きさを変えずに他の位置へ移すこと");
 }
 

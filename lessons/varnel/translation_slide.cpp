@@ -82,7 +82,7 @@ void ShowTranslationDefinition(Varnel& p) {
     PenWidth(p, 5);
     Write(p, p.TextLeft, p.TextLineY, kTeal, " <平行移動>");
     Write(p, p.TextLeft - 38, p.TextLineY + 50, kBlack, "①図形を、一定の方向に、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "一定の距離だけ動かす移動");
+    NextLine(p, kBlack, "一定の距離だけ動かす移動");
     Grid(p, {.left = 532, .top = 60, .columns = 23, .rows = 19, .cell = 30});
     // A, B, C and D (three cells right of C and two up).
     SetCells(p, 1, {{11, 12}, {8, 7}, {12, 7}, {12 + 3, 7 + 2}});
@@ -99,12 +99,12 @@ void ShowTranslationDefinition(Varnel& p) {
     }
 
     Write(p, p.TextLeft - 38, p.TextLineY + 70, kBlack, "②対応する点を結ぶ線分は、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "平行で，その長さは等しい。 ");
+    NextLine(p, kBlack, "平行で，その長さは等しい。 ");
     DrawTranslationSummary(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "AD∥BE,BE∥CF,CF∥AD");
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "AD=BE,BE=CF,CF=AD");
+    NextLine(p, kTeal, "AD∥BE,BE∥CF,CF∥AD");
+    NextLine(p, kTeal, "AD=BE,BE=CF,CF=AD");
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "教科書P157問1 P158問2 をやろう。");
+    NextLine(p, kGrey, "教科書P157問1 P158問2 をやろう。", 70);
 }
 
 void PlaceTargetPoint(Varnel& p) {
