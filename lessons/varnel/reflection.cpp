@@ -60,20 +60,17 @@ void ShowMidpointBisectorProperties(Varnel& p) {
     WaitForAnyKey(p);
 
     // Right angles at the feet on l, between the segment to the image and l.
-    for (int k = 21; k <= 23; k++) {
-        p.InnerIndex = static_cast<float>(k);
-        RightAngle(p, P(p, k + 6), P(p, k + 3), P(p, 12), {.size = 20, .shift = 1});
-    }
+    Count(p.InnerIndex, 21, 23,
+          [&](int k) { RightAngle(p, P(p, k + 6), P(p, k + 3), P(p, 12), {.size = 20, .shift = 1}); });
     WaitForAnyKey(p);
 
     // Equal halves: 1, 2 and 3 ticks; the two of B moved 20 px towards M.
-    for (int k = 21; k <= 23; k++) {
-        p.InnerIndex = static_cast<float>(k);
+    Count(p.InnerIndex, 21, 23, [&](int k) {
         const TickStyle halves{.count = k - 20, .size = 15, .color = kTeal, .spacing = 8,
                                .shift = k == 22 ? 20.0f : 0.0f};
         Ticks(p, P(p, k), P(p, k + 6), halves);
         Ticks(p, P(p, k + 3), P(p, k + 6), halves);
-    }
+    });
     WaitForAnyKey(p);
 
     Write(p, p.TextLeft - 38, p.TextLineY + 50, kPurple, "垂直に交わり、直線lで2等分される");
@@ -87,7 +84,7 @@ void ShowMidpointBisectorProperties(Varnel& p) {
     NextLine(p, kTeal, "中点");
     WriteOn(p, kBlack, "…Pのように2等分する点");
     Disc(p, P(p, 27), 8, kGrey);
-    Label(p, p.PointX(27) - 35, p.PointY(27) + 10, kGrey, "P");
+    Name(p, 27, "P", {.dx = -35, .dy = 10, .color = kGrey});
     NextLine(p, kTeal, "垂直二等分線");
     WriteOn(p, kBlack, "…lのように、中点を通り");
     NextLine(p, kBlack, "垂直に交わる直線");
@@ -100,8 +97,9 @@ void ShowMidpointBisectorProperties(Varnel& p) {
     WaitForAnyKey(p);
     // M, the midpoint of BB': B lies level with the centre of l, so its foot
     // is the centre whatever the axis angle.
-    Disc(p, {p.PointX(10), p.PointY(2)}, 8, kPurple);
-    Label(p, p.PointX(10) - 35, p.PointY(2) + 10, kPurple, "M");
+    const Pt m{p.PointX(10), p.PointY(2)};
+    Disc(p, m, 8, kPurple);
+    Name(p, m, "M", {.dx = -35, .dy = 10, .color = kPurple});
     WaitForAnyKey(p);
     Write(p, p.TextLeft - 38, p.TextLineY + 50, kTeal, "(2)");
     WriteOn(p, kPurple, "BB'⊥l,BM=B'M");

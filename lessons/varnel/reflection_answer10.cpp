@@ -3,18 +3,17 @@
 // segment to the image, its right angle with the axis, its equal halves and
 // the image point; then the image is outlined.
 #include "lessons/common/kit.h"
+#include "lessons/varnel/topic_pages.h"
 #include "lessons/varnel/varnel.h"
 
 using namespace kit;
 
 namespace {
 
-// The heading of every screen of the topic; the pen width 5 of its figures.
+// The heading of every screen of the topic, in the answer column over the
+// screen as it stands; the pen width 5 of its figures.
 void WriteAnswer10Title(Varnel& p) {
-    p.ItemLeft = 40;
-    p.TextLeft = p.ItemLeft + 38;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    SetTextColumn(p, kAnswerColumn);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "問10 解答");
 }
 
@@ -24,17 +23,27 @@ void SetMidpoints(Varnel& p, int first, int count, int mid) {
     for (int i = 0; i < count; i++) SetP(p, mid + i, Mid(P(p, first + i), P(p, first + count + i)));
 }
 
-// Vertex v reflected into image w, with midpoint m on the axis through t.
-void ReflectVertexStep(Varnel& p, int v, int w, int m, int t) {
+// One vertex reflected, by its point entries: the vertex, its image, the
+// midpoint of the two on the axis, and another point of the axis.
+struct Reflected {
+    int vertex = 0;
+    int image = 0;
+    int midpoint = 0;
+    int onAxis = 0;
+};
+
+// The steps of one vertex, a key before each: the segment to the image with
+// its right angle at the axis, its equal halves, the image's dot.
+void ReflectVertexStep(Varnel& p, const Reflected& r) {
     WaitForAnyKey(p);
-    Segment(p, v, w, kBlack);
-    RightAngle(p, P(p, m), P(p, t), P(p, w), {.size = 20, .shift = -1});
+    Segment(p, r.vertex, r.image, kBlack);
+    RightAngle(p, P(p, r.midpoint), P(p, r.onAxis), P(p, r.image), {.size = 20, .shift = -1});
     WaitForAnyKey(p);
     const TickStyle half{.count = 1, .size = 8, .color = kGrey, .spacing = 8, .shift = -8};
-    Ticks(p, P(p, v), P(p, m), half);
-    Ticks(p, P(p, m), P(p, w), half);
+    Ticks(p, P(p, r.vertex), P(p, r.midpoint), half);
+    Ticks(p, P(p, r.midpoint), P(p, r.image), half);
     WaitForAnyKey(p);
-    Disc(p, P(p, w), 6, kPurple);
+    Dot(p, r.image, kPurple);
 }
 
 // The outline of an image (points first.. of count corners) in colour 5.
@@ -76,10 +85,11 @@ void ShowReflectionAnswer10(Varnel& p) {
     Polygon(p, {P(p, 41), P(p, 42), P(p, 43), P(p, 44)},
             {.width = 5, .color = kTeal, .distance = 20, .labels = "A", .labelColor = kTeal});
 
-    for (int v = 1; v <= 3; v++) ReflectVertexStep(p, v, v + 3, v + 10, 7);
+    for (int v = 1; v <= 3; v++) ReflectVertexStep(p, {.vertex = v, .image = v + 3, .midpoint = v + 10, .onAxis = 7});
     OutlineImage(p, 4, 3);
     // A and D lie on the axis: they are their own images.
-    for (int v = 42; v <= 43; v++) ReflectVertexStep(p, v, v + 4, v + 10, 41);
+    for (int v = 42; v <= 43; v++)
+        ReflectVertexStep(p, {.vertex = v, .image = v + 4, .midpoint = v + 10, .onAxis = 41});
     OutlineImage(p, 45, 4);
 
     // (3): quadrilateral ABCD and the slanting axis m, where (1) stood.
@@ -94,7 +104,8 @@ void ShowReflectionAnswer10(Varnel& p) {
             {.width = 5, .color = kTeal, .distance = 10, .labels = "A", .labelColor = kTeal});
     Segment(p, 29, 30, kBlack);
     Label(p, p.PointX(29), p.PointY(29) - 30, kTeal, "m");
-    for (int v = 21; v <= 24; v++) ReflectVertexStep(p, v, v + 4, v + 10, 29);
+    for (int v = 21; v <= 24; v++)
+        ReflectVertexStep(p, {.vertex = v, .image = v + 4, .midpoint = v + 10, .onAxis = 29});
     OutlineImage(p, 25, 4);
 
     // (2) with its image read as the hexagon ABCDEF.
