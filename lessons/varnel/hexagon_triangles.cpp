@@ -18,13 +18,12 @@ void BuildHexagonTriangles(Program& p) {
 void DrawHexagonTriangles(Program& p) {
     NumberHexagonCorners(p);
     Polyline(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6), P(p, 1)}, kBlack);
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
+    Count(p.LoopIndex, 1, 6, [&](int i) {
         Segment(p, 0, i, kBlack);
         // The cut from corner i to the middle of the spoke before it.
         p.ToPoint = i == 1 ? 12.0f : static_cast<float>(i + 5);
         Line(p, P(p, i), P(p, static_cast<int>(p.ToPoint)), kBlack);
-    }
+    });
     // Triangle ウ (A, C, B), then triangle エ (A', C', B).
     p.WorkA = 1;
     p.WorkB = 12;
