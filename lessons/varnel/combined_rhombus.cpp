@@ -105,19 +105,26 @@ void TurnStep(Varnel& p, Pt centre, int first, int last) {
 // The pattern's figure area from y `top` down to y `bottom`.
 Area PatternArea(const Varnel& p, float top, float bottom) { return {p.GridLeft, top, p.GridRight, bottom}; }
 
-// The turn of ア about point `centre` of the pattern, `degrees` a key; each
-// key erases the pattern's frame from y `eraseTop`.
-void RotateRhombus(Varnel& p, int centre, float degrees, float eraseTop) {
-    p.AngleStep = degrees * p.Pi / 180;
+// A turn of ア: about point `centre` of the pattern, `degrees` a key
+// (counter-clockwise when positive); each key erases the pattern's frame
+// from y `eraseTop`.
+struct RhombusTurn {
+    int centre = 0;
+    float degrees = 0;
+    float eraseTop = 0;
+};
+
+void RotateRhombus(Varnel& p, const RhombusTurn& turn) {
+    p.AngleStep = turn.degrees * p.Pi / 180;
     CopyOn(p, 1, 2, 3, 4);
-    BeginTurn(p, P(p, centre), 1, 4);
+    BeginTurn(p, P(p, turn.centre), 1, 4);
     Animate(
-        p, {.erase = PatternArea(p, eraseTop, p.GridBottom)},
+        p, {.erase = PatternArea(p, turn.eraseTop, p.GridBottom)},
         [&] {
             DrawRhombusPattern(p);
             CopyOutline(p);
         },
-        [&] { TurnStep(p, P(p, centre), 1, 4); });
+        [&] { TurnStep(p, P(p, turn.centre), 1, 4); });
 }
 
 // A fold of the copy: corners 1 and 2 travel over the half-ellipses from
@@ -163,11 +170,13 @@ void FoldFrame(Varnel& p, const Fold& f, bool tracing) {
 
 }  // namespace
 
-void AnimateRhombusRotationAboutA(Varnel& p) { RotateRhombus(p, 0, -15, p.GridTop + 20); }
+void AnimateRhombusRotationAboutA(Varnel& p) {
+    RotateRhombus(p, {.centre = 0, .degrees = -15, .eraseTop = p.GridTop + 20});
+}
 
 void AnimateRhombusRotationAboutB(Varnel& p) {
     // Erases from y 80, below the question (the old code began at y 50 and cut it).
-    RotateRhombus(p, 4, 15, p.GridTop - 20);
+    RotateRhombus(p, {.centre = 4, .degrees = 15, .eraseTop = p.GridTop - 20});
 }
 
 void AnimateRhombusFoldOverAB(Varnel& p) {

@@ -17,10 +17,19 @@ void WriteAnswer10Title(Varnel& p) {
     Write(p, p.TextLeft, p.TextLineY, kTeal, "問10 解答");
 }
 
-// Points first.. of a figure's vertices (count of them) and their images
-// (the next count points): their midpoints go to points mid...
-void SetMidpoints(Varnel& p, int first, int count, int mid) {
-    for (int i = 0; i < count; i++) SetP(p, mid + i, Mid(P(p, first + i), P(p, first + count + i)));
+// A figure's entries in the point table: its `corners` vertices from entry
+// `first`, their images right after them, and the midpoints of each vertex
+// and its image from entry `midpoints`.
+struct FigureEntries {
+    int first = 0;
+    int corners = 0;
+    int midpoints = 0;
+};
+
+// The midpoints of the vertices and their images set.
+void SetMidpoints(Varnel& p, const FigureEntries& f) {
+    for (int i = 0; i < f.corners; i++)
+        SetP(p, f.midpoints + i, Mid(P(p, f.first + i), P(p, f.first + f.corners + i)));
 }
 
 // One vertex reflected, by its point entries: the vertex, its image, the
@@ -69,7 +78,7 @@ void ShowReflectionAnswer10(Varnel& p) {
     // (1): triangle ABC and the vertical axis l.
     Grid(p, {.left = 80, .top = 150, .columns = 11, .rows = 7, .cell = 45, .color = kBlack});
     SetCells(p, 1, {{5, 6}, {1, 3}, {3, 1}, {7, 6}, {11, 3}, {9, 1}, {6, 7}, {6, 0}});
-    SetMidpoints(p, 1, 3, 11);
+    SetMidpoints(p, {.first = 1, .corners = 3, .midpoints = 11});
     FigureNumber(p, "(1)");
     Triangle(p, 1, 2, 3, {.width = 5, .color = kTeal, .distance = 20, .labels = "A", .labelColor = kTeal});
     Segment(p, 7, 8, kBlack);
@@ -80,7 +89,7 @@ void ShowReflectionAnswer10(Varnel& p) {
     Grid(p, {.left = p.GridRight + 4 * p.CellSize, .top = 150, .columns = 8, .rows = 8, .cell = 50,
              .color = kBlack});
     SetCells(p, 41, {{4, 7}, {2, 6}, {1, 3}, {4, 1}, {4, 7}, {6, 6}, {7, 3}, {4, 1}});
-    SetMidpoints(p, 41, 4, 51);
+    SetMidpoints(p, {.first = 41, .corners = 4, .midpoints = 51});
     FigureNumber(p, "(2)");
     Polygon(p, {P(p, 41), P(p, 42), P(p, 43), P(p, 44)},
             {.width = 5, .color = kTeal, .distance = 20, .labels = "A", .labelColor = kTeal});
@@ -98,7 +107,7 @@ void ShowReflectionAnswer10(Varnel& p) {
     WriteAnswer10Title(p);
     Grid(p, {.left = 80, .top = p.GridOriginY, .columns = 10, .rows = 8, .cell = 45, .color = kBlack});
     SetCells(p, 21, {{3, 7}, {1, 5}, {5, 5}, {7, 7}, {8, 2}, {6, 0}, {6, 4}, {8, 6}, {9, 8}, {2, 1}});
-    SetMidpoints(p, 21, 4, 31);
+    SetMidpoints(p, {.first = 21, .corners = 4, .midpoints = 31});
     FigureNumber(p, "(3)");
     Polygon(p, {P(p, 21), P(p, 22), P(p, 23), P(p, 24)},
             {.width = 5, .color = kTeal, .distance = 10, .labels = "A", .labelColor = kTeal});
