@@ -54,9 +54,9 @@ void ShowAnglesAndIntersections(Varnel& p) {
     Label(p, p.OriginX + 80, p.GridTop + 50, kGrey, "図1");
     Segment(p, 1, 2, kBlack);
     Segment(p, 2, 3, kBlack);
-    Label(p, p.PointX(1) + 8, p.PointY(1) - 30, kTeal, "A");
-    Label(p, p.PointX(2) - 30, p.PointY(2) - 20, kTeal, "B");
-    Label(p, p.PointX(3) + 8, p.PointY(3) - 25, kTeal, "C");
+    Name(p, 1, "A", {.dx = 8, .dy = -30});
+    Name(p, 2, "B", {.dx = -30, .dy = -20});
+    Name(p, 3, "C", {.dx = 8, .dy = -25});
     Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "①図1のような角を角ABCといい、");
     NextLine(p, kTeal, "∠ABC");
     WriteOn(p, kBlack, "と表す。");
@@ -84,11 +84,11 @@ void ShowAnglesAndIntersections(Varnel& p) {
     Label(p, p.OriginX + 80, p.GridTop, kGrey, "図2");
     Segment(p, 1, 2, kBlack);
     Segment(p, 3, 4, kBlack);
-    Label(p, p.PointX(1) - 30, p.PointY(1) - 30, kTeal, "D");
-    Label(p, p.PointX(2) + 8, p.PointY(2) - 25, kTeal, "E");
-    Label(p, p.PointX(3) - 30, p.PointY(3) - 30, kTeal, "F");
-    Label(p, p.PointX(4) + 8, p.PointY(4) - 25, kTeal, "G");
-    Label(p, p.PointX(0) - 14, p.PointY(0) + 12, kPurple, "O");
+    Name(p, 1, "D", {.dx = -30, .dy = -30});
+    Name(p, 2, "E", {.dx = 8, .dy = -25});
+    Name(p, 3, "F", {.dx = -30, .dy = -30});
+    Name(p, 4, "G", {.dx = 8, .dy = -25});
+    Name(p, 0, "O", {.dx = -14, .dy = 12, .color = kPurple});
     WaitForAnyKey(p);
 
     Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "図1の");
@@ -114,10 +114,10 @@ void ShowParallelAndPerpendicular(Varnel& p) {
     Label(p, p.OriginX + 80, p.GridTop + 10, kGrey, "図1");
     Segment(p, 1, 2, kBlack);
     Segment(p, 3, 4, kBlack);
-    Label(p, p.PointX(1) + 8, p.PointY(1), kTeal, "A");
-    Label(p, p.PointX(2) - 30, p.PointY(2), kTeal, "B");
-    Label(p, p.PointX(3) + 8, p.PointY(3), kTeal, "C");
-    Label(p, p.PointX(4) + 8, p.PointY(4) - 40, kTeal, "D");
+    Name(p, 1, "A", {.dx = 8, .dy = 0});
+    Name(p, 2, "B", {.dx = -30, .dy = 0});
+    Name(p, 3, "C", {.dx = 8, .dy = 0});
+    Name(p, 4, "D", {.dx = 8, .dy = -40});
     // The right angle at the crossing, between the rays to B and to C.
     p.IndexA = 0;
     p.IndexB = 2;
@@ -146,10 +146,10 @@ void ShowParallelAndPerpendicular(Varnel& p) {
     Label(p, p.OriginX + 80, p.GridTop, kGrey, "図2");
     Segment(p, 1, 2, kBlack);
     Segment(p, 3, 4, kBlack);
-    Label(p, p.PointX(1), p.PointY(1) - 50, kTeal, "A");
-    Label(p, p.PointX(2) - 30, p.PointY(2) - 50, kTeal, "B");
-    Label(p, p.PointX(3), p.PointY(3) + 8, kTeal, "C");
-    Label(p, p.PointX(4) - 30, p.PointY(4) + 8, kTeal, "D");
+    Name(p, 1, "A", {.dx = 0, .dy = -50});
+    Name(p, 2, "B", {.dx = -30, .dy = -50});
+    Name(p, 3, "C", {.dx = 0, .dy = 8});
+    Name(p, 4, "D", {.dx = -30, .dy = 8});
     // One chevron on each line, a quarter of the way along, towards B and D.
     for (const int from : {1, 3}) {
         p.FromPoint = static_cast<float>(from);

@@ -33,13 +33,13 @@ void DrawHexagonTriangles(Program& p) {
     p.WorkB = 8;
     FilledPolygon(p, {P(p, 3), P(p, 8), P(p, 0)}, kBlack, kPink);
     Label(p, p.PointX(12) - 60, p.PointY(12) + 25, kTeal, "ウ");
-    Label(p, p.PointX(1) - 35, p.PointY(1) - 25, kBlack, "A");
-    Label(p, p.PointX(0) + 40, p.PointY(0) - 25, kBlack, "B");
-    Label(p, p.PointX(12) + 10, p.PointY(12) - 25, kBlack, "C");
+    Name(p, 1, "A", {.dx = -35, .dy = -25, .color = kBlack});
+    Name(p, 0, "B", {.dx = 40, .dy = -25, .color = kBlack});
+    Name(p, 12, "C", {.dx = 10, .dy = -25, .color = kBlack});
     Label(p, p.PointX(8) + 40, p.PointY(8), kTeal, "エ");
 }
 
 void LabelHexagonTriangles(Program& p) {
-    Label(p, p.PointX(3) - 14, p.PointY(3) + 4, kTeal, "A'");
-    Label(p, p.PointX(8) - 14, p.PointY(8) - 50, kTeal, "C'");
+    Name(p, 3, "A'", {.dx = -14, .dy = 4});
+    Name(p, 8, "C'", {.dx = -14, .dy = -50});
 }

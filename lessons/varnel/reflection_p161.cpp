@@ -29,15 +29,15 @@ void DrawReflectionHexagonTriangles(Varnel& p) {
     FilledPolygon(p, {P(p, 1), P(p, 8), P(p, 0)}, kBlack, kPink);    // オ
     FilledPolygon(p, {P(p, 5), P(p, 10), P(p, 0)}, kBlack, kPink);   // カ
     Label(p, p.PointX(8), p.PointY(0) - 20, kTeal, "オ");
-    Label(p, p.PointX(1) - 35, p.PointY(1) - 25, kBlack, "A");
-    Label(p, p.PointX(8) - 14, p.PointY(8) + 15, kBlack, "B");
-    Label(p, p.PointX(0) + 10, p.PointY(0) + 15, kBlack, "C");
+    Name(p, 1, "A", {.dx = -35, .dy = -25, .color = kBlack});
+    Name(p, 8, "B", {.dx = -14, .dy = 15, .color = kBlack});
+    Name(p, 0, "C", {.dx = 10, .dy = 15, .color = kBlack});
     Label(p, p.PointX(10) - 30, p.PointY(0) - 20, kTeal, "カ");
 }
 
 void LabelReflectionHexagonTriangles(Varnel& p) {
-    Label(p, p.PointX(5) + 4, p.PointY(5) - 25, kTeal, "A'");
-    Label(p, p.PointX(10) - 14, p.PointY(10) + 20, kTeal, "B'");
+    Name(p, 5, "A'", {.dx = 4, .dy = -25});
+    Name(p, 10, "B'", {.dx = -14, .dy = 20});
 }
 
 void ShowReflectionQuestionP161(Varnel& p) {
