@@ -2,7 +2,8 @@
 // (PointOnArcOverSegment) whose parameter ArcAngle runs 180, 190, ... 360 in
 // degrees, one step a key, and starts again at 180 after 360.
 //
-// Run by Varnel's fold of example 1 of combined moves and by Droveny's folds.
+// Run by Droveny's folds. (Varnel's folds run on the kit's Animate, with
+// ArcAngle as the animation's counter, which steps it the same way.)
 #pragma once
 
 #include "core/program.h"
@@ -15,5 +16,5 @@
 void StepFoldAngleByKey(Program& p);
 
 // ArcAngle 10 further unless the fold stopped (EntryValue 1); above `high`
-// it starts again at `low`. The step of every fold loop.
+// it starts again at `low`. The step of StepFoldAngleByKey.
 void AdvanceFoldAngle(Program& p, float low, float high);

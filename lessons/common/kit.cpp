@@ -289,6 +289,15 @@ ArcSpan CompassArc(Program& p, const CompassStyle& style) {
     return span;
 }
 
+// ---- A text column over the screen as it stands -----------------------------
+
+void SetTextColumn(Program& p, const TextColumn& column) {
+    if (column.itemLeft) p.ItemLeft = *column.itemLeft;
+    p.TextLeft = column.textLeft;
+    p.TextLineY = column.firstLineY;
+    PenWidth(p, column.penWidth);
+}
+
 // ---- Marks ------------------------------------------------------------------
 
 namespace {

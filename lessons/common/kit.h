@@ -387,6 +387,15 @@ struct ArcSpan {
 // `startIn` and `endIn`. Returns the fractions drawn.
 ArcSpan CompassArc(Program& p, const CompassStyle& style);
 
+// ---- A text column over the screen as it stands -----------------------------
+
+// BeginTopic's column without the erase, for a topic that clears only part
+// of the screen first, or a column begun again partway through a topic:
+// ItemLeft (kept when the column's itemLeft is empty), TextLeft and
+// TextLineY := the column's, then the pen width for what follows. Draws and
+// erases nothing.
+void SetTextColumn(Program& p, const TextColumn& column);
+
 // ---- Marks ------------------------------------------------------------------
 
 // Equal-length ticks across a-b near its middle (DrawTickMarks): `count`

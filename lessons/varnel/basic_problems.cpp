@@ -11,12 +11,10 @@ void RunBasicProblemsP164(Varnel& p) {
 
 namespace {
 
-// The heading: the title box and the box of the problem's number.
+// The heading: the title box and the box of the problem's number, at the
+// top of the column (numbers and answers from x 40), pen width 3.
 void ProblemHeading(Varnel& p, const Text& number) {
-    EraseScreen(p);
-    p.ItemLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 3);
+    BeginTopic(p, {.itemLeft = 40, .textLeft = 40, .firstLineY = 30, .penWidth = 3});
     TableCell(p, 40, 30, {.width = 396, .height = 50, .border = kTeal, .fill = kPink, .textColor = kBlack},
               "P164 基本の問題");
     TableCell(p, p.TextEndX + 30, 30, {.width = 40, .height = 50, .border = kAmber, .fill = kTeal, .textColor = kPink},
@@ -28,11 +26,8 @@ void PlainTriangle(Varnel& p, int a, int b, int c, float color) {
     Triangle(p, a, b, c, {.width = 5, .color = color, .distance = 20, .labelColor = kTeal});
 }
 
-// A question number in teal on the next line, `step` px down, and its answer.
-void AnswerLine(Varnel& p, float step, const Text& number, const Text& answer) {
-    Write(p, p.ItemLeft, p.TextLineY + step, kTeal, number);
-    WriteOn(p, kPurple, answer);
-}
+// The question numbers of the answers, in teal.
+constexpr NumberStyle kQuestionNumber{.numberColor = kTeal};
 
 }  // namespace
 
@@ -51,17 +46,17 @@ void ShowP164Problem1(Varnel& p) {
     Label(p, p.PointX(7) + 60, p.PointY(7), kTeal, "ウ");
     WaitForAnyKey(p);
 
-    AnswerLine(p, 70, "(1)", "ア");
+    NumberedLine(p, "(1)", kPurple, "ア", {.numberColor = kTeal, .gap = 70});
     Arrow(p, P(p, 1), P(p, 4), {.color = kPurple, .size = 16});
     Label(p, p.PointX(1) - 80, p.PointY(1) - 50, kPurple, "(1)");
     WaitForAnyKey(p);
 
-    AnswerLine(p, 50, "(2)", "図の通り");
+    NumberedLine(p, "(2)", kPurple, "図の通り", kQuestionNumber);
     PlainTriangle(p, 10, 11, 12, kPurple);
     Label(p, p.PointX(11) + 30, p.PointY(11) - 30, kPurple, "(2)");
     WaitForAnyKey(p);
 
-    AnswerLine(p, 50, "(3)", "イとウ");
+    NumberedLine(p, "(3)", kPurple, "イとウ", kQuestionNumber);
     Segment(p, 13, 14, kPurple);
     Label(p, p.PointX(13) + 30, p.PointY(13) + 10, kPurple, "(3)");
 }

@@ -3,6 +3,7 @@
 // polygons and the isosceles triangle (topic 4). Topic 1 is in
 // basic_terms_lines.cpp.
 #include "lessons/common/kit.h"
+#include "lessons/varnel/topic_pages.h"
 #include "lessons/varnel/varnel.h"
 
 using namespace kit;
@@ -17,7 +18,7 @@ void RunBasicTermsLesson(Varnel& p) {
 void ShowBasicTermsLessonGoal(Varnel& p) {
     EraseScreen(p);
     GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "直線・角・三角形などを記号で表そう。");
+    NextLine(p, kBlack, "直線・角・三角形などを記号で表そう。", 65);
 }
 
 void ShowBasicTermsTopicMenu(Varnel& p) {
@@ -26,44 +27,26 @@ void ShowBasicTermsTopicMenu(Varnel& p) {
                 ShowPolygonsAndTriangles});
 }
 
-namespace {
-
-// The topics' text column: item numbers at x 40, headings and continued
-// lines 38 px further in, the first line at y 30; pen width 5.
-void BeginTopic(Varnel& p) {
-    EraseScreen(p);
-    p.ItemLeft = 40;
-    p.TextLeft = p.ItemLeft + 38;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
-}
-
-// A new line of the column at x, 50 px below the last.
-void NewLine(Varnel& p, float x, float color, const Text& text) { Write(p, x, p.TextLineY + 50, color, text); }
-
-}  // namespace
-
 // ---- Topic 2: angles and the crossing point ---------------------------------
 
 namespace {
 
 // The angle ABC of figure 1 marked at B (point WorkA) between the rays to C
-// (WorkB) and A (WorkC): a sector of radius `size` in colour 3, its label on
-// the bisector, 10 px to the right.
+// (WorkB) and A (WorkC): a sector of radius `size` in colour 3, its label in
+// colour 3 on the bisector, 10 px to the right.
 void MarkAngleB(Varnel& p, float size, const Text& label) {
     p.WorkA = 2;
     p.WorkB = 3;
     p.WorkC = 1;
-    p.PenColor = kTeal;   // the label's colour
-    p.LabelOffsetX = 10;
     AngleMark(p, P(p, 2), P(p, 3), P(p, 1),
-              {.size = size, .arcs = 0, .color = kBlack, .fill = kTeal, .label = label, .shift = 1});
+              {.size = size, .arcs = 0, .color = kBlack, .fill = kTeal, .label = label, .shift = 1,
+               .labelColor = kTeal, .labelDx = 10});
 }
 
 }  // namespace
 
 void ShowAnglesAndIntersections(Varnel& p) {
-    BeginTopic(p);
+    BeginTopic(p, kAnswerColumn);
     Write(p, p.TextLeft, p.TextLineY, kPurple, "<角の表し方>");
     Grid(p, {.left = 800, .top = 10, .columns = 7, .rows = 6, .cell = 50, .color = kWhite});
     SetCells(p, 1, {{5, 5}, {1, 1}, {6, 1}});
@@ -71,30 +54,29 @@ void ShowAnglesAndIntersections(Varnel& p) {
     Label(p, p.OriginX + 80, p.GridTop + 50, kGrey, "図1");
     Segment(p, 1, 2, kBlack);
     Segment(p, 2, 3, kBlack);
-    Label(p, p.PointX(1) + 8, p.PointY(1) - 30, kTeal, "A");
-    Label(p, p.PointX(2) - 30, p.PointY(2) - 20, kTeal, "B");
-    Label(p, p.PointX(3) + 8, p.PointY(3) - 25, kTeal, "C");
-    NewLine(p, p.ItemLeft, kBlack, "①図1のような角を角ABCといい、");
-    NewLine(p, p.TextLeft, kTeal, "∠ABC");
+    Name(p, 1, "A", {.dx = 8, .dy = -30});
+    Name(p, 2, "B", {.dx = -30, .dy = -20});
+    Name(p, 3, "C", {.dx = 8, .dy = -25});
+    Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "①図1のような角を角ABCといい、");
+    NextLine(p, kTeal, "∠ABC");
     WriteOn(p, kBlack, "と表す。");
     WaitForAnyKey(p);
 
     MarkAngleB(p, 30, "b");
-    NewLine(p, p.ItemLeft, kBlack, "②∠ABCを");
+    Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "②∠ABCを");
     WriteOn(p, kTeal, "∠B");
     WriteOn(p, kBlack, "や");
     WriteOn(p, kTeal, "∠b");
     WriteOn(p, kBlack, "と表すこともある。");
     WaitForAnyKey(p);
 
-    NewLine(p, p.ItemLeft, kBlack, "③");
-    WriteOn(p, kTeal, "∠ABC=45%");
+    NumberedLine(p, "③", kTeal, "∠ABC=45%", {.numberColor = kBlack});
     WriteOn(p, kBlack, "と大きさを表すこともある。");
     // The mark routine cleared its size and label: both are given again.
     MarkAngleB(p, 60, "45%");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 80, kPurple, "<交点>");
+    NextLine(p, kPurple, "<交点>", 80);
     Grid(p, {.left = 800, .top = 330, .columns = 8, .rows = 6, .cell = 50, .color = kWhite});
     SetCells(p, 1, {{1, 5}, {7, 1}, {1, 1}, {7, 5}});
     // O: where FG meets DE.
@@ -102,19 +84,19 @@ void ShowAnglesAndIntersections(Varnel& p) {
     Label(p, p.OriginX + 80, p.GridTop, kGrey, "図2");
     Segment(p, 1, 2, kBlack);
     Segment(p, 3, 4, kBlack);
-    Label(p, p.PointX(1) - 30, p.PointY(1) - 30, kTeal, "D");
-    Label(p, p.PointX(2) + 8, p.PointY(2) - 25, kTeal, "E");
-    Label(p, p.PointX(3) - 30, p.PointY(3) - 30, kTeal, "F");
-    Label(p, p.PointX(4) + 8, p.PointY(4) - 25, kTeal, "G");
-    Label(p, p.PointX(0) - 14, p.PointY(0) + 12, kPurple, "O");
+    Name(p, 1, "D", {.dx = -30, .dy = -30});
+    Name(p, 2, "E", {.dx = 8, .dy = -25});
+    Name(p, 3, "F", {.dx = -30, .dy = -30});
+    Name(p, 4, "G", {.dx = 8, .dy = -25});
+    Name(p, 0, "O", {.dx = -14, .dy = 12, .color = kPurple});
     WaitForAnyKey(p);
 
-    NewLine(p, p.ItemLeft, kBlack, "図1の");
+    Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "図1の");
     WriteOn(p, kTeal, "点B");
     WriteOn(p, kBlack, "や図2の");
     WriteOn(p, kTeal, "点O");
     WriteOn(p, kBlack, "のように");
-    NewLine(p, p.ItemLeft, kBlack, "2つの線が交わる点を");
+    Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "2つの線が交わる点を");
     WriteOn(p, kTeal, "交点");
     WriteOn(p, kBlack, "という。");
 }
@@ -122,7 +104,7 @@ void ShowAnglesAndIntersections(Varnel& p) {
 // ---- Topic 3: perpendicular and parallel lines ------------------------------
 
 void ShowParallelAndPerpendicular(Varnel& p) {
-    BeginTopic(p);
+    BeginTopic(p, kAnswerColumn);
     Write(p, p.TextLeft, p.TextLineY, kPurple, "<垂直・垂線>");
     Grid(p, {.left = 800, .top = 50, .columns = 8, .rows = 5, .cell = 50, .color = kWhite});
     SetCells(p, 1, {{0, 2}, {8, 2}, {4, 5}, {4, 0}});
@@ -132,42 +114,42 @@ void ShowParallelAndPerpendicular(Varnel& p) {
     Label(p, p.OriginX + 80, p.GridTop + 10, kGrey, "図1");
     Segment(p, 1, 2, kBlack);
     Segment(p, 3, 4, kBlack);
-    Label(p, p.PointX(1) + 8, p.PointY(1), kTeal, "A");
-    Label(p, p.PointX(2) - 30, p.PointY(2), kTeal, "B");
-    Label(p, p.PointX(3) + 8, p.PointY(3), kTeal, "C");
-    Label(p, p.PointX(4) + 8, p.PointY(4) - 40, kTeal, "D");
+    Name(p, 1, "A", {.dx = 8, .dy = 0});
+    Name(p, 2, "B", {.dx = -30, .dy = 0});
+    Name(p, 3, "C", {.dx = 8, .dy = 0});
+    Name(p, 4, "D", {.dx = 8, .dy = -40});
     // The right angle at the crossing, between the rays to B and to C.
     p.IndexA = 0;
     p.IndexB = 2;
     p.IndexC = 3;
     RightAngle(p, P(p, 0), P(p, 2), P(p, 3), {.size = 30, .shift = -1.0f});
-    NewLine(p, p.ItemLeft, kBlack, "①2直線AB,CDが交わってできる角が");
-    NewLine(p, p.TextLeft, kBlack, "直角であるとき、ABとCDは");
+    Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "①2直線AB,CDが交わってできる角が");
+    NextLine(p, kBlack, "直角であるとき、ABとCDは");
 
     WaitForAnyKey(p);
     WriteOn(p, kTeal, "垂直");
     WriteOn(p, kBlack, "で");
-    NewLine(p, p.TextLeft, kBlack, "あるといい、");
+    NextLine(p, kBlack, "あるといい、");
     WaitForAnyKey(p);
     WriteOn(p, kPurple, "AB⊥CD");
     WriteOn(p, kBlack, "と表す。");
     WaitForAnyKey(p);
-    NewLine(p, p.ItemLeft, kBlack, "②CDをABの");
+    Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "②CDをABの");
     WaitForAnyKey(p);
     WriteOn(p, kTeal, "垂線");
     WriteOn(p, kBlack, "という。（ABはCDの垂線）");
 
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 80, kPurple, "<平行>");
+    NextLine(p, kPurple, "<平行>", 80);
     Grid(p, {.left = 800, .top = 330, .columns = 8, .rows = 6, .cell = 50, .color = kWhite});
     SetCells(p, 1, {{1, 4}, {8, 4}, {1, 1}, {8, 1}});
     Label(p, p.OriginX + 80, p.GridTop, kGrey, "図2");
     Segment(p, 1, 2, kBlack);
     Segment(p, 3, 4, kBlack);
-    Label(p, p.PointX(1), p.PointY(1) - 50, kTeal, "A");
-    Label(p, p.PointX(2) - 30, p.PointY(2) - 50, kTeal, "B");
-    Label(p, p.PointX(3), p.PointY(3) + 8, kTeal, "C");
-    Label(p, p.PointX(4) - 30, p.PointY(4) + 8, kTeal, "D");
+    Name(p, 1, "A", {.dx = 0, .dy = -50});
+    Name(p, 2, "B", {.dx = -30, .dy = -50});
+    Name(p, 3, "C", {.dx = 0, .dy = 8});
+    Name(p, 4, "D", {.dx = -30, .dy = 8});
     // One chevron on each line, a quarter of the way along, towards B and D.
     for (const int from : {1, 3}) {
         p.FromPoint = static_cast<float>(from);
@@ -175,18 +157,18 @@ void ShowParallelAndPerpendicular(Varnel& p) {
         Chevrons(p, P(p, from), P(p, from + 1), {.count = 1, .size = 25, .color = kTeal, .at = 1, .of = 3});
     }
     WaitForAnyKey(p);
-    NewLine(p, p.ItemLeft, kBlack, "①2直線AB,CDが交わらないとき、");
-    NewLine(p, p.TextLeft, kBlack, "ABとCDは");
+    Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "①2直線AB,CDが交わらないとき、");
+    NextLine(p, kBlack, "ABとCDは");
     WaitForAnyKey(p);
     WriteOn(p, kTeal, "平行");
     WriteOn(p, kBlack, "であるといい、");
     WaitForAnyKey(p);
-    NewLine(p, p.TextLeft, kPurple, "AB∥CD");
+    NextLine(p, kPurple, "AB∥CD");
     WriteOn(p, kBlack, "と表す。");
     WaitForAnyKey(p);
-    NewLine(p, p.ItemLeft, kBlack, "②直線AB,CDを");
+    Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "②直線AB,CDを");
     WriteOn(p, kTeal, "直線m、直線n");
-    NewLine(p, p.TextLeft, kBlack, "と表すこともある。");
+    NextLine(p, kBlack, "と表すこともある。");
     WriteOn(p, kTeal, " m∥n");
     Label(p, p.PointX(1) - 40, p.PointY(1) - 25, kGrey, "m");
     Label(p, p.PointX(3) - 40, p.PointY(3) - 25, kGrey, "n");
@@ -219,7 +201,7 @@ void EqualAngleSector(Varnel& p, int vertex, int b, int c) {
 }  // namespace
 
 void ShowPolygonsAndTriangles(Varnel& p) {
-    BeginTopic(p);
+    BeginTopic(p, kAnswerColumn);
     Write(p, p.TextLeft, p.TextLineY, kPurple, "<多角形>");
     // The quadrilateral (points 11-14) and the hexagon's centre (point 20).
     Grid(p, {.left = 560, .top = 50, .columns = 16, .rows = 7, .cell = 35, .color = kWhite});
@@ -233,29 +215,29 @@ void ShowPolygonsAndTriangles(Varnel& p) {
     Grid(p, {.left = 640, .top = 300, .columns = 6, .rows = 6, .cell = 60, .color = kWhite});
     SetCells(p, 1, {{3, 5}, {1, 1}, {5, 1}});
     Polygon(p, {P(p, 11), P(p, 12), P(p, 13), P(p, 14)}, Lettered(kBlack));
-    NewLine(p, p.ItemLeft, kBlack, "①いくつかの線分で囲まれた");
-    NewLine(p, p.TextLeft, kBlack, "図形を");
+    Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "①いくつかの線分で囲まれた");
+    NextLine(p, kBlack, "図形を");
     WriteOn(p, kTeal, "多角形");
     WriteOn(p, kBlack, "という。");
 
     WaitForAnyKey(p);
     Polygon(p, {P(p, 21), P(p, 22), P(p, 23), P(p, 24), P(p, 25), P(p, 26)}, Lettered(kBlack));
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 80, kPurple, "<三角形>");
+    NextLine(p, kPurple, "<三角形>", 80);
     Triangle(p, 1, 2, 3, Lettered(kTeal));
     WaitForAnyKey(p);
-    NewLine(p, p.ItemLeft, kBlack, "①3つの線分で囲まれた図形を");
-    NewLine(p, p.TextLeft, kTeal, "三角形");
+    Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "①3つの線分で囲まれた図形を");
+    NextLine(p, kTeal, "三角形");
     WriteOn(p, kBlack, "という。");
     WaitForAnyKey(p);
-    NewLine(p, p.ItemLeft, kBlack, "②３点A,B,Cを頂点とする");
-    NewLine(p, p.TextLeft, kBlack, "三角形ABCを");
+    Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "②３点A,B,Cを頂点とする");
+    NextLine(p, kBlack, "三角形ABCを");
     WaitForAnyKey(p);
     WriteOn(p, kPurple, "△ABC");
     WriteOn(p, kBlack, "と表す。");
     WaitForAnyKey(p);
-    NewLine(p, p.ItemLeft, kBlack, "③辺ABと辺ACが等しい");
-    NewLine(p, p.TextLeft, kBlack, "ことを");
+    Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "③辺ABと辺ACが等しい");
+    NextLine(p, kBlack, "ことを");
     EqualSideTicks(p, 2);
     // The ticks left TickSpacing at 24: the second side sets 8 again.
     EqualSideTicks(p, 3);
@@ -263,8 +245,8 @@ void ShowPolygonsAndTriangles(Varnel& p) {
     WriteOn(p, kPurple, "AB=AC");
     WriteOn(p, kBlack, "と表す。");
     WaitForAnyKey(p);
-    NewLine(p, p.ItemLeft, kBlack, "④∠ABCと∠ACBが等しい");
-    NewLine(p, p.TextLeft, kBlack, "ことを");
+    Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "④∠ABCと∠ACBが等しい");
+    NextLine(p, kBlack, "ことを");
     EqualAngleSector(p, 2, 1, 3);
     EqualAngleSector(p, 3, 2, 1);
     WaitForAnyKey(p);

@@ -8,42 +8,47 @@ using namespace kit;
 
 namespace {
 
-// A point of a row: a dot of radius 6 in colour 3.
-void RowDot(Varnel& p, Pt at) { Disc(p, at, 6, kTeal); }
+// The line of a row: from x `from` to x `to` at height y.
+struct RowLine {
+    float from = 0;
+    float to = 0;
+    float y = 0;
+};
 
-// The figure of a row: the line from x1 to x2 at y, the dots at the x of
-// points 3 and 4 and their letters 50 px above.
-void RowFigure(Varnel& p, float x1, float x2, float y, const Text& first, const Text& second) {
-    Line(p, {x1, y}, {x2, y}, kBlack);
-    RowDot(p, {p.PointX(3), y});
-    RowDot(p, {p.PointX(4), y});
-    Label(p, p.PointX(3) - 14, y - 50, kBlack, first);
-    Label(p, p.PointX(4) - 14, y - 50, kBlack, second);
+// The names of a row's points: black, 14 px left of and 50 px above them.
+constexpr NameStyle kRowName{.dx = -14, .dy = -50, .color = kBlack};
+
+// The figure of a row: its line, the dots in colour 3 at the x of points 3
+// and 4, then their names.
+void RowFigure(Varnel& p, const RowLine& line, const Text& first, const Text& second) {
+    Line(p, {line.from, line.y}, {line.to, line.y}, kBlack);
+    const Pt a{p.PointX(3), line.y}, b{p.PointX(4), line.y};
+    Dot(p, a, kTeal);
+    Dot(p, b, kTeal);
+    Name(p, a, first, kRowName);
+    Name(p, b, second, kRowName);
 }
 
-// A row: its number at the left, 25 px below its letters, then its figure.
-void Row(Varnel& p, const Text& number, float x1, float x2, float y) {
-    Label(p, p.TextLeft, y - 25, kBlack, number);
-    RowFigure(p, x1, x2, y, "A", "B");
+// A row: its number at the left, 25 px below its names, then its figure of
+// A and B.
+void Row(Varnel& p, const Text& number, const RowLine& line) {
+    Label(p, p.TextLeft, line.y - 25, kBlack, number);
+    RowFigure(p, line, "A", "B");
 }
 
 // A definition: the term in colour 3 on a new line, its explanation after
 // it, and the row's name in colour 3 right of the row.
 void Definition(Varnel& p, const Text& term, const Text& explanation, const Text& rowName, float rowNameY) {
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, term);
+    NextLine(p, kTeal, term);
     WriteOn(p, kBlack, explanation);
     Label(p, p.PointX(5), rowNameY, kTeal, rowName);
 }
 
-// The centre of the lines through one point: a dot of radius 8 in colour 3.
-void CentreDot(Varnel& p) { Disc(p, P(p, 10), 8, kTeal); }
-
 // The dotted arc under a segment at y from point 3 to point 4 across, 15 px
 // deep, a dot every 8 degrees, with its label in the arc's colour.
 void LengthArc(Varnel& p, float y, float color, const Text& label) {
-    p.PenColor = color;   // the arc's label colour
     DottedArc(p, {p.PointX(3), y}, {p.PointX(4), y},
-              {.side = 1, .bulge = -15, .step = 8, .color = color, .label = label});
+              {.side = 1, .bulge = -15, .step = 8, .color = color, .label = label, .labelColor = color});
 }
 
 }  // namespace
@@ -64,9 +69,9 @@ void ShowLinesAndSegments(Varnel& p) {
     p.PointY(4) = p.PointY(3) + 50;
     p.PointY(5) = p.PointY(4) + 25;
     p.PointY(6) = p.PointY(5) + 50;
-    Row(p, "①", p.PointX(2), p.PointX(5), p.PointY(2));   // the line
-    Row(p, "②", p.PointX(3), p.PointX(4), p.PointY(4));   // the segment
-    Row(p, "③", p.PointX(3), p.PointX(5), p.PointY(6));   // the ray
+    Row(p, "①", {.from = p.PointX(2), .to = p.PointX(5), .y = p.PointY(2)});   // the line
+    Row(p, "②", {.from = p.PointX(3), .to = p.PointX(4), .y = p.PointY(4)});   // the segment
+    Row(p, "③", {.from = p.PointX(3), .to = p.PointX(5), .y = p.PointY(6)});   // the ray
     WaitForAnyKey(p);
 
     Definition(p, "直線", "…まっすぐに限りなくのびている線", "直線AB", p.PointY(1) + 25);
@@ -81,22 +86,22 @@ void ShowLinesAndSegments(Varnel& p) {
     p.TextLineY = 30;
     p.Pi = 3.14159f;
     SetP(p, 10, {1000, 175});
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        CentreDot(p);
+    // The centre: a dot of radius 8 in colour 3.
+    Count(p.LoopIndex, 1, 6, [&](int) {
+        Disc(p, P(p, 10), 8, kTeal);
         WaitForAnyKey(p);
         const float a = p.LoopIndex * p.Pi / 6;
         Line(p, Along(P(p, 10), 160, a), Along(P(p, 10), 160, p.Pi + a), kBlack);
-    }
-    CentreDot(p);
-    Write(p, p.TextLeft, p.TextLineY + 300, kBlack, "１点を通る直線は何本もある。");
+    });
+    Disc(p, P(p, 10), 8, kTeal);
+    NextLine(p, kBlack, "１点を通る直線は何本もある。", 300);
     WaitForAnyKey(p);
 
     // The one line through two points: the second 160 px out at 15 degrees.
     SetP(p, 11, Along(P(p, 10), 160, p.Pi / 12));
     Disc(p, P(p, 11), 8, kTeal);
     Line(p, Along(P(p, 10), 240, p.Pi / 12), Along(P(p, 10), 200, p.Pi + p.Pi / 12), kPurple);
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "2点を通る直線は1本しかない。");
+    NextLine(p, kTeal, "2点を通る直線は1本しかない。");
     WaitForAnyKey(p);
 
     // Row 3 cleared for the distance between two points.
@@ -105,19 +110,19 @@ void ShowLinesAndSegments(Varnel& p) {
     EraseBox(p, 0, p.PointY(5), p.PointX(5) + 160, p.PointY(6) + 480);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 70, kTeal, "④2点ABの間の距離");
+    NextLine(p, kTeal, "④2点ABの間の距離", 70);
     WriteOn(p, kBlack, "…線分ABの長さ");
     LengthArc(p, p.PointY(4), kTeal, "");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, " 線分ABの長さが5cm");
+    NextLine(p, kBlack, " 線分ABの長さが5cm");
     LengthArc(p, p.PointY(4), kTeal, "5cm");
     WaitForAnyKey(p);
 
     WriteOn(p, kTeal, " AB=5cm");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, " 線分ABと線分CDの長さが等しい");
+    NextLine(p, kBlack, " 線分ABと線分CDの長さが等しい");
     Label(p, p.PointX(5), p.PointY(5) + 25, kTeal, "線分CD");
-    RowFigure(p, p.PointX(3), p.PointX(4), p.PointY(6), "C", "D");
+    RowFigure(p, {.from = p.PointX(3), .to = p.PointX(4), .y = p.PointY(6)}, "C", "D");
     LengthArc(p, p.PointY(6), kGrey, "5cm");
     WaitForAnyKey(p);
 

@@ -1,8 +1,10 @@
 // The combined-moves lesson: its goal screen and topic menu, example 1 with
 // its three stepped animations, and the answer to question 11. The rhombus
 // problem (topic 1) is in combined_rhombus.cpp.
-#include "lessons/common/fold_step.h"
+#include <functional>
+
 #include "lessons/common/kit.h"
+#include "lessons/varnel/topic_pages.h"
 #include "lessons/varnel/varnel.h"
 
 using namespace kit;
@@ -18,7 +20,7 @@ void RunCombinedMovesLesson(Varnel& p) {
 void ShowCombinedMovesLessonGoal(Varnel& p) {
     EraseScreen(p);
     GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "移動を使って、いろいろな問題を考えよう。");
+    NextLine(p, kBlack, "移動を使って、いろいろな問題を考えよう。", 65);
 }
 
 // ---- Example 1: the figure --------------------------------------------------
@@ -29,8 +31,6 @@ namespace {
 void Example1Grid(Varnel& p) {
     Grid(p, {.left = 200, .top = 100, .columns = 17, .rows = 10, .cell = 45, .color = kBlack});
 }
-
-void EraseExample1Grid(Varnel& p) { EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom); }
 
 Pt Target(const Varnel& p, int i) { return Pt{p.TableValueB(i), p.TableValueA(i)}; }
 
@@ -56,18 +56,19 @@ void CopyToMoving(Varnel& p, int first) {
     for (int k = 0; k < 3; k++) SetP2(p, 1 + k, P(p, first + k));
 }
 
-// The key loop of the translation and the rotation: draws the figure and the
-// moving triangle, reads a key, steps; after the key 1 the last frame gives way
-// to the exact result, triangle `result`..`result` + 2.
-template <class Step>
-void RunExample1Steps(Varnel& p, int result, Step step) {
-    while (AnimationRuns(p)) {
-        DrawExample1Triangles(p);
-        MovingTriangle(p);
-        AskAnimationStep(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
-        step();  // also after the key 1: that position is never drawn
-    }
-    EraseExample1Grid(p);
+// The key loop of the translation and the rotation: a frame is the figure and
+// the moving triangle, and every key erases the grid frame and runs `step`
+// (also the key 1: that position is never drawn); after the 1 the last frame
+// gives way to the exact result, triangle `result`..`result` + 2.
+void RunExample1Steps(Varnel& p, int result, const std::function<void()>& step) {
+    Animate(
+        p, {.erase = FrameArea(p)},
+        [&] {
+            DrawExample1Triangles(p);
+            MovingTriangle(p);
+        },
+        step);
+    EraseFrame(p);
     DrawExample1Triangles(p);
     BoldTriangle(p, result, result + 1, result + 2, kTeal);
 }
@@ -103,7 +104,6 @@ void DrawExample1Triangles(Varnel& p) {
 // ---- Example 1: the animations ----------------------------------------------
 
 void AnimateExample1Translation(Varnel& p) {
-    p.EntryValue = 5;
     p.Seg2X2 = p.CellSize;
     CopyToMoving(p, 1);
     RunExample1Steps(p, 7, [&] {
@@ -115,7 +115,6 @@ void AnimateExample1Translation(Varnel& p) {
 }
 
 void AnimateExample1Rotation(Varnel& p) {
-    p.EntryValue = 5;
     p.AngleStep = 15 * p.Pi / 180;
     CopyToMoving(p, 7);
     // B and C by their directions and distances from A.
@@ -143,24 +142,26 @@ void FoldPath(Varnel& p, float sweep) {
 }  // namespace
 
 void AnimateExample1Fold(Varnel& p) {
-    p.EntryValue = 5;
-    p.ArcAngle = 180;
     CopyToMoving(p, 10);
-    while (AnimationRuns(p)) {
-        DrawExample1Triangles(p);
-        BoldTriangle(p, 10, 11, 12, kTeal);
-        p.LineColor = kGrey;
-        Line(p, P2(p, 1), P2(p, 2), p.LineColor);
-        Line(p, P2(p, 2), P2(p, 3), p.LineColor);
-        Line(p, P2(p, 3), P2(p, 1), p.LineColor);
-        // B has left B2 once the fold parameter has passed 180, also when a
-        // turn brings it back there (every fold shows its trace so).
-        if (p.ArcAngle > 180) FoldPath(p, p.ArcAngle - 180);
-        StepFoldAngleByKey(p);
-        p.ArcSide = 1;
-        SetP2(p, 2, PointOnArc(p, P(p, 11), P(p, 5), p.ArcAngle, 20));
-    }
-    EraseExample1Grid(p);
+    // The fold parameter ArcAngle runs 180, 190, ... 360 a key, then 180 again.
+    Animate(
+        p, {.erase = FrameArea(p), .counter = {.cell = &p.ArcAngle, .from = 180, .by = 10, .upTo = 360, .backTo = 180}},
+        [&] {
+            DrawExample1Triangles(p);
+            BoldTriangle(p, 10, 11, 12, kTeal);
+            p.LineColor = kGrey;
+            Line(p, P2(p, 1), P2(p, 2), p.LineColor);
+            Line(p, P2(p, 2), P2(p, 3), p.LineColor);
+            Line(p, P2(p, 3), P2(p, 1), p.LineColor);
+            // B has left B2 once the fold parameter has passed 180, also when a
+            // turn brings it back there (every fold shows its trace so).
+            if (p.ArcAngle > 180) FoldPath(p, p.ArcAngle - 180);
+        },
+        [&] {
+            p.ArcSide = 1;
+            SetP2(p, 2, PointOnArc(p, P(p, 11), P(p, 5), p.ArcAngle, 20));
+        });
+    EraseFrame(p);
     DrawExample1Triangles(p);
     BoldTriangle(p, 10, 11, 12, kTeal);
     TargetTriangle(p, kGrey, "");  // the outline turns grey, the names stay
@@ -173,7 +174,7 @@ namespace {
 
 // An answer line: `before` in black, the move's name in purple, "する。".
 void AnswerLine(Varnel& p, const Text& before, const Text& move, const Text& after) {
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, before);
+    NextLine(p, kBlack, before);
     WriteOn(p, kPurple, move);
     WriteOn(p, kBlack, after);
 }
@@ -196,7 +197,7 @@ void ShowCombinedMovesExample1(Varnel& p) {
     AnimateExample1Fold(p);
     WaitForAnyKey(p);
 
-    EraseExample1Grid(p);
+    EraseFrame(p);
     DrawExample1Triangles(p);
     WaitForAnyKey(p);
     BoldTriangle(p, 7, 8, 9, kGrey);
@@ -235,11 +236,7 @@ void TurnedTriangle(Varnel& p) { Triangle(p, 7, 8, 9, {.width = 5, .color = kGre
 }  // namespace
 
 void ShowCombinedMovesAnswer11(Varnel& p) {
-    EraseScreen(p);
-    p.ItemLeft = 40;
-    p.TextLeft = p.ItemLeft + 38;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    BeginTopic(p, kAnswerColumn);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "問11 解答");
     Answer11Grid(p);
     SetCells(p, 1, {{5, 4}, {1, 1}, {5, 1}, {10, 1}, {7, 5}, {7, 1}, {5, 5}, {5, 1}, {8, 1}});
@@ -258,12 +255,12 @@ void ShowCombinedMovesAnswer11(Varnel& p) {
     WriteOn(p, kBlack, "し、");
     WaitForAnyKey(p);
 
-    EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
+    EraseFrame(p);
     Answer11Grid(p);
     Answer11Triangles(p, kGrey);
     TurnedTriangle(p);
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "点Cから点C'の方向に線分CC'の長さだけ");
+    NextLine(p, kBlack, "点Cから点C'の方向に線分CC'の長さだけ");
     WriteOn(p, kPurple, "平行移動");
     WriteOn(p, kBlack, "する。");
 }

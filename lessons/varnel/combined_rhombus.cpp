@@ -1,8 +1,5 @@
 // Topic 1 of the combined-moves lesson: the rhombus problem of page 163, its
 // menu of five animated answers, the rhombus pattern and its animations.
-#include <cmath>
-
-#include "lessons/common/fold_step.h"
 #include "lessons/common/kit.h"
 #include "lessons/varnel/varnel.h"
 
@@ -12,34 +9,30 @@ using namespace kit;
 
 void BuildRhombusPatternPoints(Varnel& p) {
     Grid(p, {.left = 640, .top = 100, .columns = 10, .rows = 9, .cell = 60, .color = kWhite});
-    p.PointX(0) = 5;
-    p.PointY(0) = 5;
-    CellsToPixels(p, 0, 0);
+    SetCells(p, 0, {{5, 5}});   // the centre
     PenWidth(p, 7);
     p.Radius = p.CellSize * 4;
     p.Radius2 = p.CellSize * 2;
     HexagonAngles(p, 120);
     PointsAtAngles(p, 1, p.Radius);     // hexagon corners
     PointsAtAngles(p, 13, p.Radius2);   // inner points
-    for (int i = 1; i <= 6; i++) {  // side midpoints
-        p.LoopIndex = static_cast<float>(i);
+    Count(p.LoopIndex, 1, 6, [&](int i) {   // side midpoints
         p.WorkA = static_cast<float>(i);
         p.WorkB = i == 6 ? 1.0f : static_cast<float>(i + 1);
         p.FromPoint = static_cast<float>(i + 6);
         SetP(p, i + 6, Mid(P(p, i), P(p, static_cast<int>(p.WorkB))));
-    }
+    });
 }
 
 void DrawRhombusPatternLines(Varnel& p) {
     NumberHexagonCorners(p);
     Polyline(p, {P(p, 1), P(p, 6), P(p, 5), P(p, 4), P(p, 3), P(p, 2), P(p, 1)}, kBlack);
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
+    Count(p.LoopIndex, 1, 6, [&](int i) {
         Segment(p, 0, i + 12, kBlack);
         Segment(p, i + 12, i + 6, kBlack);
         p.WorkB = i == 1 ? 12.0f : static_cast<float>(i + 5);
         Segment(p, i + 12, static_cast<int>(p.WorkB), kBlack);
-    }
+    });
 }
 
 namespace {
@@ -65,12 +58,9 @@ void DrawRhombusPattern(Varnel& p) {
     Label(p, p.PointX(6), p.PointY(5) + 30, kTeal, "イ");
     Label(p, p.PointX(16), p.PointY(16) - 80, kTeal, "ウ");
     Label(p, p.PointX(9) - 14, p.PointY(10) - 25, kTeal, "エ");
-    Disc(p, P(p, 3), 6, kPurple);
-    Label(p, p.PointX(3) - 60, p.PointY(3) - 30, kPurple, "A");
-    Disc(p, P(p, 6), 6, kPurple);
-    Label(p, p.PointX(4) + 10, p.PointY(4) - 70, kPurple, "B");
-    Disc(p, P(p, 9), 6, kPurple);
-    Label(p, p.PointX(9) - 14, p.PointY(9) + 10, kPurple, "C");
+    DotAndName(p, 3, "A", {.dx = -60, .dy = -30, .color = kPurple});
+    DotAndName(p, 6, "B", {.dx = 10, .dy = -70, .color = kPurple});   // B is entry 4 too
+    DotAndName(p, 9, "C", {.dx = -14, .dy = 10, .color = kPurple});
 }
 
 // ---- The animations ---------------------------------------------------------
@@ -96,37 +86,45 @@ void CopyOn(Varnel& p, int a, int b, int c, int d) {
 // Corners first..last of the copy by their directions (PointDirection) and
 // distances (PointX2 10 + i) from `centre`, and placed again from them.
 void BeginTurn(Varnel& p, Pt centre, int first, int last) {
-    for (int i = first; i <= last; i++) {
-        p.LoopIndex = static_cast<float>(i);
+    Count(p.LoopIndex, first, last, [&](int i) {
         p.PointDirection(i) = DirectionOf(p, centre, P2(p, i));
-        p.Distance = std::sqrt((p.MarkBX - p.MarkAX) * (p.MarkBX - p.MarkAX) +
-                               (p.MarkBY - p.MarkAY) * (p.MarkBY - p.MarkAY));
+        p.Distance = Distance(centre, P2(p, i));
         p.PointX2(10 + i) = p.Distance;
         SetP2(p, i, Along(centre, p.PointX2(10 + i), p.PointDirection(i)));
-    }
+    });
 }
 
 // Corners first..last of the copy turned AngleStep further about `centre`.
 void TurnStep(Varnel& p, Pt centre, int first, int last) {
-    for (int i = first; i <= last; i++) {
-        p.LoopIndex = static_cast<float>(i);
+    Count(p.LoopIndex, first, last, [&](int i) {
         p.PointDirection(i) = p.PointDirection(i) + p.AngleStep;
         SetP2(p, i, Along(centre, p.PointX2(10 + i), p.PointDirection(i)));
-    }
+    });
 }
 
-// The turn of ア about point `centre` of the pattern, `degrees` a key.
-void RotateRhombus(Varnel& p, int centre, float degrees, float eraseTop) {
-    p.EntryValue = 5;
-    p.AngleStep = degrees * p.Pi / 180;
+// The pattern's figure area from y `top` down to y `bottom`.
+Area PatternArea(const Varnel& p, float top, float bottom) { return {p.GridLeft, top, p.GridRight, bottom}; }
+
+// A turn of ア: about point `centre` of the pattern, `degrees` a key
+// (counter-clockwise when positive); each key erases the pattern's frame
+// from y `eraseTop`.
+struct RhombusTurn {
+    int centre = 0;
+    float degrees = 0;
+    float eraseTop = 0;
+};
+
+void RotateRhombus(Varnel& p, const RhombusTurn& turn) {
+    p.AngleStep = turn.degrees * p.Pi / 180;
     CopyOn(p, 1, 2, 3, 4);
-    BeginTurn(p, P(p, centre), 1, 4);
-    while (AnimationRuns(p)) {
-        DrawRhombusPattern(p);
-        CopyOutline(p);
-        AskAnimationStep(p, p.GridLeft, eraseTop, p.GridRight, p.GridBottom);
-        TurnStep(p, P(p, centre), 1, 4);
-    }
+    BeginTurn(p, P(p, turn.centre), 1, 4);
+    Animate(
+        p, {.erase = PatternArea(p, turn.eraseTop, p.GridBottom)},
+        [&] {
+            DrawRhombusPattern(p);
+            CopyOutline(p);
+        },
+        [&] { TurnStep(p, P(p, turn.centre), 1, 4); });
 }
 
 // A fold of the copy: corners 1 and 2 travel over the half-ellipses from
@@ -140,6 +138,12 @@ struct Fold {
     float low;
     bool pathsFromImages;
 };
+
+// The fold parameter as the animation's counter: ArcAngle from `low`, 10
+// degrees a key, back to `low` once past `low` + 180.
+AnimationCounter FoldParameter(Varnel& p, const Fold& f) {
+    return {.cell = &p.ArcAngle, .from = f.low, .by = 10, .upTo = f.low + 180, .backTo = f.low};
+}
 
 void PlaceFoldCorners(Varnel& p, const Fold& f) {
     p.ArcSide = 1;
@@ -166,76 +170,73 @@ void FoldFrame(Varnel& p, const Fold& f, bool tracing) {
 
 }  // namespace
 
-void AnimateRhombusRotationAboutA(Varnel& p) { RotateRhombus(p, 0, -15, p.GridTop + 20); }
+void AnimateRhombusRotationAboutA(Varnel& p) {
+    RotateRhombus(p, {.centre = 0, .degrees = -15, .eraseTop = p.GridTop + 20});
+}
 
 void AnimateRhombusRotationAboutB(Varnel& p) {
     // Erases from y 80, below the question (the old code began at y 50 and cut it).
-    RotateRhombus(p, 4, 15, p.GridTop - 20);
+    RotateRhombus(p, {.centre = 4, .degrees = 15, .eraseTop = p.GridTop - 20});
 }
 
 void AnimateRhombusFoldOverAB(Varnel& p) {
     const Fold fold{.from1 = 1, .to1 = 5, .from2 = 2, .to2 = 8, .low = 0, .pathsFromImages = true};
-    p.EntryValue = 5;
-    p.ArcAngle = 0;
     CopyOn(p, 1, 2, 3, 4);
     bool stepped = false;
-    while (AnimationRuns(p)) {
+    Animate(
+        p, {.erase = PatternArea(p, p.GridTop + 20, p.GridBottom), .counter = FoldParameter(p, fold)},
         // The copy has left ア once a key has come, also when a turn brings
         // the parameter back to 0 (every fold shows its trace so).
-        FoldFrame(p, fold, stepped && p.ArcAngle < 180);
-        AskAnimationStep(p, p.GridLeft, p.GridTop + 20, p.GridRight, p.GridBottom);
-        stepped = true;
-        AdvanceFoldAngle(p, 0, 180);
-        PlaceFoldCorners(p, fold);
-    }
+        [&] { FoldFrame(p, fold, stepped && p.ArcAngle < 180); },
+        [&] {
+            stepped = true;
+            PlaceFoldCorners(p, fold);
+        });
 }
 
 void AnimateRhombusFoldOverCommonSide(Varnel& p) {
     const Fold fold{.from1 = 10, .to1 = 16, .from2 = 11, .to2 = 15, .low = 180, .pathsFromImages = false};
-    EraseBox(p, p.GridLeft, p.GridTop + 20, p.GridRight, p.GridBottom + 100);
+    Erase(p, PatternArea(p, p.GridTop + 20, p.GridBottom + 100));
     DrawRhombusPattern(p);
     CopyOn(p, 10, 11, 12, 9);
     CopyOutline(p);
-    p.EntryValue = 5;
-    p.ArcAngle = 180;
-    while (AnimationRuns(p)) {
-        FoldFrame(p, fold, p.ArcAngle > 180);
-        AskAnimationStep(p, p.GridLeft, p.GridTop + 20, p.GridRight, p.GridBottom);
-        AdvanceFoldAngle(p, 180, 360);
-        PlaceFoldCorners(p, fold);
-    }
+    Animate(
+        p, {.erase = PatternArea(p, p.GridTop + 20, p.GridBottom), .counter = FoldParameter(p, fold)},
+        [&] { FoldFrame(p, fold, p.ArcAngle > 180); }, [&] { PlaceFoldCorners(p, fold); });
 }
 
 void AnimateRhombusTranslationThenRotation(Varnel& p) {
     // The slide: ア down its long diagonal onto エ in ten steps, then ア again.
-    p.EntryValue = 5;
     p.Seg2Y2 = (p.PointY(11) - p.PointY(1)) / 10;
     CopyOn(p, 1, 2, 3, 4);
-    while (AnimationRuns(p)) {
-        DrawRhombusPattern(p);
-        Polygon(p, {P2(p, 1), P2(p, 2), P2(p, 3), P2(p, 4)}, {.width = 7, .color = kGrey, .distance = 10});
-        AskAnimationStep(p, p.GridLeft, p.GridTop + 20, p.GridRight, p.GridBottom + 50);
-        for (int k = 1; k <= 4; k++) p.PointY2(k) = p.PointY2(k) + p.Seg2Y2;
-        if (p.PointY2(1) > p.PointY(0))
-            for (int k = 1; k <= 4; k++) p.PointY2(k) = p.PointY(k);
-    }
+    Animate(
+        p, {.erase = PatternArea(p, p.GridTop + 20, p.GridBottom + 50)},
+        [&] {
+            DrawRhombusPattern(p);
+            Polygon(p, {P2(p, 1), P2(p, 2), P2(p, 3), P2(p, 4)}, {.width = 7, .color = kGrey, .distance = 10});
+        },
+        [&] {
+            for (int k = 1; k <= 4; k++) p.PointY2(k) = p.PointY2(k) + p.Seg2Y2;
+            if (p.PointY2(1) > p.PointY(0))
+                for (int k = 1; k <= 4; k++) p.PointY2(k) = p.PointY(k);
+        });
 
     // The turn about C from エ, 10 degrees a key. Its erases reach y 770: the
     // corner on A swings down to y 756 (the old code stopped at 740).
-    const float eraseBottom = FigureAreaBottom(p);
-    EraseBox(p, p.GridLeft, p.GridTop + 20, p.GridRight, eraseBottom);
+    const Area turnArea = PatternArea(p, p.GridTop + 20, FigureAreaBottom(p));
+    Erase(p, turnArea);
     DrawRhombusPattern(p);
     CopyOn(p, 10, 11, 12, 9);
     CopyOutline(p);
-    p.EntryValue = 5;
     p.AngleStep = 10 * p.Pi / 180;
     BeginTurn(p, P(p, 9), 1, 3);
-    while (AnimationRuns(p)) {
-        DrawRhombusPattern(p);
-        CopyOutline(p);
-        AskAnimationStep(p, p.GridLeft, p.GridTop + 20, p.GridRight, eraseBottom);
-        TurnStep(p, P(p, 9), 1, 3);
-    }
+    Animate(
+        p, {.erase = turnArea},
+        [&] {
+            DrawRhombusPattern(p);
+            CopyOutline(p);
+        },
+        [&] { TurnStep(p, P(p, 9), 1, 3); });
 }
 
 // ---- The problem screen, its menu and the answers -----------------------------
@@ -246,7 +247,7 @@ namespace {
 // to y 770 like answer ④'s turn, so that a copy that turn left below the
 // pattern goes too (deliberately lower than the old erase, which stopped at
 // the pattern's bottom edge, y 640). Nothing else is drawn there.
-void EraseRhombusFigure(Varnel& p) { EraseBox(p, p.GridLeft, p.GridTop + 20, p.GridRight, FigureAreaBottom(p)); }
+void EraseRhombusFigure(Varnel& p) { Erase(p, PatternArea(p, p.GridTop + 20, FigureAreaBottom(p))); }
 
 // The number of an answer on the first line of slot `slot` (0 to 4).
 void AnswerNumber(Varnel& p, int slot, const Text& number) {
@@ -257,11 +258,7 @@ void AnswerNumber(Varnel& p, int slot, const Text& number) {
 }  // namespace
 
 void ShowRhombusMovesP163(Varnel& p) {
-    EraseScreen(p);
-    p.ItemLeft = 20;
-    p.TextLeft = p.ItemLeft + 36;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    BeginTopic(p, {.itemLeft = 20, .textLeft = 56, .firstLineY = 30});
     Write(p, p.ItemLeft, p.TextLineY, kGrey, "ひし形アからひし形イ,ウへの移動を説明しよう。");
     DrawRhombusPattern(p);
     Write(p, p.ItemLeft, p.TextLineY + 50, kTeal, "<ひし形アからひし形イへの移動>");
@@ -280,7 +277,7 @@ void ShowRhombusRotationAboutA(Varnel& p) {
     WaitForAnyKey(p);
     AnswerNumber(p, 0, "①");
     Write(p, p.TextLeft, p.TextLineY, kBlack, "点Aを中心として");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "時計回りに60°だけ");
+    NextLine(p, kBlack, "時計回りに60°だけ");
     WriteOn(p, kPurple, "回転移動");
 }
 
@@ -290,7 +287,7 @@ void ShowRhombusRotationAboutB(Varnel& p) {
     WaitForAnyKey(p);
     AnswerNumber(p, 1, "②");
     Write(p, p.TextLeft, p.TextLineY, kBlack, "点Bを中心として");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "反時計回りに120°だけ");
+    NextLine(p, kBlack, "反時計回りに120°だけ");
     WriteOn(p, kPurple, "回転移動");
 }
 
@@ -311,7 +308,7 @@ void ShowRhombusTranslationAndRotation(Varnel& p) {
     Write(p, p.TextLeft, p.TextLineY, kBlack, "アからエへ");
     WriteOn(p, kPurple, "平行移動");
     WriteOn(p, kBlack, "し、点Cを中心に");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "反時計回りに60°だけ");
+    NextLine(p, kBlack, "反時計回りに60°だけ");
     WriteOn(p, kPurple, "回転移動");
 }
 
@@ -324,6 +321,6 @@ void ShowRhombusRotationAndReflection(Varnel& p) {
     Write(p, p.TextLeft, p.TextLineY, kBlack, "アからエへ");
     WriteOn(p, kPurple, "回転移動");
     WriteOn(p, kBlack, "し、ウとエの");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "共通の辺を対称の軸として");
+    NextLine(p, kBlack, "共通の辺を対称の軸として");
     WriteOn(p, kPurple, "対称移動");
 }

@@ -25,17 +25,13 @@ void BeginHexagonTile(Varnel& p, bool spokeMiddles, float middle) {
 
 // The hexagon's outline in LineColor, without labels.
 void HexagonOutline(Varnel& p) {
-    p.LabelOffsetX = 0;
     Polygon(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6)},
-            {.width = 7, .color = p.LineColor, .distance = 10, .labels = "", .labelColor = kBlack});
+            {.width = 7, .color = p.LineColor, .distance = 10, .labels = "", .labelColor = kBlack, .labelDx = 0});
 }
 
 // The six spokes from the centre in AccentColor.
 void Spokes(Varnel& p) {
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        Line(p, P(p, 0), P(p, i), p.AccentColor);
-    }
+    Count(p.LoopIndex, 1, 6, [&](int i) { Line(p, P(p, 0), P(p, i), p.AccentColor); });
 }
 
 // The triangle of points a, b, c filled in TileColor, outlined in AccentColor.
@@ -49,10 +45,7 @@ void DrawHexagonPattern1(Varnel& p) {
     BeginHexagonTile(p, true, p.CellSize);
     HexagonOutline(p);
     Spokes(p);
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        TilePiece(p, i + 7, i + 1, i);
-    }
+    Count(p.LoopIndex, 1, 6, [&](int i) { TilePiece(p, i + 7, i + 1, i); });
 }
 
 void DrawHexagonPattern2(Varnel& p) {
@@ -60,24 +53,20 @@ void DrawHexagonPattern2(Varnel& p) {
     SetP(p, 14, P(p, 8));
     HexagonOutline(p);
     Spokes(p);
-    for (int i = 1; i <= 5; i += 2) {
-        p.LoopIndex = static_cast<float>(i);
-        TilePiece(p, i, i + 7, i + 1);
-        TilePiece(p, i + 1, 0, i + 9);
-    }
+    Count(
+        p.LoopIndex, 1, 5,
+        [&](int i) {
+            TilePiece(p, i, i + 7, i + 1);
+            TilePiece(p, i + 1, 0, i + 9);
+        },
+        2);
 }
 
 void DrawHexagonPattern3(Varnel& p) {
     BeginHexagonTile(p, false, 0);
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        SetP(p, i + 7, Mid(P(p, i), P(p, i + 1)));
-    }
+    Count(p.LoopIndex, 1, 6, [&](int i) { SetP(p, i + 7, Mid(P(p, i), P(p, i + 1))); });
     Spokes(p);
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
-        TilePiece(p, i + 7, 0, i + 1);
-    }
+    Count(p.LoopIndex, 1, 6, [&](int i) { TilePiece(p, i + 7, 0, i + 1); });
     // This design draws its outline last, over its pieces.
     HexagonOutline(p);
 }
@@ -86,17 +75,16 @@ void DrawHexagonPattern4(Varnel& p) {
     p.Radius2 = p.CellSize;
     BeginHexagonTile(p, true, p.Radius2);
     // Points 10, 12, 14: the middles of the sides V2-V3, V4-V5, V6-V1.
-    for (int j = 1; j <= 3; j++) {
-        p.LoopIndex = static_cast<float>(j);
-        SetP(p, 2 * j + 8, Mid(P(p, 2 * j), P(p, 2 * j + 1)));
-    }
+    Count(p.LoopIndex, 1, 3, [&](int j) { SetP(p, 2 * j + 8, Mid(P(p, 2 * j), P(p, 2 * j + 1))); });
     HexagonOutline(p);
     Spokes(p);
-    for (int i = 1; i <= 5; i += 2) {
-        p.LoopIndex = static_cast<float>(i);
-        TilePiece(p, i + 8, i, 0);
-        TilePiece(p, i + 2, i + 9, 0);
-    }
+    Count(
+        p.LoopIndex, 1, 5,
+        [&](int i) {
+            TilePiece(p, i + 8, i, 0);
+            TilePiece(p, i + 2, i + 9, 0);
+        },
+        2);
 }
 
 // ---- Topic 2 ------------------------------------------------------------------
@@ -140,10 +128,9 @@ void ShowHexagonPatternP155(Varnel& p) {
     EraseScreen(p);
     Grid(p, {.left = 0, .top = 0, .columns = 4, .rows = 4, .cell = 85, .color = kWhite});
     DesignAt(p, 1, 1, kWhite);
-    EraseBox(p, 0, 0, 1760, 80);
-    p.TextLeft = 40;
-    p.TextLineY = 15;
-    PenWidth(p, 7);
+    // The question over the top of the designs.
+    Erase(p, {0, 0, 1760, 80});
+    SetTextColumn(p, {.itemLeft = {}, .textLeft = 40, .firstLineY = 15, .penWidth = 7});
     Write(p, p.TextLeft, p.TextLineY, kTeal, "もとになる図形で正六角形の中の模様をつくろう。");
     WaitForAnyKey(p);
 
@@ -169,7 +156,7 @@ void ShowHexagonPatternP155(Varnel& p) {
         WaitForAnyKey(p);
     }
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kGrey, "つくった模様に色をぬろう。");
+    NextLine(p, kGrey, "つくった模様に色をぬろう。");
     WaitForAnyKey(p);
     // Each design keeps its colour in its tiling.
     constexpr float kFills[] = {kGrey, kBrightBlue, kGrey, kBrightBlue};

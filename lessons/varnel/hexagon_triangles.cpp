@@ -18,13 +18,12 @@ void BuildHexagonTriangles(Program& p) {
 void DrawHexagonTriangles(Program& p) {
     NumberHexagonCorners(p);
     Polyline(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6), P(p, 1)}, kBlack);
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
+    Count(p.LoopIndex, 1, 6, [&](int i) {
         Segment(p, 0, i, kBlack);
         // The cut from corner i to the middle of the spoke before it.
         p.ToPoint = i == 1 ? 12.0f : static_cast<float>(i + 5);
         Line(p, P(p, i), P(p, static_cast<int>(p.ToPoint)), kBlack);
-    }
+    });
     // Triangle ウ (A, C, B), then triangle エ (A', C', B).
     p.WorkA = 1;
     p.WorkB = 12;
@@ -34,13 +33,13 @@ void DrawHexagonTriangles(Program& p) {
     p.WorkB = 8;
     FilledPolygon(p, {P(p, 3), P(p, 8), P(p, 0)}, kBlack, kPink);
     Label(p, p.PointX(12) - 60, p.PointY(12) + 25, kTeal, "ウ");
-    Label(p, p.PointX(1) - 35, p.PointY(1) - 25, kBlack, "A");
-    Label(p, p.PointX(0) + 40, p.PointY(0) - 25, kBlack, "B");
-    Label(p, p.PointX(12) + 10, p.PointY(12) - 25, kBlack, "C");
+    Name(p, 1, "A", {.dx = -35, .dy = -25, .color = kBlack});
+    Name(p, 0, "B", {.dx = 40, .dy = -25, .color = kBlack});
+    Name(p, 12, "C", {.dx = 10, .dy = -25, .color = kBlack});
     Label(p, p.PointX(8) + 40, p.PointY(8), kTeal, "エ");
 }
 
 void LabelHexagonTriangles(Program& p) {
-    Label(p, p.PointX(3) - 14, p.PointY(3) + 4, kTeal, "A'");
-    Label(p, p.PointX(8) - 14, p.PointY(8) - 50, kTeal, "C'");
+    Name(p, 3, "A'", {.dx = -14, .dy = 4});
+    Name(p, 8, "C'", {.dx = -14, .dy = -50});
 }

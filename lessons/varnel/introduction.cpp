@@ -18,7 +18,7 @@ void RunIntroductionLesson(Varnel& p) {
 void ShowIntroductionLessonGoal(Varnel& p) {
     // No erase: the main menu has just erased the screen.
     GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "しきつめ模様をつくってみよう。");
+    NextLine(p, kBlack, "しきつめ模様をつくってみよう。", 65);
 }
 
 void ShowIntroductionTopicMenu(Varnel& p) {
@@ -29,18 +29,16 @@ void ShowIntroductionTopicMenu(Varnel& p) {
 
 void DrawHoneycomb(Varnel& p, void (*tile)(Varnel&)) {
     const float root3 = std::sqrt(3.0f);
-    for (int row = 1; row <= 4; row++) {
-        p.LoopIndex3 = static_cast<float>(row);
+    Count(p.LoopIndex3, 1, 4, [&](int row) {
         // The tile routine overwrites WorkA: the row's shift is read first.
         p.WorkA = (row == 1 || row == 3) ? 1.0f : 2.0f;
         p.PointX(0) = -p.WorkA * root3 * p.CellSize;
         p.PointY(0) = 3.0f * static_cast<float>(row - 1) * p.CellSize;
-        for (int n = 1; n <= 6; n++) {
-            p.InnerIndex = static_cast<float>(n);
+        Count(p.InnerIndex, 1, 6, [&](int) {
             p.PointX(0) = p.PointX(0) + 2 * root3 * p.CellSize;
             tile(p);
-        }
-    }
+        });
+    });
 }
 
 // ---- Topic 1: the patchwork -------------------------------------------------
@@ -54,22 +52,19 @@ void DrawPatchworkTile(Varnel& p) {
     PointsAtAngles(p, 1, p.Radius);
     PointsAtAngles(p, 13, p.Radius2);
     // Side middles E1..E6: Ei between Vi and the next corner.
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
+    Count(p.LoopIndex, 1, 6, [&](int i) {
         p.WorkA = static_cast<float>(i);
         p.WorkB = static_cast<float>(i % 6 + 1);
         SetP(p, 6 + i, Mid(P(p, i), P(p, i % 6 + 1)));
-    }
-    p.LabelOffsetX = 0;
+    });
     Polygon(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6)},
-            {.width = 7, .color = p.LineColor, .distance = 10, .labels = "", .labelColor = kBlack});
+            {.width = 7, .color = p.LineColor, .distance = 10, .labels = "", .labelColor = kBlack, .labelDx = 0});
     // The inner lines: C to Mi, Mi to Ei and Mi to Ei-1 (E6 before E1).
-    for (int i = 1; i <= 6; i++) {
-        p.LoopIndex = static_cast<float>(i);
+    Count(p.LoopIndex, 1, 6, [&](int i) {
         Segment(p, 0, 12 + i, p.AccentColor);
         Segment(p, 12 + i, 6 + i, p.AccentColor);
         Segment(p, 12 + i, i == 1 ? 12 : 5 + i, p.AccentColor);
-    }
+    });
 }
 
 namespace {
@@ -95,10 +90,9 @@ void ShowPatchworkTilingP154(Varnel& p) {
     DrawPatchworkTile(p);
     WaitForAnyKey(p);
 
-    EraseBox(p, 0, 0, 1760, 80);
-    p.TextLeft = 40;
-    p.TextLineY = 30;
-    PenWidth(p, 7);
+    // The question over the top of the patchwork.
+    Erase(p, {0, 0, 1760, 80});
+    SetTextColumn(p, {.itemLeft = {}, .textLeft = 40, .firstLineY = 30, .penWidth = 7});
     Write(p, p.TextLeft, p.TextLineY, kPurple, "パッチワークの模様は、どんな図形でしきつめられていますか？");
     WaitForAnyKey(p);
 

@@ -19,7 +19,7 @@ void RunReflectionLesson(Varnel& p) {
 void ShowReflectionLessonGoal(Varnel& p) {
     EraseScreen(p);
     GoalHeading(p);
-    Write(p, p.TextLeft, p.TextLineY + 65, kBlack, "対称移動について考えよう。");
+    NextLine(p, kBlack, "対称移動について考えよう。", 65);
 }
 
 void ShowReflectionTopicMenu(Varnel& p) {
@@ -54,43 +54,40 @@ bool AskReflectionFoldAgain(Varnel& p) {
 }
 
 void ShowMidpointBisectorProperties(Varnel& p) {
-    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "教科書P161問8 をやろう。");
+    NextLine(p, kGrey, "教科書P161問8 をやろう。", 70);
     WaitForAnyKey(p);
     DrawQuestion8Figure(p);
     WaitForAnyKey(p);
 
     // Right angles at the feet on l, between the segment to the image and l.
-    for (int k = 21; k <= 23; k++) {
-        p.InnerIndex = static_cast<float>(k);
-        RightAngle(p, P(p, k + 6), P(p, k + 3), P(p, 12), {.size = 20, .shift = 1});
-    }
+    Count(p.InnerIndex, 21, 23,
+          [&](int k) { RightAngle(p, P(p, k + 6), P(p, k + 3), P(p, 12), {.size = 20, .shift = 1}); });
     WaitForAnyKey(p);
 
     // Equal halves: 1, 2 and 3 ticks; the two of B moved 20 px towards M.
-    for (int k = 21; k <= 23; k++) {
-        p.InnerIndex = static_cast<float>(k);
+    Count(p.InnerIndex, 21, 23, [&](int k) {
         const TickStyle halves{.count = k - 20, .size = 15, .color = kTeal, .spacing = 8,
                                .shift = k == 22 ? 20.0f : 0.0f};
         Ticks(p, P(p, k), P(p, k + 6), halves);
         Ticks(p, P(p, k + 3), P(p, k + 6), halves);
-    }
+    });
     WaitForAnyKey(p);
 
     Write(p, p.TextLeft - 38, p.TextLineY + 50, kPurple, "垂直に交わり、直線lで2等分される");
     WaitForAnyKey(p);
     Write(p, p.TextLeft - 38, p.TextLineY + 50, kTeal, "③");
     Write(p, p.TextLeft, p.TextLineY, kBlack, "対応する点を結ぶ線分は、対称の軸");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "によって垂直に2等分される。");
+    NextLine(p, kBlack, "によって垂直に2等分される。");
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, " <中点・垂直二等分線>");
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "中点");
+    NextLine(p, kTeal, " <中点・垂直二等分線>");
+    NextLine(p, kTeal, "中点");
     WriteOn(p, kBlack, "…Pのように2等分する点");
     Disc(p, P(p, 27), 8, kGrey);
-    Label(p, p.PointX(27) - 35, p.PointY(27) + 10, kGrey, "P");
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "垂直二等分線");
+    Name(p, 27, "P", {.dx = -35, .dy = 10, .color = kGrey});
+    NextLine(p, kTeal, "垂直二等分線");
     WriteOn(p, kBlack, "…lのように、中点を通り");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "垂直に交わる直線");
+    NextLine(p, kBlack, "垂直に交わる直線");
     WaitForAnyKey(p);
 
     Write(p, p.TextEndX + 50, p.TextLineY, kGrey, "教科書P162問9 をやろう。");
@@ -100,11 +97,12 @@ void ShowMidpointBisectorProperties(Varnel& p) {
     WaitForAnyKey(p);
     // M, the midpoint of BB': B lies level with the centre of l, so its foot
     // is the centre whatever the axis angle.
-    Disc(p, {p.PointX(10), p.PointY(2)}, 8, kPurple);
-    Label(p, p.PointX(10) - 35, p.PointY(2) + 10, kPurple, "M");
+    const Pt m{p.PointX(10), p.PointY(2)};
+    Disc(p, m, 8, kPurple);
+    Name(p, m, "M", {.dx = -35, .dy = 10, .color = kPurple});
     WaitForAnyKey(p);
     Write(p, p.TextLeft - 38, p.TextLineY + 50, kTeal, "(2)");
     WriteOn(p, kPurple, "BB'⊥l,BM=B'M");
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kGrey, "教科書P162問10 をやろう。");
+    NextLine(p, kGrey, "教科書P162問10 をやろう。");
 }

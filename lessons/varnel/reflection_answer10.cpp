@@ -3,38 +3,56 @@
 // segment to the image, its right angle with the axis, its equal halves and
 // the image point; then the image is outlined.
 #include "lessons/common/kit.h"
+#include "lessons/varnel/topic_pages.h"
 #include "lessons/varnel/varnel.h"
 
 using namespace kit;
 
 namespace {
 
-// The heading of every screen of the topic; the pen width 5 of its figures.
+// The heading of every screen of the topic, in the answer column over the
+// screen as it stands; the pen width 5 of its figures.
 void WriteAnswer10Title(Varnel& p) {
-    p.ItemLeft = 40;
-    p.TextLeft = p.ItemLeft + 38;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    SetTextColumn(p, kAnswerColumn);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "問10 解答");
 }
 
-// Points first.. of a figure's vertices (count of them) and their images
-// (the next count points): their midpoints go to points mid...
-void SetMidpoints(Varnel& p, int first, int count, int mid) {
-    for (int i = 0; i < count; i++) SetP(p, mid + i, Mid(P(p, first + i), P(p, first + count + i)));
+// A figure's entries in the point table: its `corners` vertices from entry
+// `first`, their images right after them, and the midpoints of each vertex
+// and its image from entry `midpoints`.
+struct FigureEntries {
+    int first = 0;
+    int corners = 0;
+    int midpoints = 0;
+};
+
+// The midpoints of the vertices and their images set.
+void SetMidpoints(Varnel& p, const FigureEntries& f) {
+    for (int i = 0; i < f.corners; i++)
+        SetP(p, f.midpoints + i, Mid(P(p, f.first + i), P(p, f.first + f.corners + i)));
 }
 
-// Vertex v reflected into image w, with midpoint m on the axis through t.
-void ReflectVertexStep(Varnel& p, int v, int w, int m, int t) {
+// One vertex reflected, by its point entries: the vertex, its image, the
+// midpoint of the two on the axis, and another point of the axis.
+struct Reflected {
+    int vertex = 0;
+    int image = 0;
+    int midpoint = 0;
+    int onAxis = 0;
+};
+
+// The steps of one vertex, a key before each: the segment to the image with
+// its right angle at the axis, its equal halves, the image's dot.
+void ReflectVertexStep(Varnel& p, const Reflected& r) {
     WaitForAnyKey(p);
-    Segment(p, v, w, kBlack);
-    RightAngle(p, P(p, m), P(p, t), P(p, w), {.size = 20, .shift = -1});
+    Segment(p, r.vertex, r.image, kBlack);
+    RightAngle(p, P(p, r.midpoint), P(p, r.onAxis), P(p, r.image), {.size = 20, .shift = -1});
     WaitForAnyKey(p);
     const TickStyle half{.count = 1, .size = 8, .color = kGrey, .spacing = 8, .shift = -8};
-    Ticks(p, P(p, v), P(p, m), half);
-    Ticks(p, P(p, m), P(p, w), half);
+    Ticks(p, P(p, r.vertex), P(p, r.midpoint), half);
+    Ticks(p, P(p, r.midpoint), P(p, r.image), half);
     WaitForAnyKey(p);
-    Disc(p, P(p, w), 6, kPurple);
+    Dot(p, r.image, kPurple);
 }
 
 // The outline of an image (points first.. of count corners) in colour 5.
@@ -60,7 +78,7 @@ void ShowReflectionAnswer10(Varnel& p) {
     // (1): triangle ABC and the vertical axis l.
     Grid(p, {.left = 80, .top = 150, .columns = 11, .rows = 7, .cell = 45, .color = kBlack});
     SetCells(p, 1, {{5, 6}, {1, 3}, {3, 1}, {7, 6}, {11, 3}, {9, 1}, {6, 7}, {6, 0}});
-    SetMidpoints(p, 1, 3, 11);
+    SetMidpoints(p, {.first = 1, .corners = 3, .midpoints = 11});
     FigureNumber(p, "(1)");
     Triangle(p, 1, 2, 3, {.width = 5, .color = kTeal, .distance = 20, .labels = "A", .labelColor = kTeal});
     Segment(p, 7, 8, kBlack);
@@ -71,15 +89,16 @@ void ShowReflectionAnswer10(Varnel& p) {
     Grid(p, {.left = p.GridRight + 4 * p.CellSize, .top = 150, .columns = 8, .rows = 8, .cell = 50,
              .color = kBlack});
     SetCells(p, 41, {{4, 7}, {2, 6}, {1, 3}, {4, 1}, {4, 7}, {6, 6}, {7, 3}, {4, 1}});
-    SetMidpoints(p, 41, 4, 51);
+    SetMidpoints(p, {.first = 41, .corners = 4, .midpoints = 51});
     FigureNumber(p, "(2)");
     Polygon(p, {P(p, 41), P(p, 42), P(p, 43), P(p, 44)},
             {.width = 5, .color = kTeal, .distance = 20, .labels = "A", .labelColor = kTeal});
 
-    for (int v = 1; v <= 3; v++) ReflectVertexStep(p, v, v + 3, v + 10, 7);
+    for (int v = 1; v <= 3; v++) ReflectVertexStep(p, {.vertex = v, .image = v + 3, .midpoint = v + 10, .onAxis = 7});
     OutlineImage(p, 4, 3);
     // A and D lie on the axis: they are their own images.
-    for (int v = 42; v <= 43; v++) ReflectVertexStep(p, v, v + 4, v + 10, 41);
+    for (int v = 42; v <= 43; v++)
+        ReflectVertexStep(p, {.vertex = v, .image = v + 4, .midpoint = v + 10, .onAxis = 41});
     OutlineImage(p, 45, 4);
 
     // (3): quadrilateral ABCD and the slanting axis m, where (1) stood.
@@ -88,13 +107,14 @@ void ShowReflectionAnswer10(Varnel& p) {
     WriteAnswer10Title(p);
     Grid(p, {.left = 80, .top = p.GridOriginY, .columns = 10, .rows = 8, .cell = 45, .color = kBlack});
     SetCells(p, 21, {{3, 7}, {1, 5}, {5, 5}, {7, 7}, {8, 2}, {6, 0}, {6, 4}, {8, 6}, {9, 8}, {2, 1}});
-    SetMidpoints(p, 21, 4, 31);
+    SetMidpoints(p, {.first = 21, .corners = 4, .midpoints = 31});
     FigureNumber(p, "(3)");
     Polygon(p, {P(p, 21), P(p, 22), P(p, 23), P(p, 24)},
             {.width = 5, .color = kTeal, .distance = 10, .labels = "A", .labelColor = kTeal});
     Segment(p, 29, 30, kBlack);
     Label(p, p.PointX(29), p.PointY(29) - 30, kTeal, "m");
-    for (int v = 21; v <= 24; v++) ReflectVertexStep(p, v, v + 4, v + 10, 29);
+    for (int v = 21; v <= 24; v++)
+        ReflectVertexStep(p, {.vertex = v, .image = v + 4, .midpoint = v + 10, .onAxis = 29});
     OutlineImage(p, 25, 4);
 
     // (2) with its image read as the hexagon ABCDEF.
@@ -110,7 +130,7 @@ void ShowReflectionAnswer10(Varnel& p) {
     p.PointLabel(4) = "F";
     Polygon(p, {P(p, 51), P(p, 52), P(p, 53), P(p, 54)},
             {.width = 5, .color = kTeal, .distance = 20, .labels = "1", .labelColor = kTeal});
-    Write(p, p.TextLeft, p.TextLineY + 60, kTeal, "六角形ABCDEFは線対称な図形である。");
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "線対称な図形は、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "対称移動させればもとの図形に重なる。");
+    NextLine(p, kTeal, "六角形ABCDEFは線対称な図形である。", 60);
+    NextLine(p, kPurple, "線対称な図形は、");
+    NextLine(p, kPurple, "対称移動させればもとの図形に重なる。");
 }

@@ -2,22 +2,14 @@
 // moved onto カ? Triangle オ folds over the line l through the centre, one
 // 10-degree step per key, each moving vertex on a flat half-ellipse that
 // stands for the fold seen in perspective, with the path travelled dotted.
-#include "lessons/common/fold_step.h"
 #include "lessons/common/kit.h"
 #include "lessons/varnel/hexagon_triangles.h"
+#include "lessons/varnel/topic_pages.h"
 #include "lessons/varnel/varnel.h"
 
 using namespace kit;
 
 namespace {
-
-// The figure area below the question line: everything right of the frame's
-// left edge from 20 px under its top.
-constexpr float kFoldAreaTop = 20, kFoldAreaWidth = 1600, kFoldAreaHeight = 2400;
-void EraseFoldArea(Varnel& p) {
-    EraseBox(p, p.GridLeft, p.GridTop + kFoldAreaTop, p.GridLeft + kFoldAreaWidth,
-             p.GridTop + kFoldAreaTop + kFoldAreaHeight);
-}
 
 // The fold paths of A (point 1 to 5, a dot every 3 degrees) and B (point 8 to
 // 10, every 8 degrees), `sweep` degrees from the start (0: the whole path).
@@ -37,43 +29,35 @@ void DrawReflectionHexagonTriangles(Varnel& p) {
     FilledPolygon(p, {P(p, 1), P(p, 8), P(p, 0)}, kBlack, kPink);    // オ
     FilledPolygon(p, {P(p, 5), P(p, 10), P(p, 0)}, kBlack, kPink);   // カ
     Label(p, p.PointX(8), p.PointY(0) - 20, kTeal, "オ");
-    Label(p, p.PointX(1) - 35, p.PointY(1) - 25, kBlack, "A");
-    Label(p, p.PointX(8) - 14, p.PointY(8) + 15, kBlack, "B");
-    Label(p, p.PointX(0) + 10, p.PointY(0) + 15, kBlack, "C");
+    Name(p, 1, "A", {.dx = -35, .dy = -25, .color = kBlack});
+    Name(p, 8, "B", {.dx = -14, .dy = 15, .color = kBlack});
+    Name(p, 0, "C", {.dx = 10, .dy = 15, .color = kBlack});
     Label(p, p.PointX(10) - 30, p.PointY(0) - 20, kTeal, "カ");
 }
 
 void LabelReflectionHexagonTriangles(Varnel& p) {
-    Label(p, p.PointX(5) + 4, p.PointY(5) - 25, kTeal, "A'");
-    Label(p, p.PointX(10) - 14, p.PointY(10) + 20, kTeal, "B'");
+    Name(p, 5, "A'", {.dx = 4, .dy = -25});
+    Name(p, 10, "B'", {.dx = -14, .dy = 20});
 }
 
 void ShowReflectionQuestionP161(Varnel& p) {
-    EraseScreen(p);
+    BeginTopic(p, kQuestionColumn);
     Grid(p, {.left = 640, .top = 50, .columns = 10, .rows = 10, .cell = 60});
-    p.ItemLeft = 30;
-    p.TextLeft = p.ItemLeft + 54;
-    p.TextLineY = 20;
-    PenWidth(p, 5);
     Write(p, p.ItemLeft, p.TextLineY, kTeal, "三角形オをどのように移動させればカに重なるだろう。");
     BuildHexagonTriangles(p);   // pen width 7 from here on
     DrawReflectionHexagonTriangles(p);
     WaitForAnyKey(p);
 
-    Write(p, p.ItemLeft, p.TextLineY + 50, kGrey, "(1)");
-    WriteOn(p, kBlack, "A',B'はどこ？");
+    NumberedLine(p, "(1)", kBlack, "A',B'はどこ？");
     WaitForAnyKey(p);
     LabelReflectionHexagonTriangles(p);
     WaitForAnyKey(p);
 
-    Write(p, p.ItemLeft, p.TextLineY + 50, kGrey, "(2)");
-    WriteOn(p, kBlack, "三角形オを");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "三角形カに重ねる移動は？");
+    NumberedLine(p, "(2)", kBlack, "三角形オを");
+    NextLine(p, kBlack, "三角形カに重ねる移動は？");
     WaitForAnyKey(p);
 
     // The fold starts unfolded: triangle オ (A, B, C) in PointX2/PointY2.
-    p.EntryValue = 5;
-    p.ArcAngle = 180;
     SetP2(p, 1, P(p, 1));
     SetP2(p, 2, P(p, 8));
     SetP2(p, 3, P(p, 0));
@@ -82,26 +66,28 @@ void ShowReflectionQuestionP161(Varnel& p) {
 }
 
 void AnimateP161TriangleFold(Varnel& p) {
-    while (AnimationRuns(p)) {
-        DrawReflectionHexagonTriangles(p);
-        LabelReflectionHexagonTriangles(p);
-        p.LineColor = kTeal;
-        Polyline(p, {P2(p, 1), P2(p, 2), P2(p, 3), P2(p, 1)}, p.LineColor);
-        // Paths exactly when folded: at 180 degrees the computed vertex misses
-        // A by a fraction of a pixel, which the old comparison took for a
-        // fold (deliberately differs from the old behaviour).
-        if (p.ArcAngle > 180) DrawFoldPaths(p, p.ArcAngle - 180);
-
-        AskAnimationStep(p, p.GridLeft, p.GridTop + kFoldAreaTop, p.GridLeft + kFoldAreaWidth,
-                         p.GridTop + kFoldAreaTop + kFoldAreaHeight);   // erases the fold area
-        AdvanceFoldAngle(p, 180, 360);
-        SetP2(p, 1, PointOnArc(p, P(p, 1), P(p, 5), p.ArcAngle, 20));
-        SetP2(p, 2, PointOnArc(p, P(p, 8), P(p, 10), p.ArcAngle, 20));
-    }
+    Animate(
+        p,
+        {.erase = QuestionFigureArea(p),
+         .counter = {.cell = &p.ArcAngle, .from = 180, .by = 10, .upTo = 360, .backTo = 180}},
+        [&] {
+            DrawReflectionHexagonTriangles(p);
+            LabelReflectionHexagonTriangles(p);
+            p.LineColor = kTeal;
+            Polyline(p, {P2(p, 1), P2(p, 2), P2(p, 3), P2(p, 1)}, p.LineColor);
+            // Paths exactly when folded: at 180 degrees the computed vertex
+            // misses A by a fraction of a pixel, which the old comparison took
+            // for a fold (deliberately differs from the old behaviour).
+            if (p.ArcAngle > 180) DrawFoldPaths(p, p.ArcAngle - 180);
+        },
+        [&] {
+            SetP2(p, 1, PointOnArc(p, P(p, 1), P(p, 5), p.ArcAngle, 20));
+            SetP2(p, 2, PointOnArc(p, P(p, 8), P(p, 10), p.ArcAngle, 20));
+        });
 }
 
 void ShowP161FoldAnswer(Varnel& p) {
-    EraseFoldArea(p);
+    Erase(p, QuestionFigureArea(p));
     DrawReflectionHexagonTriangles(p);
     LabelReflectionHexagonTriangles(p);
     Polyline(p, {P(p, 5), P(p, 0), P(p, 10), P(p, 5)}, kTeal);
@@ -114,6 +100,6 @@ void ShowP161FoldAnswer(Varnel& p) {
     DrawFoldPaths(p, 0);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "三角形オを、直線lを折り目として");
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "折り返せばよい。");
+    NextLine(p, kPurple, "三角形オを、直線lを折り目として");
+    NextLine(p, kPurple, "折り返せばよい。");
 }

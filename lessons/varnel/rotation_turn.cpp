@@ -2,6 +2,7 @@
 // turn of △ABC about O, the question to turn again, and the properties of a
 // rotation shown step by step.
 #include "lessons/common/kit.h"
+#include "lessons/varnel/topic_pages.h"
 #include "lessons/varnel/varnel.h"
 
 using namespace kit;
@@ -50,11 +51,10 @@ void DrawTurnArc(Varnel& p, int i, float color) {
 
 // The segments from each vertex and from its image to O.
 void DrawSpokes(Varnel& p) {
-    for (int k = 1; k <= 3; k++) {
-        p.InnerIndex = static_cast<float>(k);
+    Count(p.InnerIndex, 1, 3, [&](int k) {
         Segment(p, k, 10, PairColor(k));
         Segment(p, k + 3, 10, PairColor(k));
-    }
+    });
 }
 
 // Equal-length ticks on the segments from each vertex and its image to O: the
@@ -62,12 +62,11 @@ void DrawSpokes(Varnel& p) {
 // (so the vertex's tick and the image's stand at different places); then OC'
 // again in its colour.
 void DrawEqualDistanceTicks(Varnel& p) {
-    for (int k = 1; k <= 3; k++) {
-        p.InnerIndex = static_cast<float>(k);
+    Count(p.InnerIndex, 1, 3, [&](int k) {
         Ticks(p, P(p, k), P(p, 10), {.count = 1, .size = 15, .color = PairColor(k), .spacing = {}, .shift = -30});
         // MarkShift is still -30: DrawTickMarks keeps it.
         Ticks(p, P(p, k + 3), P(p, 10), {.count = 1, .size = 15, .color = PairColor(k), .spacing = {}, .shift = {}});
-    }
+    });
     Segment(p, 10, 6, PairColor(3));
 }
 
@@ -89,41 +88,34 @@ void SetUpRotationFigure(Varnel& p) {
     p.PointDirection(1) = 180;
     p.PointDirection(2) = 240;
     p.PointDirection(3) = 140;
-    for (int i = 1; i <= 3; i++) {
-        p.InnerIndex = static_cast<float>(i);
+    Count(p.InnerIndex, 1, 3, [&](int i) {
         p.PointDirection(i) = p.PointDirection(i) * p.Pi / 180;
         // The image starts on △ABC, one whole turn behind it.
         p.PointDirection(i + 3) = p.PointDirection(i) - 2 * p.Pi;
         SetP(p, i, Along(P(p, 10), p.PointAngle(i), p.PointDirection(i)));
         SetP(p, i + 3, Along(P(p, 10), p.PointAngle(i), p.PointDirection(i)));
-    }
+    });
     p.RotationPresses = 0;
 }
 
 void RedrawRotationFigure(Varnel& p) {
     EraseBox(p, kTurnEraseLeft, 0, p.GridLeft + 1200, 1800);
-    for (int i = 1; i <= 3; i++) {
-        p.InnerIndex = static_cast<float>(i);
-        PlaceImageVertex(p, i);
-    }
+    Count(p.InnerIndex, 1, 3, [&](int i) { PlaceImageVertex(p, i); });
     PenWidth(p, 4);
-    for (int i = 1; i <= 3; i++) {
-        p.InnerIndex = static_cast<float>(i);
+    Count(p.InnerIndex, 1, 3, [&](int i) {
         DrawTurnArc(p, i, PairColor(i));
         Segment(p, i, 10, PairColor(i));
         Segment(p, i + 3, 10, PairColor(i));
-    }
+    });
     Triangle(p, 1, 2, 3, {.width = 7, .color = kTeal, .distance = 0, .labels = "A", .labelColor = kTeal});
     // An image lying on △ABC is drawn over it in its colour, without letters.
     const bool onTriangle = OnWholeTurn(p);
-    p.PointLabel(1) = "A'";
-    p.PointLabel(2) = "B'";
-    p.PointLabel(3) = "C'";
+    NameImageVertices(p);
     Triangle(p, 4, 5, 6,
              {.width = 7, .color = onTriangle ? kTeal : kPurple, .distance = 0, .labels = onTriangle ? "" : "1",
               .labelColor = kPurple});
     Disc(p, P(p, 10), 3, kPurple);
-    Label(p, p.PointX(10), p.PointY(10), kBlack, "O");
+    Name(p, 10, "O", {.dx = 0, .dy = 0, .color = kBlack});
     PenWidth(p, 5);
 }
 
@@ -153,15 +145,12 @@ void AskRotationTurnAgain(Varnel& p) {
 }
 
 void ShowRotationDefinition(Varnel& p) {
-    EraseBox(p, 0, 0, 1600, 1800);
-    p.ItemLeft = 30;
-    p.TextLeft = p.ItemLeft + 36;
-    p.TextLineY = 15;
-    PenWidth(p, 5);
+    Erase(p, {0, 0, 1600, 1800});
+    SetTextColumn(p, {.itemLeft = 30, .textLeft = 66, .firstLineY = 15});
     Write(p, p.TextLeft, p.TextLineY, kTeal, " <回転移動>");
     Write(p, p.ItemLeft, p.TextLineY + 50, kTeal, "①");
     Write(p, p.TextLeft, p.TextLineY, kBlack, "図形を、1つの点Oを中心として、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "一定の角度だけ回転させる移動");
+    NextLine(p, kBlack, "一定の角度だけ回転させる移動");
     Write(p, p.ItemLeft, p.TextLineY + 50, kTeal, "②");
     Write(p, p.TextLeft, p.TextLineY, kBlack, "中心とする点…");
     WriteOn(p, kTeal, "回転の中心");
@@ -187,13 +176,13 @@ void ShowRotationProperties(Varnel& p) {
     DrawEqualDistanceTicks(p);
     WaitForAnyKey(p);
     // The path of a point.
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "点Aの動いたあとは、どんな図形？");
+    NextLine(p, kBlack, "点Aの動いたあとは、どんな図形？");
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "点Oを中心とする半径OAの円の周の一部");
+    NextLine(p, kPurple, "点Oを中心とする半径OAの円の周の一部");
     WaitForAnyKey(p);
     // The angles of the turn: five sectors about O, one of each colour in
     // each of the angles AOA', BOB' and COC'.
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "∠AOA',∠BOB',∠COC'の関係は？");
+    NextLine(p, kBlack, "∠AOA',∠BOB',∠COC'の関係は？");
     WaitForAnyKey(p);
     DrawSector(p, 2, 1, kTeal);     // ∠BOA, 60 degrees
     DrawSector(p, 1, 3, kPurple);   // ∠AOC, 40 degrees
@@ -205,13 +194,13 @@ void ShowRotationProperties(Varnel& p) {
     DrawSector(p, 4, 6, kPurple);   // ∠A'OC', 40 degrees
     DrawSpokes(p);
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kPurple, "∠AOA'=∠BOB'=∠COC'");
+    NextLine(p, kPurple, "∠AOA'=∠BOB'=∠COC'");
     WaitForAnyKey(p);
     DrawEqualDistanceTicks(p);
     // The summary.
     Write(p, p.TextLeft - 38, p.TextLineY + 50, kBlack, "③まとめ");
     Write(p, p.TextEndX + 40, p.TextLineY, kTeal, "対応する点は、回転の中心からの距離が等しく、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "回転の中心と結んでできる角の大きさはすべて等しい。 ");
+    NextLine(p, kTeal, "回転の中心と結んでできる角の大きさはすべて等しい。 ");
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kGrey, "教科書P160 問6 をやろう。 ");
+    NextLine(p, kGrey, "教科書P160 問6 をやろう。 ");
 }

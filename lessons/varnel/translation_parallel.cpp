@@ -16,36 +16,19 @@ void RaisedSegment(Varnel& p, int i, int j, float color) {
     Line(p, {p.PointX(i), p.PointY(i) - 5}, {p.PointX(j), p.PointY(j) - 5}, color);
 }
 
-// The name of a point: colour 3, 4 px right of and 50 px above it.
-void PointName(Varnel& p, int n, const Text& name) { Label(p, p.PointX(n) + 4, p.PointY(n) - 50, kTeal, name); }
+// The names of the points: colour 3, 4 px right of and 50 px above them.
+constexpr NameStyle kAbove{.dx = 4, .dy = -50};
 
-// The circled number of a step in colour 3, then its sentence, one line down.
-void StepHeader(Varnel& p, const Text& number, const Text& sentence) {
-    Write(p, p.ItemLeft, p.TextLineY + 50, kTeal, number);
-    WriteOn(p, kBlack, sentence);
-}
+// The circled numbers of the steps, in colour 3.
+constexpr NumberStyle kStepNumber{.numberColor = kTeal};
 
 // Wipes the figure's frame box (the text column stays) and draws segment AB
 // with its names again.
 void RedrawSegmentAB(Varnel& p) {
-    EraseBox(p, p.GridLeft, p.GridTop, p.GridRight, p.GridBottom);
+    EraseFrame(p);
     Segment(p, 1, 2, kTeal);
-    PointName(p, 1, "A");
-    PointName(p, 2, "B");
-}
-
-// The compass needle on point n.
-void Needle(Varnel& p, int n) { Disc(p, P(p, n), 6, kPurple); }
-
-// A short compass arc about point `centre` (radius Radius) across the ray to
-// point `through` (the angle's other ray goes to `other`).
-void CompassArc(Varnel& p, int centre, int other, int through) {
-    p.WorkA = static_cast<float>(centre);
-    p.WorkB = static_cast<float>(other);
-    p.WorkC = static_cast<float>(through);
-    AngleRange(p, P(p, centre), P(p, other), P(p, through), 1);
-    const float spread = 0.03f;
-    Arc(p, P(p, centre), p.Radius, kPurple, p.ArcFractionC - spread, p.ArcFractionC + spread);
+    Name(p, 1, "A", kAbove);
+    Name(p, 2, "B", kAbove);
 }
 
 // One chevron a fifth of the way along i -> j (FromPoint, ToPoint name them).
@@ -65,11 +48,8 @@ void Tick(Varnel& p, int i, int j) {
 }  // namespace
 
 void ShowParallelLineConstruction(Varnel& p) {
-    EraseBox(p, 0, 0, 1320, 1300);
-    p.ItemLeft = 40;
-    p.TextLeft = p.ItemLeft + 27;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    Erase(p, {0, 0, 1320, 1300});
+    SetTextColumn(p, {.itemLeft = 40, .textLeft = 67, .firstLineY = 30});
     Grid(p, {.left = 660, .top = 50, .columns = 11, .rows = 9, .cell = 55});
     SetCells(p, 1, {{3, 7}, {8, 8}});
     // The 30-60-90 set square lies on AB, its right angle on A; C is three
@@ -90,57 +70,61 @@ void ShowParallelLineConstruction(Varnel& p) {
     Write(p, p.ItemLeft, p.TextLineY, kTeal, "線分ABに平行で");
     Write(p, p.ItemLeft, p.TextLineY + 50, kTeal, "長さが等しい線分CDをかこう！");
     RaisedSegment(p, 1, 2, kTeal);
-    PointName(p, 1, "A");
-    PointName(p, 2, "B");
+    Name(p, 1, "A", kAbove);
+    Name(p, 2, "B", kAbove);
     WaitForAnyKey(p);
 
-    StepHeader(p, "①", "線分ABに三角定規をあてる。");
+    NumberedLine(p, "①", kBlack, "線分ABに三角定規をあてる。", kStepNumber);
     DrawThirtySixtySetSquare(p);
     WaitForAnyKey(p);
 
-    StepHeader(p, "②", "別の定規を垂直にあてる。");
+    NumberedLine(p, "②", kBlack, "別の定規を垂直にあてる。", kStepNumber);
     DrawFortyFiveSetSquare(p);
     WaitForAnyKey(p);
 
-    StepHeader(p, "③", "最初の定規をずらす。");
+    NumberedLine(p, "③", kBlack, "最初の定規をずらす。", kStepNumber);
     RedrawSegmentAB(p);
     DrawFortyFiveSetSquare(p);
     SetP2(p, 32, P(p, 3));
     DrawThirtySixtySetSquare(p);
     WaitForAnyKey(p);
 
-    StepHeader(p, "④", "直線をひく。");
+    NumberedLine(p, "④", kBlack, "直線をひく。", kStepNumber);
     RaisedSegment(p, 3, 5, kGrey);
     WaitForAnyKey(p);
 
-    StepHeader(p, "⑤", "コンパスの針を点Aにおく。");
+    NumberedLine(p, "⑤", kBlack, "コンパスの針を点Aにおく。", kStepNumber);
     RedrawSegmentAB(p);
     Segment(p, 3, 5, kGrey);
-    Needle(p, 1);
-    PointName(p, 3, "C");
+    Dot(p, 1, kPurple);   // the compass needle
+    Name(p, 3, "C", kAbove);
     Chevron(p, 1, 2);
     Chevron(p, 3, 4);
     WaitForAnyKey(p);
 
-    StepHeader(p, "⑥", "コンパスの幅を線分ABの長さにする。");
-    p.Radius = Distance(P(p, 1), P(p, 2));
-    CompassArc(p, 1, 4, 2);
+    NumberedLine(p, "⑥", kBlack, "コンパスの幅を線分ABの長さにする。", kStepNumber);
+    // About A, opened to B: an arc 0.03 of a turn either side of B.
+    CompassArc(p, {.centre = 1, .through = 2, .b = 4, .c = 2, .start = RayC(-0.03f), .end = RayC(0.03f),
+                   .color = kPurple, .centreDot = false});
     WaitForAnyKey(p);
 
-    StepHeader(p, "⑦", "コンパスの針を点Cにおく。");
-    Needle(p, 3);
+    NumberedLine(p, "⑦", kBlack, "コンパスの針を点Cにおく。", kStepNumber);
+    Dot(p, 3, kPurple);
     WaitForAnyKey(p);
 
-    StepHeader(p, "⑧", "点Dを求める。");
-    CompassArc(p, 3, 2, 4);
-    PointName(p, 4, "D");
+    NumberedLine(p, "⑧", kBlack, "点Dを求める。", kStepNumber);
+    // About C, the opening AB kept from step ⑥: an arc across the line
+    // through C, 0.03 of a turn either side of D.
+    CompassArc(p, {.centre = 3, .b = 2, .c = 4, .start = RayC(-0.03f), .end = RayC(0.03f), .color = kPurple,
+                   .centreDot = false});
+    Name(p, 4, "D", kAbove);
     WaitForAnyKey(p);
 
-    StepHeader(p, "⑨", "線分CDをひく。");
+    NumberedLine(p, "⑨", kBlack, "線分CDをひく。", kStepNumber);
     Segment(p, 3, 4, kTeal);
     Tick(p, 1, 2);
     Tick(p, 3, 4);
     WaitForAnyKey(p);
 
-    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "教科書P158 問3 をやろう。");
+    NextLine(p, kGrey, "教科書P158 問3 をやろう。", 70);
 }

@@ -14,9 +14,6 @@ float& Y(Varnel& p, int n) { return p.PointY(n); }
 // Erases everything right of the text column (x from GridLeft).
 void EraseFigureArea(Varnel& p) { EraseBox(p, p.GridLeft, 0, p.GridLeft + 1200, 1800); }
 
-// The target point: a disc of radius 3 in colour 5 at point n.
-void DrawTargetDot(Varnel& p, int n) { Disc(p, P(p, n), 3, kPurple); }
-
 // Triangle ABC in colour 3 with its labels.
 void DrawOriginalTriangle(Varnel& p) {
     Triangle(p, 1, 2, 3, {.width = 7, .color = kTeal, .labels = "A", .labelColor = kTeal});
@@ -38,10 +35,7 @@ void PlaceImageCorners(Varnel& p) {
 // pen width 5.
 void DrawTraces(Varnel& p) {
     PenWidth(p, 5);
-    for (int i = 1; i <= 3; i++) {
-        p.InnerIndex = static_cast<float>(i);
-        Line(p, P(p, i), P(p, i + 3), kBlack);
-    }
+    Count(p.InnerIndex, 1, 3, [&](int i) { Line(p, P(p, i), P(p, i + 3), kBlack); });
 }
 
 // End stops of the slide: A' (point 4) is held between A (point 1) and D
@@ -76,13 +70,10 @@ bool AtEnd(Varnel& p, int end) {
 }  // namespace
 
 void ShowTranslationDefinition(Varnel& p) {
-    EraseScreen(p);
-    p.TextLeft = 76;
-    p.TextLineY = 30;
-    PenWidth(p, 5);
+    BeginTopic(p, {.itemLeft = {}, .textLeft = 76, .firstLineY = 30});
     Write(p, p.TextLeft, p.TextLineY, kTeal, " <平行移動>");
     Write(p, p.TextLeft - 38, p.TextLineY + 50, kBlack, "①図形を、一定の方向に、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "一定の距離だけ動かす移動");
+    NextLine(p, kBlack, "一定の距離だけ動かす移動");
     Grid(p, {.left = 532, .top = 60, .columns = 23, .rows = 19, .cell = 30});
     // A, B, C and D (three cells right of C and two up).
     SetCells(p, 1, {{11, 12}, {8, 7}, {12, 7}, {12 + 3, 7 + 2}});
@@ -99,12 +90,12 @@ void ShowTranslationDefinition(Varnel& p) {
     }
 
     Write(p, p.TextLeft - 38, p.TextLineY + 70, kBlack, "②対応する点を結ぶ線分は、");
-    Write(p, p.TextLeft, p.TextLineY + 50, kBlack, "平行で，その長さは等しい。 ");
+    NextLine(p, kBlack, "平行で，その長さは等しい。 ");
     DrawTranslationSummary(p);
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "AD∥BE,BE∥CF,CF∥AD");
-    Write(p, p.TextLeft, p.TextLineY + 50, kTeal, "AD=BE,BE=CF,CF=AD");
+    NextLine(p, kTeal, "AD∥BE,BE∥CF,CF∥AD");
+    NextLine(p, kTeal, "AD=BE,BE=CF,CF=AD");
     WaitForAnyKey(p);
-    Write(p, p.TextLeft, p.TextLineY + 70, kGrey, "教科書P157問1 P158問2 をやろう。");
+    NextLine(p, kGrey, "教科書P157問1 P158問2 をやろう。", 70);
 }
 
 void PlaceTargetPoint(Varnel& p) {
@@ -118,8 +109,9 @@ void PlaceTargetPoint(Varnel& p) {
             if (X(p, 4) < p.GridLeft + 4 * p.CellSize) X(p, 4) = p.GridLeft + 4 * p.CellSize;
             if (Y(p, 4) > p.GridBottom - 5 * p.CellSize) Y(p, 4) = p.GridBottom - 5 * p.CellSize;
             if (Y(p, 4) < p.GridTop) Y(p, 4) = p.GridTop;
-            DrawTargetDot(p, 4);
-            Label(p, X(p, 4) - 14, Y(p, 4) - 46, kPurple, "D");
+            // The target point: a disc of radius 3 in colour 5.
+            Disc(p, P(p, 4), 3, kPurple);
+            Name(p, 4, "D", {.dx = -14, .dy = -46, .color = kPurple});
             DrawOriginalTriangle(p);
         }
         p.PenColor = kBlack;
@@ -148,7 +140,7 @@ void DrawTranslationSlideFrame(Varnel& p) {
     EraseFigureArea(p);
     StopAtEnds(p);
     PlaceImageCorners(p);
-    DrawTargetDot(p, 7);
+    Disc(p, P(p, 7), 3, kPurple);   // D
     DrawOriginalTriangle(p);
     // The image is named DEF once it stands on D; it is drawn in A's colour
     // while it still lies on ABC (with D on A it never leaves ABC and keeps
@@ -196,17 +188,16 @@ void DrawTranslationSummary(Varnel& p) {
     EraseFigureArea(p);
     CopyPoint(p, 4, 7);
     PlaceImageCorners(p);
-    DrawTargetDot(p, 7);
+    Disc(p, P(p, 7), 3, kPurple);   // D
     DrawOriginalTriangle(p);
     Triangle(p, 4, 5, 6, {.width = 7, .color = kPurple, .labels = "D", .labelColor = kPurple});
     DrawTraces(p);
-    for (int i = 1; i <= 3; i++) {
-        p.InnerIndex = static_cast<float>(i);
+    Count(p.InnerIndex, 1, 3, [&](int i) {
         // With D on A the segments have no length and so no direction: they
         // get no marks (the old program stopped on the error screen here).
-        if (X(p, i) == X(p, i + 3) && Y(p, i) == Y(p, i + 3)) continue;
+        if (X(p, i) == X(p, i + 3) && Y(p, i) == Y(p, i + 3)) return;
         Chevrons(p, P(p, i), P(p, i + 3), {.size = 20, .color = kGrey, .at = 1, .of = 2});
         // The ticks go on from the spacing and shift the cells hold.
         Ticks(p, P(p, i), P(p, i + 3), {.count = 2, .size = 15, .color = kGrey, .spacing = {}, .shift = {}});
-    }
+    });
 }

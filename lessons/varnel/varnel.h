@@ -184,9 +184,10 @@ void ShowReflectionQuestionP161(Varnel& p);
 void DrawReflectionHexagonTriangles(Varnel& p);
 // The labels A' (at point 5) and B' (at point 10) in colour 3.
 void LabelReflectionHexagonTriangles(Varnel& p);
-// The fold loop: triangle オ (PointX2/PointY2 1..3) folds over l 10 degrees
-// per key along its half-ellipses from ArcAngle 180, with the dotted paths
-// travelled; "1" ends it (EntryValue 1), 360 degrees wraps to 180.
+// The fold loop: triangle オ (PointX2/PointY2 1..3, unfolded on entry) folds
+// over l 10 degrees per key along its half-ellipses, ArcAngle from 180, with
+// the dotted paths travelled; "1" ends it (EntryValue 1), 360 degrees wraps
+// to 180.
 void AnimateP161TriangleFold(Varnel& p);
 // The answer: the image, the line l, the complete fold paths and the closing
 // sentences.
