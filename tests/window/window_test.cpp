@@ -317,7 +317,7 @@ TEST_P(WindowProgram, ShowsTakesKeysAndEndsAtOnce) {
     const std::string errPath = testing_support::TempPath(std::string(c.program) + "-stderr", ".txt");
     const std::string path = std::string(GEO_BIN_DIR) + "/" + c.program;
     std::vector<std::string> args = c.args;
-    const std::string keyFile = "/tmp/geo-window-keys-" + std::to_string(getpid()) + ".txt";
+    const std::string keyFile = testing_support::TempPath(std::string(c.program) + "-keys", ".txt");
     if (!c.script.empty()) {
         std::ofstream(keyFile) << c.script;
         args.insert(args.end(), {"--keys-file", keyFile});
