@@ -7,7 +7,7 @@ using namespace kit;
 
 // ---- Problem 2(1) -----------------------------------------------------------
 
-void ShowChapterBProblem2Part1(Quillet& p) {
+void ShowChapterBProblem2Q1(Quillet& p) {
     BeginTopic(p, {.textLeft = 121, .penWidth = 3});
     ChapterTitle(p, kChapterBTitle, "2");
     Write(p, p.TextEndX + 30, p.TextLineY, kTeal, "(1)");
@@ -54,7 +54,7 @@ void ShowChapterBProblem2Part1(Quillet& p) {
 
 // ---- Problem 2(2) -----------------------------------------------------------
 
-void ShowChapterBProblem2Part2(Quillet& p) {
+void ShowChapterBProblem2Q2(Quillet& p) {
     BeginTopic(p, {.textLeft = 121});
     ChapterTitle(p, kChapterBTitle, "2");
     Write(p, p.TextEndX + 30, p.TextLineY, kTeal, "(2)");

@@ -107,5 +107,5 @@ void RunChapterProblemsB(Quillet& p) { ShowChapterProblemsBMenu(p); }
 void ShowChapterProblemsBMenu(Quillet& p) {
     // Item ① has no title in the caption.
     RunSubMenu(p, "P185 章の問題B ①　②2(1)　③2(2)　④終了",
-               {ShowChapterBProblem1, ShowChapterBProblem2Part1, ShowChapterBProblem2Part2});
+               {ShowChapterBProblem1, ShowChapterBProblem2Q1, ShowChapterBProblem2Q2});
 }

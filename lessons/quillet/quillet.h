@@ -138,10 +138,10 @@ void ShowChapterAProblem5(Quillet& p);
 void ShowChapterBProblem1(Quillet& p);
 // Problem 2(1): the fold line of the square that puts A on M, the
 // perpendicular bisector of AM (5 key waits). Leaves the pen width at 3.
-void ShowChapterBProblem2Part1(Quillet& p);
+void ShowChapterBProblem2Q1(Quillet& p);
 // Problem 2(2): the circle touching OB at C and touching OA, centred where the
 // perpendicular at C meets the bisector of angle AOB (13 key waits).
-void ShowChapterBProblem2Part2(Quillet& p);
+void ShowChapterBProblem2Q2(Quillet& p);
 
 // The title cells of every chapter-problem screen, on the topic's opening
 // (BeginTopic: ItemLeft 40, TextLineY 30; the sentences at TextLeft 121): the

@@ -89,11 +89,11 @@ TEST(ChapterBProblem1, TwoFiguresWithTheirSectorsAndTheReasoning) {
                             }, kTextPlace);
 }
 
-TEST(ChapterBProblem2Part1, FoldLineIsThePerpendicularBisectorOfAM) {
+TEST(ChapterBProblem2Q1, FoldLineIsThePerpendicularBisectorOfAM) {
     QuilletFixture f(Repeat("k", 5));
     Quillet& p = f.prog;
     p.PointX(0) = 7;  // nothing in this problem sets point 0
-    ASSERT_TRUE(RunsToItsEnd(f, ShowChapterBProblem2Part1));
+    ASSERT_TRUE(RunsToItsEnd(f, ShowChapterBProblem2Q1));
     EXPECT_EQ(p.PointX(0), 7);
     EXPECT_EQ(p.rt.RtGetDrawWidth(), 3);
     EXPECT_NEAR(p.Radius, 195, 0.01);
@@ -135,19 +135,19 @@ TEST(ChapterBProblem2Part1, FoldLineIsThePerpendicularBisectorOfAM) {
 }
 
 // Many runs leave the problem's points where one run puts them.
-TEST(ChapterBProblem2Part1, RepeatedRunsKeepTheFigure) {
+TEST(ChapterBProblem2Q1, RepeatedRunsKeepTheFigure) {
     QuilletFixture f(Repeat("k", 5 * 4));
     Quillet& p = f.prog;
-    for (int run = 0; run < 4; ++run) ASSERT_TRUE(RunsToItsEnd(f, ShowChapterBProblem2Part1));
+    for (int run = 0; run < 4; ++run) ASSERT_TRUE(RunsToItsEnd(f, ShowChapterBProblem2Q1));
     EXPECT_EQ(p.PointX(1), 785);
     EXPECT_EQ(p.PointY(5), 380);
     EXPECT_NEAR(p.PointX(11), 947.5, 0.01);
 }
 
-TEST(ChapterBProblem2Part2, TangentCircleCentredOnThePerpendicularAtC) {
+TEST(ChapterBProblem2Q2, TangentCircleCentredOnThePerpendicularAtC) {
     QuilletFixture f(Repeat("k", 13));
     Quillet& p = f.prog;
-    ASSERT_TRUE(RunsToItsEnd(f, ShowChapterBProblem2Part2));
+    ASSERT_TRUE(RunsToItsEnd(f, ShowChapterBProblem2Q2));
     EXPECT_EQ(p.PointX(4), 925);
     EXPECT_NEAR(p.PointY(4), 440.38, 0.05);
     EXPECT_NEAR(p.Radius, 134.62, 0.05);
