@@ -48,13 +48,13 @@ constexpr char32_t kScriptL = U'\u2113';
 // Far beyond the surface, still well inside cairo's fixed-point range.
 constexpr double kFar = 100000.0;
 
-// The installed families that stand for the program's face names.
-// How a face fills the cell of RtSymbol (size x scale): the em's width and
-// height per unit of cell. The Gothic face's full-width glyphs are one em
-// wide, so they fill the cell. The serif letters are drawn half as wide per
-// unit of scale, in proportion beside the Gothic half-width cells, and a
-// quarter taller, so that at the offsets the formulas give them they stand
-// on the baseline of the Gothic glyphs around them.
+// The installed family that stands for each of the program's faces, and how
+// it fills the cell of RtSymbol (size x scale): the em's width and height per
+// unit of cell. The Gothic face's full-width glyphs are one em wide, so they
+// fill the cell. The serif letters are drawn half as wide per unit of scale,
+// in proportion beside the Gothic half-width cells, and a quarter taller, so
+// that at the offsets the formulas give them they stand on the baseline of
+// the Gothic glyphs around them.
 struct FaceChoice {
     const char* family;
     double emWidth;
@@ -66,7 +66,10 @@ constexpr FaceChoice kFaces[3] = {
     {"Liberation Serif", 0.5, 1.0},   // the sign face: its U+2113 is the script l
 };
 
-// Cohen-Sutherland style clip of a segment to [-kFar, kFar]^2 (Liang-Barsky).
+// Liang-Barsky clip of a segment to the square [-kFar, kFar]^2: the segment
+// as x1 + t dx, y1 + t dy for t in 0..1, narrowed to the t range inside each
+// of the four edges. False when nothing of it is inside; else its ends are
+// moved onto the part inside.
 bool ClipToFar(double& x1, double& y1, double& x2, double& y2) {
     double t0 = 0, t1 = 1, dx = x2 - x1, dy = y2 - y1;
     const double p[4] = {-dx, dx, -dy, dy};

@@ -8,33 +8,28 @@
 // ---------------------------------------------------------------------------
 // How a lesson runs its sub-menu
 // ---------------------------------------------------------------------------
-// A lesson entry is a function `void RunXxxLesson(Program& p)` named in its
-// program's main-menu table. The main menu erases the whole screen and calls
-// it; when the lesson returns, the main menu draws itself again (that return
-// is the sub-menu's last item, "終了"). Topics are functions
-// `void Topic(Program& p)` that return to the sub-menu when they are done; the
-// sub-menu then asks again without drawing the goal screen again. Nothing
-// calls back into a menu, so no visit grows the stack.
+// A lesson entry is a function `void RunXxxLesson(P& p)` on its program's
+// own type P (Varnel, ...), named in its program's main-menu table through
+// LessonEntry. The main menu erases the whole screen and calls it; when the
+// lesson returns, the main menu draws itself again (that return is the
+// sub-menu's last item, "終了"). Topics are functions `void Topic(P& p)` that
+// return to the sub-menu when they are done; the sub-menu then asks again
+// without drawing the goal screen again. Nothing calls back into a menu, so no
+// visit grows the stack.
 //
-// Either write the loop yourself:
+// The sub-menu is RunSubMenu: the caption and the table of topics side by
+// side, item k runs topic k, the item after the last topic returns to the
+// main menu:
 //
-//     void RunTranslationLesson(Program& p) {
-//         ShowTranslationLessonGoal(p);                // the goal screen, once
-//         while (true) {
-//             int choice = AskSubMenuChoice(p, "①P156Q　②平行移動　③問1,2　④平行線　⑤問3　⑥終了", 6);
-//             if (choice == 6) return;                 // last item: back to the main menu
-//             kTranslationTopics[choice - 1](p);       // items 1 to 5: the topics
-//         }
+//     void RunTranslationLesson(Varnel& p) {
+//         ShowTranslationLessonGoal(p);   // the goal screen, once
+//         RunSubMenu(p, "①P156Q　②平行移動　③問1,2　④平行線　⑤問3　⑥終了",
+//                    {ShowTranslationQuestionP156, ShowTranslationDefinition, ShowTranslationAnswers1And2,
+//                     ShowParallelLineConstruction, ShowTranslationAnswer3});
 //     }
 //
-// or hand the topics to RunSubMenu, which is that loop:
-//
-//     constexpr SubMenuTopic kTopics[] = {ShowP156Question, ShowTranslation, ...};  // items 1..n-1
-//     ShowTranslationLessonGoal(p);
-//     RunSubMenu(p, "①P156Q　②平行移動　③問1,2　④平行線　⑤問3　⑥終了", kTopics);
-//
 // A nested sub-menu (a topic with its own menu, whose last item is "メニュー")
-// is the same loop inside the topic: when it returns, the enclosing sub-menu
+// is a RunSubMenu inside the topic: when it returns, the enclosing sub-menu
 // asks again. A topic starts with EntryValue = 10 (set by the sub-menu) unless
 // it sets its own; MenuChoice holds the chosen item as a whole number.
 // ---------------------------------------------------------------------------
@@ -61,8 +56,8 @@ using MenuItem = ProgramInfo::MenuItem;
 // typed text starts with, made whole (MenuSelector), so "7/2" is worth 3.5
 // and opens item 7; when that number names no lesson (outside 1 to the last
 // item - 1) the menu is drawn again, else the screen is erased and the item's
-// lesson entry runs, after which the menu is drawn again (a blank item, or a
-// lesson not built yet, just draws it again). Leaves EntryText and EntryValue
+// lesson entry runs, after which the menu is drawn again (a blank item, whose
+// entry does nothing, just draws it again). Leaves EntryText and EntryValue
 // as typed.
 void ShowMainMenu(Program& p);
 // The same menu under the names the other programs give it (each uses its
@@ -112,7 +107,7 @@ int AskSubMenuChoice(Program& p, const Text& caption, int itemCount);
 // the last item. A null topic just asks again. The topics are a table (an
 // array) or a braced list beside the caption:
 //
-//     RunSubMenu(p, "①P156Q　②平行移動　③終了", {ShowQuestionP156, ShowDefinition});
+//     RunSubMenu(p, " ①P154　②P155　③終了", {ShowPatchworkTilingP154, ShowHexagonPatternP155});
 template <class P>
 void RunSubMenu(P& p, const Text& caption, std::span<const std::type_identity_t<TopicOf<P>>> topics) {
     const int itemCount = static_cast<int>(topics.size()) + 1;

@@ -598,6 +598,7 @@ void Animate(Program& p, const AnimationStyle& style, const std::function<void()
 // topics side by side, item k runs topic k, the item after the last topic
 // returns to the main menu:
 //
-//     RunSubMenu(p, "①P156Q　②平行移動　⑥終了", {ShowQuestionP156, ShowDefinition});
+//     RunSubMenu(p, "①P161Q　②対称移動　③問10　④終了",
+//                {ShowReflectionQuestionP161, ShowReflectionDefinition, ShowReflectionAnswer10});
 
 }  // namespace kit

@@ -1,5 +1,7 @@
-// Droveny's main menu: one row per item, naming the lesson it runs. A lesson
-// not built yet has a null entry and draws the menu again.
+// Droveny's main menu: one row per item, naming the lesson it runs. A blank
+// item runs ReturnToMainMenu, which does nothing, so the menu is drawn
+// again; the last item, 終了, ends the program and runs nothing: its entry
+// is null.
 #include "lessons/droveny/droveny.h"
 #include "shell/shell.h"
 

@@ -1,8 +1,9 @@
 // Quillet's main menu, one row per item naming the lesson it runs, and each
 // lesson's entry: its goal screen or heading (or none), then its topic menu,
 // whose items run the topics in the order the caption lists them and whose
-// last item returns to the main menu. A lesson not built yet has a null entry
-// and draws the menu again.
+// last item returns to the main menu. The blank main-menu item runs
+// ReturnToMainMenu, which does nothing, so the menu is drawn again; the last
+// item, 終了, ends the program and runs nothing: its entry is null.
 #include "lessons/common/kit.h"
 #include "lessons/quillet/quillet.h"
 #include "shell/shell.h"

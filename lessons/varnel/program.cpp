@@ -1,5 +1,5 @@
-// Varnel's main menu: one row per item, naming the lesson it runs. A lesson
-// not built yet has a null entry and draws the menu again.
+// Varnel's main menu: one row per item, naming the lesson it runs. The last
+// item, 終了, ends the program and runs nothing: its entry is null.
 #include "lessons/varnel/varnel.h"
 #include "shell/shell.h"
 
