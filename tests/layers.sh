@@ -2,6 +2,9 @@
 # The layers include only what lies below them:
 #   platform < core < text < figures < shell < lessons/common < lessons/<program>
 # Prints each include that points the wrong way and fails if there is one.
+# No quoted include climbs out of its folder ("../core/x.h", "a/../b.h"): the
+# compiler looks a quoted name up beside the including file first, so such an
+# include reaches any layer past the include folders the build gives.
 # Nor does any header include SDL or CLI11: only the runtime's sources use
 # them (the build links both privately).
 set -u
@@ -31,6 +34,11 @@ for prog in lessons/*/; do
   done
 done
 check lessons/common lessons/varnel lessons/droveny lessons/pemmick lessons/quillet
+if grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"(\.\./|[^"]*/\.\./)' --include='*.h' --include='*.cpp' \
+    platform core text figures shell lessons apps; then
+  echo "a quoted include above climbs out of its folder with ../ (name it from the top: \"core/x.h\")" >&2
+  bad=1
+fi
 if grep -rnE '#include <(SDL|CLI)' --include='*.h' platform core text figures shell lessons; then
   echo "a header includes SDL or CLI11 (include them in the .cpp that uses them)" >&2
   bad=1
