@@ -94,7 +94,7 @@ TEST(AngleFold, TheCornerFollowsItsPathToDAndTheCreaseFollows) {
     ShowAngleFoldP173(p);
     const auto events = f.Events();
     EXPECT_EQ(FoldPrompts(events), 19);
-    EXPECT_EQ(Pauses(events), 10);
+    EXPECT_EQ(KeyWaits(events), 10);
     // C where BA meets the ray from O at -30 degrees.
     EXPECT_NEAR(p.PointX(4), 1020.00, 0.01);
     EXPECT_NEAR(p.PointY(4), 348.56, 0.01);
@@ -190,7 +190,7 @@ TEST(AngleBisectorExample4, KiteThenTheFourStepsInTheAngleFrame) {
     Droveny& p = f.prog;
     ShowAngleBisectorExample4(p);
     const auto events = f.Events();
-    EXPECT_EQ(Pauses(events), 7);
+    EXPECT_EQ(KeyWaits(events), 7);
     ExpectTexts(events, {{"例3 ", 40, 30, 3},
                          {"下図のようなたこ形をかけばよいから", 40, 80, 0},
                          {"① Oを中心として、適当な半径の円をかき、交点をC,Dとする。", 40, 130, 3},
@@ -224,7 +224,7 @@ TEST(PointsOnAngleBisector, BothScreensOverTwentyTwoPauses) {
     Droveny& p = f.prog;
     ShowPointsOnAngleBisector(p);
     const auto events = f.Events();
-    EXPECT_EQ(Pauses(events), 22);
+    EXPECT_EQ(KeyWaits(events), 22);
     // The feet of each point, all before the figure: their background dots
     // come before the first line.
     struct FootAt {
@@ -277,7 +277,7 @@ TEST(AngleBisectorAnswer9, PerpendicularsFromPAndTheTouchingCircle) {
     Droveny& p = f.prog;
     ShowAngleBisectorAnswer9(p);
     const auto events = f.Events();
-    EXPECT_EQ(Pauses(events), 9);
+    EXPECT_EQ(KeyWaits(events), 9);
     ExpectTexts(events, {{"問9解答", 40, 30, 3}, {"O", 358, 425, 3}, {"A", 608, 145, 3}, {"B", 748, 425, 3},
                          {"P", 567.83f, 306.09f, 3}});
     // The bisector first in teal, then over in black.
@@ -306,7 +306,7 @@ TEST(StraightAngleBisector, TheCompassStepsAndTheReason) {
     Droveny& p = f.prog;
     ShowStraightAngleBisectorP174(p);
     const auto events = f.Events();
-    EXPECT_EQ(Pauses(events), 12);
+    EXPECT_EQ(KeyWaits(events), 12);
     ExpectTexts(events, {{"P174Q 点Oを通り、直線AB に垂直な直線をかこう。", 30, 30, 3},
                          {"O", 810, 500, 3},
                          {"A", 616, 500, 0},

@@ -1,5 +1,5 @@
 // The fixture of Droveny's lesson tests: a started Droveny on a key script,
-// how near its compass arcs must come, and its key-wait prompts.
+// and how near its compass arcs must come.
 #pragma once
 
 #include <string>
@@ -21,13 +21,5 @@ using nlohmann::json;
 // How near the compass arcs of a construction must come to the expected ones:
 // centre to 0.01 px, radius to 0.05 px, ends to 0.0006 of a turn.
 inline constexpr testing_support::ArcTolerance kCompassArcs{0.01, 0.05, 0.0006};
-
-// Key waits of WaitForAnyKey: its prompt drawn.
-inline int Pauses(const std::vector<json>& events) {
-    int n = 0;
-    for (const auto& e : testing_support::Of(events, "run"))
-        n += e["routine"] == "DrawWideText" && e["text"] == "何かキーを押して下さい。";
-    return n;
-}
 
 }  // namespace droveny_test

@@ -287,7 +287,7 @@ TEST(SheetFold, TheSharedLoopRunsAnyFrameOverAnyPath) {
 struct TopicCase {
     const char* name;
     std::string keys;   // from the item number to the topic's end
-    int pauses;         // WaitForAnyKey prompts
+    int keyWaits;       // WaitForAnyKey prompts
     std::vector<TextAt> texts;
 };
 
@@ -300,7 +300,7 @@ TEST_P(BisectorTopics, RunsToItsEndAndBackToTheTopicMenu) {
     const RunResult r = RunProgramHeadless("droveny", "2" + kEnter + c.keys + "7" + kEnter + "5" + kEnter);
     EXPECT_EQ(r.status, 0) << r.stderrText;
     EXPECT_EQ(r.events.back()["reason"], "finished");
-    EXPECT_EQ(Pauses(r.events), c.pauses);
+    EXPECT_EQ(KeyWaits(r.events), c.keyWaits);
     EXPECT_EQ(Captions(r.events, kCaption), 2);
     ExpectTexts(r.events, c.texts);
 }

@@ -23,7 +23,7 @@ TEST(KiteQuestion, TwelvePausesFromTheArcsToTheMethod) {
     ShowPerpendicularKiteQuestion(f.prog);
     const auto events = f.Events();
     EXPECT_TRUE(IsBox(Of(events, "box").at(0), 0, 0, 1760, 1800, 15, 15));
-    EXPECT_EQ(Pauses(events), 12);
+    EXPECT_EQ(KeyWaits(events), 12);
     // "②" goes on 30 px after "中心A,半径APの円をかく" (which ends at 478).
     ExpectTexts(events, {{"AP=AQ,BP=BQ となる点Qをかき、直線PQとlの関係を調べよう。", 66, 20, 3},
                          {"l", 680, 340, 3},
@@ -125,7 +125,7 @@ TEST(Example1, SketchThenTheConstructionOnTheLargeFigure) {
     p.PointX(5) = 77;
     ShowPerpendicularExample1(p);
     const auto events = f.Events();
-    EXPECT_EQ(Pauses(events), 6);
+    EXPECT_EQ(KeyWaits(events), 6);
     ExpectTexts(events, {{"例1 ", 40, 30, 3},
                          {"直線l上にない点Pを通る、直線lの垂線をかきなさい。", 128, 30, 0},
                          {"下図のようなたこ形をかけばよいから", 40, 80, 0},
@@ -168,7 +168,7 @@ TEST(Example2, KiteOnTheLeftConstructionOnTheRight) {
     Droveny& p = f.prog;
     ShowPerpendicularExample2(p);
     const auto events = f.Events();
-    EXPECT_EQ(Pauses(events), 7);
+    EXPECT_EQ(KeyWaits(events), 7);
     ExpectTexts(events, {{"例2 ", 40, 30, 3},
                          {"直線l上にない点Pを通る、直線lの垂線をかきなさい。", 128, 30, 0},
                          {"下図のようなたこ形でもよいから", 40, 80, 0},
@@ -204,7 +204,7 @@ TEST(Answer4, TenCompassStepsOverTwoFigures) {
     Droveny& p = f.prog;
     ShowPerpendicularAnswer4(p);
     const auto events = f.Events();
-    EXPECT_EQ(Pauses(events), 16);
+    EXPECT_EQ(KeyWaits(events), 16);
     // Arcs 1 and 2 are wrapped into 0..1; arcs 8 and 10 end below their start
     // unwrapped and pass through 0.
     ExpectArcs(Outlines(events), {{145, 410, 253.83f, 0.8306f, 0.0218f, 7},
@@ -257,7 +257,7 @@ TEST(Answer5, PerpendicularsWithTheirLengthsInGridUnits) {
     Droveny& p = f.prog;
     ShowPerpendicularAnswer5(p);
     const auto events = f.Events();
-    EXPECT_EQ(Pauses(events), 16);
+    EXPECT_EQ(KeyWaits(events), 16);
     ExpectTexts(events, {{"問5 解答", 57, 30, 3},
                          {"l", 560, 250, 0},
                          {"A", 666, 140, 0},

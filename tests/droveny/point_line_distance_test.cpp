@@ -48,7 +48,7 @@ TEST(PointLineDistance, AStartsAtThreeCellsThenStepsFromTheStartOfItsTrack) {
     EXPECT_EQ(p.PointX2(1), 860);
     EXPECT_EQ(p.PointY2(1), 255);
     EXPECT_EQ(p.EntryValue, 1);
-    EXPECT_EQ(Pauses(f.Events()), 19);
+    EXPECT_EQ(KeyWaits(f.Events()), 19);
 }
 
 TEST(PointLineDistance, OneAtTheFirstPromptLeavesNoA) {

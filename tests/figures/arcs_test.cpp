@@ -107,7 +107,9 @@ struct Dot {
     float x, y;
 };
 
-std::vector<Dot> Dots(Fixture& f) {
+// The dots of a dotted dimension arc drawn since the last ClearEvents, each
+// checked a filled dot of radius 0.5.
+std::vector<Dot> DimensionDots(Fixture& f) {
     std::vector<Dot> out;
     for (const auto& e : f.Events("circle")) {
         EXPECT_EQ(e["r"].get<float>(), 0.5f);
@@ -150,7 +152,7 @@ TEST(DrawDottedDimensionArc, DotsAlongTheFoldPath) {
         p.LineColor = 9;
         f.ClearEvents();
         DrawDottedDimensionArc(p);
-        const auto dots = Dots(f);
+        const auto dots = DimensionDots(f);
         ASSERT_EQ(dots.size(), c.dots);
         for (const auto& e : f.Events("circle")) EXPECT_EQ(e["color"], 9);
         // The dots lie on the fold path of the same segment and bulge.
@@ -180,7 +182,7 @@ TEST(DrawDottedDimensionArc, WholeRightSideRunsFromAToBBelowTheSegment) {
     p.BoxWidth = 5;
     f.ClearEvents();
     DrawDottedDimensionArc(p);
-    const auto dots = Dots(f);
+    const auto dots = DimensionDots(f);
     ASSERT_EQ(dots.size(), 37u);
     EXPECT_NEAR(dots.front().x, 100, 1e-3f);
     EXPECT_NEAR(dots.front().y, 300, 1e-3f);
@@ -250,7 +252,7 @@ TEST(DrawDottedDimensionArc, BulgeRules) {
         f.ClearEvents();
         DrawDottedDimensionArc(p);
         EXPECT_EQ(p.ArcBulge, c.after);
-        const auto dots = Dots(f);
+        const auto dots = DimensionDots(f);
         ASSERT_EQ(dots.size(), 3u);   // 180, 270, 360
         EXPECT_NEAR(dots[1].y, 300 + c.after, 1e-3f);
     }
@@ -275,7 +277,7 @@ TEST(DrawDottedDimensionArc, FlatArcIsADottedSegmentWithItsLabelAtTheMiddle) {
     p.BoxWidth = 5;
     f.ClearEvents();
     DrawDottedDimensionArc(p);
-    const auto dots = Dots(f);
+    const auto dots = DimensionDots(f);
     ASSERT_EQ(dots.size(), 37u);
     for (const auto& d : dots) EXPECT_NEAR(d.y, 300, 1e-3f);
     EXPECT_NEAR(p.MarkAX, 200, 1e-3f);

@@ -46,7 +46,7 @@ TEST(DrawGraphPoint, DotAndLabel) {
         p.MarkLabel = "A";
         f.ClearEvents();
         DrawGraphPoint(p);
-        const auto dots = Dots(f);
+        const auto dots = GraphDots(f);
         ASSERT_EQ(dots.size(), 1u);
         EXPECT_FLOAT_EQ(dots[0].x, c.dotX);
         EXPECT_FLOAT_EQ(dots[0].y, c.dotY);
@@ -89,7 +89,7 @@ TEST(DrawGraphPoint, EmptyLabelLeavesThePenAtTheLabelCorner) {
     p.AccentColor = 2;
     f.ClearEvents();
     DrawGraphPoint(p);
-    EXPECT_EQ(Dots(f).size(), 1u);
+    EXPECT_EQ(GraphDots(f).size(), 1u);
     EXPECT_TRUE(DrawnRuns(f).empty());
     EXPECT_EQ(p.PenX, 725);
     EXPECT_EQ(p.PenY, 385);
@@ -148,7 +148,7 @@ TEST(DrawFunctionGraph, ParabolaDrawsOnlyTheDotsInsideTheBand) {
     SetGraph(p, 2, 1, 0, 0, "y=x^2");
     f.ClearEvents();
     DrawFunctionGraph(p);
-    const auto dots = Dots(f);
+    const auto dots = GraphDots(f);
     // x from about -2.83 to 2.83 in steps of 0.002.
     EXPECT_NEAR(static_cast<double>(dots.size()), 2829, 3);
     for (const Dot& d : dots) {
@@ -187,7 +187,7 @@ TEST(DrawFunctionGraph, LineFromWhereItEntersTheBand) {
     SetGraph(p, 3, 0.5f, 1, 0, "L");
     f.ClearEvents();
     DrawFunctionGraph(p);
-    const auto dots = Dots(f);
+    const auto dots = GraphDots(f);
     ASSERT_FALSE(dots.empty());
     EXPECT_NEAR(dots.front().x, 540, 0.2f);   // x = -2, y = 0 on GridBottom
     EXPECT_NEAR(dots.back().x, 890, 0.2f);
@@ -209,7 +209,7 @@ TEST(DrawFunctionGraph, VerticalLineForTypeFourWithoutY) {
     f.ClearEvents();
     DrawFunctionGraph(p);
     ExpectSegments(Segments(f), {{790, 580, 790, 180, 9, 5}});
-    EXPECT_TRUE(Dots(f).empty());
+    EXPECT_TRUE(GraphDots(f).empty());
     const auto runs = DrawnRuns(f);
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0].x, 800);
@@ -235,7 +235,7 @@ TEST(DrawFunctionGraph, TypeFourWithYIsRewrittenAsALine) {
     EXPECT_EQ(p.GraphCoefB, 2);
     EXPECT_EQ(p.GraphCoefC, 4);
     // y = -0.5x + 2 from 4.5 down to -0.5: inside the band up to x = 4.
-    EXPECT_NEAR(static_cast<double>(Dots(f).size()), 4501, 2);
+    EXPECT_NEAR(static_cast<double>(GraphDots(f).size()), 4501, 2);
 }
 
 // Type 4 with a = b = 0 describes no line: nothing is drawn, c is kept and
@@ -254,7 +254,7 @@ TEST(DrawFunctionGraph, NoLineForZeroCoefficients) {
     f.ClearEvents();
     DrawFunctionGraph(p);
     EXPECT_TRUE(Segments(f).empty());
-    EXPECT_TRUE(Dots(f).empty());
+    EXPECT_TRUE(GraphDots(f).empty());
     const auto runs = DrawnRuns(f);
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0].x, 110);
@@ -295,7 +295,7 @@ TEST(DrawFunctionGraph, TheValueZeroOfX) {
         p.AccentColor = 1;
         f.ClearEvents();
         DrawFunctionGraph(p);
-        const auto dots = Dots(f);
+        const auto dots = GraphDots(f);
         ASSERT_EQ(dots.size(), 5001u);
         EXPECT_FLOAT_EQ(p.SavedPenX, c.firstX);
         EXPECT_FLOAT_EQ(dots.front().x, 640 + c.firstX);
@@ -329,7 +329,7 @@ TEST(DrawFunctionGraph, SpecialRanges) {
         p.GraphLabelDY = 2;
         f.ClearEvents();
         DrawFunctionGraph(p);
-        const auto dots = Dots(f);
+        const auto dots = GraphDots(f);
         ASSERT_EQ(dots.size(), c.dots);
         for (const Dot& d : dots) {
             EXPECT_EQ(d.x, 740);
@@ -359,7 +359,7 @@ TEST(DrawFunctionGraph, ValuesThatAreNotFiniteDrawNoDot) {
     p.AccentColor = 1;
     f.ClearEvents();
     DrawFunctionGraph(p);
-    const auto dots = Dots(f);
+    const auto dots = GraphDots(f);
     EXPECT_GT(dots.size(), 0u);
     EXPECT_LT(dots.size(), 5001u);
     for (const Dot& d : dots) EXPECT_TRUE(std::isfinite(d.y));

@@ -85,14 +85,14 @@ inline void ExpectPlaced(const std::vector<Symbol>& got, const std::vector<Place
     }
 }
 
-// The filled dots drawn since the last ClearEvents.
+// The dots a graph draws: every circle event since the last ClearEvents.
 struct Dot {
     float x, y, r;
     int color, width;
     bool filled;
 };
 
-inline std::vector<Dot> Dots(Fixture& f) {
+inline std::vector<Dot> GraphDots(Fixture& f) {
     std::vector<Dot> out;
     for (const auto& e : f.Events("circle"))
         out.push_back({e["x"].get<float>(), e["y"].get<float>(), e["r"].get<float>(), e["color"].get<int>(),

@@ -16,16 +16,17 @@ using namespace kit;
 using namespace testing_support;
 using nlohmann::json;
 
-// The unfilled circles and arcs among `events`, in order.
-std::vector<json> Arcs(const std::vector<json>& events) {
+// The unfilled circles and arcs among `events`, as events, in order.
+std::vector<json> OutlineEvents(const std::vector<json>& events) {
     std::vector<json> out;
     for (const auto& e : Of(events, "circle"))
         if (!e["filled"].get<bool>()) out.push_back(e);
     return out;
 }
 
-// The filled discs among `events`, in order.
-std::vector<json> Discs(const std::vector<json>& events) {
+// The filled circles among `events` (dots, discs, sectors), as events, in
+// order.
+std::vector<json> FilledEvents(const std::vector<json>& events) {
     std::vector<json> out;
     for (const auto& e : Of(events, "circle"))
         if (e["filled"].get<bool>()) out.push_back(e);
@@ -66,14 +67,14 @@ TEST_P(CompassSteps, DrawsTheDotAndTheArcAndLeavesItsCells) {
     EXPECT_NEAR(span.start, c.start, 1e-5);
     EXPECT_NEAR(span.end, c.end, 1e-5);
     const auto events = f.Events();
-    const auto arcs = Arcs(events);
+    const auto arcs = OutlineEvents(events);
     ASSERT_EQ(arcs.size(), 1u);
     EXPECT_TRUE(Near(arcs[0]["x"], 100) && Near(arcs[0]["y"], 100)) << arcs[0].dump();
     EXPECT_TRUE(Near(arcs[0]["r"], c.radius, 1e-3)) << arcs[0].dump();
     EXPECT_EQ(arcs[0]["color"], c.style.color);
     EXPECT_TRUE(Near(arcs[0]["start"], c.start, 1e-5)) << arcs[0].dump();
     EXPECT_TRUE(Near(arcs[0]["end"], c.end, 1e-5)) << arcs[0].dump();
-    const auto discs = Discs(events);
+    const auto discs = FilledEvents(events);
     ASSERT_EQ(static_cast<int>(discs.size()), c.dots);
     if (c.dots == 1) {
         EXPECT_TRUE(Near(discs[0]["x"], 100) && Near(discs[0]["y"], 100) && discs[0]["r"] == 6);
@@ -182,7 +183,7 @@ TEST_P(PointNames, DotThenNameBesideThePoint) {
     else
         Name(p, 3, "P", c.style);
     const auto events = f.Events();
-    const auto discs = Discs(events);
+    const auto discs = FilledEvents(events);
     ASSERT_EQ(discs.size(), c.withDot ? 1u : 0u);
     if (c.withDot) {
         EXPECT_TRUE(Near(discs[0]["x"], 300) && Near(discs[0]["y"], 200) && discs[0]["r"] == 6);
@@ -494,7 +495,7 @@ TEST(AngleDots, OnTheBisectorWithThePenLeftThere) {
     SetP(p, 1, {600, 300});
     SetP(p, 2, {500, 200});
     AngleDot(p, 0, 1, 2, {.distance = 50, .color = kGrey});
-    const auto discs = Discs(f.Events());
+    const auto discs = FilledEvents(f.Events());
     ASSERT_EQ(discs.size(), 1u);
     // The bisector of right and up points up and to the right.
     EXPECT_TRUE(Near(discs[0]["x"], 500 + 35.3553) && Near(discs[0]["y"], 300 - 35.3553)) << discs[0].dump();

@@ -112,14 +112,14 @@ TEST(ChapterAProblems1And2, EverythingFromTheArrowsOnIsAtWidthTen) {
     ExpectArcs(arcs, {{790, 350, 92, 2.0 / 3, 1.0 / 3, 5}});
     EXPECT_EQ(ArcWidths(events), std::vector<int>{10});
     // The dotted arc from A to C: a dot every 8 degrees, its middle on BO.
-    std::vector<CircleOp> dots;
-    for (const CircleOp& c : CircleOps(events))
+    std::vector<Round> dots;
+    for (const Round& c : Rounds(Visible(events)))
         if (c.filled && c.r == 0.5) dots.push_back(c);
     ASSERT_EQ(dots.size(), 23u);
-    for (const CircleOp& d : dots) EXPECT_EQ(d.width, 10);
+    for (const Round& d : dots) EXPECT_EQ(d.width, 10);
     EXPECT_NEAR(dots.front().y, 133.5, 0.5);
     EXPECT_NEAR(dots.back().y, 566.5, 3);
-    const CircleOp& middle = dots[11];
+    const Round& middle = dots[11];
     EXPECT_NEAR(middle.x, 645, 1.5);
     EXPECT_NEAR(middle.y, 350, 8);
 }
@@ -256,7 +256,7 @@ TEST(ChapterAProblem5, SectorOf135DegreesAndItsWorking) {
     EXPECT_NEAR(p.PointX(2), 846.13, 0.06);
     EXPECT_NEAR(p.PointY(2), 326.59, 0.06);
     const auto events = f.Events();
-    const auto rounds = CircleOps(events);
+    const auto rounds = Rounds(Visible(events));
     ASSERT_GE(rounds.size(), 2u);
     // The whole circle, then the sector over it from the 195-degree radius
     // over the top to the 60-degree one.
@@ -272,7 +272,7 @@ TEST(ChapterAProblem5, SectorOf135DegreesAndItsWorking) {
     EXPECT_NEAR(rounds[1].end, 0.8333, 0.0002);
     // The dimension's dots every 5 degrees over radius O-1, in colour 3.
     int dots = 0;
-    for (const CircleOp& c : rounds) dots += c.filled && c.r == 0.5 && c.color == 3;
+    for (const Round& c : rounds) dots += c.filled && c.r == 0.5 && c.color == 3;
     EXPECT_EQ(dots, 37);
     // "135%" inside the sector near O, "4cm" outside it beside the 60-degree radius.
     const json angle = FindRun(events, "135%");

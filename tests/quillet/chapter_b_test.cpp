@@ -24,8 +24,8 @@ TEST(ChapterBProblem1, TwoFiguresWithTheirSectorsAndTheReasoning) {
         EXPECT_NEAR(p.PointY(i), want[i].y, 0.06);
     }
     const auto events = f.Events();
-    std::vector<CircleOp> sectors;
-    for (const CircleOp& c : CircleOps(events))
+    std::vector<Round> sectors;
+    for (const Round& c : Rounds(Visible(events)))
         if (c.filled && c.r != 6) sectors.push_back(c);
     ASSERT_EQ(sectors.size(), 2u);
     // (1): 60 degrees from ray OC (fraction 0.8333) to ray OB (exactly 1).
@@ -40,7 +40,7 @@ TEST(ChapterBProblem1, TwoFiguresWithTheirSectorsAndTheReasoning) {
     EXPECT_EQ(sectors[1].r, 80);
     EXPECT_EQ(sectors[1].start, 1);
     EXPECT_NEAR(sectors[1].end, 0.0833, 0.0002);
-    for (const CircleOp& s : sectors) {
+    for (const Round& s : sectors) {
         EXPECT_EQ(s.color, 0);
         EXPECT_EQ(s.fill, 7);
         EXPECT_EQ(s.width, 5);
@@ -171,11 +171,11 @@ TEST(ChapterBProblem2Q2, TangentCircleCentredOnThePerpendicularAtC) {
         EXPECT_LE(a.end, 1);
     }
     // The circle touches OB at C and OA: its radius is its distance from both.
-    std::vector<CircleOp> circles;
-    for (const CircleOp& c : CircleOps(events))
+    std::vector<Round> circles;
+    for (const Round& c : Rounds(Visible(events)))
         if (!c.filled && c.start == 0 && c.end == 0) circles.push_back(c);
     ASSERT_EQ(circles.size(), 1u);
-    const CircleOp& circle = circles[0];
+    const Round& circle = circles[0];
     EXPECT_EQ(circle.color, 5);
     EXPECT_EQ(circle.x, 925);
     EXPECT_NEAR(circle.r, 575 - circle.y, 0.01);

@@ -88,7 +88,7 @@ TEST_P(ChapterProblem, PlaysToItsEndWithItsWaits) {
         "quillet", pr.item + E + pr.choice + E + Repeat("k", pr.waits) + pr.last + E + "8" + E);
     EXPECT_EQ(r.status, 0) << r.stderrText;
     EXPECT_EQ(EndReason(r), "finished");
-    EXPECT_EQ(CountAnyRuns(r.events, kWaitPrompt), pr.waits);
+    EXPECT_EQ(KeyWaits(r), pr.waits);
     // The heading: the title cell and the number cell at their places, in
     // the problem's pen width, right after the full-screen erase.
     int titles = 0, numbers = 0, erases = 0;
@@ -119,13 +119,13 @@ TEST(ChapterProblemRepeats, ManyRunsOfTheSquareAndTheFoldEndCleanly) {
         RunProgramHeadless("quillet", "5" + E + Repeat("3" + E + Repeat("k", 21), 24) + "5" + E + "8" + E);
     EXPECT_EQ(a4.status, 0) << a4.stderrText;
     EXPECT_EQ(EndReason(a4), "finished");
-    EXPECT_EQ(CountAnyRuns(a4.events, kWaitPrompt), 24 * 21);
+    EXPECT_EQ(KeyWaits(a4), 24 * 21);
 
     const RunResult b21 =
         RunProgramHeadless("quillet", "6" + E + Repeat("2" + E + Repeat("k", 5), 22) + "4" + E + "8" + E);
     EXPECT_EQ(b21.status, 0) << b21.stderrText;
     EXPECT_EQ(EndReason(b21), "finished");
-    EXPECT_EQ(CountAnyRuns(b21.events, kWaitPrompt), 22 * 5);
+    EXPECT_EQ(KeyWaits(b21), 22 * 5);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cmath>
+#include <numbers>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -166,6 +167,25 @@ inline int Captions(const std::vector<json>& events, const std::string& caption,
     for (const auto& e : events) n += IsCaption(e, caption, color);
     return n;
 }
+
+// ---- Key waits ---------------------------------------------------------------
+
+// The prompt WaitForAnyKey writes in its box on the bottom band.
+inline const std::string kKeyWaitPrompt = "何かキーを押して下さい。";
+
+// True for WaitForAnyKey's prompt drawn: one key wait.
+inline bool IsKeyWait(const json& e) {
+    return IsDrawnRunOf(e, kKeyWaitPrompt) && e.value("routine", "") == "DrawWideText";
+}
+
+// How many times a run waited for any key (WaitForAnyKey's prompt drawn).
+inline int KeyWaits(const std::vector<json>& events) {
+    int n = 0;
+    for (const auto& e : events) n += IsKeyWait(e);
+    return n;
+}
+
+inline int KeyWaits(const RunResult& r) { return KeyWaits(r.events); }
 
 // ---- Texts expected at their places ------------------------------------------
 
@@ -330,22 +350,28 @@ inline int CountLines(const std::vector<json>& events, int color, int width) {
 // ---- Circles, arcs and dots --------------------------------------------------
 
 // A "circle" event: a whole circle (start and end both 0), an arc running
-// clockwise from `start` to `end` (fractions of a turn), a dot or a sector.
+// clockwise from `start` to `end` (fractions of a turn), a dot or a sector;
+// the pen width it was drawn with, and its fill colour (-1: not filled).
 struct Round {
     double x, y, r, start, end;
     int color;
     bool filled;
+    int width;
+    int fill;
     bool Whole() const { return start == 0 && end == 0; }
 };
 
 inline Round RoundOf(const json& e) {
-    return {e["x"].get<double>(), e["y"].get<double>(), e["r"].get<double>(), e["start"].get<double>(),
-            e["end"].get<double>(), e["color"].get<int>(), e["filled"].get<bool>()};
+    return {e["x"].get<double>(),     e["y"].get<double>(),  e["r"].get<double>(),
+            e["start"].get<double>(), e["end"].get<double>(), e["color"].get<int>(),
+            e["filled"].get<bool>(),  e["width"].get<int>(),  e["fill"].is_null() ? -1 : e["fill"].get<int>()};
 }
 
 inline std::ostream& operator<<(std::ostream& os, const Round& c) {
-    return os << (c.filled ? "disc" : "circle") << " (" << c.x << ", " << c.y << ") r " << c.r << " from "
-              << c.start << " to " << c.end << " in " << c.color;
+    os << (c.filled ? "disc" : "circle") << " (" << c.x << ", " << c.y << ") r " << c.r << " from " << c.start
+       << " to " << c.end << " in " << c.color << " width " << c.width;
+    if (c.filled) os << " fill " << c.fill;
+    return os;
 }
 
 // The circle events that pass `keep`, in drawing order.
@@ -357,6 +383,11 @@ std::vector<Round> RoundsWhere(const std::vector<json>& events, Keep keep) {
         if (keep(c)) out.push_back(c);
     }
     return out;
+}
+
+// Every circle event, in drawing order.
+inline std::vector<Round> Rounds(const std::vector<json>& events) {
+    return RoundsWhere(events, [](const Round&) { return true; });
 }
 
 // The outlines: whole circles and arcs, not filled.
@@ -402,6 +433,22 @@ inline int CountDiscs(const std::vector<json>& events, double r, int color, doub
 inline int CountCircles(const std::vector<json>& events, double r, int color, double tolerance = kPlaceTolerance) {
     return static_cast<int>(
         RoundsWhere(events, [&](const Round& c) { return c.color == color && Near(c.r, r, tolerance); }).size());
+}
+
+// True when the arc runs through the point (x, y): the point lies on its
+// circle (within `px`) and its direction lies in the arc's span, which runs
+// clockwise from start to end, across 1 to 0 when end is the smaller.
+inline bool ArcPasses(const Round& arc, double x, double y, double px = 0.5) {
+    const double d = std::hypot(x - arc.x, y - arc.y);
+    if (std::fabs(d - arc.r) > px) return false;
+    double f = std::atan2(y - arc.y, x - arc.x) / (2 * std::numbers::pi);   // clockwise as seen
+    if (f < 0) f += 1;
+    double span = arc.end - arc.start;
+    if (span < 0) span += 1;
+    double at = f - arc.start;
+    while (at < 0) at += 1;
+    while (at >= 1) at -= 1;
+    return at <= span;
 }
 
 // How near a drawn arc must come to an expected one: each coordinate of its
