@@ -83,23 +83,10 @@ void CopyOn(Varnel& p, int a, int b, int c, int d) {
     SetP2(p, 4, P(p, d));
 }
 
-// Corners first..last of the copy by their directions (PointDirection) and
-// distances (PointX2 10 + i) from `centre`, and placed again from them.
-void BeginTurn(Varnel& p, Pt centre, int first, int last) {
-    Count(p.LoopIndex, first, last, [&](int i) {
-        p.PointDirection(i) = DirectionOf(p, centre, P2(p, i));
-        p.Distance = Distance(centre, P2(p, i));
-        p.PointX2(10 + i) = p.Distance;
-        SetP2(p, i, Along(centre, p.PointX2(10 + i), p.PointDirection(i)));
-    });
-}
-
-// Corners first..last of the copy turned AngleStep further about `centre`.
-void TurnStep(Varnel& p, Pt centre, int first, int last) {
-    Count(p.LoopIndex, first, last, [&](int i) {
-        p.PointDirection(i) = p.PointDirection(i) + p.AngleStep;
-        SetP2(p, i, Along(centre, p.PointX2(10 + i), p.PointDirection(i)));
-    });
+// The copy's corners 1 to `last` turning about point `centre` of the
+// pattern, `degrees` a key, counted in LoopIndex.
+TurningCopy TurnAbout(const Varnel& p, int centre, int last, float degrees) {
+    return {.centre = P(p, centre), .first = 1, .last = last, .degrees = degrees, .counter = &Program::LoopIndex};
 }
 
 // The pattern's figure area from y `top` down to y `bottom`.
@@ -115,16 +102,15 @@ struct RhombusTurn {
 };
 
 void RotateRhombus(Varnel& p, const RhombusTurn& turn) {
-    p.AngleStep = turn.degrees * p.Pi / 180;
     CopyOn(p, 1, 2, 3, 4);
-    BeginTurn(p, P(p, turn.centre), 1, 4);
+    BeginTurn(p, TurnAbout(p, turn.centre, 4, turn.degrees));
     Animate(
         p, {.erase = PatternArea(p, turn.eraseTop, p.GridBottom)},
         [&] {
             DrawRhombusPattern(p);
             CopyOutline(p);
         },
-        [&] { TurnStep(p, P(p, turn.centre), 1, 4); });
+        [&] { TurnStep(p, TurnAbout(p, turn.centre, 4, turn.degrees)); });
 }
 
 // A fold of the copy: corners 1 and 2 travel over the half-ellipses from
@@ -228,15 +214,14 @@ void AnimateRhombusTranslationThenRotation(Varnel& p) {
     DrawRhombusPattern(p);
     CopyOn(p, 10, 11, 12, 9);
     CopyOutline(p);
-    p.AngleStep = 10 * p.Pi / 180;
-    BeginTurn(p, P(p, 9), 1, 3);
+    BeginTurn(p, TurnAbout(p, 9, 3, 10));
     Animate(
         p, {.erase = turnArea},
         [&] {
             DrawRhombusPattern(p);
             CopyOutline(p);
         },
-        [&] { TurnStep(p, P(p, 9), 1, 3); });
+        [&] { TurnStep(p, TurnAbout(p, 9, 3, 10)); });
 }
 
 // ---- The problem screen, its menu and the answers -----------------------------
