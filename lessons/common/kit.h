@@ -559,14 +559,14 @@ void AngleRange(Program& p, int vertex, int b, int c, float shift = 1);
 
 // ---- Messages answered by a key ---------------------------------------------
 
-// The message bar's question (ShowMessageAndWaitKey): `text` (TextCell) in
-// kBrightBlue in the box from (16, 657), 480 by 36, bordered in kPink and
-// filled in kAmber at pen width 3; then a key is read (LastKey), the band
-// (0, 657)-(992, 720) erased and the pen width set back. The message keeps
-// the pen colour it finds (SavedPenColor) and sets it back when it closes:
-// `penColor` sets PenColor first (kBlack unless given; given {} PenColor
-// stays as it stands). Returns the key's code (KeyCode): the call site says
-// what each key does.
+// The message bar's question (ShowMessageAndWaitKey): `text` in kBrightBlue
+// in the box from (16, 657), 480 by 36, bordered in kPink and filled in
+// kAmber at pen width 3 (written out from TextCell, which is left empty);
+// then a key is read (LastKey), the band (0, 657)-(992, 720) erased and the
+// pen width set back. The message keeps the pen colour it finds
+// (SavedPenColor) and sets it back when it closes: `penColor` sets PenColor
+// first (kBlack unless given; given {} PenColor stays as it stands). Returns
+// the key's code (KeyCode): the call site says what each key does.
 struct MessageStyle {
     std::optional<float> penColor = kBlack;
 };

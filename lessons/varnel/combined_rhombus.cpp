@@ -83,12 +83,6 @@ void CopyOn(Varnel& p, int a, int b, int c, int d) {
     SetP2(p, 4, P(p, d));
 }
 
-// The copy's corners 1 to `last` turning about point `centre` of the
-// pattern, `degrees` a key, counted in LoopIndex.
-TurningCopy TurnAbout(const Varnel& p, int centre, int last, float degrees) {
-    return {.centre = P(p, centre), .first = 1, .last = last, .degrees = degrees, .counter = &Program::LoopIndex};
-}
-
 // The pattern's figure area from y `top` down to y `bottom`.
 Area PatternArea(const Varnel& p, float top, float bottom) { return {p.GridLeft, top, p.GridRight, bottom}; }
 
@@ -103,14 +97,19 @@ struct RhombusTurn {
 
 void RotateRhombus(Varnel& p, const RhombusTurn& turn) {
     CopyOn(p, 1, 2, 3, 4);
-    BeginTurn(p, TurnAbout(p, turn.centre, 4, turn.degrees));
+    // The copy's four corners, counted in LoopIndex.
+    const auto copy = [&] {
+        return TurningCopy{.centre = P(p, turn.centre), .first = 1, .last = 4, .degrees = turn.degrees,
+                           .counter = &Program::LoopIndex};
+    };
+    BeginTurn(p, copy());
     Animate(
         p, {.erase = PatternArea(p, turn.eraseTop, p.GridBottom)},
         [&] {
             DrawRhombusPattern(p);
             CopyOutline(p);
         },
-        [&] { TurnStep(p, TurnAbout(p, turn.centre, 4, turn.degrees)); });
+        [&] { TurnStep(p, copy()); });
 }
 
 // A fold of the copy: corners 1 and 2 travel over the half-ellipses from
@@ -214,14 +213,18 @@ void AnimateRhombusTranslationThenRotation(Varnel& p) {
     DrawRhombusPattern(p);
     CopyOn(p, 10, 11, 12, 9);
     CopyOutline(p);
-    BeginTurn(p, TurnAbout(p, 9, 3, 10));
+    // Corners 1 to 3 turn about C, counted in LoopIndex; corner 4 is C.
+    const auto copy = [&] {
+        return TurningCopy{.centre = P(p, 9), .first = 1, .last = 3, .degrees = 10, .counter = &Program::LoopIndex};
+    };
+    BeginTurn(p, copy());
     Animate(
         p, {.erase = turnArea},
         [&] {
             DrawRhombusPattern(p);
             CopyOutline(p);
         },
-        [&] { TurnStep(p, TurnAbout(p, 9, 3, 10)); });
+        [&] { TurnStep(p, copy()); });
 }
 
 // ---- The problem screen, its menu and the answers -----------------------------
