@@ -470,12 +470,29 @@ void AngleRange(Program& p, int vertex, int b, int c, float shift) {
     AngleRange(p, P(p, vertex), P(p, b), P(p, c), shift);
 }
 
+// ---- Messages answered by a key ---------------------------------------------
+
+int AskKey(Program& p, const Text& text, const MessageStyle& style) {
+    if (style.penColor) p.PenColor = *style.penColor;
+    p.TextCell = text;
+    ShowMessageAndWaitKey(p);
+    return KeyCode(p.LastKey);
+}
+
+bool AskToMoveAgain(Program& p, DecidingKey deciding) {
+    if (deciding == DecidingKey::Next) ClearMessageBarAndRestore(p);
+    AskKey(p, "もう一度動かすなら１を入力");
+    if (deciding == DecidingKey::Next) {
+        ReadNextKey(p);
+        ClearMessageBarAndRestore(p);
+    }
+    return LastKeyIs(p, '1');
+}
+
 // ---- Key-stepped animations -------------------------------------------------
 
 void AskAnimationStep(Program& p, const Area& area) {
-    p.TextCell = "１で次のステップ。他のキーで動かす。";
-    ShowMessageAndWaitKey(p);
-    if (LastKeyIs(p, '1'))
+    if (AskKey(p, "１で次のステップ。他のキーで動かす。", {.penColor = {}}) == '1')
         p.EntryValue = 1;
     else
         Erase(p, area);
@@ -501,6 +518,44 @@ void Animate(Program& p, const AnimationStyle& style, const std::function<void()
         }
         if (step) step();
     }
+}
+
+// ---- A turning copy ---------------------------------------------------------
+
+namespace {
+
+// Corner i of the copy at its direction and distance from the centre.
+void PlaceTurningCorner(Program& p, const TurningCopy& copy, int i) {
+    SetP2(p, i, Along(copy.centre, p.PointX2(10 + i), p.PointDirection(i)));
+}
+
+// `corner(i)` for each corner of the copy, counted in its cell when it has one.
+template <class Corner>
+void EachCorner(Program& p, const TurningCopy& copy, Corner&& corner) {
+    for (int i = copy.first; i <= copy.last; i++) {
+        if (copy.counter) p.*copy.counter = static_cast<float>(i);
+        corner(i);
+    }
+}
+
+}  // namespace
+
+void BeginTurn(Program& p, const TurningCopy& copy) {
+    p.AngleStep = copy.degrees * p.Pi / 180;
+    EachCorner(p, copy, [&](int i) {
+        p.PointDirection(i) = DirectionOf(p, copy.centre, P2(p, i));
+        const float distance = Distance(copy.centre, P2(p, i));
+        if (copy.distanceIn) p.*copy.distanceIn = distance;
+        p.PointX2(10 + i) = distance;
+        PlaceTurningCorner(p, copy, i);
+    });
+}
+
+void TurnStep(Program& p, const TurningCopy& copy) {
+    EachCorner(p, copy, [&](int i) {
+        p.PointDirection(i) = p.PointDirection(i) + p.AngleStep;
+        PlaceTurningCorner(p, copy, i);
+    });
 }
 
 }  // namespace kit

@@ -557,6 +557,35 @@ void AngleRange(Program& p, Pt vertex, Pt b, Pt c, float shift);
 // in WorkA, WorkB and WorkC.
 void AngleRange(Program& p, int vertex, int b, int c, float shift = 1);
 
+// ---- Messages answered by a key ---------------------------------------------
+
+// The message bar's question (ShowMessageAndWaitKey): `text` in kBrightBlue
+// in the box from (16, 657), 480 by 36, bordered in kPink and filled in
+// kAmber at pen width 3 (written out from TextCell, which is left empty);
+// then a key is read (LastKey), the band (0, 657)-(992, 720) erased and the
+// pen width set back. The message keeps the pen colour it finds
+// (SavedPenColor) and sets it back when it closes: `penColor` sets PenColor
+// first (kBlack unless given; given {} PenColor stays as it stands). Returns
+// the key's code (KeyCode): the call site says what each key does.
+struct MessageStyle {
+    std::optional<float> penColor = kBlack;
+};
+int AskKey(Program& p, const Text& text, const MessageStyle& style = {});
+
+// Which key answers the question "もう一度動かすなら１を入力".
+enum class DecidingKey {
+    // The key that closes the message.
+    Closing,
+    // The key after it: the band is erased (ClearMessageBarAndRestore) before
+    // the question, any key closes the message, the next key read answers,
+    // and the band is erased once more.
+    Next,
+};
+// Asks whether the animation runs again: "もう一度動かすなら１を入力" as AskKey
+// (PenColor kBlack), answered by the `deciding` key. True when that key is
+// the digit 1; LastKey holds it.
+bool AskToMoveAgain(Program& p, DecidingKey deciding);
+
 // ---- Key-stepped animations -------------------------------------------------
 
 // One key of a key-stepped animation: shows "１で次のステップ。他のキーで動かす。"
@@ -592,6 +621,34 @@ struct AnimationStyle {
 // LastKey "1", the counter where it stopped and the last picture standing.
 void Animate(Program& p, const AnimationStyle& style, const std::function<void()>& frame,
              const std::function<void()>& step = {});
+
+// ---- A turning copy ---------------------------------------------------------
+// A copy of a figure that turns about a centre, a step after each key of an
+// animation: corners first..last of PointX2/PointY2, each kept as its
+// direction from the centre (PointDirection(i)) and its distance from it
+// (PointX2(10 + i)), so that each step only turns the directions.
+struct TurningCopy {
+    Pt centre;
+    int first = 1;
+    int last = 1;
+    float degrees = 10;   // a step; counter-clockwise on the screen when positive
+    // The cell counting the corners, as the library's loops keep theirs
+    // (&Program::LoopIndex), left at `last`; none when null.
+    float Program::*counter = nullptr;
+    // The cell that keeps each corner's distance as it is measured
+    // (&Program::Distance), left at the last one's; none when null.
+    float Program::*distanceIn = nullptr;
+};
+// The copy as it stands, measured from its centre: AngleStep := `degrees`
+// in radians; for each corner PointDirection(i) := its direction
+// (DirectionOf: the mark cells, DirectionAngle and AngleDegrees as it leaves
+// them for the last corner), PointX2(10 + i) := its distance, and the corner
+// placed again from the two.
+void BeginTurn(Program& p, const TurningCopy& copy);
+// The copy turned one step on: each corner's PointDirection(i) grown by
+// AngleStep (the cell, as BeginTurn or a later step left it) and the corner
+// placed again at its distance.
+void TurnStep(Program& p, const TurningCopy& copy);
 
 // ---- Sub-menus --------------------------------------------------------------
 // A lesson's topic menu is the shell's RunSubMenu: the caption and the table of

@@ -177,11 +177,7 @@ bool ApplyReflectionArrowKey(Program& p) {
     return false;
 }
 
-void ShowReflectionFoldPrompt(Program& p) {
-    p.PenColor = kBlack;
-    p.TextCell = "△ABC を ←→で動かす。Enterキーで終了";
-    ShowMessageAndWaitKey(p);
-}
+void ShowReflectionFoldPrompt(Program& p) { AskKey(p, "△ABC を ←→で動かす。Enterキーで終了"); }
 
 void RunReflectionArrowKeyLoop(Program& p) {
     for (;;) {

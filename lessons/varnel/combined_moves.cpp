@@ -115,20 +115,11 @@ void AnimateExample1Translation(Varnel& p) {
 }
 
 void AnimateExample1Rotation(Varnel& p) {
-    p.AngleStep = 15 * p.Pi / 180;
     CopyToMoving(p, 7);
-    // B and C by their directions and distances from A.
-    for (int i = 2; i <= 3; i++) {
-        p.PointDirection(i) = DirectionOf(p, P2(p, 1), P2(p, i));
-        p.PointX2(i + 10) = Distance(P2(p, 1), P2(p, i));
-        SetP2(p, i, Along(P2(p, 1), p.PointX2(i + 10), p.PointDirection(i)));
-    }
-    RunExample1Steps(p, 10, [&] {
-        for (int i = 2; i <= 3; i++) {
-            p.PointDirection(i) = p.PointDirection(i) + p.AngleStep;
-            SetP2(p, i, Along(P2(p, 1), p.PointX2(i + 10), p.PointDirection(i)));
-        }
-    });
+    // B and C turn about A, 15 degrees a key.
+    const auto turn = [&] { return TurningCopy{.centre = P2(p, 1), .first = 2, .last = 3, .degrees = 15}; };
+    BeginTurn(p, turn());
+    RunExample1Steps(p, 10, [&] { TurnStep(p, turn()); });
 }
 
 namespace {

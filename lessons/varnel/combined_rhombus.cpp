@@ -83,25 +83,6 @@ void CopyOn(Varnel& p, int a, int b, int c, int d) {
     SetP2(p, 4, P(p, d));
 }
 
-// Corners first..last of the copy by their directions (PointDirection) and
-// distances (PointX2 10 + i) from `centre`, and placed again from them.
-void BeginTurn(Varnel& p, Pt centre, int first, int last) {
-    Count(p.LoopIndex, first, last, [&](int i) {
-        p.PointDirection(i) = DirectionOf(p, centre, P2(p, i));
-        p.Distance = Distance(centre, P2(p, i));
-        p.PointX2(10 + i) = p.Distance;
-        SetP2(p, i, Along(centre, p.PointX2(10 + i), p.PointDirection(i)));
-    });
-}
-
-// Corners first..last of the copy turned AngleStep further about `centre`.
-void TurnStep(Varnel& p, Pt centre, int first, int last) {
-    Count(p.LoopIndex, first, last, [&](int i) {
-        p.PointDirection(i) = p.PointDirection(i) + p.AngleStep;
-        SetP2(p, i, Along(centre, p.PointX2(10 + i), p.PointDirection(i)));
-    });
-}
-
 // The pattern's figure area from y `top` down to y `bottom`.
 Area PatternArea(const Varnel& p, float top, float bottom) { return {p.GridLeft, top, p.GridRight, bottom}; }
 
@@ -115,16 +96,20 @@ struct RhombusTurn {
 };
 
 void RotateRhombus(Varnel& p, const RhombusTurn& turn) {
-    p.AngleStep = turn.degrees * p.Pi / 180;
     CopyOn(p, 1, 2, 3, 4);
-    BeginTurn(p, P(p, turn.centre), 1, 4);
+    // The copy's four corners, counted in LoopIndex.
+    const auto copy = [&] {
+        return TurningCopy{.centre = P(p, turn.centre), .first = 1, .last = 4, .degrees = turn.degrees,
+                           .counter = &Program::LoopIndex};
+    };
+    BeginTurn(p, copy());
     Animate(
         p, {.erase = PatternArea(p, turn.eraseTop, p.GridBottom)},
         [&] {
             DrawRhombusPattern(p);
             CopyOutline(p);
         },
-        [&] { TurnStep(p, P(p, turn.centre), 1, 4); });
+        [&] { TurnStep(p, copy()); });
 }
 
 // A fold of the copy: corners 1 and 2 travel over the half-ellipses from
@@ -228,15 +213,18 @@ void AnimateRhombusTranslationThenRotation(Varnel& p) {
     DrawRhombusPattern(p);
     CopyOn(p, 10, 11, 12, 9);
     CopyOutline(p);
-    p.AngleStep = 10 * p.Pi / 180;
-    BeginTurn(p, P(p, 9), 1, 3);
+    // Corners 1 to 3 turn about C, counted in LoopIndex; corner 4 is C.
+    const auto copy = [&] {
+        return TurningCopy{.centre = P(p, 9), .first = 1, .last = 3, .degrees = 10, .counter = &Program::LoopIndex};
+    };
+    BeginTurn(p, copy());
     Animate(
         p, {.erase = turnArea},
         [&] {
             DrawRhombusPattern(p);
             CopyOutline(p);
         },
-        [&] { TurnStep(p, P(p, 9), 1, 3); });
+        [&] { TurnStep(p, copy()); });
 }
 
 // ---- The problem screen, its menu and the answers -----------------------------

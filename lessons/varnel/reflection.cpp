@@ -42,15 +42,8 @@ void ShowReflectionDefinition(Varnel& p) {
     RedrawReflectionFigure(p);
     do {
         RunReflectionArrowKeyLoop(p);
-    } while (AskReflectionFoldAgain(p));
+    } while (AskToMoveAgain(p, DecidingKey::Closing));
     ShowMidpointBisectorProperties(p);
-}
-
-bool AskReflectionFoldAgain(Varnel& p) {
-    p.PenColor = kBlack;
-    p.TextCell = "もう一度動かすなら１を入力";
-    ShowMessageAndWaitKey(p);
-    return LastKeyIs(p, '1');
 }
 
 void ShowMidpointBisectorProperties(Varnel& p) {

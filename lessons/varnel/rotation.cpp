@@ -32,27 +32,18 @@ void ShowRotationTopicMenu(Varnel& p) {
 
 namespace {
 
-// The turning copy of ウ starts on ウ: its corners 1 (A) and 2 (C) at their
-// directions from the fixed centre B (corner 3), their distances from B in
-// PointX2(11) and PointX2(12); one step is 10 degrees.
-void BeginHexagonTurn(Varnel& p) {
-    p.AngleStep = 10 * p.Pi / 180;
-    SetP2(p, 3, P(p, 0));
-    const int sources[2] = {1, 12};
-    for (int k = 1; k <= 2; k++) {
-        p.PointDirection(k) = DirectionOf(p, P(p, 0), P(p, sources[k - 1]));
-        p.Distance = kit::Distance(P(p, 0), P(p, sources[k - 1]));
-        p.PointX2(k + 10) = p.Distance;
-        SetP2(p, k, Along({p.MarkAX, p.MarkAY}, p.PointX2(k + 10), p.PointDirection(k)));
-    }
+// The turning copy of ウ: its corners 1 (A) and 2 (C) turn about corner 3,
+// the fixed centre B; one step is 10 degrees.
+TurningCopy HexagonTurn(const Varnel& p) {
+    return {.centre = P2(p, 3), .first = 1, .last = 2, .degrees = 10, .distanceIn = &Program::Distance};
 }
 
-// The copy turned one step further counter-clockwise about B.
-void TurnHexagonCopy(Varnel& p) {
-    for (int k = 1; k <= 2; k++) {
-        p.PointDirection(k) = p.PointDirection(k) + p.AngleStep;
-        SetP2(p, k, Along(P2(p, 3), p.PointX2(k + 10), p.PointDirection(k)));
-    }
+// The copy starts on ウ.
+void BeginHexagonTurn(Varnel& p) {
+    SetP2(p, 3, P(p, 0));
+    SetP2(p, 1, P(p, 1));
+    SetP2(p, 2, P(p, 12));
+    BeginTurn(p, HexagonTurn(p));
 }
 
 // The angle from ray BA to ray BA' (120 degrees, on the side of corner 2),
@@ -94,7 +85,7 @@ void ShowRotationQuestionP145(Varnel& p) {
             LabelHexagonTriangles(p);
             Polygon(p, {P2(p, 1), P2(p, 2), P2(p, 3)}, {.width = 7, .color = kGrey});
         },
-        [&] { TurnHexagonCopy(p); });
+        [&] { TurnStep(p, HexagonTurn(p)); });
 
     Erase(p, QuestionFigureArea(p));
     DrawHexagonTriangles(p);

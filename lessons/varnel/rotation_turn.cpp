@@ -121,27 +121,16 @@ void RedrawRotationFigure(Varnel& p) {
 
 void RunRotationArrowKeyLoop(Varnel& p) {
     for (;;) {
-        p.PenColor = kBlack;
-        p.TextCell = "△ABC を ←→で動かす。Enterキーで終了";
-        ShowMessageAndWaitKey(p);
-        if (LastKeyIs(p, kKeyEnter)) return;
-        const bool left = LastKeyIs(p, kKeyLeft);
-        if (!left && !LastKeyIs(p, kKeyRight)) continue;   // other keys redraw nothing
+        const int key = AskKey(p, "△ABC を ←→で動かす。Enterキーで終了");
+        if (key == kKeyEnter) return;
+        const bool left = key == kKeyLeft;
+        if (!left && key != kKeyRight) continue;   // other keys redraw nothing
         // ← turns the image counter-clockwise, → clockwise, 10 degrees a press.
         const float step = left ? p.AngleStep : -p.AngleStep;
         for (int i = 4; i <= 6; i++) p.PointDirection(i) = p.PointDirection(i) + step;
         p.RotationPresses += left ? -1 : 1;
         RedrawRotationFigure(p);
     }
-}
-
-void AskRotationTurnAgain(Varnel& p) {
-    ClearMessageBarAndRestore(p);
-    p.TextCell = "もう一度動かすなら１を入力";
-    ShowMessageAndWaitKey(p);
-    // The key that closed the message is not examined: the next one decides.
-    ReadNextKey(p);
-    ClearMessageBarAndRestore(p);
 }
 
 void ShowRotationDefinition(Varnel& p) {
@@ -157,12 +146,11 @@ void ShowRotationDefinition(Varnel& p) {
     SetUpRotationFigure(p);
     p.AngleStep = p.Pi / 18;
     RedrawRotationFigure(p);
-    RunRotationArrowKeyLoop(p);
-    for (;;) {
-        AskRotationTurnAgain(p);
-        if (!LastKeyIs(p, '1')) break;
-        RunRotationArrowKeyLoop(p);   // at the prompt, over the same figure
-    }
+    // Turned again, at the prompt and over the same figure, as long as the
+    // key after the one that closes the question is 1.
+    do {
+        RunRotationArrowKeyLoop(p);
+    } while (AskToMoveAgain(p, DecidingKey::Next));
     ShowRotationProperties(p);
 }
 

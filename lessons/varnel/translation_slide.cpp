@@ -80,14 +80,13 @@ void ShowTranslationDefinition(Varnel& p) {
     PenWidth(p, 5);
     Triangle(p, 1, 2, 3, {.width = 7, .color = kBlack, .labels = "A", .labelColor = kBlack});
 
-    // Place D, slide, and again as long as the pupil answers "1".
-    for (;;) {
+    // Place D, slide, and again as long as the key after the one that closes
+    // the question is 1.
+    do {
         PlaceTargetPoint(p);
         BeginTranslationSlide(p);
         SlideTriangleToTarget(p);
-        AskTranslationRepeat(p);
-        if (p.LastKey != "1") break;
-    }
+    } while (AskToMoveAgain(p, DecidingKey::Next));
 
     Write(p, p.TextLeft - 38, p.TextLineY + 70, kBlack, "②対応する点を結ぶ線分は、");
     NextLine(p, kBlack, "平行で，その長さは等しい。 ");
@@ -114,11 +113,8 @@ void PlaceTargetPoint(Varnel& p) {
             Name(p, 4, "D", {.dx = -14, .dy = -46, .color = kPurple});
             DrawOriginalTriangle(p);
         }
-        p.PenColor = kBlack;
-        p.TextCell = "移動先　点D を←→↑↓で動かす。Enterキーで決定";
-        ShowMessageAndWaitKey(p);
         redraw = true;
-        switch (KeyCode(p.LastKey)) {
+        switch (AskKey(p, "移動先　点D を←→↑↓で動かす。Enterキーで決定")) {
             case kKeyEnter: ClearMessageBarAndRestore(p); return;
             case kKeyRight: X(p, 4) += p.CellSize; break;
             case kKeyLeft: X(p, 4) -= p.CellSize; break;
@@ -155,11 +151,8 @@ void SlideTriangleToTarget(Varnel& p) {
     bool redraw = true;
     for (;;) {
         if (redraw) DrawTranslationSlideFrame(p);
-        p.PenColor = kBlack;
-        p.TextCell = "△ABC を ←→で動かす。Enterキーで終了";
-        ShowMessageAndWaitKey(p);
         redraw = true;
-        switch (KeyCode(p.LastKey)) {
+        switch (AskKey(p, "△ABC を ←→で動かす。Enterキーで終了")) {
             case kKeyEnter: return;
             case kKeyRight:
                 X(p, 4) += p.Seg2X2;
@@ -172,16 +165,6 @@ void SlideTriangleToTarget(Varnel& p) {
             default: redraw = false; break;
         }
     }
-}
-
-void AskTranslationRepeat(Varnel& p) {
-    ClearMessageBarAndRestore(p);
-    p.PenColor = kBlack;
-    p.TextCell = "もう一度動かすなら１を入力";
-    ShowMessageAndWaitKey(p);
-    // The answer is the key after the one that closed the message.
-    ReadNextKey(p);
-    ClearMessageBarAndRestore(p);
 }
 
 void DrawTranslationSummary(Varnel& p) {

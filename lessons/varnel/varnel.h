@@ -41,8 +41,6 @@ void SlideTriangleToTarget(Varnel& p);
 // One screen of the slide: the figure area erased, A' held between A and D,
 // D, ABC, the moving triangle and the traces AA', BB', CC' drawn.
 void DrawTranslationSlideFrame(Varnel& p);
-// "Move again?": LastKey is "1" when the pupil asked for another move.
-void AskTranslationRepeat(Varnel& p);
 // The closing figure: ABC, DEF at D (point 7), AD, BE, CF with their marks.
 void DrawTranslationSummary(Varnel& p);
 
@@ -148,9 +146,6 @@ void RedrawRotationFigure(Varnel& p);
 // counter-clockwise, → clockwise (each with a redraw); any other key asks
 // again; returns on Enter with the figure as drawn and PenColor 0.
 void RunRotationArrowKeyLoop(Varnel& p);
-// "もう一度動かすなら１を入力": the key after the one that closes the message
-// decides; LastKey is "1" when the pupil wants to turn again.
-void AskRotationTurnAgain(Varnel& p);
 // The properties of the turn as it stands, step by step, and the summary.
 void ShowRotationProperties(Varnel& p);
 
@@ -196,8 +191,6 @@ void ShowP161FoldAnswer(Varnel& p);
 // Topic 2: the typed axis, the definition, the fold of triangle ABC over l
 // with the arrow keys (as often as asked), then the properties.
 void ShowReflectionDefinition(Varnel& p);
-// "Fold again?": true when the pupil typed "1".
-bool AskReflectionFoldAgain(Varnel& p);
 // Question 8's figure with its right angles and equal halves, the midpoint and
 // the perpendicular bisector, the answer to question 9.
 void ShowMidpointBisectorProperties(Varnel& p);
