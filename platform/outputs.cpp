@@ -43,9 +43,8 @@ fs::path FolderOf(const fs::path& file) {
 // A new file in `folder` whose name starts with `stem` and is no one else's
 // (made exclusively, never through a link): its descriptor and name, or -1.
 int MakeNewFile(const fs::path& folder, const std::string& stem, fs::path& name) {
-    static unsigned counter = 0;
     for (int tries = 0; tries < 1000; ++tries) {
-        name = folder / (stem + std::to_string(getpid()) + "-" + std::to_string(counter++));
+        name = folder / (stem + std::to_string(getpid()) + "-" + std::to_string(tries));
         const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
