@@ -13,6 +13,7 @@
 #include <numbers>
 #include <vector>
 
+#include "platform/outputs.h"
 #include "platform/runtime.h"
 
 namespace plat {
@@ -451,7 +452,7 @@ int Canvas::PixelColor(int x, int y) const {
     return -1;
 }
 
-bool Canvas::WritePng(const std::string& path) const {
+bool Canvas::WritePng(const std::string& path, bool followLinks) const {
     cairo_surface_flush(surface_);
     const unsigned char* data = cairo_image_surface_get_data(surface_);
     const int stride = cairo_image_surface_get_stride(surface_);
@@ -502,16 +503,8 @@ bool Canvas::WritePng(const std::string& path) const {
     }
     const size_t rowBytes = indexed ? static_cast<size_t>((w + 1) / 2) : static_cast<size_t>(w) * 3;
 
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    const bool written = WritePngRows(f, rows.data(), rowBytes, indexed);
-    struct stat st;
-    const bool regular = fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode);
-    if (std::fclose(f) == 0 && written) return true;
-    // A picture cut short (a full disk) is no picture: it is not left behind.
-    // A device or a pipe is left alone.
-    if (regular) std::remove(path.c_str());
-    return false;
+    return WriteWholeFile(path, followLinks,
+                          [&](std::FILE* f) { return WritePngRows(f, rows.data(), rowBytes, indexed); });
 }
 
 }  // namespace plat

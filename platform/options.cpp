@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "platform/errors.h"
+#include "platform/outputs.h"
 #include "platform/runtime.h"
 
 namespace plat {
@@ -42,7 +43,9 @@ std::optional<std::string> ParseKeyScript(const std::string& script, std::string
                 error = "unclosed '{'" + at(i);
                 return std::nullopt;
             }
-            std::string name = script.substr(i + 1, close - i - 1);
+            std::string name;
+            for (size_t j = i + 1; j < close; ++j)
+                if (script[j] != '\n' && script[j] != '\r') name += script[j];   // layout, as outside braces
             bool found = false;
             for (const auto& [n, code] : kNamed) {
                 if (name == n) {
@@ -51,6 +54,13 @@ std::optional<std::string> ParseKeyScript(const std::string& script, std::string
                 }
             }
             if (!found) {
+                // A long one is cut: the start says which it is.
+                constexpr size_t kShown = 40;
+                if (name.size() > kShown) {
+                    size_t cut = kShown;
+                    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;   // whole characters
+                    name = name.substr(0, cut) + "…";
+                }
                 error = "unknown key {" + name + "}" + at(i);
                 return std::nullopt;
             }
@@ -81,49 +91,14 @@ bool ValidClock(const std::string& clock) {
 
 namespace {
 
-// True when a file can be made at `path` (tried, then removed unless it was
-// there before).
-bool CanCreate(const std::string& path) {
-    std::error_code ec;
-    const bool existed = std::filesystem::exists(path, ec);
-    std::FILE* f = std::fopen(path.c_str(), "a");
-    if (!f) return false;
-    std::fclose(f);
-    if (!existed) std::filesystem::remove(path, ec);
-    return true;
-}
-
-// The file an option names can be written: its folder exists and the file
-// can be made there (tried before anything opens).
-std::string WritableFile(std::string& path) {
-    std::error_code ec;
-    std::filesystem::path parent = std::filesystem::path(path).parent_path();
-    if (parent.empty()) parent = ".";
-    if (!std::filesystem::is_directory(parent, ec)) return "no folder " + parent.string() + " to write " + path + " in";
-    if (std::filesystem::is_directory(path, ec)) return path + " is a folder";
-    if (!CanCreate(path)) return "cannot write " + path + ": " + std::strerror(errno);
-    return {};
-}
+// The file an option names can be written (tried before anything opens,
+// leaving every file as it was).
+std::string WritableFile(std::string& path) { return CheckWritableFile(path); }
 
 // The folder an option names exists or can be made, and files can be made in
-// it (it is made, a file tried in it, and a folder made for the trial is
-// removed again: the run makes it when it starts).
-std::string UsableFolder(std::string& path) {
-    std::error_code ec;
-    const bool existed = std::filesystem::exists(path, ec);
-    if (existed && !std::filesystem::is_directory(path, ec)) return path + " is not a folder";
-    std::filesystem::path parent = std::filesystem::path(path).parent_path();
-    if (parent.empty()) parent = ".";
-    if (!std::filesystem::is_directory(parent, ec)) return "no folder " + parent.string() + " to make " + path + " in";
-    std::filesystem::create_directories(path, ec);
-    if (ec) return "cannot make the folder " + path + ": " + ec.message();
-    const std::string probe = (std::filesystem::path(path) / ".write-test").string();
-    const bool writable = CanCreate(probe);
-    const std::string reason = std::strerror(errno);
-    if (!existed) std::filesystem::remove(path, ec);
-    if (!writable) return "cannot write in " + path + ": " + reason;
-    return {};
-}
+// it (a folder made for the trial is removed again: the run makes it when it
+// starts).
+std::string UsableFolder(std::string& path) { return CheckUsableFolder(path); }
 
 // A path as the file system resolves it: absolute, without "." and "..",
 // symbolic links followed as far as the path exists.
@@ -166,6 +141,9 @@ std::string SharedOutputs(const Options& o, const std::string& keysFile) {
     if (!o.trace.empty() && !o.screenshot.empty() && !KeepsNothing(o.trace) && SameFile(o.trace, o.screenshot))
         return "--trace and --screenshot name one file, " + o.trace + ": each output needs a place of its own";
     if (o.shots.empty()) return {};
+    if (!keysFile.empty() && InFolder(keysFile, o.shots))
+        return "--keys-file " + keysFile + " lies in the --shots folder " + o.shots +
+               ": a shot would be written over the key script";
     for (const auto& [option, path] : {std::pair{"--trace", &o.trace}, std::pair{"--screenshot", &o.screenshot}}) {
         if (path->empty() || KeepsNothing(*path) || !InFolder(*path, o.shots)) continue;
         return std::string(option) + " " + *path + (Resolved(*path) == Resolved(o.shots) ? " is" : " lies in") +
@@ -193,6 +171,8 @@ std::optional<std::string> ReadKeyFile(const std::string& path, std::string& err
         error = "cannot read the key file " + path;
         return std::nullopt;
     }
+    // The byte-order mark some editors put first is no key.
+    if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
     return text;
 }
 

@@ -26,8 +26,9 @@ void OpenStandardStreams();
 // Parses the command line. Returns the options, or the exit status when the
 // program should stop at once (0 after --help or --version, 2 after a
 // message for a bad option or value, both printed here). Two outputs on one
-// file, or the trace or the screenshot in the --shots folder, are a bad
-// command line; the null device takes any of them.
+// file, the trace or the screenshot in the --shots folder, or the key file
+// there, are a bad command line; the null device takes any of the outputs.
+// Nothing is opened, made or emptied here (see outputs.h).
 struct ParseResult {
     std::optional<Options> options;
     int exitStatus = 0;
@@ -36,9 +37,10 @@ ParseResult ParseOptions(int argc, char** argv, const std::string& program, cons
 
 // A key script: characters stand for themselves; {Enter}, {BS}, {Del},
 // {Right}, {Left}, {Up}, {Down}, {Esc} and {{ for the keys and the brace;
-// line breaks are ignored. Returns the key codes, one per byte, or nothing
-// for a malformed script, with the reason (the token and its place) in
-// `error`.
+// line breaks are ignored, inside a {Name} too. Returns the key codes, one per byte, or nothing
+// for a malformed script, with the reason (the token, cut when long, and its
+// place) in `error`. A key file's leading byte-order mark is skipped when it
+// is read.
 std::optional<std::string> ParseKeyScript(const std::string& script, std::string& error);
 
 // The largest key file read (a generous bound: a whole lesson tour is a few

@@ -53,18 +53,23 @@ std::unique_ptr<Runtime> Runtime::CreateHeadless(const std::string& keys, const 
 }
 
 std::unique_ptr<Runtime> Runtime::Create(const plat::Options& o) {
-    // Files first, so a bad path fails before a window opens.
+    std::unique_ptr<plat::Canvas> canvas;
+    std::unique_ptr<plat::Host> host;
+    if (o.headless) {
+        canvas = std::make_unique<plat::Canvas>();
+        host = plat::CreateHeadlessHost();
+    } else {
+        // The fonts load while the window opens: the two take about as long,
+        // and the first picture waits for both.
+        auto canvasJob = std::async(std::launch::async, [] { return std::make_unique<plat::Canvas>(); });
+        host = plat::CreateSdlHost(o.windowTitle);   // on failure the job is waited for, then dropped
+        canvas = canvasJob.get();
+    }
+    // The outputs open once the program has started: a start that fails
+    // leaves every file and folder as it was.
     std::unique_ptr<plat::Trace> trace;
     if (!o.trace.empty()) trace = std::make_unique<plat::Trace>(o.trace);
     if (!o.shots.empty()) std::filesystem::create_directories(o.shots);
-    if (o.headless)
-        return std::make_unique<Runtime>(std::make_unique<plat::Canvas>(), plat::CreateHeadlessHost(),
-                                         std::move(trace), o.keys, o.clock, o.shots, o.screenshot);
-    // The fonts load while the window opens: the two take about as long, and
-    // the first picture waits for both.
-    auto canvasJob = std::async(std::launch::async, [] { return std::make_unique<plat::Canvas>(); });
-    auto host = plat::CreateSdlHost(o.windowTitle);   // on failure the job is waited for, then dropped
-    auto canvas = canvasJob.get();
     return std::make_unique<Runtime>(std::move(canvas), std::move(host), std::move(trace), o.keys, o.clock, o.shots,
                                      o.screenshot);
 }
@@ -213,8 +218,8 @@ std::string plat::ShotName(long number) {
 
 std::string Runtime::NextShotPath() { return (std::filesystem::path(shotsDir_) / plat::ShotName(++shotCount_)).string(); }
 
-bool Runtime::WriteShot(const std::string& path) {
-    if (canvas_->WritePng(path)) return true;
+bool Runtime::WriteShot(const std::string& path, bool followLinks) {
+    if (canvas_->WritePng(path, followLinks)) return true;
     if (outputError_.empty()) outputError_ = "cannot write the picture " + path;
     return false;
 }
@@ -225,7 +230,7 @@ void Runtime::OutputFailed(const std::string& what) {
 }
 
 void Runtime::TakeKey(const std::string& key) {
-    if (!shotsDir_.empty() && !WriteShot(NextShotPath())) OutputFailed(outputError_);
+    if (!shotsDir_.empty() && !WriteShot(NextShotPath(), false)) OutputFailed(outputError_);
     Text k = Text::FromBytes(key);
     Emit(json{{"op", "key"}, {"key", k.utf8()}, {"code", key.empty() ? 0 : static_cast<unsigned char>(key[0])}});
 }
@@ -308,16 +313,21 @@ int Runtime::Finish(int status, ExitReason reason) {
     if (finished_) return outputError_.empty() ? status : kExitOutputFailed;
     finished_ = true;
     // The pictures are wanted even after a failed trace, and the other way round.
-    if (!shotsDir_.empty()) WriteShot(NextShotPath());
-    if (!screenshot_.empty()) WriteShot(screenshot_);
-    if (trace_ && !trace_->Failed()) {
-        json end{{"op", "end"}, {"status", outputError_.empty() ? status : int{kExitOutputFailed}},
-                 {"reason", ExitReasonName(outputError_.empty() ? reason : ExitReason::OutputFailed)}};
-        if (reason == ExitReason::ErrorScreen) {
-            end["code"] = errorCode_;
-            end["line"] = errorLine_;
-        }
-        trace_->Write(end);
+    if (!shotsDir_.empty()) WriteShot(NextShotPath(), false);
+    if (!screenshot_.empty()) WriteShot(screenshot_, true);
+    if (trace_ && !trace_->Flush() && outputError_.empty())
+        outputError_ = "cannot write the trace file " + trace_->Path() + ": " + trace_->Reason();
+    if (trace_) {
+        auto endEvent = [&](bool failed) {
+            json end{{"op", "end"}, {"status", failed ? int{kExitOutputFailed} : status},
+                     {"reason", ExitReasonName(failed ? ExitReason::OutputFailed : reason)}};
+            if (reason == ExitReason::ErrorScreen) {
+                end["code"] = errorCode_;
+                end["line"] = errorLine_;
+            }
+            return end;
+        };
+        trace_->WriteLast(endEvent(!outputError_.empty()), endEvent(true));
     }
     if (trace_ && !trace_->Close() && outputError_.empty()) outputError_ = "cannot write the trace file " + trace_->Path() + ": " + trace_->Reason();
     return outputError_.empty() ? status : kExitOutputFailed;

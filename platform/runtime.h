@@ -185,8 +185,9 @@ private:
     void TakeKey(const std::string& key);
     void Emit(nlohmann::json&& event);
     // Writes a PNG of the screen; false (and OutputError set) when it could
-    // not be written.
-    bool WriteShot(const std::string& path);
+    // not be written. A shot replaces whatever its name held in the shots
+    // folder (`followLinks` false); the screenshot goes where a link leads.
+    bool WriteShot(const std::string& path, bool followLinks);
     // Where the next --shots picture goes.
     std::string NextShotPath();
     // Records an output that could not be written and ends the program.

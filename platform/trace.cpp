@@ -1,11 +1,17 @@
 #include "platform/trace.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <cstdlib>
 #include <stdexcept>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/outputs.h"
 
 namespace plat {
 
@@ -25,8 +31,37 @@ nlohmann::json Num(double v) {
     return v;
 }
 
-Trace::Trace(const std::string& path) : file_(std::fopen(path.c_str(), "w")), path_(path) {
-    if (!file_) throw std::runtime_error("cannot write the trace file " + path);
+namespace {
+
+// Pending lines are written out once they pass this size.
+constexpr std::size_t kTraceBuffer = 16 * 1024;
+// How many of the last line ends are kept (the end event is shorter than
+// any few lines).
+constexpr std::size_t kLinesKept = 64;
+
+// Writes all of `data` from `from`; how much landed (errno set when short).
+std::size_t WriteAll(int fd, const std::string& data, std::size_t from = 0) {
+    std::size_t done = from;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = ENOSPC;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return done - from;
+}
+
+}  // namespace
+
+Trace::Trace(const std::string& path) : path_(path) {
+    bool held = false;
+    fd_ = OpenOutputStream(path, held);
+    if (fd_ < 0) throw std::runtime_error("cannot write the trace file " + path + ": " + std::strerror(errno));
+    struct stat st;
+    ownFile_ = !held && fstat(fd_, &st) == 0 && S_ISREG(st.st_mode);
 }
 
 Trace::~Trace() { Close(); }
@@ -36,26 +71,71 @@ void Trace::Fail() {
     failed_ = true;
 }
 
-bool Trace::Write(const nlohmann::json& event) {
-    if (failed_ || !file_) return false;
+std::string Trace::Line(const nlohmann::json& event) {
     // Invalid UTF-8 is replaced, never allowed to stop the program.
-    std::string line = event.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-    line += '\n';
-    if (std::fwrite(line.data(), 1, line.size(), file_) != line.size()) Fail();
+    return event.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + '\n';
+}
+
+void Trace::Drain() {
+    if (failed_ || fd_ < 0 || pending_.empty()) return;
+    const std::size_t landed = WriteAll(fd_, pending_);
+    // Where the last whole lines end, for a file that may be cut back.
+    const long long start = whole_;
+    for (std::size_t at = pending_.find('\n'); at < landed; at = pending_.find('\n', at + 1)) {
+        whole_ = start + static_cast<long long>(at) + 1;
+        if (ownFile_) lineEnds_.push_back(whole_);
+    }
+    if (lineEnds_.size() > 2 * kLinesKept) lineEnds_.erase(lineEnds_.begin(), lineEnds_.end() - kLinesKept);
+    if (landed < pending_.size()) {
+        Fail();
+        if (ownFile_ && ftruncate(fd_, whole_) == 0) lseek(fd_, whole_, SEEK_SET);
+    }
+    pending_.clear();
+}
+
+bool Trace::Write(const nlohmann::json& event) {
+    if (failed_ || fd_ < 0) return false;
+    pending_ += Line(event);
+    if (pending_.size() >= kTraceBuffer) Drain();
     return !failed_;
 }
 
+void Trace::WriteLast(const nlohmann::json& event, const nlohmann::json& failedEvent) {
+    if (fd_ < 0) return;
+    if (!failed_) {
+        pending_ += Line(event);
+        Drain();
+        if (!failed_) return;
+    }
+    if (!ownFile_) return;
+    // The last event says why the run ended, and here that the trace could
+    // not be written whole: when it does not fit in the room the failure
+    // left (a size limit), the last lines give way to it.
+    const int e = errno;
+    const std::string line = Line(failedEvent);
+    while (WriteAll(fd_, line) != line.size()) {
+        if (ftruncate(fd_, whole_) != 0) break;   // what went in of it
+        while (!lineEnds_.empty() && lineEnds_.back() >= whole_) lineEnds_.pop_back();
+        if (lineEnds_.empty()) {
+            lseek(fd_, whole_, SEEK_SET);
+            break;
+        }
+        whole_ = lineEnds_.back();
+        if (ftruncate(fd_, whole_) != 0 || lseek(fd_, whole_, SEEK_SET) < 0) break;
+    }
+    errno = e;
+}
+
 bool Trace::Flush() {
-    if (failed_ || !file_) return false;
-    if (std::fflush(file_) != 0) Fail();
+    Drain();
     return !failed_;
 }
 
 bool Trace::Close() {
-    if (!file_) return !failed_;
-    Flush();
-    if (std::fclose(file_) != 0) Fail();
-    file_ = nullptr;
+    if (fd_ < 0) return !failed_;
+    Drain();
+    if (::close(fd_) != 0 && errno != EINTR) Fail();
+    fd_ = -1;
     return !failed_;
 }
 

@@ -2,8 +2,8 @@
 // happen.
 #pragma once
 
-#include <cstdio>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -16,7 +16,9 @@ nlohmann::json Num(double v);
 
 class Trace {
 public:
-    // Throws std::runtime_error when the file cannot be opened.
+    // Throws std::runtime_error when the file cannot be opened. A path that
+    // names a descriptor the program holds (/dev/stdout) is written where
+    // that descriptor stands; any other file is emptied first.
     explicit Trace(const std::string& path);
     ~Trace();
     Trace(const Trace&) = delete;
@@ -25,6 +27,11 @@ public:
     // full disk, a closed pipe): nothing is written after that.
     bool Write(const nlohmann::json& event);
     bool Flush();
+    // Writes the run's last event. After a failed write (this one
+    // included) a file of the trace's own is kept to its last whole line and
+    // ends with `failedEvent`, for which the last lines give way when there
+    // is no room left (a size limit); a pipe or a descriptor gets nothing.
+    void WriteLast(const nlohmann::json& event, const nlohmann::json& failedEvent);
     // Flushes and closes the file.
     bool Close();
     bool Failed() const { return failed_; }
@@ -33,11 +40,19 @@ public:
     const std::string& Path() const { return path_; }
 
 private:
-    std::FILE* file_ = nullptr;
+    int fd_ = -1;
     std::string path_;
+    std::string pending_;   // whole lines not written yet
+    bool ownFile_ = false;  // a regular file opened here, which may be cut back
+    long long whole_ = 0;   // bytes of whole lines written
+    std::vector<long long> lineEnds_;   // where the last of them end, in a file of its own
     bool failed_ = false;
     std::string reason_;
     void Fail();
+    // Writes what is pending; after a failure cuts an own file back to its
+    // last whole line.
+    void Drain();
+    static std::string Line(const nlohmann::json& event);
 };
 
 }  // namespace plat

@@ -81,6 +81,9 @@ int RunProgram(int argc, char** argv, const ProgramInfo& info) {
     // A closed pipe (--trace /dev/stdout | head) is a failed output, reported
     // like any other, not a signal that kills the program.
     std::signal(SIGPIPE, SIG_IGN);
+    // So is a file that reaches the size limit (ulimit -f): the write fails,
+    // the run ends with status 4 and a picture cut short is removed.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::string description =
         std::string(info.title) + " (" + info.japaneseName + "): geometry lessons for the first year of lower-secondary school";
     plat::ParseResult parsed;

@@ -4,12 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <thread>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -172,7 +179,8 @@ TEST(TwoOutputs, MayBothGoToTheNullDevice) {
 }
 
 // A picture that could not be written whole (the file size limit stands in
-// for a full disk) is not left behind cut short.
+// for a full disk) is not left behind cut short. The limit is set as a user
+// sets it: the signal it sends stays as the shell leaves it.
 struct CutCase {
     const char* name;
     const char* option;
@@ -188,7 +196,7 @@ TEST_P(CutPicture, IsRemovedAndReported) {
     const std::string path = Tmp(c.name);
     fs::remove_all(path);
     const fs::path picture = *c.written ? fs::path(path) / c.written : fs::path(path);
-    const Shell r = RunShell("bash -c \"trap '' XFSZ; ulimit -f 4; " + Bin("varnel") + " --headless --keys 3 " +
+    const Shell r = RunShell("bash -c \"ulimit -f 4; " + Bin("varnel") + " --headless --keys 3 " +
                              c.option + " " + path + "\"");
     EXPECT_EQ(r.status, 4) << r.err;
     EXPECT_NE(r.err.find("cannot write the picture " + picture.string()), std::string::npos) << r.err;
@@ -298,5 +306,248 @@ TEST(EndOfRun, TheErrorScreenNamesItsCodeAndLineInTheTraceAndOnStderr) {
     EXPECT_NE(r.stderrText.find("Innermost"), std::string::npos) << r.stderrText;
     EXPECT_NE(r.stderrText.find(": 11 division by zero"), std::string::npos) << r.stderrText;
 }
+
+// ---- Outputs that touch only what they name ---------------------------------
+
+// A bash line run in `folder` (the programs in $PROGRAM, $PROBE), stdout
+// to the null device and stderr kept. A run that has not ended within two
+// minutes (a program waiting on a named pipe) is stopped with all it
+// started, and the test fails instead of hanging.
+Shell RunIn(const fs::path& folder, const std::string& line) {
+    const fs::path errFile = testing_support::TempPath("run-in", ".err");
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setpgid(0, 0);
+        const int out = open("/dev/null", O_WRONLY);
+        const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0 || chdir(folder.c_str()) != 0) _exit(126);
+        setenv("PROGRAM", Bin("varnel").c_str(), 1);
+        setenv("PROBE", Bin("error_probe").c_str(), 1);
+        execl("/bin/bash", "bash", "-c", line.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    Shell r;
+    if (pid < 0) {
+        ADD_FAILURE() << "cannot start bash";
+        return r;
+    }
+    setpgid(pid, pid);
+    int raw = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+    while (waitpid(pid, &raw, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(-pid, SIGKILL);
+            waitpid(pid, &raw, 0);
+            ADD_FAILURE() << line << " did not end within two minutes";
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    kill(-pid, SIGKILL);   // whatever it left running in the background
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+    std::ifstream in(errFile, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    r.err = ss.str();
+    fs::remove(errFile);
+    const std::string report = testing_support::SanitizerReport(r.err);
+    if (!report.empty()) ADD_FAILURE() << line << " was stopped by a sanitizer:\n" << report;
+    return r;
+}
+
+std::string Content(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// Everything in `folder`, below it too, hidden entries included, sorted: a
+// folder as "name/", a link as "name -> where", a named pipe as "name|".
+std::vector<std::string> Listing(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        std::string name = entry.path().lexically_relative(folder).generic_string();
+        const auto status = entry.symlink_status();
+        if (fs::is_symlink(status)) name += " -> " + fs::read_symlink(entry.path()).string();
+        else if (fs::is_directory(status)) name += "/";
+        else if (fs::is_fifo(status)) name += "|";
+        names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The lines of `file` are `first` (unless empty), a whole trace that ends
+// with `reason`, and `last` (unless empty).
+void ExpectTraceBetween(const fs::path& file, const std::string& first, const std::string& reason,
+                        const std::string& last) {
+    std::vector<std::string> lines = Lines(file.string());
+    if (!first.empty()) {
+        ASSERT_FALSE(lines.empty()) << file;
+        EXPECT_EQ(lines.front(), first) << file;
+        lines.erase(lines.begin());
+    }
+    if (!last.empty()) {
+        ASSERT_FALSE(lines.empty()) << file;
+        EXPECT_EQ(lines.back(), last) << file;
+        lines.pop_back();
+    }
+    ASSERT_FALSE(lines.empty()) << file << " holds no trace";
+    for (const auto& line : lines) {
+        const auto event = nlohmann::json::parse(line, nullptr, false);
+        ASSERT_TRUE(event.is_object()) << file << ": not an event: " << line.substr(0, 200);
+    }
+    const auto end = nlohmann::json::parse(lines.back());
+    EXPECT_EQ(end.value("op", ""), "end") << file << ": " << lines.back();
+    EXPECT_EQ(end.value("reason", ""), reason) << file << ": " << lines.back();
+}
+
+void ExpectWholeTrace(const fs::path& file, const std::string& reason = "keys ran out") {
+    ExpectTraceBetween(file, "", reason, "");
+}
+
+struct SurviveCase {
+    const char* name;
+    const char* setup;   // bash lines run in the case's folder first
+    const char* run;     // the run, a bash line in that folder
+    int status;
+    std::vector<std::string> listing;   // the folder afterwards, as Listing gives it
+    std::vector<std::string> kept;      // files that hold what the set-up left in them
+    std::function<void(const fs::path&)> check = nullptr;   // what the written files hold
+};
+
+void PrintTo(const SurviveCase& c, std::ostream* os) { *os << c.name; }
+
+class OutputsSurvive : public testing::TestWithParam<SurviveCase> {};
+
+TEST_P(OutputsSurvive, OnlyWhatTheCommandLineNamesIsTouched) {
+    const SurviveCase& c = GetParam();
+    const fs::path folder = fs::path(testing_support::PrivateDir()) / (std::string("survive-") + c.name);
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    ASSERT_EQ(RunIn(folder, c.setup).status, 0) << c.setup;
+    std::vector<std::string> before;
+    for (const auto& name : c.kept) before.push_back(Content(folder / name));
+    const Shell r = RunIn(folder, c.run);
+    EXPECT_EQ(r.status, c.status) << r.err;
+    EXPECT_EQ(Listing(folder), c.listing);
+    for (std::size_t i = 0; i < c.kept.size(); ++i) {
+        const std::string after = Content(folder / c.kept[i]);
+        EXPECT_TRUE(after == before[i]) << c.kept[i] << " was changed: " << before[i].size() << " bytes before, "
+                                        << after.size() << " after, beginning " << after.substr(0, 8);
+    }
+    if (c.check) c.check(folder);
+    fs::remove_all(folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outputs, OutputsSurvive,
+    testing::Values(
+        // A size limit fails a write instead of killing the program; the trace
+        // keeps whole lines and still says how the run ended.
+        SurviveCase{"SizeLimitOnTheTrace", "", "ulimit -f 4; \"$PROGRAM\" --headless --keys 3 --trace t.jsonl", 4,
+                    {"t.jsonl"}, {},
+                    [](const fs::path& d) { ExpectWholeTrace(d / "t.jsonl", "output failed"); }},
+        // A picture that failed through a link leaves the link and the file
+        // it leads to as they were.
+        SurviveCase{"SizeLimitOnAScreenshotThroughALink", "printf notes > notes.txt; ln -s notes.txt link.png",
+                    "ulimit -f 4; \"$PROGRAM\" --headless --keys 3 --screenshot link.png", 4,
+                    {"link.png -> notes.txt", "notes.txt"}, {"notes.txt"}},
+        // A dangling link stays a link: the run writes where it leads, a
+        // refused line makes nothing there.
+        SurviveCase{"DanglingLinkOnARefusedLine", "ln -s run2.jsonl l2",
+                    "\"$PROGRAM\" --headless --keys '{Nope}' --trace l2", 2, {"l2 -> run2.jsonl"}},
+        SurviveCase{"DanglingLinkAsTheTrace", "ln -s run.jsonl latest.jsonl",
+                    "\"$PROGRAM\" --headless --keys 3 --trace latest.jsonl", 0,
+                    {"latest.jsonl -> run.jsonl", "run.jsonl"}, {},
+                    [](const fs::path& d) { ExpectWholeTrace(d / "run.jsonl"); }},
+        // The shots folder is tried under a name nobody else uses.
+        SurviveCase{"WriteTestLinkInTheShotsFolder", "mkdir pics; ln -s gone.txt pics/.write-test",
+                    "\"$PROGRAM\" --headless --keys 3 --shots pics", 0,
+                    {"pics/", "pics/.write-test -> gone.txt", "pics/0001.png", "pics/0002.png"}},
+        SurviveCase{"WriteTestLinkOnARefusedLine", "mkdir pics; ln -s gone.txt pics/.write-test",
+                    "\"$PROGRAM\" --headless --keys '{Nope}' --shots pics", 2,
+                    {"pics/", "pics/.write-test -> gone.txt"}},
+        // A shot never lands in the key script or another output.
+        SurviveCase{"KeyFileInTheShotsFolder", "mkdir pics; printf 3 > pics/0001.png",
+                    "\"$PROGRAM\" --headless --keys-file pics/0001.png --shots pics", 2,
+                    {"pics/", "pics/0001.png"}, {"pics/0001.png"}},
+        SurviveCase{"ShotNameLinkedToTheTrace", "mkdir pics; ln -s ../t.jsonl pics/0001.png",
+                    "\"$PROGRAM\" --headless --keys 3 --trace t.jsonl --shots pics", 0,
+                    {"pics/", "pics/0001.png", "pics/0002.png", "t.jsonl"}, {},
+                    [](const fs::path& d) { ExpectWholeTrace(d / "t.jsonl"); }},
+        SurviveCase{"ShotNameHardLinkedToTheTrace", "mkdir pics; : > t.jsonl; ln t.jsonl pics/0001.png",
+                    "\"$PROGRAM\" --headless --keys 3 --trace t.jsonl --shots pics", 0,
+                    {"pics/", "pics/0001.png", "pics/0002.png", "t.jsonl"}, {},
+                    [](const fs::path& d) { ExpectWholeTrace(d / "t.jsonl"); }},
+        // An output on a descriptor the shell opened goes where it stands.
+        SurviveCase{"TraceAppendedThroughStdout", "echo kept > log.txt",
+                    "\"$PROGRAM\" --headless --keys 3 --trace /dev/stdout >> log.txt", 0, {"log.txt"}, {},
+                    [](const fs::path& d) { ExpectTraceBetween(d / "log.txt", "kept", "keys ran out", ""); }},
+        SurviveCase{"TraceBetweenAHeaderAndAFooter", "",
+                    "{ echo header; \"$PROGRAM\" --headless --keys 3 --trace /dev/stdout; echo footer; } > out.txt", 0,
+                    {"out.txt"}, {},
+                    [](const fs::path& d) { ExpectTraceBetween(d / "out.txt", "header", "keys ran out", "footer"); }},
+        SurviveCase{"ScreenshotAppendedThroughAHeldDescriptor", "echo kept > out.bin",
+                    "\"$PROGRAM\" --headless --keys 3 --screenshot /dev/fd/3 3>> out.bin", 0, {"out.bin"}, {},
+                    [](const fs::path& d) { EXPECT_EQ(Content(d / "out.bin").substr(0, 9), "kept\n\x89PNG"); }},
+        // A named pipe is refused at once, whether anyone reads it or not.
+        SurviveCase{"ScreenshotIntoANamedPipe", "mkfifo pic.png",
+                    "\"$PROGRAM\" --headless --keys 3 --screenshot pic.png", 2, {"pic.png|"}},
+        SurviveCase{"TraceIntoANamedPipe", "mkfifo t.jsonl", "\"$PROGRAM\" --headless --keys 3 --trace t.jsonl", 2,
+                    {"t.jsonl|"}},
+        // A start that fails leaves the files and folders as they were.
+        SurviveCase{"NoDisplay", "echo kept > lesson.jsonl",
+                    "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER \"$PROGRAM\" --trace lesson.jsonl --shots pics",
+                    1, {"lesson.jsonl"}, {"lesson.jsonl"}},
+        SurviveCase{"NoVideoDriver", "echo kept > lesson.jsonl",
+                    "SDL_VIDEODRIVER=none-such \"$PROGRAM\" --trace lesson.jsonl --shots pics --screenshot end.png", 1,
+                    {"lesson.jsonl"}, {"lesson.jsonl"}}),
+    [](const testing::TestParamInfo<SurviveCase>& tp) { return std::string(tp.param.name); });
+
+// Key files as editors write them.
+struct KeyFileCase {
+    const char* name;
+    std::string text;
+    int status;
+    std::vector<int> codes;   // the keys taken (status 0)
+    const char* message;      // part of what stderr says (status 2)
+};
+
+void PrintTo(const KeyFileCase& c, std::ostream* os) { *os << c.name; }
+
+class KeyFiles : public testing::TestWithParam<KeyFileCase> {};
+
+TEST_P(KeyFiles, AreReadAsTheReadmeSays) {
+    const KeyFileCase& c = GetParam();
+    const fs::path folder = fs::path(testing_support::PrivateDir()) / (std::string("keys-") + c.name);
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    std::ofstream(folder / "keys.txt", std::ios::binary) << c.text;
+    const Shell r = RunIn(folder, "\"$PROBE\" --headless --keys-file keys.txt --trace t.jsonl");
+    EXPECT_EQ(r.status, c.status) << r.err.substr(0, 500);
+    // A message names the token, not all of it: one screen at most.
+    EXPECT_LT(r.err.size(), 4096u);
+    if (c.status == 0) {
+        std::vector<int> codes;
+        for (const auto& line : Lines((folder / "t.jsonl").string())) {
+            const auto event = nlohmann::json::parse(line);
+            if (event["op"] == "key") codes.push_back(event["code"]);
+        }
+        EXPECT_EQ(codes, c.codes);
+    } else {
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err.substr(0, 500);
+    }
+    fs::remove_all(folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, KeyFiles,
+    testing::Values(KeyFileCase{"ByteOrderMark", "\xEF\xBB\xBF" "ab{Enter}", 0, {'a', 'b', 13}, ""},
+                    KeyFileCase{"LineBreakInsideAName", "a{Ent\ner}{Ri\r\nght}", 0, {'a', 13, 28}, ""},
+                    KeyFileCase{"LongUnknownName", "a{" + std::string(8'000'000, 'x') + "}", 2, {},
+                                "unknown key {xxxxxxxxxx"}),
+    [](const testing::TestParamInfo<KeyFileCase>& tp) { return std::string(tp.param.name); });
 
 }  // namespace
