@@ -34,7 +34,8 @@ int OpenOutputStream(const std::string& path, bool& held);
 // Writes a whole file (a picture) with `write`. A held descriptor or a device
 // is written straight. A file is written under a new name beside it and takes
 // its place only once complete, so a failed write leaves the file that was
-// there as it was and nothing beside it. With `followLinks` a link at `path`
+// there as it was and nothing beside it (in a folder the user may not write
+// in, a file there that may be written is written where it stands). With `followLinks` a link at `path`
 // is followed and the file it leads to is replaced (the link stays); without,
 // the name itself is replaced, whatever it held. False, with errno set, when
 // the file could not be written.
