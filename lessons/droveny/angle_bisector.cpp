@@ -98,10 +98,10 @@ void ShowAngleBisectorExample4(Droveny& p) {
     DotAndName(p, 3, "C", {.dx = -10, .dy = -50});
     DotAndName(p, 4, "D", {.dx = 10, .dy = 0});
     DotAndName(p, 5, "E", {.dx = 10, .dy = -29});
-    TicksBetween(p, 0, 3, 2, 15, kGrey);
-    TicksBetween(p, 0, 4, 2, 15, kGrey);
-    TicksBetween(p, 3, 5, 1, 15, kGrey);
-    TicksBetween(p, 4, 5, 1, 15, kGrey);
+    Ticks(p, 0, 3, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, 0, 4, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, 3, 5, {.count = 1, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, 4, 5, {.count = 1, .size = 15, .color = kGrey, .shift = -8.0f});
     // Back to the angle frame: the angle is drawn over itself and its points
     // are those of the large figure again.
     DrawExample4AngleFigure(p);
@@ -188,7 +188,7 @@ void ShowStraightAngleBisectorP174(Droveny& p) {
 
     // OE, on one cell beyond O and beyond E.
     Line(p, {p.PointX(0), p.PointY(0) + p.CellSize}, {p.PointX(3), p.PointY(3) - p.CellSize}, kPurple);
-    RightAngleAt(p, 0, 1, 3);
+    RightAngle(p, 0, 1, 3, {.shift = -1.0f});
     WaitForAnyKey(p);
 
     NumberedLine(p, "③", kBlack, "直線OEをひく。", kStepNumber);

@@ -46,10 +46,10 @@ constexpr NameStyle kNameOfP{.dx = -10, .dy = -50};
 void PerpendicularsOfP(Droveny& p) {
     Segment(p, 3, 4, kBlack);
     Segment(p, 3, 5, kBlack);
-    RightAngleAt(p, 4, 3, 1);
-    RightAngleAt(p, 5, 3, 2);
-    TicksBetween(p, 3, 4, 1, 15, kPurple);
-    TicksBetween(p, 3, 5, 1, 15, kPurple);
+    RightAngle(p, 4, 3, 1, {.shift = -1.0f});
+    RightAngle(p, 5, 3, 2, {.shift = -1.0f});
+    Ticks(p, 3, 4, {.count = 1, .size = 15, .color = kPurple, .shift = -8.0f});
+    Ticks(p, 3, 5, {.count = 1, .size = 15, .color = kPurple, .shift = -8.0f});
 }
 
 // Points 6, 9 and 12 one key each: their perpendiculars with 1, 2 and 3
@@ -63,10 +63,10 @@ void FurtherPointsThenO(Droveny& p) {
         WaitForAnyKey(p);
         Segment(p, k, k + 1, kBlack);
         Segment(p, k, k + 2, kBlack);
-        TicksBetween(p, k, k + 1, ticks, 15, kGrey, -20);
-        TicksBetween(p, k, k + 2, ticks, 15, kGrey, -20);
-        RightAngleAt(p, k + 1, 1, k);
-        RightAngleAt(p, k + 2, 2, k);
+        Ticks(p, k, k + 1, {.count = ticks, .size = 15, .color = kGrey, .shift = -20.0f});
+        Ticks(p, k, k + 2, {.count = ticks, .size = 15, .color = kGrey, .shift = -20.0f});
+        RightAngle(p, k + 1, 1, k, {.shift = -1.0f});
+        RightAngle(p, k + 2, 2, k, {.shift = -1.0f});
         Dot(p, k, kTeal);
     }
     WaitForAnyKey(p);
@@ -103,7 +103,7 @@ void ShowPointsOnAngleBisector(Droveny& p) {
     WaitForAnyKey(p);
 
     Segment(p, 3, 4, kBlack);
-    RightAngleAt(p, 4, 3, 1);
+    RightAngle(p, 4, 3, 1, {.shift = -1.0f});
     WaitForAnyKey(p);
 
     // The compass about O through both feet of P, on past OA and past OB
@@ -112,18 +112,18 @@ void ShowPointsOnAngleBisector(Droveny& p) {
                    .color = kBrightBlue, .centreDot = false});
     WaitForAnyKey(p);
 
-    TicksBetween(p, 0, 4, 2, 15, kPurple);
-    TicksBetween(p, 0, 5, 2, 15, kPurple);
+    Ticks(p, 0, 4, {.count = 2, .size = 15, .color = kPurple, .shift = -8.0f});
+    Ticks(p, 0, 5, {.count = 2, .size = 15, .color = kPurple, .shift = -8.0f});
     WaitForAnyKey(p);
 
     Segment(p, 3, 5, kBlack);
     WaitForAnyKey(p);
 
-    TicksBetween(p, 3, 4, 1, 15, kPurple);
-    TicksBetween(p, 3, 5, 1, 15, kPurple);
+    Ticks(p, 3, 4, {.count = 1, .size = 15, .color = kPurple, .shift = -8.0f});
+    Ticks(p, 3, 5, {.count = 1, .size = 15, .color = kPurple, .shift = -8.0f});
     WaitForAnyKey(p);
 
-    RightAngleAt(p, 5, 3, 2);
+    RightAngle(p, 5, 3, 2, {.shift = -1.0f});
     WaitForAnyKey(p);
 
     // Screen 1: the property.

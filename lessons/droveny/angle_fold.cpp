@@ -75,13 +75,13 @@ void ShowAngleFoldP173(Droveny& p) {
 
     NextLine(p, kBlack, "ぴったりと重なるから");
     WriteOn(p, kTeal, "OA=OD,");
-    TicksBetween(p, 0, 1, 1, 15, kGrey);
-    TicksBetween(p, 0, 3, 1, 15, kGrey);
+    Ticks(p, 0, 1, {.count = 1, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, 0, 3, {.count = 1, .size = 15, .color = kGrey, .shift = -8.0f});
     WaitForAnyKey(p);
 
     WriteOn(p, kTeal, "CA=CD");
-    TicksBetween(p, 4, 1, 2, 15, kGrey);
-    TicksBetween(p, 4, 3, 2, 15, kGrey);
+    Ticks(p, 4, 1, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, 4, 3, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
     WaitForAnyKey(p);
 
     NextLine(p, kBlack, "したがって、");

@@ -102,10 +102,10 @@ void ShowPerpendicularKiteQuestion(Droveny& p) {
 
     NextLine(p, kBlack, "AP=AQ,BP=BQ だから ");
     NextLine(p, kTeal, "たこ形AQBPができる。");
-    TicksBetween(p, 1, 3, 3, 15, kGrey);
-    TicksBetween(p, 1, 4, 3, 15, kGrey);
-    TicksBetween(p, 2, 3, 2, 15, kGrey);
-    TicksBetween(p, 2, 4, 2, 15, kGrey);
+    Ticks(p, 1, 3, {.count = 3, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, 1, 4, {.count = 3, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, 2, 3, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, 2, 4, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
     WaitForAnyKey(p);
 
     WriteOn(p, kBlack, "したがって、");
@@ -148,10 +148,10 @@ void ShowPerpendicularExample1(Droveny& p) {
     DotAndName(p, 1, "A", kNameAbove);
     DotAndName(p, 2, "B", kNameAbove);
     StretchedSegment(p, 3, 4, 20, kPurple);
-    TicksBetween(p, 1, 3, 1, 15, kGrey);
-    TicksBetween(p, 1, 4, 1, 15, kGrey);
-    TicksBetween(p, 2, 3, 2, 15, kGrey);
-    TicksBetween(p, 2, 4, 2, 15, kGrey);
+    Ticks(p, 1, 3, {.count = 1, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, 1, 4, {.count = 1, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, 2, 3, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, 2, 4, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
     WaitForAnyKey(p);
 
     // Back to the large figure: its frame and points again (the sketch
@@ -215,10 +215,10 @@ void ShowPerpendicularExample2(Droveny& p) {
     DotAndName(p, 2, "B", kNameAbove);
     DotAndName(p, 4, "C");
     Polygon(p, {P(p, 1), P(p, 4), P(p, 2), P(p, 3)}, {.width = 5, .color = kBlack, .distance = 10, .labels = ""});
-    TicksBetween(p, 4, 1, 1, 12, kGrey);
-    TicksBetween(p, 4, 2, 1, 12, kGrey);
-    TicksBetween(p, 3, 1, 2, 12, kGrey);
-    TicksBetween(p, 3, 2, 2, 12, kGrey);
+    Ticks(p, 4, 1, {.count = 1, .size = 12, .color = kGrey, .shift = -8.0f});
+    Ticks(p, 4, 2, {.count = 1, .size = 12, .color = kGrey, .shift = -8.0f});
+    Ticks(p, 3, 1, {.count = 2, .size = 12, .color = kGrey, .shift = -8.0f});
+    Ticks(p, 3, 2, {.count = 2, .size = 12, .color = kGrey, .shift = -8.0f});
     Line(p, {p.PointX(3), p.PointY(3) - 20}, {p.PointX(4), p.PointY(4) + 20}, kPurple);
     // Back to the right figure for the construction (nothing changes on the
     // screen).

@@ -48,7 +48,7 @@ void ShowBisectorReflectionTopic(Droveny& p) {
     WaitForAnyKey(p);
 
     // Right angles at the feet on l, between the segment to the image and l.
-    for (int k = 1; k <= 3; k++) RightAngleAt(p, 26 + k, 23 + k, 12, 20, 1);
+    for (int k = 1; k <= 3; k++) RightAngle(p, 26 + k, 23 + k, 12, {.shift = 1.0f});
     WaitForAnyKey(p);
 
     // Equal halves: A one tick on each half, B two (moved 20 px), C three.
@@ -133,7 +133,7 @@ void ShowFoldBisectorP171(Droveny& p) {
 
     // The right angle and the equal halves at M. The ticks keep the shift -1
     // the right angle leaves, so they stand 7 px past the middles.
-    RightAngleAt(p, 5, 6, 3, 30);
+    RightAngle(p, 5, 6, 3, {.size = 30, .shift = -1.0f});
     const TickStyle half{.count = 1, .size = 15, .color = kPurple, .spacing = 8.0f, .shift = {}};
     Ticks(p, P(p, 3), P(p, 5), half);
     Ticks(p, P(p, 5), P(p, 4), half);
@@ -153,8 +153,8 @@ void ShowFoldBisectorP171(Droveny& p) {
     Segment(p, 3, 2, kTeal);
     DotAndName(p, 1, "C", kNameAbove);
     DotAndName(p, 2, "D", {.dx = -14, .dy = 10});
-    TicksBetween(p, 3, 1, 2, 15, kGrey);
-    TicksBetween(p, 3, 2, 2, 15, kGrey);
+    Ticks(p, 3, 1, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, 3, 2, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
     WaitForAnyKey(p);
 
     NextLine(p, kBlack, "2点C,DとBを結ぶ。");
@@ -164,8 +164,8 @@ void ShowFoldBisectorP171(Droveny& p) {
 
     NextLine(p, kBlack, "四角形ACBDの辺の長さはすべて等しいから");
     NextLine(p, kTeal, "ひし形ACBDができる。");
-    TicksBetween(p, 4, 1, 2, 15, kGrey);
-    TicksBetween(p, 4, 2, 2, 15, kGrey);
+    Ticks(p, 4, 1, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, 4, 2, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
     WaitForAnyKey(p);
 
     NextLine(p, kBlack, "したがって、垂直二等分線lをかくには、");

@@ -41,10 +41,10 @@ void ShowBisectorExample3(Droveny& p) {
     DotAndName(p, 3, "C");
     DotAndName(p, 4, "D");
     StretchedSegment(p, 3, 4, 20, kPurple);
-    TicksBetween(p, 1, 3, 1, 15, kGrey);
-    TicksBetween(p, 1, 4, 1, 15, kGrey);
-    TicksBetween(p, 2, 3, 1, 15, kGrey);
-    TicksBetween(p, 2, 4, 1, 15, kGrey);
+    Ticks(p, 1, 3, {.count = 1, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, 1, 4, {.count = 1, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, 2, 3, {.count = 1, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, 2, 4, {.count = 1, .size = 15, .color = kGrey, .shift = -8.0f});
     DrawExample3SegmentFigure(p);   // back to the right figure's points
     WaitForAnyKey(p);
 

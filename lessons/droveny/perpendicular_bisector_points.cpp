@@ -22,8 +22,8 @@ void RightAngleAtMidpoint(Droveny& p) { RightAngle(p, P(p, 5), P(p, 3), P(p, 2),
 void JoinToEnds(Droveny& p, int k, int ticks, float color) {
     Segment(p, 1, k, kBlack);
     Segment(p, 2, k, kBlack);
-    TicksBetween(p, 1, k, ticks, 15, color);
-    TicksBetween(p, 2, k, ticks, 15, color);
+    Ticks(p, 1, k, {.count = ticks, .size = 15, .color = color, .shift = -8.0f});
+    Ticks(p, 2, k, {.count = ticks, .size = 15, .color = color, .shift = -8.0f});
 }
 
 }  // namespace
