@@ -401,7 +401,7 @@ void DottedArc(Program& p, Pt a, Pt b, const DottedArcStyle& style) {
     DrawDottedDimensionArc(p);
 }
 
-// ---- The marks on points of the point tables --------------------------------
+// ---- Marks and middles on points of the point tables ------------------------
 
 void Ticks(Program& p, int a, int b, const TickStyle& style) {
     p.WorkA = static_cast<float>(a);

@@ -619,4 +619,17 @@ TEST(EntryMarks, TicksOneAcrossTheMiddleThenTowardsTheSecondPoint) {
     EXPECT_EQ(p.WorkB, 2);
 }
 
+TEST(EntryMarks, TheMiddleOfTwoEntriesNamesThemAndDrawsNothing) {
+    Fixture f;
+    Program& p = *f.p;
+    SetMarkPoints(p);
+    const Pt m = Mid(p, 4, 2);
+    EXPECT_EQ(m.x, 510);
+    EXPECT_EQ(m.y, 340);
+    EXPECT_EQ(p.WorkA, 4);
+    EXPECT_EQ(p.WorkB, 2);
+    EXPECT_EQ(p.WorkC, 90);
+    EXPECT_TRUE(f.Events().empty());
+}
+
 }  // namespace
