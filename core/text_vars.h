@@ -1,6 +1,7 @@
 // Cells of the text and formula rendering that no other area uses (and a few
-// scratch cells the figure library and the lessons borrow: IndexA, ToPoint,
-// BoxWidth, SavedPenX, SavedPenY, GlyphX, CharIndex, TextLength, ArgLength).
+// scratch cells the figure library and the lessons borrow: IndexA..IndexC,
+// ToPoint, BoxWidth, SavedPenX, SavedPenY, GlyphX, CharIndex, TextLength,
+// ArgLength).
 #pragma once
 
 #include "platform/text.h"
@@ -27,6 +28,9 @@ struct TextVars {
     float CharIndex = 0, TextLength = 0, ArgLength = 0;
     float GlyphX = 0, RaiseY = 0;
     float IndexA = 0, ToPoint = 0;
+    // The point numbers of a right-angle mark's vertex and rays are IndexA,
+    // IndexB and IndexC (the kit's RightAngle on entries names them).
+    float IndexB = 0, IndexC = 0;
 
     // Fraction drawing.
     float FractionTopY = 0;

@@ -401,6 +401,47 @@ void DottedArc(Program& p, Pt a, Pt b, const DottedArcStyle& style) {
     DrawDottedDimensionArc(p);
 }
 
+// ---- Marks and middles on points of the point tables ------------------------
+
+void Ticks(Program& p, int a, int b, const TickStyle& style) {
+    p.WorkA = static_cast<float>(a);
+    p.WorkB = static_cast<float>(b);
+    Ticks(p, P(p, a), P(p, b), style);
+}
+
+void AngleMark(Program& p, int vertex, int b, int c, const AngleMarkStyle& style) {
+    p.WorkA = static_cast<float>(vertex);
+    p.WorkB = static_cast<float>(b);
+    p.WorkC = static_cast<float>(c);
+    AngleMark(p, P(p, vertex), P(p, b), P(p, c), style);
+}
+
+void RightAngle(Program& p, int vertex, int b, int c, const RightAngleStyle& style) {
+    p.IndexA = static_cast<float>(vertex);
+    p.IndexB = static_cast<float>(b);
+    p.IndexC = static_cast<float>(c);
+    RightAngle(p, P(p, vertex), P(p, b), P(p, c), style);
+}
+
+void DottedArc(Program& p, int a, int b, const DottedArcStyle& style) {
+    p.WorkA = static_cast<float>(a);
+    p.WorkB = static_cast<float>(b);
+    DottedArc(p, P(p, a), P(p, b), style);
+}
+
+void FilledPolygon(Program& p, int a, int b, int c, float color, float fill) {
+    p.WorkA = static_cast<float>(a);
+    p.WorkB = static_cast<float>(b);
+    p.WorkC = static_cast<float>(c);
+    FilledPolygon(p, {P(p, a), P(p, b), P(p, c)}, color, fill);
+}
+
+Pt Mid(Program& p, int a, int b) {
+    p.WorkA = static_cast<float>(a);
+    p.WorkB = static_cast<float>(b);
+    return Mid(P(p, a), P(p, b));
+}
+
 void Arrow(Program& p, Pt from, Pt to, const ArrowStyle& style) {
     p.MarkAX = from.x;
     p.MarkAY = from.y;

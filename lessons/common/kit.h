@@ -505,6 +505,29 @@ struct DottedArcStyle {
 };
 void DottedArc(Program& p, Pt a, Pt b, const DottedArcStyle& style);
 
+// ---- Marks and middles on points of the point tables ------------------------
+// The calls above given entries of PointX/PointY, as AngleDot and AngleRange
+// are: each names its entries in the cells first, for a later step that reads
+// them, then draws (or finds the middle) and leaves its cells as its Pt form
+// does.
+
+// Ticks across the segment from point a to point b; WorkA := a, WorkB := b.
+void Ticks(Program& p, int a, int b, const TickStyle& style);
+// The mark of the angle at point `vertex` between the rays to points b and
+// c; WorkA, WorkB, WorkC := vertex, b, c.
+void AngleMark(Program& p, int vertex, int b, int c, const AngleMarkStyle& style);
+// The right-angle corner at point `vertex` between the rays to points b and
+// c; IndexA, IndexB, IndexC := vertex, b, c.
+void RightAngle(Program& p, int vertex, int b, int c, const RightAngleStyle& style = {});
+// The dotted half-ellipse over points a and b; WorkA := a, WorkB := b.
+void DottedArc(Program& p, int a, int b, const DottedArcStyle& style);
+// The triangle of points a, b, c, filled in `fill` and outlined in `color`;
+// WorkA, WorkB, WorkC := a, b, c.
+void FilledPolygon(Program& p, int a, int b, int c, float color, float fill);
+// The middle of points a and b, a figure's side named by its ends; WorkA :=
+// a, WorkB := b.
+Pt Mid(Program& p, int a, int b);
+
 // An arrow from `from` to `to` (DrawArrow), head `size` px at `to`, or at
 // both ends. Leaves the mark cells and TipX/TipY exchanged as DrawArrow does.
 struct ArrowStyle {

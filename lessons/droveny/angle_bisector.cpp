@@ -55,18 +55,23 @@ void ShowAngleBisectorTopicMenu(Droveny& p) {
 
 namespace {
 
+namespace example4 {
+constexpr int kO = 0, kA = 1, kB = 2, kC = 3, kD = 4, kE = 5, kRayEnd = 6;
+}  // namespace example4
+
 // Points 0 to 6 in the frame in force: C and D 3 cells, E 5 and the ray's
 // end 7 cells from O.
 void SetExample4Points(Droveny& p) {
-    SetCells(p, {{0, {1, 1}}, {1, {6, 5}}, {2, {7, 1}}});
-    AngleRange(p, 0, 2, 1);
+    using namespace example4;
+    SetCells(p, {{kO, {1, 1}}, {kA, {6, 5}}, {kB, {7, 1}}});
+    AngleRange(p, kO, kB, kA);
     p.Radius = 3 * p.CellSize;
     p.Radius2 = 5 * p.CellSize;
     p.Radius3 = 7 * p.CellSize;
-    SetP(p, 3, Along(P(p, 0), p.Radius, p.RayAngleC));
-    SetP(p, 4, Along(P(p, 0), p.Radius, p.RayAngleB));
-    SetP(p, 5, Along(P(p, 0), p.Radius2, p.BisectorAngle));
-    SetP(p, 6, Along(P(p, 0), p.Radius3, p.BisectorAngle));
+    SetP(p, kC, Along(P(p, kO), p.Radius, p.RayAngleC));
+    SetP(p, kD, Along(P(p, kO), p.Radius, p.RayAngleB));
+    SetP(p, kE, Along(P(p, kO), p.Radius2, p.BisectorAngle));
+    SetP(p, kRayEnd, Along(P(p, kO), p.Radius3, p.BisectorAngle));
 }
 
 }  // namespace
@@ -78,6 +83,7 @@ void DrawExample4AngleFigure(Droveny& p) {
 }
 
 void ShowAngleBisectorExample4(Droveny& p) {
+    using namespace example4;
     BeginTopic(p, {.itemLeft = 40, .textLeft = 40, .firstLineY = 30});
     // The title says example 3 although this is example 4: kept as the
     // lesson has always shown it.
@@ -90,18 +96,18 @@ void ShowAngleBisectorExample4(Droveny& p) {
     NextLine(p, kBlack, "下図のようなたこ形をかけばよいから");
     Grid(p, {.left = 80, .top = 400, .columns = 9, .rows = 6, .cell = 40});
     SetExample4Points(p);
-    Segment(p, 0, 1, kBlack);
-    Segment(p, 0, 2, kBlack);
-    Segment(p, 5, 3, kBlack);
-    Segment(p, 5, 4, kBlack);
+    Segment(p, kO, kA, kBlack);
+    Segment(p, kO, kB, kBlack);
+    Segment(p, kE, kC, kBlack);
+    Segment(p, kE, kD, kBlack);
     NameAngleAOB(p);
-    DotAndName(p, 3, "C", {.dx = -10, .dy = -50});
-    DotAndName(p, 4, "D", {.dx = 10, .dy = 0});
-    DotAndName(p, 5, "E", {.dx = 10, .dy = -29});
-    TicksBetween(p, 0, 3, 2, 15, kGrey);
-    TicksBetween(p, 0, 4, 2, 15, kGrey);
-    TicksBetween(p, 3, 5, 1, 15, kGrey);
-    TicksBetween(p, 4, 5, 1, 15, kGrey);
+    DotAndName(p, kC, "C", {.dx = -10, .dy = -50});
+    DotAndName(p, kD, "D", {.dx = 10, .dy = 0});
+    DotAndName(p, kE, "E", {.dx = 10, .dy = -29});
+    Ticks(p, kO, kC, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, kO, kD, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, kC, kE, {.count = 1, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, kD, kE, {.count = 1, .size = 15, .color = kGrey, .shift = -8.0f});
     // Back to the angle frame: the angle is drawn over itself and its points
     // are those of the large figure again.
     DrawExample4AngleFigure(p);
@@ -109,29 +115,29 @@ void ShowAngleBisectorExample4(Droveny& p) {
 
     NextLine(p, kTeal, "① Oを中心として、適当な半径の円をかき、交点をC,Dとする。");
     // On past OB, whose fraction is 0.
-    CompassArc(p, {.centre = 0, .through = 3, .b = 4, .c = 3, .start = RayC(-0.03f), .end = Fraction(0.03f),
+    CompassArc(p, {.centre = kO, .through = kC, .b = kD, .c = kC, .start = RayC(-0.03f), .end = Fraction(0.03f),
                    .color = kGrey});
-    DotAndName(p, 3, "C", {.dx = -10, .dy = -50});
-    DotAndName(p, 4, "D", {.dx = 10, .dy = 0});
+    DotAndName(p, kC, "C", {.dx = -10, .dy = -50});
+    DotAndName(p, kD, "D", {.dx = 10, .dy = 0});
     WaitForAnyKey(p);
 
     NextLine(p, kTeal, "② Cを中心として、適当な半径の円をかく。");
-    CompassArc(p, {.centre = 3, .through = 5, .b = 2, .c = 5,
+    CompassArc(p, {.centre = kC, .through = kE, .b = kB, .c = kE,
                    .start = RayC(1 - 0.05f), .end = RayC(0.05f), .color = kBrightBlue});
     WaitForAnyKey(p);
 
     NextLine(p, kTeal, "③ Dを中心として、②と等しい半径の円をかく。");
-    CompassArc(p, {.centre = 4, .through = 5, .b = 5, .c = 3,
+    CompassArc(p, {.centre = kD, .through = kE, .b = kE, .c = kC,
                    .start = RayB(-0.03f), .end = RayB(0.03f), .color = kBrightBlue});
     WaitForAnyKey(p);
 
     NextLine(p, kTeal, "④ 交点をEとして、半直線OEをひく。");
-    DotAndName(p, 5, "E", {.dx = 10, .dy = -60});
-    Segment(p, 0, 6, kPurple);
+    DotAndName(p, kE, "E", {.dx = 10, .dy = -60});
+    Segment(p, kO, kRayEnd, kPurple);
     WaitForAnyKey(p);
 
-    AngleDot(p, 0, 5, 3, {.distance = 70});
-    AngleDot(p, 0, 4, 5, {.distance = 70});
+    AngleDot(p, kO, kE, kC, {.distance = 70});
+    AngleDot(p, kO, kD, kE, {.distance = 70});
     WaitForAnyKey(p);
 
     Write(p, p.TextLeft + 360, p.GridBottom, kBlack, "教科書P173 問8 をやろう。");
@@ -147,39 +153,44 @@ namespace {
 // after it.
 constexpr NumberStyle kStepNumber{.numberColor = kTeal, .space = 10};
 
+namespace straight_angle {
+constexpr int kO = 0, kC = 1, kD = 2, kE = 3, kA = 5, kB = 6;
+}  // namespace straight_angle
+
 }  // namespace
 
 void ShowStraightAngleBisectorP174(Droveny& p) {
+    using namespace straight_angle;
     BeginTopic(p, {.itemLeft = 30, .textLeft = 30, .firstLineY = 30});
     Write(p, p.ItemLeft, p.TextLineY, kTeal, "P174Q 点Oを通り、直線AB に垂直な直線をかこう。");
     Grid(p, {.left = 600, .top = 250, .columns = 8, .rows = 5, .cell = 60});
-    SetCells(p, {{0, {4, 1}}, {1, {2, 1}}, {2, {6, 1}}, {3, {4, 4}}, {5, {0.5f, 1}}, {6, {7.5f, 1}}});
-    Segment(p, 5, 6, kBlack);
-    DotAndName(p, 0, "O", {.dx = -30, .dy = 10});
-    Name(p, 5, "A", {.dx = -14, .dy = 10, .color = kBlack});
-    Name(p, 6, "B", {.dx = 0, .dy = 10, .color = kBlack});
+    SetCells(p, {{kO, {4, 1}}, {kC, {2, 1}}, {kD, {6, 1}}, {kE, {4, 4}}, {kA, {0.5f, 1}}, {kB, {7.5f, 1}}});
+    Segment(p, kA, kB, kBlack);
+    DotAndName(p, kO, "O", {.dx = -30, .dy = 10});
+    Name(p, kA, "A", {.dx = -14, .dy = 10, .color = kBlack});
+    Name(p, kB, "B", {.dx = 0, .dy = 10, .color = kBlack});
     WaitForAnyKey(p);
 
     // The half of the circle above AB, on 0.03 turn below it at both ends.
-    CompassArc(p, {.centre = 0, .through = 1, .start = Fraction(0.47f), .end = Fraction(0.03f), .color = kGrey});
+    CompassArc(p, {.centre = kO, .through = kC, .start = Fraction(0.47f), .end = Fraction(0.03f), .color = kGrey});
     WaitForAnyKey(p);
 
-    Name(p, 1, "C", {.dx = -30, .dy = 10});
-    Name(p, 2, "D", {.dx = 4, .dy = 10});
+    Name(p, kC, "C", {.dx = -30, .dy = 10});
+    Name(p, kD, "D", {.dx = 4, .dy = 10});
     WaitForAnyKey(p);
 
     NumberedLine(p, "①", kBlack, "点Oを中心とする円をかき、直線ABとの交点をC,Dとする。", kStepNumber);
     WaitForAnyKey(p);
 
-    CompassArc(p, {.centre = 1, .through = 3, .b = 2, .c = 3,
+    CompassArc(p, {.centre = kC, .through = kE, .b = kD, .c = kE,
                    .start = RayC(-0.05f), .end = RayC(0.05f), .color = kBrightBlue});
     WaitForAnyKey(p);
 
     // The same opening about D.
-    CompassArc(p, {.centre = 2, .b = 1, .c = 3, .start = RayC(-0.05f), .end = RayC(0.05f), .color = kBrightBlue});
+    CompassArc(p, {.centre = kD, .b = kC, .c = kE, .start = RayC(-0.05f), .end = RayC(0.05f), .color = kBrightBlue});
     WaitForAnyKey(p);
 
-    Name(p, 3, "E", {.dx = -30, .dy = 10});
+    Name(p, kE, "E", {.dx = -30, .dy = 10});
     WaitForAnyKey(p);
 
     NumberedLine(p, "②", kBlack, "点C,Dを中心とする等しい半径の円をかき、交点をEとする。",
@@ -187,8 +198,8 @@ void ShowStraightAngleBisectorP174(Droveny& p) {
     WaitForAnyKey(p);
 
     // OE, on one cell beyond O and beyond E.
-    Line(p, {p.PointX(0), p.PointY(0) + p.CellSize}, {p.PointX(3), p.PointY(3) - p.CellSize}, kPurple);
-    RightAngleAt(p, 0, 1, 3);
+    Line(p, {p.PointX(kO), p.PointY(kO) + p.CellSize}, {p.PointX(kE), p.PointY(kE) - p.CellSize}, kPurple);
+    RightAngle(p, kO, kC, kE, {.shift = -1.0f});
     WaitForAnyKey(p);
 
     NumberedLine(p, "③", kBlack, "直線OEをひく。", kStepNumber);

@@ -6,13 +6,21 @@
 using namespace kit;
 using namespace droveny;
 
+namespace {
+
+// The points of topics 3 and 4: O, A, B, the bisector's end, P on the
+// bisector and its feet on OA and OB.
+constexpr int kO = 0, kA = 1, kB = 2, kP = 3, kFootOA = 4, kFootOB = 5, kBisectorEnd = 20;
+
+}  // namespace
+
 void DrawBisectorDistanceFigure(Droveny& p) {
-    Segment(p, 0, 1, kBlack);
-    Segment(p, 0, 2, kBlack);
-    Segment(p, 0, 20, kTeal);
+    Segment(p, kO, kA, kBlack);
+    Segment(p, kO, kB, kBlack);
+    Segment(p, kO, kBisectorEnd, kTeal);
     NameAngleAOB(p);
-    AngleDot(p, 0, 5, 3, {.distance = 70});
-    AngleDot(p, 0, 3, 4, {.distance = 70});
+    AngleDot(p, kO, kFootOB, kP, {.distance = 70});
+    AngleDot(p, kO, kP, kFootOA, {.distance = 70});
 }
 
 namespace {
@@ -21,8 +29,8 @@ namespace {
 // the arc range of the angle AOB (BisectorAngle the bisector's direction).
 void SetUpAngleFrame(Droveny& p, float top) {
     Grid(p, {.left = 320, .top = top, .columns = 7, .rows = 6, .cell = 70});
-    SetCells(p, {{0, {1, 1}}, {1, {4, 5}}, {2, {6, 1}}});
-    AngleRange(p, 0, 2, 1);
+    SetCells(p, {{kO, {1, 1}}, {kA, {4, 5}}, {kB, {6, 1}}});
+    AngleRange(p, kO, kB, kA);
 }
 
 }  // namespace
@@ -44,12 +52,12 @@ constexpr NameStyle kNameOfP{.dx = -10, .dy = -50};
 // P's perpendiculars to both sides (feet 4 on OA, 5 on OB), their right
 // angles and one purple tick on each.
 void PerpendicularsOfP(Droveny& p) {
-    Segment(p, 3, 4, kBlack);
-    Segment(p, 3, 5, kBlack);
-    RightAngleAt(p, 4, 3, 1);
-    RightAngleAt(p, 5, 3, 2);
-    TicksBetween(p, 3, 4, 1, 15, kPurple);
-    TicksBetween(p, 3, 5, 1, 15, kPurple);
+    Segment(p, kP, kFootOA, kBlack);
+    Segment(p, kP, kFootOB, kBlack);
+    RightAngle(p, kFootOA, kP, kA, {.shift = -1.0f});
+    RightAngle(p, kFootOB, kP, kB, {.shift = -1.0f});
+    Ticks(p, kP, kFootOA, {.count = 1, .size = 15, .color = kPurple, .shift = -8.0f});
+    Ticks(p, kP, kFootOB, {.count = 1, .size = 15, .color = kPurple, .shift = -8.0f});
 }
 
 // Points 6, 9 and 12 one key each: their perpendiculars with 1, 2 and 3
@@ -63,14 +71,14 @@ void FurtherPointsThenO(Droveny& p) {
         WaitForAnyKey(p);
         Segment(p, k, k + 1, kBlack);
         Segment(p, k, k + 2, kBlack);
-        TicksBetween(p, k, k + 1, ticks, 15, kGrey, -20);
-        TicksBetween(p, k, k + 2, ticks, 15, kGrey, -20);
-        RightAngleAt(p, k + 1, 1, k);
-        RightAngleAt(p, k + 2, 2, k);
+        Ticks(p, k, k + 1, {.count = ticks, .size = 15, .color = kGrey, .shift = -20.0f});
+        Ticks(p, k, k + 2, {.count = ticks, .size = 15, .color = kGrey, .shift = -20.0f});
+        RightAngle(p, k + 1, kA, k, {.shift = -1.0f});
+        RightAngle(p, k + 2, kB, k, {.shift = -1.0f});
         Dot(p, k, kTeal);
     }
     WaitForAnyKey(p);
-    Dot(p, 0, kTeal);
+    Dot(p, kO, kTeal);
     WaitForAnyKey(p);
 }
 
@@ -85,52 +93,52 @@ void ShowPointsOnAngleBisector(Droveny& p) {
     p.Radius3 = 4 * p.CellSize;
     p.Radius4 = 5 * p.CellSize;
     p.Distance = 6 * p.CellSize;
-    SetP(p, 20, Along(P(p, 0), p.Distance, p.BisectorAngle));
-    SetP(p, 3, Along(P(p, 0), p.Radius4, p.BisectorAngle));
-    SetP(p, 6, Along(P(p, 0), p.Radius3, p.BisectorAngle));
-    SetP(p, 9, Along(P(p, 0), p.Radius2, p.BisectorAngle));
-    SetP(p, 12, Along(P(p, 0), p.Radius, p.BisectorAngle));
+    SetP(p, kBisectorEnd, Along(P(p, kO), p.Distance, p.BisectorAngle));
+    SetP(p, kP, Along(P(p, kO), p.Radius4, p.BisectorAngle));
+    SetP(p, 6, Along(P(p, kO), p.Radius3, p.BisectorAngle));
+    SetP(p, 9, Along(P(p, kO), p.Radius2, p.BisectorAngle));
+    SetP(p, 12, Along(P(p, kO), p.Radius, p.BisectorAngle));
     // All eight feet before any line: the background dots each foot leaves
     // fall on the blank figure.
-    for (const int k : {3, 6, 9, 12}) {
-        SetP(p, k + 1, Foot(p, P(p, 0), P(p, 1), P(p, k)));
-        SetP(p, k + 2, Foot(p, P(p, 0), P(p, 2), P(p, k)));
+    for (const int k : {kP, 6, 9, 12}) {
+        SetP(p, k + 1, Foot(p, P(p, kO), P(p, kA), P(p, k)));
+        SetP(p, k + 2, Foot(p, P(p, kO), P(p, kB), P(p, k)));
     }
     DrawBisectorDistanceFigure(p);
     WaitForAnyKey(p);
 
-    DotAndName(p, 3, "P", kNameOfP);
+    DotAndName(p, kP, "P", kNameOfP);
     WaitForAnyKey(p);
 
-    Segment(p, 3, 4, kBlack);
-    RightAngleAt(p, 4, 3, 1);
+    Segment(p, kP, kFootOA, kBlack);
+    RightAngle(p, kFootOA, kP, kA, {.shift = -1.0f});
     WaitForAnyKey(p);
 
     // The compass about O through both feet of P, on past OA and past OB
     // (fraction 0).
-    CompassArc(p, {.centre = 0, .through = 4, .b = 5, .c = 4, .start = RayC(-0.03f), .end = Fraction(0.03f),
-                   .color = kBrightBlue, .centreDot = false});
+    CompassArc(p, {.centre = kO, .through = kFootOA, .b = kFootOB, .c = kFootOA,
+                   .start = RayC(-0.03f), .end = Fraction(0.03f), .color = kBrightBlue, .centreDot = false});
     WaitForAnyKey(p);
 
-    TicksBetween(p, 0, 4, 2, 15, kPurple);
-    TicksBetween(p, 0, 5, 2, 15, kPurple);
+    Ticks(p, kO, kFootOA, {.count = 2, .size = 15, .color = kPurple, .shift = -8.0f});
+    Ticks(p, kO, kFootOB, {.count = 2, .size = 15, .color = kPurple, .shift = -8.0f});
     WaitForAnyKey(p);
 
-    Segment(p, 3, 5, kBlack);
+    Segment(p, kP, kFootOB, kBlack);
     WaitForAnyKey(p);
 
-    TicksBetween(p, 3, 4, 1, 15, kPurple);
-    TicksBetween(p, 3, 5, 1, 15, kPurple);
+    Ticks(p, kP, kFootOA, {.count = 1, .size = 15, .color = kPurple, .shift = -8.0f});
+    Ticks(p, kP, kFootOB, {.count = 1, .size = 15, .color = kPurple, .shift = -8.0f});
     WaitForAnyKey(p);
 
-    RightAngleAt(p, 5, 3, 2);
+    RightAngle(p, kFootOB, kP, kB, {.shift = -1.0f});
     WaitForAnyKey(p);
 
     // Screen 1: the property.
     EraseFrame(p);
     DrawBisectorDistanceFigure(p);
     PerpendicularsOfP(p);
-    DotAndName(p, 3, "P", kNameOfP);
+    DotAndName(p, kP, "P", kNameOfP);
     NumberedLine(p, "①", kTeal, "角の二等分線上の点から角の2辺までの、", kStatement);
     WriteOn(p, kPurple, "距離は等しい。");
     FurtherPointsThenO(p);
@@ -140,15 +148,15 @@ void ShowPointsOnAngleBisector(Droveny& p) {
     NumberedLine(p, "②", kTeal, "角の2辺までの距離が等しい点は、", kStatement);
     DrawAngleAOB(p);
     WaitForAnyKey(p);
-    DotAndName(p, 3, "P", kNameOfP);
+    DotAndName(p, kP, "P", kNameOfP);
     PerpendicularsOfP(p);
     FurtherPointsThenO(p);
 
-    Segment(p, 0, 20, kTeal);
+    Segment(p, kO, kBisectorEnd, kTeal);
     WaitForAnyKey(p);
 
-    AngleDot(p, 0, 5, 3, {.distance = 70});
-    AngleDot(p, 0, 3, 4, {.distance = 70});
+    AngleDot(p, kO, kFootOB, kP, {.distance = 70});
+    AngleDot(p, kO, kP, kFootOA, {.distance = 70});
     WaitForAnyKey(p);
 
     WriteOn(p, kPurple, "角の二等分線上にある。");
@@ -164,6 +172,8 @@ void ShowPointsOnAngleBisector(Droveny& p) {
 
 namespace {
 
+constexpr int kCutOA1 = 6, kCutOA2 = 7, kMirrorOA = 8, kCutOB1 = 9, kCutOB2 = 10, kMirrorOB = 11;
+
 // `from` mirrored in the point `about`.
 Pt MirroredIn(Pt from, Pt about) { return Pt{2 * about.x - from.x, 2 * about.y - from.y}; }
 
@@ -175,49 +185,51 @@ void ShowAngleBisectorAnswer9(Droveny& p) {
     SetUpAngleFrame(p, 100);
     p.Radius2 = 3 * p.CellSize;
     p.Distance = 6 * p.CellSize;
-    SetP(p, 20, Along(P(p, 0), p.Distance, p.BisectorAngle));
-    SetP(p, 3, Along(P(p, 0), p.Radius2, p.BisectorAngle));
-    SetP(p, 4, Foot(p, P(p, 0), P(p, 1), P(p, 3)));
-    SetP(p, 5, Foot(p, P(p, 0), P(p, 2), P(p, 3)));
-    SetP(p, 6, Mid(P(p, 0), P(p, 4)));
-    SetP(p, 7, MirroredIn(P(p, 6), P(p, 4)));
-    SetP(p, 8, MirroredIn(P(p, 3), P(p, 4)));
-    SetP(p, 9, Mid(P(p, 0), P(p, 5)));
-    SetP(p, 10, MirroredIn(P(p, 9), P(p, 5)));
-    SetP(p, 11, MirroredIn(P(p, 3), P(p, 5)));
+    SetP(p, kBisectorEnd, Along(P(p, kO), p.Distance, p.BisectorAngle));
+    SetP(p, kP, Along(P(p, kO), p.Radius2, p.BisectorAngle));
+    SetP(p, kFootOA, Foot(p, P(p, kO), P(p, kA), P(p, kP)));
+    SetP(p, kFootOB, Foot(p, P(p, kO), P(p, kB), P(p, kP)));
+    SetP(p, kCutOA1, Mid(P(p, kO), P(p, kFootOA)));
+    SetP(p, kCutOA2, MirroredIn(P(p, kCutOA1), P(p, kFootOA)));
+    SetP(p, kMirrorOA, MirroredIn(P(p, kP), P(p, kFootOA)));
+    SetP(p, kCutOB1, Mid(P(p, kO), P(p, kFootOB)));
+    SetP(p, kCutOB2, MirroredIn(P(p, kCutOB1), P(p, kFootOB)));
+    SetP(p, kMirrorOB, MirroredIn(P(p, kP), P(p, kFootOB)));
     DrawBisectorDistanceFigure(p);
-    Segment(p, 0, 20, kBlack);   // the bisector drawn over in black
-    DotAndName(p, 3, "P", kNameOfP);
+    Segment(p, kO, kBisectorEnd, kBlack);   // the bisector drawn over in black
+    DotAndName(p, kP, "P", kNameOfP);
     WaitForAnyKey(p);
 
     // The perpendicular from P to OA: the circle about P cutting OA at 6 and
     // 7, and equal arcs about 6 and 7 meeting at 8.
-    CompassArc(p, {.centre = 3, .through = 6, .b = 7, .c = 6,
+    CompassArc(p, {.centre = kP, .through = kCutOA1, .b = kCutOA2, .c = kCutOA1,
                    .start = RayC(-0.03f), .end = RayB(0.03f), .color = kGrey});
     WaitForAnyKey(p);
-    CompassArc(p, {.centre = 6, .through = 8, .b = 7, .c = 8,
+    CompassArc(p, {.centre = kCutOA1, .through = kMirrorOA, .b = kCutOA2, .c = kMirrorOA,
                    .start = RayC(-0.05f), .end = RayC(0.05f), .color = kGrey});
     WaitForAnyKey(p);
     // The same opening about 7.
-    CompassArc(p, {.centre = 7, .b = 6, .c = 8, .start = RayC(-0.05f), .end = RayC(0.05f), .color = kGrey});
+    CompassArc(p, {.centre = kCutOA2, .b = kCutOA1, .c = kMirrorOA,
+                   .start = RayC(-0.05f), .end = RayC(0.05f), .color = kGrey});
     WaitForAnyKey(p);
-    Segment(p, 3, 8, kTeal);
+    Segment(p, kP, kMirrorOA, kTeal);
     WaitForAnyKey(p);
 
     // The perpendicular from P to OB the same way, meeting at 11.
-    CompassArc(p, {.centre = 3, .through = 10, .b = 9, .c = 10,
+    CompassArc(p, {.centre = kP, .through = kCutOB2, .b = kCutOB1, .c = kCutOB2,
                    .start = RayC(-0.03f), .end = RayB(0.03f), .color = kBrightBlue});
     WaitForAnyKey(p);
-    CompassArc(p, {.centre = 9, .through = 11, .b = 11, .c = 10,
+    CompassArc(p, {.centre = kCutOB1, .through = kMirrorOB, .b = kMirrorOB, .c = kCutOB2,
                    .start = RayB(-0.05f), .end = RayB(0.05f), .color = kBrightBlue});
     WaitForAnyKey(p);
     // The same opening about 10.
-    CompassArc(p, {.centre = 10, .b = 9, .c = 11, .start = RayC(-0.05f), .end = RayC(0.05f), .color = kBrightBlue});
+    CompassArc(p, {.centre = kCutOB2, .b = kCutOB1, .c = kMirrorOB,
+                   .start = RayC(-0.05f), .end = RayC(0.05f), .color = kBrightBlue});
     WaitForAnyKey(p);
-    Segment(p, 3, 11, kTeal);
+    Segment(p, kP, kMirrorOB, kTeal);
     WaitForAnyKey(p);
 
     // The circle about P through both feet touches both sides.
-    OpenCompass(p, 3, 4);
-    Circle(p, P(p, 3), p.Radius, kPurple);
+    OpenCompass(p, kP, kFootOA);
+    Circle(p, P(p, kP), p.Radius, kPurple);
 }

@@ -10,11 +10,17 @@ using namespace droveny;
 // (where the crease meets AB); the moving corner A' is point 1 of
 // PointX2/PointY2.
 
+namespace {
+
+constexpr int kO = 0, kA = 1, kB = 2, kD = 3, kC = 4;
+
+}  // namespace
+
 void DrawFoldAngleFigure(Droveny& p) {
-    Polyline(p, {P(p, 0), P(p, 1), P(p, 2), P(p, 0)}, kBlack);
-    Name(p, 0, "O", {.dx = -30, .dy = -25});
-    DotAndName(p, 1, "A");
-    DotAndName(p, 2, "B", {.dx = 10, .dy = -50});
+    Polyline(p, {P(p, kO), P(p, kA), P(p, kB), P(p, kO)}, kBlack);
+    Name(p, kO, "O", {.dx = -30, .dy = -25});
+    DotAndName(p, kA, "A");
+    DotAndName(p, kB, "B", {.dx = 10, .dy = -50});
 }
 
 namespace {
@@ -23,9 +29,9 @@ namespace {
 // flap A'OC (the fold loop adds the path of A so far).
 void DrawAngleFoldFrame(Droveny& p) {
     DrawFoldAngleFigure(p);
-    if (p.ArcAngle == 360) Segment(p, 0, 4, kTeal);
-    Line(p, P2(p, 1), P(p, 0), kTeal);
-    Line(p, P2(p, 1), P(p, 4), kTeal);
+    if (p.ArcAngle == 360) Segment(p, kO, kC, kTeal);
+    Line(p, P2(p, kA), P(p, kO), kTeal);
+    Line(p, P2(p, kA), P(p, kC), kTeal);
 }
 
 }  // namespace
@@ -34,29 +40,29 @@ void ShowAngleFoldP173(Droveny& p) {
     BeginTopic(p);
     Write(p, p.TextLeft, p.TextLineY, kTeal, "「教科書P173 Q」折り目の線の両側にできる角の関係は？");
     Grid(p, {.left = 720, .top = 150, .columns = 8, .rows = 8, .cell = 60});
-    SetCells(p, {{0, {1, 7}}});
-    PlaceAboutVertex(p, 1, 240, 0);
-    PlaceAboutVertex(p, 2, 480, -60);
-    PlaceAboutVertex(p, 3, 240, -60);
-    PlaceAboutVertex(p, 4, 360, -30);
+    SetCells(p, {{kO, {1, 7}}});
+    PlaceAboutVertex(p, kA, 240, 0);
+    PlaceAboutVertex(p, kB, 480, -60);
+    PlaceAboutVertex(p, kD, 240, -60);
+    PlaceAboutVertex(p, kC, 360, -30);
     // C is where the line BA meets the ray from O at -30 degrees. BA is not
     // quite vertical with Pi 3.14159 (slope about 1e6), so the crossing takes
     // the general way.
-    SetP(p, 4, Crossing(p, P(p, 2), P(p, 1), P(p, 0), P(p, 4)));
+    SetP(p, kC, Crossing(p, P(p, kB), P(p, kA), P(p, kO), P(p, kC)));
     DrawFoldAngleFigure(p);
     WaitForAnyKey(p);
 
-    RunSheetFold(p, {.corner = 1, .target = 3, .drawFrame = DrawAngleFoldFrame});
+    RunSheetFold(p, {.corner = kA, .target = kD, .drawFrame = DrawAngleFoldFrame});
 
     // The crease OC and the folded edge DC.
     EraseFrame(p);
     DrawFoldAngleFigure(p);
-    Segment(p, 0, 4, kTeal);
-    Segment(p, 3, 4, kTeal);
+    Segment(p, kO, kC, kTeal);
+    Segment(p, kD, kC, kTeal);
     WaitForAnyKey(p);
 
-    AngleDot(p, 0, 4, 1, {.distance = 50});
-    AngleDot(p, 0, 2, 4, {.distance = 50});
+    AngleDot(p, kO, kC, kA, {.distance = 50});
+    AngleDot(p, kO, kB, kC, {.distance = 50});
     WaitForAnyKey(p);
 
     NextLine(p, kPurple, "折り目の線の両側にできる角の大きさは等しい", 60);
@@ -66,8 +72,8 @@ void ShowAngleFoldP173(Droveny& p) {
     WaitForAnyKey(p);
 
     NextLine(p, kBlack, "折り目の線をOC,Aと線対称な点をDとする");
-    Name(p, 3, "D", {.dx = -14, .dy = 10});
-    Name(p, 4, "C", {.dx = 8, .dy = -25});
+    Name(p, kD, "D", {.dx = -14, .dy = 10});
+    Name(p, kC, "C", {.dx = 8, .dy = -25});
     WaitForAnyKey(p);
 
     NextLine(p, kPurple, "直線OCを作図する方法を考えよう。");
@@ -75,13 +81,13 @@ void ShowAngleFoldP173(Droveny& p) {
 
     NextLine(p, kBlack, "ぴったりと重なるから");
     WriteOn(p, kTeal, "OA=OD,");
-    TicksBetween(p, 0, 1, 1, 15, kGrey);
-    TicksBetween(p, 0, 3, 1, 15, kGrey);
+    Ticks(p, kO, kA, {.count = 1, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, kO, kD, {.count = 1, .size = 15, .color = kGrey, .shift = -8.0f});
     WaitForAnyKey(p);
 
     WriteOn(p, kTeal, "CA=CD");
-    TicksBetween(p, 4, 1, 2, 15, kGrey);
-    TicksBetween(p, 4, 3, 2, 15, kGrey);
+    Ticks(p, kC, kA, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, kC, kD, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
     WaitForAnyKey(p);
 
     NextLine(p, kBlack, "したがって、");

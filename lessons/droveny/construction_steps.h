@@ -1,10 +1,15 @@
 // The steps Droveny's construction topics share on top of the lesson kit
-// (lessons/common/kit.h, where the compass steps, the points' dots and names
-// and the text column are): lines and equal-length ticks between points of
-// the point tables, and the right-angle mark that names its points.
+// (lessons/common/kit.h, where the compass steps, the points' dots and names,
+// the marks and the text column are): a line between points of the point
+// tables drawn on past its ends.
 //
 // A point is named by its entry in PointX/PointY. Each call says which cells
 // it leaves, since later steps of a topic read them.
+//
+// The topics' equal-length ticks are the kit's Ticks with shift -8 (the first
+// stroke crosses the middle, the next go 8 px further towards the second
+// point), and their right angles the kit's RightAngle, mostly with shift -1
+// (the corner joined from the side of the second ray).
 #pragma once
 
 #include "lessons/common/kit.h"
@@ -19,15 +24,5 @@ inline constexpr kit::NameStyle kNameAbove{.dx = -14, .dy = -50};
 // past each end by `beyond` px straight up and down: from (xi, yi - beyond)
 // to (xj, yj + beyond), for i above j on a vertical line.
 void StretchedSegment(Program& p, int i, int j, float beyond, float color);
-// Equal-length ticks on the segment from point i to point j (WorkA := i,
-// WorkB := j): `count` strokes of half-length `size`, 8 px apart, the group
-// moved `shift` px along i-j (MarkShift := shift; with -8 the first stroke
-// crosses the middle and the next go 8 px further towards j).
-void TicksBetween(Program& p, int i, int j, int count, float size, float color, float shift = -8);
-
-// The right-angle mark of side `size` at point `vertex` between the rays to
-// `b` and `c` in purple, joined from c's side with MarkShift -1 (from b's
-// with 1); IndexA..IndexC := vertex, b, c.
-void RightAngleAt(Droveny& p, int vertex, int b, int c, float size = 20, float shift = -1);
 
 }  // namespace droveny

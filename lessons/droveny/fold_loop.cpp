@@ -25,9 +25,7 @@ void ContinueSheetFold(Droveny& p, const SheetFold& fold) {
 
 void DrawSheetFoldPath(Droveny& p, const SheetFold& fold) {
     if (p.ArcAngle == 180) return;
-    p.WorkA = static_cast<float>(fold.corner);
-    p.WorkB = static_cast<float>(fold.target);
-    DottedArc(p, P(p, fold.corner), P(p, fold.target),
+    DottedArc(p, fold.corner, fold.target,
               {.side = 1, .bulge = 30, .step = 3, .sweep = p.ArcAngle - 180, .color = kGrey, .label = ""});
 }
 

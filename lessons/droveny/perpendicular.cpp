@@ -34,51 +34,55 @@ void ShowPerpendicularTopicMenu(Droveny& p) {
 
 namespace {
 
+// The points of topics 1 to 3 (in topic 3, C stands where Q stood).
+constexpr int kA = 1, kB = 2, kP = 3, kQ = 4, kC = 4, kFoot = 5, kLeftEnd = 6, kRightEnd = 7;
+
 // l with its name and P with its name, in the frame in force.
 void DrawLineAndPoint(Droveny& p, float lineNameDx) {
-    Segment(p, 6, 7, kBlack);
-    Name(p, 6, "l", {.dx = lineNameDx, .dy = -50});
-    DotAndName(p, 3, "P");
+    Segment(p, kLeftEnd, kRightEnd, kBlack);
+    Name(p, kLeftEnd, "l", {.dx = lineNameDx, .dy = -50});
+    DotAndName(p, kP, "P");
 }
 
 }  // namespace
 
 void DrawKiteQuestionFigure(Droveny& p) {
     DrawLineAndPoint(p, 10);
-    Segment(p, 1, 3, kBlack);
-    DotAndName(p, 1, "A", kNameAbove);
-    Segment(p, 2, 3, kBlack);
-    DotAndName(p, 2, "B", kNameAbove);
+    Segment(p, kA, kP, kBlack);
+    DotAndName(p, kA, "A", kNameAbove);
+    Segment(p, kB, kP, kBlack);
+    DotAndName(p, kB, "B", kNameAbove);
 }
 
 void ShowPerpendicularKiteQuestion(Droveny& p) {
     BeginTopic(p, {.itemLeft = 30, .textLeft = 30 + 36, .firstLineY = 20});
     Write(p, p.TextLeft, p.TextLineY, kTeal, "AP=AQ,BP=BQ となる点Qをかき、直線PQとlの関係を調べよう。");
     Grid(p, {.left = 640, .top = 150, .columns = 8, .rows = 8, .cell = 60});
-    SetCells(p, {{1, {2, 4}}, {2, {7, 4}}, {3, {5, 7}}, {4, {5, 1}}, {5, {5, 4}}, {6, {0.5f, 4}}, {7, {7.5f, 4}}});
+    SetCells(p, {{kA, {2, 4}}, {kB, {7, 4}}, {kP, {5, 7}}, {kQ, {5, 1}}, {kFoot, {5, 4}},
+                 {kLeftEnd, {0.5f, 4}}, {kRightEnd, {7.5f, 4}}});
     DrawKiteQuestionFigure(p);
     WaitForAnyKey(p);
 
     NumberedLine(p, "①", kBlack, "中心A,半径APの円をかく");
-    CompassArc(p, {.centre = 1, .through = 3, .b = 4, .c = 3,
+    CompassArc(p, {.centre = kA, .through = kP, .b = kQ, .c = kP,
                    .start = RayC(-0.03f), .end = RayB(0.03f), .color = kGrey});
     WaitForAnyKey(p);
 
     Write(p, p.TextEndX + 30, p.TextLineY, kGrey, "②");
     WriteOn(p, kBlack, "中心B,半径BPの円をかく");
-    CompassArc(p, {.centre = 2, .through = 3, .b = 3, .c = 4,
+    CompassArc(p, {.centre = kB, .through = kP, .b = kP, .c = kQ,
                    .start = RayC(-0.03f), .end = RayB(0.03f), .color = kBrightBlue});
     WaitForAnyKey(p);
 
     NumberedLine(p, "③", kBlack, "交点をQとする");
-    DotAndName(p, 4, "Q");
+    DotAndName(p, kQ, "Q");
     WaitForAnyKey(p);
 
     NumberedLine(p, "④", kTeal, "直線PQとlの関係は?");
-    Segment(p, 3, 4, kTeal);
+    Segment(p, kP, kQ, kTeal);
     WaitForAnyKey(p);
 
-    RightAngle(p, P(p, 5), P(p, 3), P(p, 2), {.size = 30, .shift = -1.0f});
+    RightAngle(p, P(p, kFoot), P(p, kP), P(p, kB), {.size = 30, .shift = -1.0f});
     WaitForAnyKey(p);
 
     NextLine(p, kPurple, "PQ⊥l");
@@ -92,20 +96,20 @@ void ShowPerpendicularKiteQuestion(Droveny& p) {
     WaitForAnyKey(p);
 
     Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "直線l上に2点A,Bをとり、4点を結ぶと");
-    DotAndName(p, 1, "A", kNameAbove);
-    DotAndName(p, 2, "B", kNameAbove);
+    DotAndName(p, kA, "A", kNameAbove);
+    DotAndName(p, kB, "B", kNameAbove);
     WaitForAnyKey(p);
 
-    Polygon(p, {P(p, 1), P(p, 4), P(p, 2), P(p, 3)},
+    Polygon(p, {P(p, kA), P(p, kQ), P(p, kB), P(p, kP)},
             {.width = 5, .color = kTeal, .distance = 10, .labels = "", .labelColor = kBlack});
     WaitForAnyKey(p);
 
     NextLine(p, kBlack, "AP=AQ,BP=BQ だから ");
     NextLine(p, kTeal, "たこ形AQBPができる。");
-    TicksBetween(p, 1, 3, 3, 15, kGrey);
-    TicksBetween(p, 1, 4, 3, 15, kGrey);
-    TicksBetween(p, 2, 3, 2, 15, kGrey);
-    TicksBetween(p, 2, 4, 2, 15, kGrey);
+    Ticks(p, kA, kP, {.count = 3, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, kA, kQ, {.count = 3, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, kB, kP, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, kB, kQ, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
     WaitForAnyKey(p);
 
     WriteOn(p, kBlack, "したがって、");
@@ -120,7 +124,8 @@ void ShowPerpendicularKiteQuestion(Droveny& p) {
 namespace {
 
 void SetExample1Points(Droveny& p) {
-    SetCells(p, {{1, {1, 3}}, {2, {8, 3}}, {3, {5, 5}}, {4, {5, 1}}, {6, {-0.5f, 3}}, {7, {9.5f, 3}}});
+    SetCells(p,
+             {{kA, {1, 3}}, {kB, {8, 3}}, {kP, {5, 5}}, {kQ, {5, 1}}, {kLeftEnd, {-0.5f, 3}}, {kRightEnd, {9.5f, 3}}});
 }
 
 }  // namespace
@@ -143,38 +148,38 @@ void ShowPerpendicularExample1(Droveny& p) {
     Grid(p, {.left = 80, .top = 450, .columns = 9, .rows = 5, .cell = 40});
     SetExample1Points(p);
     DrawLineAndPoint(p, 10);
-    Polygon(p, {P(p, 1), P(p, 4), P(p, 2), P(p, 3)},
+    Polygon(p, {P(p, kA), P(p, kQ), P(p, kB), P(p, kP)},
             {.width = 5, .color = kBlack, .distance = 10, .labels = "", .labelColor = kBlack});
-    DotAndName(p, 1, "A", kNameAbove);
-    DotAndName(p, 2, "B", kNameAbove);
-    StretchedSegment(p, 3, 4, 20, kPurple);
-    TicksBetween(p, 1, 3, 1, 15, kGrey);
-    TicksBetween(p, 1, 4, 1, 15, kGrey);
-    TicksBetween(p, 2, 3, 2, 15, kGrey);
-    TicksBetween(p, 2, 4, 2, 15, kGrey);
+    DotAndName(p, kA, "A", kNameAbove);
+    DotAndName(p, kB, "B", kNameAbove);
+    StretchedSegment(p, kP, kQ, 20, kPurple);
+    Ticks(p, kA, kP, {.count = 1, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, kA, kQ, {.count = 1, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, kB, kP, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, kB, kQ, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
     WaitForAnyKey(p);
 
     // Back to the large figure: its frame and points again (the sketch
     // overwrote them); l and P are drawn over themselves.
     DrawExample1KiteFigure(p);
     NextLine(p, kTeal, "①直線l上に適当な2点A,Bをとる。");
-    DotAndName(p, 1, "A", kNameAbove);
-    DotAndName(p, 2, "B", kNameAbove);
+    DotAndName(p, kA, "A", kNameAbove);
+    DotAndName(p, kB, "B", kNameAbove);
     WaitForAnyKey(p);
 
     NextLine(p, kTeal, "②Aを中心として、半径APの円をかく。");
-    CompassArc(p, {.centre = 1, .through = 3, .b = 4, .c = 3,
+    CompassArc(p, {.centre = kA, .through = kP, .b = kQ, .c = kP,
                    .start = RayC(-0.03f), .end = RayB(0.03f), .color = kGrey});
     WaitForAnyKey(p);
 
     // The radius is measured to Q; it equals BP.
     NextLine(p, kTeal, "③Bを中心として、半径BPの円をかく。");
-    CompassArc(p, {.centre = 2, .through = 4, .b = 3, .c = 4,
+    CompassArc(p, {.centre = kB, .through = kQ, .b = kP, .c = kQ,
                    .start = RayC(-0.03f), .end = RayB(0.03f), .color = kBrightBlue});
     WaitForAnyKey(p);
 
     NextLine(p, kTeal, "④2つの円の交点を通る直線をひく。");
-    StretchedSegment(p, 3, 4, 50, kPurple);
+    StretchedSegment(p, kP, kQ, 50, kPurple);
     WaitForAnyKey(p);
 
     Write(p, p.GridLeft - 240, p.GridBottom, kGrey, "教科書P169 問3 をやろう。");
@@ -188,7 +193,8 @@ void ShowPerpendicularExample1(Droveny& p) {
 namespace {
 
 void SetExample2Points(Droveny& p) {
-    SetCells(p, {{1, {1, 3}}, {2, {5, 3}}, {3, {3, 6}}, {4, {3, 1}}, {6, {-0.5f, 3}}, {7, {6.5f, 3}}});
+    SetCells(p,
+             {{kA, {1, 3}}, {kB, {5, 3}}, {kP, {3, 6}}, {kC, {3, 1}}, {kLeftEnd, {-0.5f, 3}}, {kRightEnd, {6.5f, 3}}});
 }
 
 }  // namespace
@@ -211,44 +217,44 @@ void ShowPerpendicularExample2(Droveny& p) {
     Grid(p, {.left = 320, .top = 350, .columns = 6, .rows = 7, .cell = 45});
     SetExample2Points(p);
     DrawLineAndPoint(p, -10);
-    DotAndName(p, 1, "A", kNameAbove);
-    DotAndName(p, 2, "B", kNameAbove);
-    DotAndName(p, 4, "C");
-    Polygon(p, {P(p, 1), P(p, 4), P(p, 2), P(p, 3)}, {.width = 5, .color = kBlack, .distance = 10, .labels = ""});
-    TicksBetween(p, 4, 1, 1, 12, kGrey);
-    TicksBetween(p, 4, 2, 1, 12, kGrey);
-    TicksBetween(p, 3, 1, 2, 12, kGrey);
-    TicksBetween(p, 3, 2, 2, 12, kGrey);
-    Line(p, {p.PointX(3), p.PointY(3) - 20}, {p.PointX(4), p.PointY(4) + 20}, kPurple);
+    DotAndName(p, kA, "A", kNameAbove);
+    DotAndName(p, kB, "B", kNameAbove);
+    DotAndName(p, kC, "C");
+    Polygon(p, {P(p, kA), P(p, kC), P(p, kB), P(p, kP)}, {.width = 5, .color = kBlack, .distance = 10, .labels = ""});
+    Ticks(p, kC, kA, {.count = 1, .size = 12, .color = kGrey, .shift = -8.0f});
+    Ticks(p, kC, kB, {.count = 1, .size = 12, .color = kGrey, .shift = -8.0f});
+    Ticks(p, kP, kA, {.count = 2, .size = 12, .color = kGrey, .shift = -8.0f});
+    Ticks(p, kP, kB, {.count = 2, .size = 12, .color = kGrey, .shift = -8.0f});
+    Line(p, {p.PointX(kP), p.PointY(kP) - 20}, {p.PointX(kC), p.PointY(kC) + 20}, kPurple);
     // Back to the right figure for the construction (nothing changes on the
     // screen).
     DrawExample2KiteFigure(p);
     WaitForAnyKey(p);
 
     NextLine(p, kTeal, "①Pを中心として、適当な半径の円をかく。");
-    CompassArc(p, {.centre = 3, .through = 1, .b = 2, .c = 1, .shift = -1,
+    CompassArc(p, {.centre = kP, .through = kA, .b = kB, .c = kA, .shift = -1,
                    .start = RayC(-0.03f), .end = RayB(0.03f), .color = kGrey});
     WaitForAnyKey(p);
 
     NextLine(p, kTeal, "②交点をA,Bとする。");
-    DotAndName(p, 1, "A", kNameAbove);
-    DotAndName(p, 2, "B", kNameAbove);
+    DotAndName(p, kA, "A", kNameAbove);
+    DotAndName(p, kB, "B", kNameAbove);
     WaitForAnyKey(p);
 
     NumberedLine(p, "③", kTeal, "Aを中心として、適当な半径の円をかく。", {.numberColor = kTeal});
-    CompassArc(p, {.centre = 1, .through = 4, .b = 3, .c = 4, .shift = -1,
+    CompassArc(p, {.centre = kA, .through = kC, .b = kP, .c = kC, .shift = -1,
                    .start = RayB(-0.1f), .end = RayB(0.1f), .color = kBrightBlue});
     WaitForAnyKey(p);
 
     NextLine(p, kTeal, "④Bを中心として、③と等しい半径の円をかく。");
-    CompassArc(p, {.centre = 2, .through = 4, .b = 3, .c = 4, .shift = -1,
+    CompassArc(p, {.centre = kB, .through = kC, .b = kP, .c = kC, .shift = -1,
                    .start = RayB(-0.1f), .end = RayB(0.1f), .color = kBrightBlue});
     WaitForAnyKey(p);
 
     NextLine(p, kTeal, "⑤交点をCとして、");
     IndentedLine(p, kTeal, "直線PCをひく。");
-    DotAndName(p, 4, "C");
-    Line(p, {p.PointX(3), p.PointY(3) - 50}, {p.PointX(4), p.PointY(4) + 50}, kPurple);
+    DotAndName(p, kC, "C");
+    Line(p, {p.PointX(kP), p.PointY(kP) - 50}, {p.PointX(kC), p.PointY(kC) + 50}, kPurple);
     WaitForAnyKey(p);
 
     Write(p, p.GridLeft - 240, p.GridBottom, kGrey, "教科書P169 問3 をやろう。");

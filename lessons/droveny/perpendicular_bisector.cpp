@@ -48,7 +48,7 @@ void ShowBisectorReflectionTopic(Droveny& p) {
     WaitForAnyKey(p);
 
     // Right angles at the feet on l, between the segment to the image and l.
-    for (int k = 1; k <= 3; k++) RightAngleAt(p, 26 + k, 23 + k, 12, 20, 1);
+    for (int k = 1; k <= 3; k++) RightAngle(p, 26 + k, 23 + k, 12, {.shift = 1.0f});
     WaitForAnyKey(p);
 
     // Equal halves: A one tick on each half, B two (moved 20 px), C three.
@@ -90,35 +90,38 @@ void MoveTriangleByArrowKeys(Droveny& p) {
 
 namespace {
 
+constexpr int kC = 1, kD = 2, kA = 3, kB = 4, kM = 5, kLTop = 6, kLBottom = 7;
+
 // One frame of the fold: AB's fixed half with A and B, the crease once
 // folded, the sheet through A', A' and the folded half A'M.
 void DrawSheetFoldFrame(Droveny& p) {
     DrawFoldSegmentFigure(p);
-    if (p.ArcAngle == 360) Segment(p, 6, 7, kTeal);
-    Polyline(p, {P2(p, 1), P(p, 7), P(p, 4), P(p, 6), P2(p, 1)}, kBlack);
+    if (p.ArcAngle == 360) Segment(p, kLTop, kLBottom, kTeal);
+    Polyline(p, {P2(p, 1), P(p, kLBottom), P(p, kB), P(p, kLTop), P2(p, 1)}, kBlack);
     Dot(p, P2(p, 1), kTeal);
-    Line(p, P2(p, 1), P(p, 5), kBlack);
+    Line(p, P2(p, 1), P(p, kM), kBlack);
 }
 
 // A folded onto B.
-constexpr SheetFold kSheetFold{.corner = 3, .target = 4, .drawFrame = DrawSheetFoldFrame};
+constexpr SheetFold kSheetFold{.corner = kA, .target = kB, .drawFrame = DrawSheetFoldFrame};
 
 }  // namespace
 
 void DrawFoldSegmentFigure(Droveny& p) {
-    Segment(p, 4, 5, kBlack);
-    DotAndName(p, 4, "B", {.dx = 10, .dy = 0});
-    DotAndName(p, 3, "A");
+    Segment(p, kB, kM, kBlack);
+    DotAndName(p, kB, "B", {.dx = 10, .dy = 0});
+    DotAndName(p, kA, "A");
 }
 
 void ShowFoldBisectorP171(Droveny& p) {
     BeginTopic(p, {.itemLeft = 40, .textLeft = 40, .firstLineY = 30});
     Write(p, p.TextLeft, p.TextLineY, kTeal, "教科書P171 Q をやろう。");
     Grid(p, {.left = 720, .top = 150, .columns = 8, .rows = 8, .cell = 60});
-    SetCells(p, {{1, {2, 6}}, {2, {6, 2}}, {3, {7, 7}}, {4, {1, 1}}, {5, {4, 4}}, {6, {1, 7}}, {7, {7, 1}}});
-    BoxOutline(p, P(p, 3), P(p, 4), kBlack);
-    DotAndName(p, 3, "A");
-    DotAndName(p, 4, "B", {.dx = 10, .dy = 0});
+    SetCells(p, {{kC, {2, 6}}, {kD, {6, 2}}, {kA, {7, 7}}, {kB, {1, 1}}, {kM, {4, 4}}, {kLTop, {1, 7}},
+                 {kLBottom, {7, 1}}});
+    BoxOutline(p, P(p, kA), P(p, kB), kBlack);
+    DotAndName(p, kA, "A");
+    DotAndName(p, kB, "B", {.dx = 10, .dy = 0});
     WaitForAnyKey(p);
 
     RunSheetFold(p, kSheetFold);
@@ -126,17 +129,17 @@ void ShowFoldBisectorP171(Droveny& p) {
     // The crease l, wherever the fold stopped.
     EraseFrame(p);
     DrawFoldSegmentFigure(p);
-    Segment(p, 6, 7, kTeal);
-    Segment(p, 3, 4, kBlack);
-    Name(p, 6, "l", {.dx = -40, .dy = -20});
+    Segment(p, kLTop, kLBottom, kTeal);
+    Segment(p, kA, kB, kBlack);
+    Name(p, kLTop, "l", {.dx = -40, .dy = -20});
     WaitForAnyKey(p);
 
     // The right angle and the equal halves at M. The ticks keep the shift -1
     // the right angle leaves, so they stand 7 px past the middles.
-    RightAngleAt(p, 5, 6, 3, 30);
+    RightAngle(p, kM, kLTop, kA, {.size = 30, .shift = -1.0f});
     const TickStyle half{.count = 1, .size = 15, .color = kPurple, .spacing = 8.0f, .shift = {}};
-    Ticks(p, P(p, 3), P(p, 5), half);
-    Ticks(p, P(p, 5), P(p, 4), half);
+    Ticks(p, P(p, kA), P(p, kM), half);
+    Ticks(p, P(p, kM), P(p, kB), half);
     WaitForAnyKey(p);
 
     NextLine(p, kPurple, "線分ABの垂直二等分線", 60);
@@ -149,23 +152,23 @@ void ShowFoldBisectorP171(Droveny& p) {
 
     NextLine(p, kBlack, "直線l上に適当な長さで、AC=ADとなる");
     NextLine(p, kBlack, "2点C,Dをとる。");
-    Segment(p, 3, 1, kTeal);
-    Segment(p, 3, 2, kTeal);
-    DotAndName(p, 1, "C", kNameAbove);
-    DotAndName(p, 2, "D", {.dx = -14, .dy = 10});
-    TicksBetween(p, 3, 1, 2, 15, kGrey);
-    TicksBetween(p, 3, 2, 2, 15, kGrey);
+    Segment(p, kA, kC, kTeal);
+    Segment(p, kA, kD, kTeal);
+    DotAndName(p, kC, "C", kNameAbove);
+    DotAndName(p, kD, "D", {.dx = -14, .dy = 10});
+    Ticks(p, kA, kC, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, kA, kD, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
     WaitForAnyKey(p);
 
     NextLine(p, kBlack, "2点C,DとBを結ぶ。");
-    Segment(p, 4, 1, kTeal);
-    Segment(p, 4, 2, kTeal);
+    Segment(p, kB, kC, kTeal);
+    Segment(p, kB, kD, kTeal);
     WaitForAnyKey(p);
 
     NextLine(p, kBlack, "四角形ACBDの辺の長さはすべて等しいから");
     NextLine(p, kTeal, "ひし形ACBDができる。");
-    TicksBetween(p, 4, 1, 2, 15, kGrey);
-    TicksBetween(p, 4, 2, 2, 15, kGrey);
+    Ticks(p, kB, kC, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
+    Ticks(p, kB, kD, {.count = 2, .size = 15, .color = kGrey, .shift = -8.0f});
     WaitForAnyKey(p);
 
     NextLine(p, kBlack, "したがって、垂直二等分線lをかくには、");

@@ -15,15 +15,23 @@ using namespace droveny;
 
 namespace {
 
+// The points of topics 5 and 6: A, B, the upper and lower points of the
+// bisector and AB's midpoint.
+constexpr int kA = 1, kB = 2, kUpper = 3, kLower = 4, kMid = 5;
+// Topic 5's point of the bisector between the midpoint and the lower point.
+constexpr int kBetween = 6;
+
 // The right angle at the midpoint, between the bisector up and AB to B.
-void RightAngleAtMidpoint(Droveny& p) { RightAngle(p, P(p, 5), P(p, 3), P(p, 2), {.size = 30, .shift = -1.0f}); }
+void RightAngleAtMidpoint(Droveny& p) {
+    RightAngle(p, P(p, kMid), P(p, kUpper), P(p, kB), {.size = 30, .shift = -1.0f});
+}
 
 // Point k joined to A and B, `ticks` equal-length ticks on both segments.
 void JoinToEnds(Droveny& p, int k, int ticks, float color) {
-    Segment(p, 1, k, kBlack);
-    Segment(p, 2, k, kBlack);
-    TicksBetween(p, 1, k, ticks, 15, color);
-    TicksBetween(p, 2, k, ticks, 15, color);
+    Segment(p, kA, k, kBlack);
+    Segment(p, kB, k, kBlack);
+    Ticks(p, kA, k, {.count = ticks, .size = 15, .color = color, .shift = -8.0f});
+    Ticks(p, kB, k, {.count = ticks, .size = 15, .color = color, .shift = -8.0f});
 }
 
 }  // namespace
@@ -32,12 +40,13 @@ void ShowPointsOnBisector(Droveny& p) {
     BeginTopic(p, {.itemLeft = 40, .textLeft = 40, .firstLineY = 30});
     Write(p, p.TextLeft, p.TextLineY, kTeal, "垂直二等分線上の点");
     Grid(p, {.left = 320, .top = 250, .columns = 9, .rows = 6, .cell = 60});
-    SetCells(p, {{1, {1, 3}}, {2, {8, 3}}, {3, {4.5f, 5}}, {4, {4.5f, 1}}, {5, {4.5f, 3}}, {6, {4.5f, 2}}});
+    SetCells(p, {{kA, {1, 3}}, {kB, {8, 3}}, {kUpper, {4.5f, 5}}, {kLower, {4.5f, 1}}, {kMid, {4.5f, 3}},
+                 {kBetween, {4.5f, 2}}});
     DrawSegmentAB(p);
     NumberedLine(p, "①", kBlack, "2点A,Bから等しい距離にある点の集まりは、", {.numberColor = kTeal});
 
     // Three points equally far from A and B.
-    Count(p.InnerIndex, {3, 4, 5}, [&](int k) {
+    Count(p.InnerIndex, {kUpper, kLower, kMid}, [&](int k) {
         WaitForAnyKey(p);
         JoinToEnds(p, k, 1, kGrey);
         Dot(p, k, kTeal);
@@ -45,11 +54,11 @@ void ShowPointsOnBisector(Droveny& p) {
     // Dots every 24 px down from point 3, then the ones between them.
     Count(p.InnerIndex, 1, 10, [&](int i) {
         WaitForAnyKey(p);
-        Dot(p, {p.PointX(3), p.PointY(3) + 24 * static_cast<float>(i)}, kTeal);
+        Dot(p, {p.PointX(kUpper), p.PointY(kUpper) + 24 * static_cast<float>(i)}, kTeal);
     });
     Count(p.InnerIndex, 0, 9, [&](int i) {
         WaitForAnyKey(p);
-        Dot(p, {p.PointX(3), p.PointY(3) + 12 + 24 * static_cast<float>(i)}, kTeal);
+        Dot(p, {p.PointX(kUpper), p.PointY(kUpper) + 12 + 24 * static_cast<float>(i)}, kTeal);
     });
     WaitForAnyKey(p);
     RightAngleAtMidpoint(p);
@@ -62,10 +71,10 @@ void ShowPointsOnBisector(Droveny& p) {
     // The converse on the bare figure with the bisector drawn.
     EraseFrame(p);
     DrawSegmentAB(p);
-    Segment(p, 3, 4, kBlack);
+    Segment(p, kUpper, kLower, kBlack);
     RightAngleAtMidpoint(p);
     NumberedLine(p, "②", kBlack, "垂直二等分線上の点は、", {.numberColor = kTeal});
-    const int order[] = {4, 6, 5, 3};
+    const int order[] = {kLower, kBetween, kMid, kUpper};
     for (int n = 1; n <= 4; n++) p.TableValueB(n) = static_cast<float>(order[n - 1]);
     Count(p.InnerIndex, 1, 4, [&](int n) {
         const int k = static_cast<int>(p.TableValueB(n));
@@ -85,22 +94,29 @@ void ShowPointsOnBisector(Droveny& p) {
 // (1 to 4 turned about it), 6 and 7 the ends of l, 8 where the bisector meets
 // l, 9 the end of the drawn bisector beyond 8.
 
+namespace {
+
+constexpr int kLeftEnd = 6, kRightEnd = 7, kCrossing = 8, kBisectorEnd = 9;
+
+}  // namespace
+
 void ShowBisectorAnswer7(Droveny& p) {
     BeginTopic(p, {.itemLeft = 40, .textLeft = 40, .firstLineY = 30});
     Write(p, p.TextLeft, p.TextLineY, kTeal, "問7解答");
     Grid(p, {.left = 480, .top = 250, .columns = 9, .rows = 6, .cell = 60});
-    SetCells(p, {{1, {2, 4}}, {2, {7, 4}}, {3, {4.5f, 6}}, {4, {4.5f, 2}}, {5, {4.5f, 4}}, {6, {0, 1}}, {7, {8, 1}}});
-    TurnFirstFourBy30(p, 5);
-    SetP(p, 8, Crossing(p, P(p, 3), P(p, 4), P(p, 6), P(p, 7)));
+    SetCells(p, {{kA, {2, 4}}, {kB, {7, 4}}, {kUpper, {4.5f, 6}}, {kLower, {4.5f, 2}}, {kMid, {4.5f, 4}},
+                 {kLeftEnd, {0, 1}}, {kRightEnd, {8, 1}}});
+    TurnFirstFourBy30(p, kMid);
+    SetP(p, kCrossing, Crossing(p, P(p, kUpper), P(p, kLower), P(p, kLeftEnd), P(p, kRightEnd)));
     // The bisector runs on a quarter of the way from 3 to 8 past both.
-    p.Seg2X2 = std::fabs(p.PointX(3) - p.PointX(8));
-    p.Seg2Y2 = std::fabs(p.PointY(8) - p.PointY(3));
-    SetP(p, 9, {p.PointX(8) - p.Seg2X2 / 4, p.PointY(8) + p.Seg2Y2 / 4});
+    p.Seg2X2 = std::fabs(p.PointX(kUpper) - p.PointX(kCrossing));
+    p.Seg2Y2 = std::fabs(p.PointY(kCrossing) - p.PointY(kUpper));
+    SetP(p, kBisectorEnd, {p.PointX(kCrossing) - p.Seg2X2 / 4, p.PointY(kCrossing) + p.Seg2Y2 / 4});
 
-    DotAndName(p, 1, "A", kNameAbove);
-    DotAndName(p, 2, "B", kNameAbove);
-    Segment(p, 6, 7, kBlack);
-    Name(p, 6, "l", {.dx = 4, .dy = -50});
+    DotAndName(p, kA, "A", kNameAbove);
+    DotAndName(p, kB, "B", kNameAbove);
+    Segment(p, kLeftEnd, kRightEnd, kBlack);
+    Name(p, kLeftEnd, "l", {.dx = 4, .dy = -50});
     NextLine(p, kBlack, "ABからの距離が等しい→");
     WaitForAnyKey(p);
     WriteOn(p, kTeal, "ABの垂直二等分線上");
@@ -109,13 +125,13 @@ void ShowBisectorAnswer7(Droveny& p) {
     WaitForAnyKey(p);
     CompassArc(p, kArcAboutB);
     WaitForAnyKey(p);
-    p.Seg2X2 = std::fabs(p.PointX(3) - p.PointX(8));
-    p.Seg2Y2 = std::fabs(p.PointY(8) - p.PointY(3));
-    Line(p, {p.PointX(3) + p.Seg2X2 / 4, p.PointY(3) - p.Seg2Y2 / 4}, P(p, 9), kTeal);
+    p.Seg2X2 = std::fabs(p.PointX(kUpper) - p.PointX(kCrossing));
+    p.Seg2Y2 = std::fabs(p.PointY(kCrossing) - p.PointY(kUpper));
+    Line(p, {p.PointX(kUpper) + p.Seg2X2 / 4, p.PointY(kUpper) - p.Seg2Y2 / 4}, P(p, kBisectorEnd), kTeal);
     WaitForAnyKey(p);
     NextLine(p, kBlack, "直線l上→");
     WaitForAnyKey(p);
     WriteOn(p, kTeal, "垂直二等分線とlの交点");
     WaitForAnyKey(p);
-    Dot(p, 8, kPurple);
+    Dot(p, kCrossing, kPurple);
 }

@@ -28,9 +28,9 @@ void DrawMirrorPointFigure(Droveny& p) {
     DotAndName(p, 3, "P'", {.dx = -14, .dy = 10});
     Segment(p, 1, 3, kBlack);
     Name(p, 2, "Q", {.dx = 8, .dy = 10});
-    RightAngleAt(p, 2, 1, 5, 25);
-    TicksBetween(p, 1, 2, 1, 12, kTeal);
-    TicksBetween(p, 2, 3, 1, 12, kTeal);
+    RightAngle(p, 2, 1, 5, {.size = 25, .shift = -1.0f});
+    Ticks(p, 1, 2, {.count = 1, .size = 12, .color = kTeal, .shift = -8.0f});
+    Ticks(p, 2, 3, {.count = 1, .size = 12, .color = kTeal, .shift = -8.0f});
 }
 
 void ShowPointLineDistance(Droveny& p) {
@@ -118,7 +118,7 @@ void ShowPointLineDistance(Droveny& p) {
         Dot(p, k, kTeal);
         WaitForAnyKey(p);
         Line(p, P(p, k), P(p, k + 1), kTeal);
-        RightAngleAt(p, k + 1, k, 3, 25);
+        RightAngle(p, k + 1, k, 3, {.size = 25, .shift = -1.0f});
     }, 2);
     WaitForAnyKey(p);
     Count(p.InnerIndex, 5, 11, [&](int k) {

@@ -39,10 +39,7 @@ void RightAngleAtO(Quillet& p, int b, int c, float size) { RightAngle(p, P(p, 0)
 // The filled sector of angle BOC: from ray OC counterclockwise to ray OB, or
 // with `shift` -1 from OB to OC.
 void SectorBOC(Quillet& p, float size, float shift) {
-    p.WorkA = 0;
-    p.WorkB = 3;
-    p.WorkC = 2;
-    AngleMark(p, P(p, 0), P(p, 3), P(p, 2),
+    AngleMark(p, 0, 3, 2,
               {.size = size, .arcs = 0, .color = kBlack, .fill = kGrey, .label = "", .shift = shift});
 }
 

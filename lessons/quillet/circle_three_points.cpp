@@ -13,10 +13,7 @@ namespace {
 // The fragment left of the plate: the 150-degree sector on the left of O,
 // its inner part cut away along the broken edge, and its rim.
 void DrawBrokenPlate(Quillet& p) {
-    p.WorkA = 0;
-    p.WorkB = 31;
-    p.WorkC = 32;
-    AngleMark(p, P(p, 0), P(p, 31), P(p, 32),
+    AngleMark(p, 0, 31, 32,
               {.size = p.Radius, .arcs = 0, .color = kWhite, .fill = kPink, .label = "", .shift = 1});
     FilledPolygon(p, {P(p, 0), P(p, 35), P(p, 34), P(p, 33)}, kWhite, kWhite);   // closed back to O
     Polyline(p, {P(p, 32), P(p, 35), P(p, 34), P(p, 33), P(p, 31)}, kBlack);

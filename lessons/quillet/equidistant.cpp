@@ -7,19 +7,6 @@
 
 using namespace kit;
 
-namespace {
-
-// The right-angle mark at the foot `vertex` between the line towards `along`
-// and the perpendicular towards `to` (the rays exchanged).
-void FootMark(Quillet& p, int vertex, int along, int to, float size) {
-    p.IndexA = static_cast<float>(vertex);
-    p.IndexB = static_cast<float>(along);
-    p.IndexC = static_cast<float>(to);
-    RightAngle(p, P(p, vertex), P(p, along), P(p, to), {.size = size, .shift = -1.0f});
-}
-
-}  // namespace
-
 void DrawEquidistantPointFigure(Quillet& p) {
     Segment(p, 1, 2, kBlack);
     Segment(p, 1, 3, kBlack);
@@ -62,13 +49,14 @@ void ShowEquidistantPointExample1(Quillet& p) {
     Write(p, p.TextLeft, p.TextLineY, kTeal, "例1 AC,AB,BDまでの距離が等しい点Pの作図");
     WaitForAnyKey(p);
 
-    // P with its three equal perpendiculars.
+    // P with its three equal perpendiculars, the right angles at their feet
+    // (the rays exchanged).
     Segment(p, 0, 11, kBlack);
     Segment(p, 0, 12, kBlack);
     Segment(p, 0, 13, kBlack);
-    FootMark(p, 11, 1, 0, 20);
-    FootMark(p, 12, 2, 0, 20);
-    FootMark(p, 13, 4, 0, 20);
+    RightAngle(p, 11, 1, 0, {.size = 20, .shift = -1.0f});
+    RightAngle(p, 12, 2, 0, {.size = 20, .shift = -1.0f});
+    RightAngle(p, 13, 4, 0, {.size = 20, .shift = -1.0f});
     Count(p.InnerIndex, {11, 12, 13}, [&](int foot) {
         Ticks(p, P(p, foot), P(p, 0), {.count = 1, .size = 20, .color = kPurple, .spacing = 8.0f, .shift = -8.0f});
     });
@@ -139,7 +127,7 @@ void ShowEquidistantPointExample1(Quillet& p) {
     CompassArc(p, {.centre = 22, .b = 21, .c = 23, .start = RayC(-0.03f), .end = RayC(0.03f), .color = kTeal});
     WaitForAnyKey(p);
     Segment(p, 0, 24, kTeal);
-    FootMark(p, 12, 2, 0, 30);
+    RightAngle(p, 12, 2, 0, {.size = 30, .shift = -1.0f});
     Name(p, 12, "E", {.dx = -20, .dy = 6, .color = kPurple});
     WaitForAnyKey(p);
 

@@ -46,8 +46,5 @@ void ShowPerpendicularAtRayPoint(Quillet& p) {
 
     NextLine(p, kTeal, "④ 交点とAを通る直線をひく。");
     Segment(p, 6, 7, kPurple);
-    p.IndexA = 1;
-    p.IndexB = 6;
-    p.IndexC = 0;
-    RightAngle(p, P(p, 1), P(p, 6), P(p, 0), {.size = 20, .shift = -1.0f});
+    RightAngle(p, 1, 6, 0, {.size = 20, .shift = -1.0f});
 }

@@ -10,9 +10,6 @@ struct QuilletVars {
     float SlidePosition = 0, SlideDirection = 0;
     // The turn of the figure of the perpendicular at a point of a ray.
     float TiltAngle = 0;
-    // Point numbers of a right-angle mark's vertex and rays (IndexA is the
-    // text area's cell).
-    float IndexB = 0, IndexC = 0;
 
     // ---- Sector lesson ----
     // The pizza figure: the rim angles (radians) of the M and L cut points

@@ -87,9 +87,7 @@ void DrawExampleFigure(Quillet& p, const ExampleFigure& figure) {
               {.size = p.Radius, .arcs = 0, .color = kBlack, .fill = figure.fill, .label = "", .shift = 1,
                .labelColor = kTeal});
     figure.labels(p);
-    p.WorkA = 0;
-    p.WorkB = 1;
-    DottedArc(p, P(p, 0), P(p, 1),
+    DottedArc(p, 0, 1,
               {.side = 1, .bulge = figure.dimensionBulge, .step = 5, .color = figure.dimensionColor,
                .label = p.TableTextB(2) + "cm", .labelColor = figure.dimensionColor,
                .labelDy = figure.dimensionLabelDrop});

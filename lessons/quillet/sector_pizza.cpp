@@ -23,9 +23,7 @@ void DrawPizzaFigure(Quillet& p, float left) {
     Disc(p, P(p, 0), p.CellSize * 4, kBlack, kPink);
     // The L cuts dotted (a flat dotted arc over each radius), across pizza M.
     Count(p.SliceIndex, 11, 18, [&](int i) {
-        p.WorkA = 0;
-        p.WorkB = p.SliceIndex;
-        DottedArc(p, P(p, 0), P(p, i),
+        DottedArc(p, 0, i,
                   {.side = 1, .bulge = 0, .step = 6, .color = kBlack, .label = "", .labelColor = kTeal});
     });
     // The M cuts solid.

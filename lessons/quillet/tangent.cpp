@@ -86,6 +86,8 @@ void ShowCircleTangent(Quillet& p) {
     DrawTangentBaseFigure(p);
     VerticalLine(p, p.PointX(17));
     Dot(p, 17, kTeal);
+    // The right angle at T between the tangent (up, along no point of the
+    // tables) and TO: the cells name T, the tangent through T, and O.
     p.IndexA = 17;
     p.IndexB = 17;
     p.IndexC = 0;

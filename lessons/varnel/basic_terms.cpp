@@ -35,10 +35,7 @@ namespace {
 // (WorkB) and A (WorkC): a sector of radius `size` in colour 3, its label in
 // colour 3 on the bisector, 10 px to the right.
 void MarkAngleB(Varnel& p, float size, const Text& label) {
-    p.WorkA = 2;
-    p.WorkB = 3;
-    p.WorkC = 1;
-    AngleMark(p, P(p, 2), P(p, 3), P(p, 1),
+    AngleMark(p, 2, 3, 1,
               {.size = size, .arcs = 0, .color = kBlack, .fill = kTeal, .label = label, .shift = 1,
                .labelColor = kTeal, .labelDx = 10});
 }
@@ -119,10 +116,7 @@ void ShowParallelAndPerpendicular(Varnel& p) {
     Name(p, 3, "C", {.dx = 8, .dy = 0});
     Name(p, 4, "D", {.dx = 8, .dy = -40});
     // The right angle at the crossing, between the rays to B and to C.
-    p.IndexA = 0;
-    p.IndexB = 2;
-    p.IndexC = 3;
-    RightAngle(p, P(p, 0), P(p, 2), P(p, 3), {.size = 30, .shift = -1.0f});
+    RightAngle(p, 0, 2, 3, {.size = 30, .shift = -1.0f});
     Write(p, p.ItemLeft, p.TextLineY + 50, kBlack, "①2直線AB,CDが交わってできる角が");
     NextLine(p, kBlack, "直角であるとき、ABとCDは");
 
@@ -186,9 +180,7 @@ PolygonStyle Lettered(float labelColor) {
 
 // Two ticks across the side from point 1 (A) to point `to`, 8 px apart.
 void EqualSideTicks(Varnel& p, int to) {
-    p.WorkA = 1;
-    p.WorkB = static_cast<float>(to);
-    Ticks(p, P(p, 1), P(p, to), {.count = 2, .size = 12, .color = kPurple, .spacing = 8, .shift = 0});
+    Ticks(p, 1, to, {.count = 2, .size = 12, .color = kPurple, .spacing = 8, .shift = 0});
 }
 
 // The filled sector of radius 40 over the triangle's inner angle at `vertex`

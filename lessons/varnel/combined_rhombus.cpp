@@ -17,10 +17,8 @@ void BuildRhombusPatternPoints(Varnel& p) {
     PointsAtAngles(p, 1, p.Radius);     // hexagon corners
     PointsAtAngles(p, 13, p.Radius2);   // inner points
     Count(p.LoopIndex, 1, 6, [&](int i) {   // side midpoints
-        p.WorkA = static_cast<float>(i);
-        p.WorkB = i == 6 ? 1.0f : static_cast<float>(i + 1);
         p.FromPoint = static_cast<float>(i + 6);
-        SetP(p, i + 6, Mid(P(p, i), P(p, static_cast<int>(p.WorkB))));
+        SetP(p, i + 6, Mid(p, i, i == 6 ? 1 : i + 1));
     });
 }
 
@@ -30,6 +28,7 @@ void DrawRhombusPatternLines(Varnel& p) {
     Count(p.LoopIndex, 1, 6, [&](int i) {
         Segment(p, 0, i + 12, kBlack);
         Segment(p, i + 12, i + 6, kBlack);
+        // WorkB: the middle of the spoke before corner i, read only here.
         p.WorkB = i == 1 ? 12.0f : static_cast<float>(i + 5);
         Segment(p, i + 12, static_cast<int>(p.WorkB), kBlack);
     });

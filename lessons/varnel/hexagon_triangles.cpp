@@ -25,13 +25,8 @@ void DrawHexagonTriangles(Program& p) {
         Line(p, P(p, i), P(p, static_cast<int>(p.ToPoint)), kBlack);
     });
     // Triangle ウ (A, C, B), then triangle エ (A', C', B).
-    p.WorkA = 1;
-    p.WorkB = 12;
-    p.WorkC = 0;
-    FilledPolygon(p, {P(p, 1), P(p, 12), P(p, 0)}, kBlack, kPink);
-    p.WorkA = 3;
-    p.WorkB = 8;
-    FilledPolygon(p, {P(p, 3), P(p, 8), P(p, 0)}, kBlack, kPink);
+    FilledPolygon(p, 1, 12, 0, kBlack, kPink);
+    FilledPolygon(p, 3, 8, 0, kBlack, kPink);
     Label(p, p.PointX(12) - 60, p.PointY(12) + 25, kTeal, "ウ");
     Name(p, 1, "A", {.dx = -35, .dy = -25, .color = kBlack});
     Name(p, 0, "B", {.dx = 40, .dy = -25, .color = kBlack});

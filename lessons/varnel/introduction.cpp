@@ -52,11 +52,7 @@ void DrawPatchworkTile(Varnel& p) {
     PointsAtAngles(p, 1, p.Radius);
     PointsAtAngles(p, 13, p.Radius2);
     // Side middles E1..E6: Ei between Vi and the next corner.
-    Count(p.LoopIndex, 1, 6, [&](int i) {
-        p.WorkA = static_cast<float>(i);
-        p.WorkB = static_cast<float>(i % 6 + 1);
-        SetP(p, 6 + i, Mid(P(p, i), P(p, i % 6 + 1)));
-    });
+    Count(p.LoopIndex, 1, 6, [&](int i) { SetP(p, 6 + i, Mid(p, i, i % 6 + 1)); });
     Polygon(p, {P(p, 1), P(p, 2), P(p, 3), P(p, 4), P(p, 5), P(p, 6)},
             {.width = 7, .color = p.LineColor, .distance = 10, .labels = "", .labelColor = kBlack, .labelDx = 0});
     // The inner lines: C to Mi, Mi to Ei and Mi to Ei-1 (E6 before E1).

@@ -50,10 +50,7 @@ void BeginHexagonTurn(Varnel& p) {
 // one arc of radius 80 in colour 5, with `label` in colour 5 on its
 // bisector, moved down by `labelDy` (empty: LabelOffsetY as it stands).
 void MarkTurnAngle(Varnel& p, const Text& label, std::optional<float> labelDy = {}) {
-    p.WorkA = 0;
-    p.WorkB = 1;
-    p.WorkC = 3;
-    AngleMark(p, P(p, 0), P(p, 1), P(p, 3),
+    AngleMark(p, 0, 1, 3,
               {.size = 80, .arcs = 1, .color = kPurple, .label = label, .shift = 1, .labelColor = kPurple,
                .labelDy = labelDy});
 }

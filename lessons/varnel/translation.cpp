@@ -40,14 +40,12 @@ void BuildTranslationFigure(Varnel& p) {
     PointsAtAngles(p, 1, p.Radius);
     // Point 7: middle of the top side (sides 1-6); point 8: middle of the
     // bottom side (3-4); point 9: below A, on the horizontal diameter. The
-    // point numbers stay in the cells: LoopIndex 7, FromPoint 8, WorkA and
-    // WorkB the ends of the last side.
+    // point numbers stay in the cells, which no later step reads: LoopIndex 7,
+    // FromPoint 8, WorkA and WorkB the ends of the last side (Mid names them).
     p.LoopIndex = 7;
     SetP(p, 7, Mid(P(p, 1), P(p, 6)));
     p.FromPoint = 8;
-    p.WorkA = 3;
-    p.WorkB = 4;
-    SetP(p, 8, Mid(P(p, 3), P(p, 4)));
+    SetP(p, 8, Mid(p, 3, 4));
     SetP(p, 9, {p.PointX(1), p.PointY(2)});
 }
 
@@ -142,6 +140,7 @@ void ShowTranslationQuestionP156(Varnel& p) {
     Erase(p, QuestionFigureArea(p));
     DrawTranslationFigure(p);
     DrawCorrespondingSegments(p);
+    // The copy at rest on A'B'C'; WorkA..WorkC keep its points (no step reads them).
     p.WorkA = 0;
     p.WorkB = 3;
     p.WorkC = 8;
@@ -177,6 +176,7 @@ void ShowTranslationAnswers1And2(Varnel& p) {
     NameImageVertices(p);
     AnswerTriangle(p, 4, kBlack, "1");
     ArrowOfPoints(p, 7, 8, kTeal);
+    // WorkA keeps the point last named (no step reads it).
     p.WorkA = 7;
     Name(p, 7, "O", {.dx = -14, .dy = -50, .color = kBlack});
     p.WorkA = 8;

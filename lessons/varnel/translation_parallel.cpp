@@ -38,13 +38,6 @@ void Chevron(Varnel& p, int i, int j) {
     Chevrons(p, P(p, i), P(p, j), {.size = 30, .color = kBrightBlue});
 }
 
-// One tick near the middle of i -> j (WorkA, WorkB name them).
-void Tick(Varnel& p, int i, int j) {
-    p.WorkA = static_cast<float>(i);
-    p.WorkB = static_cast<float>(j);
-    Ticks(p, P(p, i), P(p, j), {.size = 20, .color = kBrightBlue});
-}
-
 }  // namespace
 
 void ShowParallelLineConstruction(Varnel& p) {
@@ -122,8 +115,8 @@ void ShowParallelLineConstruction(Varnel& p) {
 
     NumberedLine(p, "⑨", kBlack, "線分CDをひく。", kStepNumber);
     Segment(p, 3, 4, kTeal);
-    Tick(p, 1, 2);
-    Tick(p, 3, 4);
+    Ticks(p, 1, 2, {.size = 20, .color = kBrightBlue});
+    Ticks(p, 3, 4, {.size = 20, .color = kBrightBlue});
     WaitForAnyKey(p);
 
     NextLine(p, kGrey, "教科書P158 問3 をやろう。", 70);

@@ -19,8 +19,6 @@ struct VarnelVars {
     // LoopIndex), and the fill colour of the tile pieces.
     float LoopIndex3 = 0;
     float TileColor = 0;
-    // Point numbers handed to a mark routine besides IndexA.
-    float IndexB = 0, IndexC = 0;
     // Net arrow-key presses of the rotation figure since its set-up: each →
     // (a clockwise step) counts +1, each ← -1. The image is placed from it,
     // and whole turns are decided on it.

@@ -1,6 +1,7 @@
 // The kit's construction vocabulary at its contract: what a compass step, a
-// point's dot and name, the text column, erasing the frame, counted loops and
-// key-stepped animations draw, and which cells each leaves for a later step.
+// point's dot and name, the text column, erasing the frame, counted loops,
+// key-stepped animations and the marks on point-table entries draw, and which
+// cells each leaves for a later step.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -507,6 +508,129 @@ TEST(AngleDots, OnTheBisectorWithThePenLeftThere) {
     EXPECT_EQ(p.WorkA, 0);
     EXPECT_EQ(p.WorkB, 1);
     EXPECT_EQ(p.WorkC, 2);
+}
+
+// ---- Marks on points of the point tables ---------------------------------------------
+
+// The cells a mark on entries names its points in; 90 in a case: the cell as
+// the mark's Pt form leaves it.
+struct NamedCells {
+    float workA = 90, workB = 90, workC = 90;
+    float indexA = 90, indexB = 90, indexC = 90;
+};
+
+struct EntryMarkCase {
+    const char* name;
+    void (*byEntries)(Program& p);
+    void (*byPoints)(Program& p);
+    NamedCells named;
+};
+
+std::ostream& operator<<(std::ostream& os, const EntryMarkCase& c) { return os << c.name; }
+
+class EntryMarks : public testing::TestWithParam<EntryMarkCase> {};
+
+// Point 1 at (500, 300), 2 to its right, 3 above it, 4 down and to the left;
+// WorkA..WorkC and IndexA..IndexC hold 90 before the mark.
+void SetMarkPoints(Program& p) {
+    SetP(p, 1, {500, 300});
+    SetP(p, 2, {600, 300});
+    SetP(p, 3, {500, 200});
+    SetP(p, 4, {420, 380});
+    p.WorkA = p.WorkB = p.WorkC = 90;
+    p.IndexA = p.IndexB = p.IndexC = 90;
+}
+
+// The mark on entries draws what its Pt form draws on the entries' points,
+// leaves the mark's cells as that form does, and names the entries.
+TEST_P(EntryMarks, DrawAsOnTheirPointsAndNameTheEntries) {
+    const EntryMarkCase& c = GetParam();
+    Fixture byPoints, byEntries;
+    Program& want = *byPoints.p;
+    Program& p = *byEntries.p;
+    SetMarkPoints(want);
+    SetMarkPoints(p);
+    c.byPoints(want);
+    c.byEntries(p);
+    const auto drawn = byEntries.Events();
+    ASSERT_FALSE(drawn.empty());
+    EXPECT_EQ(drawn, byPoints.Events());
+
+    const auto named = [](float value, float asLeft) { return value == 90 ? asLeft : value; };
+    EXPECT_EQ(p.WorkA, named(c.named.workA, want.WorkA));
+    EXPECT_EQ(p.WorkB, named(c.named.workB, want.WorkB));
+    EXPECT_EQ(p.WorkC, named(c.named.workC, want.WorkC));
+    EXPECT_EQ(p.IndexA, named(c.named.indexA, want.IndexA));
+    EXPECT_EQ(p.IndexB, named(c.named.indexB, want.IndexB));
+    EXPECT_EQ(p.IndexC, named(c.named.indexC, want.IndexC));
+    // The cells a later step reads after the Pt form.
+    const float Program::*const kept[] = {
+        &Program::MarkShift,    &Program::MarkSize,     &Program::MarkCount,     &Program::TickSpacing,
+        &Program::LoopIndex,    &Program::LineColor,    &Program::AccentColor,   &Program::PenColor,
+        &Program::LabelOffsetX, &Program::LabelOffsetY, &Program::ArcFractionB,  &Program::ArcFractionC,
+        &Program::BisectorAngle, &Program::ArcPointX,   &Program::ArcPointY,     &Program::ArcSweep,
+        &Program::MarkAX,       &Program::MarkBX,       &Program::MarkCY};
+    for (std::size_t i = 0; i < std::size(kept); ++i) EXPECT_EQ(p.*kept[i], want.*kept[i]) << "cell " << i;
+    EXPECT_EQ(p.MarkLabel, want.MarkLabel);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kit, EntryMarks,
+    testing::Values(
+        EntryMarkCase{"Ticks",
+                      [](Program& p) { Ticks(p, 1, 2, {.count = 2, .size = 12, .color = kGrey, .shift = -8.0f}); },
+                      [](Program& p) {
+                          Ticks(p, P(p, 1), P(p, 2), {.count = 2, .size = 12, .color = kGrey, .shift = -8.0f});
+                      },
+                      {.workA = 1, .workB = 2}},
+        EntryMarkCase{"AngleMark",
+                      [](Program& p) {
+                          AngleMark(p, 1, 2, 3, {.size = 40, .arcs = 0, .fill = kPink, .label = "X", .shift = 1});
+                      },
+                      [](Program& p) {
+                          AngleMark(p, P(p, 1), P(p, 2), P(p, 3),
+                                    {.size = 40, .arcs = 0, .fill = kPink, .label = "X", .shift = 1});
+                      },
+                      {.workA = 1, .workB = 2, .workC = 3}},
+        EntryMarkCase{"RightAngle", [](Program& p) { RightAngle(p, 1, 3, 2, {.size = 30, .shift = -1.0f}); },
+                      [](Program& p) { RightAngle(p, P(p, 1), P(p, 3), P(p, 2), {.size = 30, .shift = -1.0f}); },
+                      {.indexA = 1, .indexB = 3, .indexC = 2}},
+        EntryMarkCase{"DottedArc",
+                      [](Program& p) { DottedArc(p, 4, 2, {.bulge = 30, .step = 6, .sweep = 90, .label = "r"}); },
+                      [](Program& p) {
+                          DottedArc(p, P(p, 4), P(p, 2), {.bulge = 30, .step = 6, .sweep = 90, .label = "r"});
+                      },
+                      {.workA = 4, .workB = 2}},
+        EntryMarkCase{"FilledPolygon", [](Program& p) { FilledPolygon(p, 4, 2, 3, kBlack, kPink); },
+                      [](Program& p) { FilledPolygon(p, {P(p, 4), P(p, 2), P(p, 3)}, kBlack, kPink); },
+                      {.workA = 4, .workB = 2, .workC = 3}}),
+    [](const testing::TestParamInfo<EntryMarkCase>& tp) { return std::string(tp.param.name); });
+
+TEST(EntryMarks, TicksOneAcrossTheMiddleThenTowardsTheSecondPoint) {
+    // Shift -8: the first stroke crosses the middle of 1-2, the next goes
+    // 8 px further towards point 2, whatever spacing an earlier call left.
+    Fixture f;
+    Program& p = *f.p;
+    SetP(p, 1, {100, 100});
+    SetP(p, 2, {200, 100});
+    p.TickSpacing = 30;   // left over from an earlier call
+    Ticks(p, 1, 2, {.count = 2, .size = 12, .color = 7, .shift = -8.0f});
+    ExpectSegments(Segments(f), {{150, 88, 150, 112, 7}, {158, 88, 158, 112, 7}});
+    EXPECT_EQ(p.WorkA, 1);
+    EXPECT_EQ(p.WorkB, 2);
+}
+
+TEST(EntryMarks, TheMiddleOfTwoEntriesNamesThemAndDrawsNothing) {
+    Fixture f;
+    Program& p = *f.p;
+    SetMarkPoints(p);
+    const Pt m = Mid(p, 4, 2);
+    EXPECT_EQ(m.x, 510);
+    EXPECT_EQ(m.y, 340);
+    EXPECT_EQ(p.WorkA, 4);
+    EXPECT_EQ(p.WorkB, 2);
+    EXPECT_EQ(p.WorkC, 90);
+    EXPECT_TRUE(f.Events().empty());
 }
 
 }  // namespace
