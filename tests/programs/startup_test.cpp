@@ -91,8 +91,9 @@ TEST(CommandLine, KeysFileIsReadLikeKeys) {
     const fs::path file = testing_support::TempPath("keys", ".txt");
     const fs::path trace = testing_support::TempPath("keys-trace", ".jsonl");
     std::ofstream(file) << "ab\n{Enter}";
-    const std::string cmd = std::string(GEO_BIN_DIR) + "/error_probe --headless --keys-file " + file.string() +
-                            " --trace " + trace.string();
+    const std::string cmd = testing_support::ShellQuoted(testing_support::ProgramPath("error_probe")) +
+                            " --headless --keys-file " + testing_support::ShellQuoted(file.string()) + " --trace " +
+                            testing_support::ShellQuoted(trace.string());
     EXPECT_EQ(WEXITSTATUS(std::system(cmd.c_str())), 0);
     std::ifstream in(trace);
     std::string line;
@@ -108,7 +109,8 @@ TEST(CommandLine, KeysFileIsReadLikeKeys) {
 
 TEST(CommandLine, HelpAndVersionExitZero) {
     for (const char* opt : {"--help", "--version"}) {
-        const std::string cmd = std::string(GEO_BIN_DIR) + "/varnel " + std::string(opt) + " > /dev/null 2>&1";
+        const std::string cmd =
+            testing_support::ShellQuoted(testing_support::ProgramPath("varnel")) + " " + opt + " > /dev/null 2>&1";
         EXPECT_EQ(WEXITSTATUS(std::system(cmd.c_str())), 0) << opt;
     }
 }
@@ -166,12 +168,13 @@ TEST(StartUpTrace, SeedAndStateComeFromTheClock) {
 // program waits for keys without using the processor, and a close request
 // (SDL turns SIGTERM into one) ends it at once.
 TEST(Window, IdleWaitUsesNoCpuAndCloseEndsTheProgram) {
+    const std::string varnel = testing_support::ProgramPath("varnel");
     pid_t pid = fork();
     if (pid == 0) {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         FILE* err = std::freopen("/dev/null", "w", stderr);
         (void)err;
-        execl((std::string(GEO_BIN_DIR) + "/varnel").c_str(), "varnel", static_cast<char*>(nullptr));
+        execl(varnel.c_str(), "varnel", static_cast<char*>(nullptr));
         _exit(127);
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(500));

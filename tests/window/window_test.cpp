@@ -315,7 +315,7 @@ TEST_P(WindowProgram, ShowsTakesKeysAndEndsAtOnce) {
     XClient x;
     ASSERT_TRUE(x.ok());
     const std::string errPath = testing_support::TempPath(std::string(c.program) + "-stderr", ".txt");
-    const std::string path = std::string(GEO_BIN_DIR) + "/" + c.program;
+    const std::string path = testing_support::ProgramPath(c.program);
     std::vector<std::string> args = c.args;
     const std::string keyFile = testing_support::TempPath(std::string(c.program) + "-keys", ".txt");
     if (!c.script.empty()) {
