@@ -26,6 +26,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::ShellQuoted;
 
 struct Shell {
     int status = -1;
@@ -33,9 +34,10 @@ struct Shell {
 };
 
 // Runs a shell command line (stderr captured) and returns its exit status.
+// Every path in it is ShellQuoted, once for each shell that reads it.
 Shell RunShell(const std::string& command) {
     const fs::path errFile = testing_support::TempPath("shell", ".err");
-    const int raw = std::system((command + " 2>" + errFile.string()).c_str());
+    const int raw = std::system((command + " 2>" + ShellQuoted(errFile.string())).c_str());
     Shell r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
     std::ifstream in(errFile);
@@ -48,7 +50,8 @@ Shell RunShell(const std::string& command) {
     return r;
 }
 
-std::string Bin(const std::string& program) { return std::string(GEO_BIN_DIR) + "/" + program; }
+// A built program, as a shell command's first word.
+std::string Bin(const std::string& program) { return ShellQuoted(testing_support::ProgramPath(program)); }
 
 // A path in this test process's own folder.
 std::string Tmp(const std::string& name) { return (fs::path(testing_support::PrivateDir()) / name).string(); }
@@ -81,7 +84,7 @@ class FailedOutputs : public testing::TestWithParam<OutputCase> {};
 TEST_P(FailedOutputs, AreReportedWithTheirOwnStatus) {
     const OutputCase& c = GetParam();
     const std::string keys = c.args.find("--keys") == std::string::npos ? " --keys '3{Enter}1{Enter}abc'" : "";
-    const Shell r = RunShell("bash -c \"" + Bin("varnel") + " --headless" + keys + " " + c.args + "\"");
+    const Shell r = RunShell("bash -c " + ShellQuoted(Bin("varnel") + " --headless" + keys + " " + c.args));
     EXPECT_EQ(r.status, c.status) << r.err;
     EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
 }
@@ -95,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
         // so the reader has surely closed it while the program still writes.
         OutputCase{"ClosedPipe",
                    "--keys '3{Enter}1{Enter}abcdefgh" + std::string(80, 'x') +
-                       "' --trace /dev/stdout | head -c 100 >/dev/null; exit \\${PIPESTATUS[0]}",
+                       "' --trace /dev/stdout | head -c 100 >/dev/null; exit ${PIPESTATUS[0]}",
                    4,
                    "cannot write the trace file /dev/stdout"},
         // Found before anything opens: a bad value, status 2 and the usage.
@@ -107,18 +110,21 @@ INSTANTIATE_TEST_SUITE_P(
         OutputCase{"KeyFileThatCannotBeRead", "--keys-file /proc/self/clear_refs", 2,
                    "cannot read the key file /proc/self/clear_refs"},
         // Two outputs on one file would destroy each other.
-        OutputCase{"TraceAndScreenshotOnOneFile", "--trace " + Tmp("both.out") + " --screenshot " + Tmp("both.out"),
-                   2, "name one file"},
+        OutputCase{"TraceAndScreenshotOnOneFile",
+                   "--trace " + ShellQuoted(Tmp("both.out")) + " --screenshot " + ShellQuoted(Tmp("both.out")), 2,
+                   "name one file"},
         OutputCase{"OneFileSpelledTwoWays",
-                   "--trace " + Tmp("both.out") + " --screenshot " +
-                       (fs::path(testing_support::PrivateDir()) / "." / "both.out").string(),
+                   "--trace " + ShellQuoted(Tmp("both.out")) + " --screenshot " +
+                       ShellQuoted((fs::path(testing_support::PrivateDir()) / "." / "both.out").string()),
                    2, "name one file"},
         // An output over the key file would destroy the script it was read from.
-        OutputCase{"TraceOverTheKeyFile", "--keys-file " + KeyFile("keys.txt") + " --trace " + KeyFile("keys.txt"), 2,
-                   "is the --keys-file"},
+        OutputCase{"TraceOverTheKeyFile",
+                   "--keys-file " + ShellQuoted(KeyFile("keys.txt")) + " --trace " + ShellQuoted(KeyFile("keys.txt")),
+                   2, "is the --keys-file"},
         OutputCase{"ScreenshotOverTheKeyFile",
-                   "--keys-file " + KeyFile("shot-keys.txt") + " --screenshot " + KeyFile("shot-keys.txt"), 2,
-                   "is the --keys-file"}),
+                   "--keys-file " + ShellQuoted(KeyFile("shot-keys.txt")) + " --screenshot " +
+                       ShellQuoted(KeyFile("shot-keys.txt")),
+                   2, "is the --keys-file"}),
     [](const testing::TestParamInfo<OutputCase>& tp) { return std::string(tp.param.name); });
 
 // A command line refused after the --shots folder was checked leaves the
@@ -144,9 +150,9 @@ TEST_P(RefusedCommandLine, LeavesTheShotsFolderAsItWas) {
         std::ofstream(fs::path(dir) / "kept.txt") << "kept";
     }
     std::string args = c.args;
-    for (std::size_t at; (at = args.find("DIR")) != std::string::npos;) args.replace(at, 3, dir);
+    for (std::size_t at; (at = args.find("DIR")) != std::string::npos;) args.replace(at, 3, ShellQuoted(dir));
     const std::string keys = args.find("--keys") == std::string::npos ? " --keys 3" : "";
-    const Shell r = RunShell(Bin("varnel") + " --headless" + keys + " --shots " + dir + " " + args);
+    const Shell r = RunShell(Bin("varnel") + " --headless" + keys + " --shots " + ShellQuoted(dir) + " " + args);
     EXPECT_EQ(r.status, 2) << r.err;
     EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("Usage:"), std::string::npos) << r.err;
@@ -196,8 +202,8 @@ TEST_P(CutPicture, IsRemovedAndReported) {
     const std::string path = Tmp(c.name);
     fs::remove_all(path);
     const fs::path picture = *c.written ? fs::path(path) / c.written : fs::path(path);
-    const Shell r = RunShell("bash -c \"ulimit -f 4; " + Bin("varnel") + " --headless --keys 3 " +
-                             c.option + " " + path + "\"");
+    const Shell r = RunShell("bash -c " + ShellQuoted("ulimit -f 4; " + Bin("varnel") + " --headless --keys 3 " +
+                                                      c.option + " " + ShellQuoted(path)));
     EXPECT_EQ(r.status, 4) << r.err;
     EXPECT_NE(r.err.find("cannot write the picture " + picture.string()), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(picture));
@@ -226,8 +232,8 @@ class ClosedStreams : public testing::TestWithParam<ClosedCase> {};
 
 TEST_P(ClosedStreams, KeepMessagesOutOfTheTrace) {
     const std::string trace = Tmp(std::string(GetParam().name) + ".jsonl");
-    const Shell r = RunShell("bash -c '" + Bin("error_probe") + " --headless --keys x1 --trace " + trace + " " +
-                             GetParam().redirections + "'");
+    const Shell r = RunShell("bash -c " + ShellQuoted(Bin("error_probe") + " --headless --keys x1 --trace " +
+                                                      ShellQuoted(trace) + " " + GetParam().redirections));
     EXPECT_EQ(r.status, 3);
     const auto lines = Lines(trace);
     ASSERT_FALSE(lines.empty());
@@ -321,8 +327,8 @@ Shell RunIn(const fs::path& folder, const std::string& line) {
         const int out = open("/dev/null", O_WRONLY);
         const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0 || chdir(folder.c_str()) != 0) _exit(126);
-        setenv("PROGRAM", Bin("varnel").c_str(), 1);
-        setenv("PROBE", Bin("error_probe").c_str(), 1);
+        setenv("PROGRAM", testing_support::ProgramPath("varnel").c_str(), 1);
+        setenv("PROBE", testing_support::ProgramPath("error_probe").c_str(), 1);
         execl("/bin/bash", "bash", "-c", line.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }

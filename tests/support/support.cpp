@@ -85,6 +85,20 @@ std::string TempPath(const std::string& stem, const std::string& ext) {
     return (fs::path(PrivateDir()) / (stem + "-" + std::to_string(counter++) + ext)).string();
 }
 
+std::string ProgramPath(const std::string& program) {
+    const char* dir = std::getenv("GEO_TEST_BIN_DIR");
+    return (fs::path(dir && *dir ? dir : GEO_BIN_DIR) / program).string();
+}
+
+std::string ShellQuoted(const std::string& text) {
+    std::string out = "'";
+    for (const char c : text) {
+        if (c == '\'') out += "'\\''";
+        else out += c;
+    }
+    return out + "'";
+}
+
 std::string SanitizerReport(const std::string& stderrText) {
     static const char* const kMarkers[] = {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer", ": runtime error: ",
                                            "SUMMARY: UndefinedBehaviorSanitizer"};
@@ -164,7 +178,7 @@ RunResult RunProgramHeadless(const std::string& program, const std::string& keys
     RunResult result;
     const std::string tracePath = TempPath(program + "-trace", ".jsonl");
     const std::string errPath = TempPath(program + "-stderr", ".txt");
-    std::vector<std::string> args{std::string(GEO_BIN_DIR) + "/" + program, "--headless", "--keys", keys,
+    std::vector<std::string> args{ProgramPath(program), "--headless", "--keys", keys,
                                   "--clock", clock, "--trace", tracePath};
     if (shots) {
         result.shotsDir = TempPath(program + "-shots", "");

@@ -82,6 +82,18 @@ inline std::string Keys(std::initializer_list<std::string> parts) {
 
 // ---- Whole-program runs ------------------------------------------------------
 
+// The path of a built program (varnel, error_probe, ...): in the build's bin
+// folder, or in the folder GEO_TEST_BIN_DIR names when it is set
+// (tests/spaced_paths.sh runs a test program against a copy of the programs
+// in a folder whose path holds a blank).
+std::string ProgramPath(const std::string& program);
+
+// `text` as one word of a shell command line, whatever it holds (blanks,
+// Japanese, quotes, `$`): in single quotes, each of its own single quotes
+// written as '\''. Every path a test hands to a shell goes through this: a
+// clone or a TMPDIR may lie in a folder such as "~/ダウンロード/geo lessons".
+std::string ShellQuoted(const std::string& text);
+
 // Result of running a built program headless.
 struct RunResult {
     int status = -1;                      // exit status
@@ -105,7 +117,7 @@ struct RunResult {
 inline constexpr const char* kLostCharacterPrefix = "text: \"";
 inline constexpr const char* kLostCharacterMark = ") has no code page 932 form; drawn as \"?\" in \"";
 
-// Runs bin/<program> --headless --keys <keys> --clock <clock> --trace ...
+// Runs ProgramPath(program) --headless --keys <keys> --clock <clock> --trace ...
 // (plus `extraArgs`), waits for it (at most `timeoutSec`) and reads the trace.
 RunResult RunProgramHeadless(const std::string& program, const std::string& keys,
                              const std::vector<std::string>& extraArgs = {}, bool shots = false,

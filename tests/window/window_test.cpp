@@ -8,6 +8,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -37,6 +38,44 @@ constexpr uint32_t kSurround = 0x606060;
 
 using window_test::XClient;
 
+// How long a test waits for a state it expects before it gives up: far
+// longer than any run takes, even on a loaded machine, so that only a broken
+// program meets it.
+constexpr auto kPatience = std::chrono::seconds(30);
+
+// Waits at the runtime's key wait, which handles the window's events, until
+// `reached` holds; false when it never did.
+template <class Reached>
+bool WaitUntil(Runtime& rt, Reached reached) {
+    for (const auto end = Clock::now() + kPatience; Clock::now() < end;) {
+        if (reached()) return true;
+        rt.WaitForKey(10);
+    }
+    return reached();
+}
+
+// The sizes the window is told it has (SDL's size-changed events), noted as
+// the host reads its events.
+class SizeWatch {
+public:
+    SizeWatch() { SDL_AddEventWatch(&Note, this); }
+    ~SizeWatch() { SDL_DelEventWatch(&Note, this); }
+    SizeWatch(const SizeWatch&) = delete;
+    SizeWatch& operator=(const SizeWatch&) = delete;
+    bool Saw(int width, int height) const { return width_ == width && height_ == height; }
+
+private:
+    static int Note(void* self, SDL_Event* e) {
+        if (e->type == SDL_WINDOWEVENT && e->window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+            static_cast<SizeWatch*>(self)->width_ = e->window.data1;
+            static_cast<SizeWatch*>(self)->height_ = e->window.data2;
+        }
+        return 1;
+    }
+    int width_ = 0;
+    int height_ = 0;
+};
+
 std::string ReadAll(const std::string& path) {
     std::ifstream in(path);
     std::stringstream ss;
@@ -60,6 +99,10 @@ protected:
     }
     plat::PresentLog Log() { return rt->host().Presented(); }
     void Cursor(int color) { rt->RtCircle(kCellX + 8, kCellY + 8, 4, color, 1, 0, 0, true); }
+    // Waits until the window has been shown whole `n` times in all.
+    bool ShownWhole(long n) {
+        return WaitUntil(*rt, [&] { return Log().whole >= n; });
+    }
 
     std::unique_ptr<Runtime> rt;
     plat::PresentLog first, base;
@@ -118,7 +161,7 @@ TEST_F(WindowTest, ExposureShowsTheWholeFrameOnce) {
     x.Uncover(*w, 0, 0, 0, 0);
     x.Uncover(*w, 10, 10, 50, 50);
     x.Sync();
-    rt->WaitForKey(100);
+    ASSERT_TRUE(ShownWhole(base.whole + 1)) << "the exposed window was never shown again";
     EXPECT_EQ(Log().whole, base.whole + 1);
     EXPECT_EQ(Log().presents, base.presents + 1);
     rt->WaitForKey(40);
@@ -149,7 +192,7 @@ TEST_F(WindowTest, PartsShownMatchTheWholeFrame) {
     ASSERT_FALSE(parts.empty());
     x.Uncover(*w, 0, 0, 0, 0);
     x.Sync();
-    rt->WaitForKey(100);
+    ASSERT_TRUE(ShownWhole(base.whole + 1)) << "the exposed window was never shown again";
     ASSERT_EQ(Log().whole, base.whole + 1);
     x.Sync();
     const auto whole = x.Capture(*w);
@@ -181,7 +224,7 @@ TEST_P(ResizedWindow, ShowsThePictureWholeCentredWithItsProportions) {
     rt->WaitForKey(0);
     const long whole = Log().whole;
     x.Resize(*w, s.width, s.height);
-    rt->WaitForKey(150);
+    ASSERT_TRUE(ShownWhole(whole + 1)) << "the resized window was never shown again";
     EXPECT_EQ(Log().whole, whole + 1);
     x.Sync();
     EXPECT_EQ(x.Pixel(*w, s.inX, s.inY), plat::PaletteColor(1));
@@ -263,6 +306,7 @@ TEST_P(WindowOn16BitScreen, AFrameNotShownIsShownAtTheNextWait) {
     ASSERT_TRUE(x.ok());
     auto w = x.TopWindow();
     ASSERT_TRUE(w);
+    SizeWatch sizes;
     rt->RtLine(0, 0, kSurfaceWidth - 1, kSurfaceHeight - 1, 1, BoxShape::Filled);
     if (c.resized) {
         rt->WaitForKey(0);
@@ -271,8 +315,12 @@ TEST_P(WindowOn16BitScreen, AFrameNotShownIsShownAtTheNextWait) {
     }
     const long shown = Log().presents;
     failLargeAllocations = true;
-    rt->WaitForKey(c.resized ? 150 : 0);
+    // The frame fails at the first wait, or once the host has read the new
+    // size (and tried to show the frame whole at it).
+    rt->WaitForKey(0);
+    const bool resizeRead = !c.resized || WaitUntil(*rt, [&] { return sizes.Saw(1000, 625); });
     failLargeAllocations = false;
+    ASSERT_TRUE(resizeRead) << "the window never learnt its new size";
     ASSERT_EQ(Log().presents, shown) << "the frame was shown without its image";
     const plat::PresentLog before = Log();
     if (c.partAfter) rt->RtLine(10, 10, 20, 20, 4, BoxShape::Filled);
@@ -292,6 +340,31 @@ INSTANTIATE_TEST_SUITE_P(Frames, WindowOn16BitScreen,
                                            UnshownCase{"NewSizeThenAPart", true, true}),
                          [](const auto& tp) { return std::string(tp.param.name); });
 
+// What the window shows when the program has come where a case acts.
+enum class Screen {
+    First,   // the first screen: the white background below the middle
+    Error,   // the error screen: its one line of text, in pink
+};
+
+// The error screen writes its one line at (288, 432) on the surface, in
+// colour 13; this band of the surface holds the whole of it.
+constexpr int kErrorBandX = 288, kErrorBandY = 424, kErrorBandWidth = 720, kErrorBandHeight = 32;
+constexpr int kErrorTextColor = 13;
+
+// True once the window shows `screen`.
+bool Shows(XClient& x, unsigned long w, Screen screen) {
+    const auto a = x.SizeOf(w);
+    if (!a) return false;
+    if (screen == Screen::First) return x.Pixel(w, a->width / 2, a->height * 3 / 4) == 0xFFFFFFu;
+    // The band as the window shows it: the picture scaled to fit, centred.
+    const double scale = std::min(a->width / double(kSurfaceWidth), a->height / double(kSurfaceHeight));
+    const int left = static_cast<int>((a->width - kSurfaceWidth * scale) / 2 + kErrorBandX * scale);
+    const int top = static_cast<int>((a->height - kSurfaceHeight * scale) / 2 + kErrorBandY * scale);
+    const auto band = x.Capture(w, left, top, static_cast<int>(kErrorBandWidth * scale),
+                                static_cast<int>(kErrorBandHeight * scale));
+    return std::count(band.begin(), band.end(), plat::PaletteColor(kErrorTextColor)) > 0;
+}
+
 // The whole program with its window: it shows its first screen, then keys
 // typed into the window reach it, and the close button (the window manager's
 // delete request) ends it at once, from a key wait or from the error screen.
@@ -299,6 +372,7 @@ struct ProgramCase {
     const char* name;
     const char* program;
     std::vector<std::string> args;
+    Screen awaited;                   // shown before the keys are typed and the window closed
     std::vector<std::string> typed;   // key names, typed into the window
     bool close;
     int status;
@@ -315,7 +389,7 @@ TEST_P(WindowProgram, ShowsTakesKeysAndEndsAtOnce) {
     XClient x;
     ASSERT_TRUE(x.ok());
     const std::string errPath = testing_support::TempPath(std::string(c.program) + "-stderr", ".txt");
-    const std::string path = std::string(GEO_BIN_DIR) + "/" + c.program;
+    const std::string path = testing_support::ProgramPath(c.program);
     std::vector<std::string> args = c.args;
     const std::string keyFile = testing_support::TempPath(std::string(c.program) + "-keys", ".txt");
     if (!c.script.empty()) {
@@ -334,23 +408,22 @@ TEST_P(WindowProgram, ShowsTakesKeysAndEndsAtOnce) {
     }
     std::optional<unsigned long> w;
     bool shown = false;
-    for (auto end = Clock::now() + std::chrono::seconds(20); Clock::now() < end && !shown;) {
+    for (auto end = Clock::now() + kPatience; Clock::now() < end && !shown;) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         if (!w) w = x.TopWindow();
-        // The white background below the middle of the window.
-        if (w) {
-            auto a = x.SizeOf(*w);
-            shown = a && x.Pixel(*w, a->width / 2, a->height * 3 / 4) == 0xFFFFFFu;
-        }
+        shown = w && Shows(x, *w, c.awaited);
     }
-    EXPECT_TRUE(shown) << "the window never showed the first screen";
+    EXPECT_TRUE(shown) << "the window never showed the "
+                       << (c.awaited == Screen::Error ? "error screen" : "first screen");
     if (w) {
         for (const auto& key : c.typed) x.Type(*w, key);
         if (c.close) x.Close(*w);
     }
+    // At once: far sooner than the long key script (below) would end, whatever
+    // the load.
     int status = 0;
     bool ended = false;
-    for (auto end = Clock::now() + std::chrono::seconds(3); Clock::now() < end && !ended;) {
+    for (auto end = Clock::now() + std::chrono::seconds(20); Clock::now() < end && !ended;) {
         ended = waitpid(pid, &status, WNOHANG) == pid;
         if (!ended) std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
@@ -375,12 +448,16 @@ std::string EndlessScript() {
 
 INSTANTIATE_TEST_SUITE_P(
     Programs, WindowProgram,
-    ::testing::Values(ProgramCase{"MenuClosed", "varnel", {}, {}, true, 0},
+    ::testing::Values(ProgramCase{"MenuClosed", "varnel", {}, Screen::First, {}, true, 0},
                       // The main menu's last item ends the program.
-                      ProgramCase{"LastItemTyped", "varnel", {}, {"8", "Return"}, false, 0},
-                      ProgramCase{"ErrorScreenClosed", "error_probe", {"--keys", "x1"}, {}, true, 3},
+                      ProgramCase{"LastItemTyped", "varnel", {}, Screen::First, {"8", "Return"}, false, 0},
+                      // Closed on the error screen itself: a close that came
+                      // while the script's keys were still read would end
+                      // the program before its error.
+                      ProgramCase{"ErrorScreenClosed", "error_probe", {"--keys", "x1"}, Screen::Error, {}, true, 3},
                       // Closed while it still works through its key script.
-                      ProgramCase{"ClosedDuringALongScript", "varnel", {}, {}, true, 0, EndlessScript()}),
+                      ProgramCase{"ClosedDuringALongScript", "varnel", {}, Screen::First, {}, true, 0,
+                                  EndlessScript()}),
     [](const auto& tp) { return std::string(tp.param.name); });
 
 }  // namespace

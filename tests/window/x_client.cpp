@@ -51,12 +51,17 @@ std::optional<uint32_t> XClient::Pixel(unsigned long window, int x, int y) {
 std::vector<uint32_t> XClient::Capture(unsigned long window) {
     auto size = SizeOf(window);
     if (!size) return {};
-    XImage* img = XGetImage(D(dpy_), window, 0, 0, size->width, size->height, AllPlanes, ZPixmap);
+    return Capture(window, 0, 0, size->width, size->height);
+}
+
+std::vector<uint32_t> XClient::Capture(unsigned long window, int x0, int y0, int width, int height) {
+    if (width <= 0 || height <= 0) return {};
+    XImage* img = XGetImage(D(dpy_), window, x0, y0, width, height, AllPlanes, ZPixmap);
     if (!img) return {};
     std::vector<uint32_t> out;
-    out.reserve(static_cast<size_t>(size->width) * size->height);
-    for (int y = 0; y < size->height; ++y)
-        for (int x = 0; x < size->width; ++x) out.push_back(static_cast<uint32_t>(XGetPixel(img, x, y)) & 0xFFFFFF);
+    out.reserve(static_cast<size_t>(width) * height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) out.push_back(static_cast<uint32_t>(XGetPixel(img, x, y)) & 0xFFFFFF);
     XDestroyImage(img);
     return out;
 }

@@ -29,6 +29,9 @@ public:
     std::optional<uint32_t> Pixel(unsigned long window, int x, int y);
     // Every pixel of the window, row by row (empty when it cannot be read).
     std::vector<uint32_t> Capture(unsigned long window);
+    // The pixels of a rectangle of the window, row by row (empty when they
+    // cannot be read).
+    std::vector<uint32_t> Capture(unsigned long window, int x, int y, int width, int height);
     // Moves the window to the screen's corner with a new size.
     void Resize(unsigned long window, int width, int height);
     // The desktop uncovering (part of) the window.
