@@ -18,7 +18,7 @@ GEO_PACKAGES=(
 # (`su -` starts in root's home).
 GEO_SOURCE_DIR=$(CDPATH="" cd -- "$(dirname -- "${BASH_SOURCE[0]}")/.." && pwd)
 
-# WORD quoted for a POSIX shell: in single quotes, a quote inside as '\''.
+# $1 quoted for a POSIX shell: in single quotes, a quote inside as '\''.
 geo_shell_quote() {
   local q="'\\''"
   printf "'%s'" "${1//\'/$q}"
@@ -46,7 +46,7 @@ GEO_PACKAGE_LOCKS=(
   /var/lib/apt/lists/lock /var/cache/apt/archives/lock
 )
 
-# Who holds a package manager's lock, as "LOCK (process PID, COMMAND)";
+# Who holds a package manager's lock, as "LOCK held by process PID, COMMAND";
 # nothing when every lock is free. lslocks names a lock's file only to root,
 # so it runs as root ($1: "sudo" or nothing).
 geo_package_lock_holder() {
