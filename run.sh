@@ -24,7 +24,7 @@ first_build=yes
 {
   geo_configure release
   if [ $first_build = yes ]; then
-    echo "Building $program in build/ (the first build: about a minute)"
+    echo "Building $program in build/ (the first build: half a minute to a minute)"
   else
     echo "Building $program in build/"
   fi
