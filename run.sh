@@ -17,9 +17,17 @@ case "$program" in
 esac
 
 geo_install_missing
+# The first build (no build/ yet) compiles the shared library; later ones
+# only what changed.
+first_build=yes
+[ -d build ] && first_build=no
 {
   geo_configure release
-  echo "Building $program in build/ (the first build takes a few minutes)"
+  if [ $first_build = yes ]; then
+    echo "Building $program in build/ (the first build: half a minute to a minute)"
+  else
+    echo "Building $program in build/"
+  fi
   cmake --build --preset release -j "$(geo_jobs)" --target "$program"
 } >&2
 echo "Starting build/bin/$program" >&2

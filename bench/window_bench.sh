@@ -5,16 +5,30 @@
 #
 #   bench/window_bench.sh [PROGRAM] [--runs N] [--idle-seconds S] [--pictures DIR]
 #
-# PROGRAM defaults to build/bin/varnel; build first (./test.sh or cmake --build).
-# --pictures DIR keeps pictures of the window (as shown, and resized twice).
+# PROGRAM is a program's name (varnel, droveny, pemmick, quillet: the one in
+# build/bin) or a path to one; it defaults to varnel. Build first (./test.sh,
+# or ./run.sh PROGRAM). --pictures DIR keeps pictures of the window (as shown,
+# and resized twice).
 set -euo pipefail
-cd "$(dirname "$0")/.."
-build=${GEO_BUILD_DIR:-build}
-program=$build/bin/varnel
+program=varnel
 if [ $# -gt 0 ] && [ "${1#--}" = "$1" ]; then
   program=$1
   shift
 fi
+# A path is taken from where this was started, before moving to the top folder.
+case $program in
+  */*)
+    folder=$(CDPATH="" cd -- "$(dirname -- "$program")" 2> /dev/null && pwd) ||
+      { echo "missing $program: build first" >&2; exit 2; }
+    program=$folder/$(basename "$program")
+    ;;
+esac
+cd "$(dirname "$0")/.."
+build=${GEO_BUILD_DIR:-build}
+case $program in
+  */*) ;;
+  *) program=$build/bin/$program ;;
+esac
 probe=$build/bench/geo_window_probe
 for f in "$program" "$probe"; do
   [ -x "$f" ] || { echo "missing $f: build first" >&2; exit 2; }

@@ -1,6 +1,8 @@
-# Shared by run.sh, test.sh and .ci/run: install what is missing, configure.
-# Sourced, not run. The build folders and their options are the presets in
-# CMakePresets.json: "release" (build/) and "sanitize" (build-sanitize/).
+# shellcheck shell=bash
+# Shared by run.sh, test.sh, scripts/install-packages.sh and .ci/run: install
+# what is missing, configure. Sourced, not run. The build folders and their
+# options are the presets in CMakePresets.json: "release" (build/) and
+# "sanitize" (build-sanitize/).
 
 GEO_PACKAGES=(
   build-essential cmake pkg-config
@@ -12,6 +14,72 @@ GEO_PACKAGES=(
   xvfb
 )
 
+# This folder, absolute: what is run as root must not depend on where it runs
+# (`su -` starts in root's home).
+GEO_SOURCE_DIR=$(CDPATH="" cd -- "$(dirname -- "${BASH_SOURCE[0]}")/.." && pwd)
+
+# $1 quoted for a POSIX shell: in single quotes, a quote inside as '\''.
+geo_shell_quote() {
+  local q="'\\''"
+  printf "'%s'" "${1//\'/$q}"
+}
+
+# The command a user without sudo runs to install the packages as root: this
+# folder's own scripts/install-packages.sh, which repairs an interrupted
+# install and waits for another package manager as the root path here does.
+# `su -` gives root's login environment (dpkg finds the tools in /usr/sbin).
+# The inner command is quoted for root's shell; the whole is put in double
+# quotes where nothing in it is special there, else in single quotes.
+geo_root_command() {
+  local inner
+  inner="bash $(geo_shell_quote "$GEO_SOURCE_DIR/scripts/install-packages.sh")"
+  case $inner in
+    *[\"\$\`\\!]* | *$'\n'*) echo "su - -c $(geo_shell_quote "$inner")" ;;
+    *) echo "su - -c \"$inner\"" ;;
+  esac
+}
+
+# The locks apt and dpkg take; another package manager (a desktop's automatic
+# updates, a software centre) holds them while it runs.
+GEO_PACKAGE_LOCKS=(
+  /var/lib/dpkg/lock-frontend /var/lib/dpkg/lock
+  /var/lib/apt/lists/lock /var/cache/apt/archives/lock
+)
+
+# Who holds a package manager's lock, as "LOCK held by process PID, COMMAND";
+# nothing when every lock is free. lslocks names a lock's file only to root,
+# so it runs as root ($1: "sudo" or nothing).
+geo_package_lock_holder() {
+  local pid command path lock
+  while read -r pid command path; do
+    for lock in "${GEO_PACKAGE_LOCKS[@]}"; do
+      if [ "$path" = "$lock" ]; then
+        echo "$lock held by process $pid, $command"
+        return 0
+      fi
+    done
+  done < <($1 lslocks --noheadings --raw --output PID,COMMAND,PATH 2>/dev/null || true)
+}
+
+# Waits (at most 10 minutes) until no other package manager holds a lock,
+# saying once what it waits for. dpkg itself does not wait (apt-get does, with
+# DPkg::Lock::Timeout), so this comes before the repair too.
+geo_wait_for_package_lock() {
+  local holder polls=0
+  holder=$(geo_package_lock_holder "$1")
+  [ -n "$holder" ] || return 0
+  echo "Waiting for another package manager to finish ($holder)..." >&2
+  while [ -n "$holder" ]; do
+    if [ $polls -ge 300 ]; then
+      echo "Another package manager still holds its lock after 10 minutes ($holder)" >&2
+      return 1
+    fi
+    sleep 2
+    polls=$((polls + 1))
+    holder=$(geo_package_lock_holder "$1")
+  done
+}
+
 geo_install_missing() {
   local missing=()
   for pkg in "${GEO_PACKAGES[@]}"; do
@@ -22,9 +90,8 @@ geo_install_missing() {
   if [ ${#missing[@]} -eq 0 ]; then
     return 0
   fi
-  # What a user without sudo runs as root (a login shell, so that dpkg finds
-  # the tools in /usr/sbin).
-  local as_root="su - -c \"apt-get update && apt-get install -y --no-install-recommends ${missing[*]}\""
+  local as_root
+  as_root=$(geo_root_command)
   local sudo=""
   if [ "$(id -u)" -ne 0 ]; then
     if ! command -v sudo >/dev/null 2>&1; then
@@ -39,8 +106,10 @@ geo_install_missing() {
     sudo="sudo"
   fi
   echo "Installing: ${missing[*]}"
-  # Wait for another package manager (a desktop's automatic updates) rather
-  # than fail on its lock.
+  # Wait for another package manager rather than fail on its lock: first here,
+  # where it says so (apt-get with -qq would wait without a word), then in
+  # apt-get itself, for a lock taken meanwhile.
+  geo_wait_for_package_lock "$sudo" || return 1
   local apt=(apt-get -o DPkg::Lock::Timeout=600)
   # An install that was interrupted leaves packages unpacked but not
   # configured, and apt refuses everything until that is repaired.
