@@ -10,10 +10,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <numbers>
 #include <vector>
 
-#include "platform/outputs.h"
 #include "platform/runtime.h"
 
 namespace plat {
@@ -95,9 +95,25 @@ bool ClipToFar(double& x1, double& y1, double& x2, double& y2) {
 
 double ClampFar(double v) { return std::clamp(v, -kFar, kFar); }
 
-// Writes the rows (4-bit palette indices or 8-bit RGB) as a PNG.
-bool WritePngRows(FILE* f, const unsigned char* rows, size_t rowBytes, bool indexed) {
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+// libpng's own messages stay quiet: a failure is reported once, by the
+// caller, as the run's output error.
+void QuietError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void QuietWarning(png_structp, png_const_charp) {}
+
+void AppendBytes(png_structp png, png_bytep data, png_size_t length) {
+    bool grown = true;
+    try {
+        static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), length);
+    } catch (const std::bad_alloc&) {
+        grown = false;
+    }
+    if (!grown) png_error(png, "no memory for the picture");   // leaves through libpng's own jump
+}
+void NoFlush(png_structp) {}
+
+// Encodes the rows (4-bit palette indices or 8-bit RGB) as a PNG in `out`.
+bool EncodePngRows(std::string& out, const unsigned char* rows, size_t rowBytes, bool indexed) {
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, QuietError, QuietWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!png || !info) {
         png_destroy_write_struct(&png, &info);
@@ -107,7 +123,7 @@ bool WritePngRows(FILE* f, const unsigned char* rows, size_t rowBytes, bool inde
         png_destroy_write_struct(&png, &info);
         return false;
     }
-    png_init_io(png, f);
+    png_set_write_fn(png, &out, AppendBytes, NoFlush);
     // The pictures are large flat areas: run-length matching at the lightest
     // level, with each row's filter chosen from "none" and "up", is many
     // times faster than the defaults and barely larger.
@@ -452,7 +468,7 @@ int Canvas::PixelColor(int x, int y) const {
     return -1;
 }
 
-bool Canvas::WritePng(const std::string& path, bool followLinks) const {
+bool Canvas::EncodePng(std::string& out) const {
     cairo_surface_flush(surface_);
     const unsigned char* data = cairo_image_surface_get_data(surface_);
     const int stride = cairo_image_surface_get_stride(surface_);
@@ -503,8 +519,8 @@ bool Canvas::WritePng(const std::string& path, bool followLinks) const {
     }
     const size_t rowBytes = indexed ? static_cast<size_t>((w + 1) / 2) : static_cast<size_t>(w) * 3;
 
-    return WriteWholeFile(path, followLinks,
-                          [&](std::FILE* f) { return WritePngRows(f, rows.data(), rowBytes, indexed); });
+    out.clear();
+    return EncodePngRows(out, rows.data(), rowBytes, indexed);
 }
 
 }  // namespace plat

@@ -101,9 +101,9 @@ public:
     int PixelColor(int x, int y) const;
     // Lossless PNG, written for speed: 4-bit indexed when every pixel is a
     // palette colour (always, with the drawing rules above), else 24-bit RGB;
-    // light compression. Written as plat::WriteWholeFile writes (a picture
-    // that could not be written whole leaves nothing behind).
-    bool WritePng(const std::string& path, bool followLinks = true) const;
+    // light compression. The picture's bytes, in `out`; false when it could
+    // not be made (no memory).
+    bool EncodePng(std::string& out) const;
     cairo_surface_t* surface() const { return surface_; }
 
     // The font file that stands for a face (after fontconfig's match).

@@ -23,6 +23,7 @@ const char* ExitReasonName(ExitReason reason) {
         case ExitReason::WindowClosed: return "window closed";
         case ExitReason::ErrorScreen: return "error";
         case ExitReason::OutputFailed: return "output failed";
+        case ExitReason::Signal: return "signal";
     }
     return "finished";
 }

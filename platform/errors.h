@@ -42,12 +42,12 @@ enum ExitStatus : int {
 };
 
 // Why a program run ended (the trace's last event says it).
-enum class ExitReason { Finished, KeysRanOut, WindowClosed, ErrorScreen, OutputFailed };
+enum class ExitReason { Finished, KeysRanOut, WindowClosed, ErrorScreen, OutputFailed, Signal };
 const char* ExitReasonName(ExitReason reason);
 
 // Unwinds the program to its end: the last main-menu item, a headless key
 // script that ran out, the window closed, the error screen of a headless run,
-// an output that could not be written.
+// an output that could not be written, a stop signal (status 128 + N).
 struct ProgramExit {
     int status;
     ExitReason reason = ExitReason::Finished;

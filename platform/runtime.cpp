@@ -11,6 +11,8 @@
 #include "platform/canvas.h"
 #include "platform/host.h"
 #include "platform/options.h"
+#include "platform/outputs.h"
+#include "platform/signals.h"
 #include "platform/trace.h"
 
 using nlohmann::json;
@@ -49,7 +51,7 @@ std::unique_ptr<Runtime> Runtime::CreateHeadless(const std::string& keys, const 
     std::unique_ptr<plat::Trace> trace;
     if (!tracePath.empty()) trace = std::make_unique<plat::Trace>(tracePath);
     return std::make_unique<Runtime>(std::make_unique<plat::Canvas>(), plat::CreateHeadlessHost(), std::move(trace),
-                                     std::move(*script), clock, "", "");
+                                     std::move(*script), clock, nullptr, "");
 }
 
 std::unique_ptr<Runtime> Runtime::Create(const plat::Options& o) {
@@ -66,23 +68,25 @@ std::unique_ptr<Runtime> Runtime::Create(const plat::Options& o) {
         canvas = canvasJob.get();
     }
     // The outputs open once the program has started: a start that fails
-    // leaves every file and folder as it was.
+    // leaves every file and folder as it was. The shots folder comes last:
+    // taking it clears the shots a run before left there.
     std::unique_ptr<plat::Trace> trace;
     if (!o.trace.empty()) trace = std::make_unique<plat::Trace>(o.trace);
-    if (!o.shots.empty()) std::filesystem::create_directories(o.shots);
-    return std::make_unique<Runtime>(std::move(canvas), std::move(host), std::move(trace), o.keys, o.clock, o.shots,
-                                     o.screenshot);
+    std::unique_ptr<plat::ShotsFolder> shots;
+    if (!o.shots.empty()) shots = std::make_unique<plat::ShotsFolder>(o.shots);
+    return std::make_unique<Runtime>(std::move(canvas), std::move(host), std::move(trace), o.keys, o.clock,
+                                     std::move(shots), o.screenshot);
 }
 
 Runtime::Runtime(std::unique_ptr<plat::Canvas> canvas, std::unique_ptr<plat::Host> host,
                  std::unique_ptr<plat::Trace> trace, std::string script, std::string clock,
-                 std::string shotsDir, std::string screenshot)
+                 std::unique_ptr<plat::ShotsFolder> shots, std::string screenshot)
     : canvas_(std::move(canvas)),
       host_(std::move(host)),
       trace_(std::move(trace)),
       script_(std::move(script)),
       clock_(std::move(clock)),
-      shotsDir_(std::move(shotsDir)),
+      shots_(std::move(shots)),
       screenshot_(std::move(screenshot)) {}
 
 Runtime::~Runtime() = default;
@@ -98,6 +102,7 @@ int Runtime::ColorCode(float color, Loc where) const {
 
 void Runtime::RtLine(float x1, float y1, float x2, float y2, float color, BoxShape shape, float fill, bool step,
                      Loc where) {
+    StopOnSignal();
     if (!Finite({x1, y1, x2, y2, color, fill})) RaiseError(kErrOverflow, where);
     if (step) {
         x2 = Checked(x1 + x2, where);
@@ -119,6 +124,7 @@ void Runtime::RtLine(float x1, float y1, float x2, float y2, float color, BoxSha
 
 void Runtime::RtCircle(float x, float y, float r, float color, float aspect, float start, float end, bool filled,
                        float fill, Loc where) {
+    StopOnSignal();
     if (!Finite({x, y, r, color, aspect, start, end, fill})) RaiseError(kErrOverflow, where);
     if (r < 0) RaiseError(kErrIllegalCall, where);
     const int c = ColorCode(color, where);
@@ -130,6 +136,7 @@ void Runtime::RtCircle(float x, float y, float r, float color, float aspect, flo
 }
 
 void Runtime::RtSymbol(float x, float y, float hscale, float vscale, float color, const Text& text, Loc where) {
+    StopOnSignal();
     if (!Finite({x, y, hscale, vscale, color})) RaiseError(kErrOverflow, where);
     const int c = ColorCode(color, where);
     plat::FontState font{FaceOf(fontName_), fontSize_, fontBold_, fontItalic_};
@@ -141,6 +148,7 @@ void Runtime::RtSymbol(float x, float y, float hscale, float vscale, float color
 }
 
 void Runtime::RtConnect(std::span<const Pt> points, float color, bool filled, float fill, Loc where) {
+    StopOnSignal();
     std::vector<plat::Point> pts;
     pts.reserve(points.size());
     json list = json::array();
@@ -158,6 +166,7 @@ void Runtime::RtConnect(std::span<const Pt> points, float color, bool filled, fl
 }
 
 void Runtime::RtCls() {
+    StopOnSignal();
     canvas_->Clear();
     if (trace_) trace_->Write(json{{"op", "cls"}});
 }
@@ -196,32 +205,36 @@ void Runtime::RtMaximizeWindow() { host_->Maximize(); }
 
 // ---- Keys ---------------------------------------------------------------------
 
-std::string plat::ShotName(long number) {
-    // 0001.png to 9999.png; past them a letter and twice the digits:
-    // A00010000.png to A99999999.png, then B and 16 digits, C and 32 (more
-    // than any count can reach). A letter sorts after every digit, and the
-    // names under one letter have one width, so a listing by name (in any
-    // locale) is the order of the shots.
-    std::string prefix;
-    int width = 4;
-    long limit = 10'000;
-    char letter = 'A';
-    while (width < 32 && number >= limit) {
-        prefix = std::string(1, letter++);
-        width *= 2;
-        if (width < 32) limit *= limit;
-    }
-    char digits[40];
-    std::snprintf(digits, sizeof digits, "%0*ld", width, number);
-    return prefix + digits + ".png";
+bool Runtime::EncodeScreen(std::string& bytes) {
+    if (canvas_->EncodePng(bytes)) return true;
+    if (outputError_.empty()) outputError_ = "cannot make a picture of the screen: no memory";
+    return false;
 }
 
-std::string Runtime::NextShotPath() { return (std::filesystem::path(shotsDir_) / plat::ShotName(++shotCount_)).string(); }
-
-bool Runtime::WriteShot(const std::string& path, bool followLinks) {
-    if (canvas_->WritePng(path, followLinks)) return true;
-    if (outputError_.empty()) outputError_ = "cannot write the picture " + path;
+bool Runtime::WriteNextShot(const std::string* encoded) {
+    std::string own;
+    if (!encoded && !EncodeScreen(own)) return false;
+    const std::string name = plat::ShotName(++shotCount_);
+    std::string why;
+    if (shots_->Place(name, encoded ? *encoded : own, why)) return true;
+    if (outputError_.empty())
+        outputError_ = "cannot write the picture " + (std::filesystem::path(shots_->Path()) / name).string() + ": " + why;
     return false;
+}
+
+bool Runtime::WriteScreenshot(const std::string& bytes) {
+    std::string why;
+    if (plat::PlaceFile(screenshot_, plat::Links::Follow, bytes, why)) return true;
+    if (outputError_.empty()) outputError_ = "cannot write the picture " + screenshot_ + ": " + why;
+    return false;
+}
+
+void Runtime::StopOnSignal() {
+    if (finished_) return;
+    if (const int signal = plat::PendingStopSignal(); signal != 0) {
+        signal_ = signal;
+        throw ProgramExit{128 + signal, ExitReason::Signal};
+    }
 }
 
 void Runtime::OutputFailed(const std::string& what) {
@@ -230,12 +243,13 @@ void Runtime::OutputFailed(const std::string& what) {
 }
 
 void Runtime::TakeKey(const std::string& key) {
-    if (!shotsDir_.empty() && !WriteShot(NextShotPath(), false)) OutputFailed(outputError_);
+    if (shots_ && !WriteNextShot()) OutputFailed(outputError_);
     Text k = Text::FromBytes(key);
     Emit(json{{"op", "key"}, {"key", k.utf8()}, {"code", key.empty() ? 0 : static_cast<unsigned char>(key[0])}});
 }
 
 Text Runtime::RtInkey() {
+    StopOnSignal();
     if (!pendingKey_) {
         if (auto key = host_->PollKey(*canvas_)) pendingKey_ = *key;
     }
@@ -247,6 +261,7 @@ Text Runtime::RtInkey() {
 }
 
 bool Runtime::WaitForKey(int timeoutMs) {
+    StopOnSignal();
     if (pendingKey_) return true;
     if (scriptPos_ < script_.size()) {
         host_->HandlePending(*canvas_);
@@ -313,8 +328,11 @@ int Runtime::Finish(int status, ExitReason reason) {
     if (finished_) return outputError_.empty() ? status : kExitOutputFailed;
     finished_ = true;
     // The pictures are wanted even after a failed trace, and the other way round.
-    if (!shotsDir_.empty()) WriteShot(NextShotPath(), false);
-    if (!screenshot_.empty()) WriteShot(screenshot_, true);
+    std::string bytes;
+    if ((shots_ || !screenshot_.empty()) && EncodeScreen(bytes)) {
+        if (shots_) WriteNextShot(&bytes);
+        if (!screenshot_.empty()) WriteScreenshot(bytes);
+    }
     if (trace_ && !trace_->Flush() && outputError_.empty())
         outputError_ = "cannot write the trace file " + trace_->Path() + ": " + trace_->Reason();
     if (trace_) {
@@ -325,6 +343,7 @@ int Runtime::Finish(int status, ExitReason reason) {
                 end["code"] = errorCode_;
                 end["line"] = errorLine_;
             }
+            if (reason == ExitReason::Signal && !failed) end["signal"] = plat::StopSignalName(signal_);
             return end;
         };
         trace_->WriteLast(endEvent(!outputError_.empty()), endEvent(true));
@@ -338,4 +357,10 @@ void Runtime::FlushTrace() {
 }
 
 int Runtime::PixelColor(int x, int y) const { return canvas_->PixelColor(x, y); }
-bool Runtime::WritePng(const std::string& path) const { return canvas_->WritePng(path); }
+bool Runtime::WritePng(const std::string& path, std::string* why) const {
+    std::string bytes, reason;
+    if (!canvas_->EncodePng(bytes)) reason = "no memory";
+    else if (plat::PlaceFile(path, plat::Links::Follow, bytes, reason)) return true;
+    if (why) *why = reason;
+    return false;
+}

@@ -35,12 +35,9 @@
 namespace plat {
 class Canvas;
 class Host;
+class ShotsFolder;
 class Trace;
 struct Options;
-
-// The file name of the `number`-th --shots picture, counted from 1:
-// 0001.png to 9999.png, then A00010000.png on (names sort in shot order).
-std::string ShotName(long number);
 }  // namespace plat
 
 inline constexpr int kBackgroundColor = 15;
@@ -64,9 +61,11 @@ public:
     // A runtime as the command line asks for it.
     static std::unique_ptr<Runtime> Create(const plat::Options& options);
 
+    // `shots` (may be null) takes a picture at every key read and one at
+    // the end; `screenshot` (may be empty) names the picture taken at the end.
     Runtime(std::unique_ptr<plat::Canvas> canvas, std::unique_ptr<plat::Host> host,
             std::unique_ptr<plat::Trace> trace, std::string script, std::string clock,
-            std::string shotsDir, std::string screenshot);
+            std::unique_ptr<plat::ShotsFolder> shots, std::string screenshot);
     ~Runtime();
     Runtime(const Runtime&) = delete;
     Runtime& operator=(const Runtime&) = delete;
@@ -126,7 +125,9 @@ public:
     // Blocks until a key is waiting or `timeoutMs` has passed (-1: no
     // timeout), showing the picture meanwhile. Returns true when a key is
     // waiting. Every idle key wait of the programs goes through here: it
-    // uses no CPU while it waits. With a key script, the next scripted key
+    // uses no CPU while it waits. A stop signal a headless run caught ends
+    // the program here, as at every drawing operation (ProgramExit, status
+    // 128 + N). With a key script, the next scripted key
     // becomes the waiting key at once (a window's close request or exposure
     // is handled first; keys typed meanwhile wait for the script's end); a
     // headless run whose script has run out ends here (ProgramExit, status
@@ -177,19 +178,26 @@ public:
     plat::Host& host() { return *host_; }
     // Colour code (0-15) of the surface pixel at (x, y), or -1 outside.
     int PixelColor(int x, int y) const;
-    bool WritePng(const std::string& path) const;
+    // Writes a PNG of the screen to `path` (links followed as --screenshot
+    // follows them); false with the reason in `why`.
+    bool WritePng(const std::string& path, std::string* why = nullptr) const;
 
 private:
     friend class MeasureScope;
     int ColorCode(float color, Loc where) const;
     void TakeKey(const std::string& key);
     void Emit(nlohmann::json&& event);
-    // Writes a PNG of the screen; false (and OutputError set) when it could
-    // not be written. A shot replaces whatever its name held in the shots
-    // folder (`followLinks` false); the screenshot goes where a link leads.
-    bool WriteShot(const std::string& path, bool followLinks);
-    // Where the next --shots picture goes.
-    std::string NextShotPath();
+    // The screen as a PNG, in `bytes`; false (and OutputError set) when it
+    // could not be made.
+    bool EncodeScreen(std::string& bytes);
+    // Writes the screen as the next --shots picture (a shot replaces whatever
+    // its name held in the shots folder); false (and OutputError set) when
+    // it could not be written. `bytes`: the screen, already encoded.
+    bool WriteNextShot(const std::string* bytes = nullptr);
+    // Writes the --screenshot picture, where a link leads.
+    bool WriteScreenshot(const std::string& bytes);
+    // Ends the run when a stop signal was caught (ProgramExit).
+    void StopOnSignal();
     // Records an output that could not be written and ends the program.
     [[noreturn]] void OutputFailed(const std::string& what);
 
@@ -200,7 +208,7 @@ private:
     std::size_t scriptPos_ = 0;
     std::optional<std::string> pendingKey_;
     std::string clock_;
-    std::string shotsDir_;
+    std::unique_ptr<plat::ShotsFolder> shots_;
     std::string screenshot_;
     long shotCount_ = 0;
     int measureDepth_ = 0;
@@ -208,6 +216,7 @@ private:
     bool finished_ = false;
     std::string outputError_;
     int errorCode_ = 0, errorLine_ = 0;
+    int signal_ = 0;   // the stop signal that ended the run
     // Pen and font.
     Text fontName_ = "ｺﾞｼｯｸ";
     float fontSize_ = 16;

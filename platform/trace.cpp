@@ -58,8 +58,9 @@ std::size_t WriteAll(int fd, const std::string& data, std::size_t from = 0) {
 
 Trace::Trace(const std::string& path) : path_(path) {
     bool held = false;
-    fd_ = OpenOutputStream(path, held);
-    if (fd_ < 0) throw std::runtime_error("cannot write the trace file " + path + ": " + std::strerror(errno));
+    std::string why;
+    fd_ = OpenOutputStream(path, held, why);
+    if (fd_ < 0) throw std::runtime_error("cannot write the trace file " + path + ": " + why);
     struct stat st;
     ownFile_ = !held && fstat(fd_, &st) == 0 && S_ISREG(st.st_mode);
 }

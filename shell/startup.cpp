@@ -8,6 +8,7 @@
 #include "platform/numbers.h"
 #include "platform/options.h"
 #include "platform/runtime.h"
+#include "platform/signals.h"
 #include "platform/strings.h"
 #include "shell/startup.h"
 
@@ -96,6 +97,10 @@ int RunProgram(int argc, char** argv, const ProgramInfo& info) {
     if (!parsed.options) return parsed.exitStatus;
     plat::Options options = *parsed.options;
     options.windowTitle = std::string(info.title) + " - " + info.japaneseName;
+    // Ctrl+C or kill ends a headless run as closing the window ends one with
+    // a window: its outputs are closed whole. (SDL turns them into a close
+    // request for a window.)
+    if (options.headless) plat::CatchStopSignals();
 
     std::unique_ptr<Runtime> rt;
     try {
@@ -130,5 +135,10 @@ int RunProgram(int argc, char** argv, const ProgramInfo& info) {
     }
     status = rt->Finish(status, reason);
     if (!rt->OutputError().empty()) std::fprintf(stderr, "%s: %s\n", info.binary, rt->OutputError().c_str());
+    if (reason == ExitReason::Signal && status != kExitOutputFailed) {
+        program.reset();
+        rt.reset();
+        plat::EndBySignal(status - 128);
+    }
     return status;
 }

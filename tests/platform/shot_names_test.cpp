@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/runtime.h"
+#include "platform/outputs.h"
 
 namespace {
 

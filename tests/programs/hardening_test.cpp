@@ -28,10 +28,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing_support::ShellQuoted;
 
-struct Shell {
-    int status = -1;
-    std::string err;
-};
+using Shell = testing_support::ShellRun;
 
 // Runs a shell command line (stderr captured) and returns its exit status.
 // Every path in it is ShellQuoted, once for each shell that reads it.
@@ -315,74 +312,11 @@ TEST(EndOfRun, TheErrorScreenNamesItsCodeAndLineInTheTraceAndOnStderr) {
 
 // ---- Outputs that touch only what they name ---------------------------------
 
-// A bash line run in `folder` (the programs in $PROGRAM, $PROBE), stdout
-// to the null device and stderr kept. A run that has not ended within two
-// minutes (a program waiting on a named pipe) is stopped with all it
-// started, and the test fails instead of hanging.
-Shell RunIn(const fs::path& folder, const std::string& line) {
-    const fs::path errFile = testing_support::TempPath("run-in", ".err");
-    const pid_t pid = fork();
-    if (pid == 0) {
-        setpgid(0, 0);
-        const int out = open("/dev/null", O_WRONLY);
-        const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0 || chdir(folder.c_str()) != 0) _exit(126);
-        setenv("PROGRAM", testing_support::ProgramPath("varnel").c_str(), 1);
-        setenv("PROBE", testing_support::ProgramPath("error_probe").c_str(), 1);
-        execl("/bin/bash", "bash", "-c", line.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    Shell r;
-    if (pid < 0) {
-        ADD_FAILURE() << "cannot start bash";
-        return r;
-    }
-    setpgid(pid, pid);
-    int raw = 0;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(2);
-    while (waitpid(pid, &raw, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(-pid, SIGKILL);
-            waitpid(pid, &raw, 0);
-            ADD_FAILURE() << line << " did not end within two minutes";
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    kill(-pid, SIGKILL);   // whatever it left running in the background
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-    std::ifstream in(errFile, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    r.err = ss.str();
-    fs::remove(errFile);
-    const std::string report = testing_support::SanitizerReport(r.err);
-    if (!report.empty()) ADD_FAILURE() << line << " was stopped by a sanitizer:\n" << report;
-    return r;
-}
+using testing_support::FileContent;
+using testing_support::Listing;
+using testing_support::RunIn;
 
-std::string Content(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-// Everything in `folder`, below it too, hidden entries included, sorted: a
-// folder as "name/", a link as "name -> where", a named pipe as "name|".
-std::vector<std::string> Listing(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        std::string name = entry.path().lexically_relative(folder).generic_string();
-        const auto status = entry.symlink_status();
-        if (fs::is_symlink(status)) name += " -> " + fs::read_symlink(entry.path()).string();
-        else if (fs::is_directory(status)) name += "/";
-        else if (fs::is_fifo(status)) name += "|";
-        names.push_back(name);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
+std::string Content(const fs::path& file) { return FileContent(file.string()); }
 
 // The lines of `file` are `first` (unless empty), a whole trace that ends
 // with `reason`, and `last` (unless empty).

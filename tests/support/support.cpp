@@ -1,6 +1,11 @@
 #include "support/support.h"
 
+#include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -35,11 +40,12 @@ const ProgramInfo kDefaultInfo{"varnel", "Varnel", "移動の学習", 60, true, 
 // the process ends; a forked child that ends leaves its parent's folder alone.
 class PrivateFolder {
 public:
-    PrivateFolder() : owner_(::getpid()) {
+    explicit PrivateFolder(mode_t mode = 0700) : owner_(::getpid()) {
         std::string name = (fs::temp_directory_path() / "geo-tests.XXXXXX").string();
         if (!::mkdtemp(name.data()))
             throw std::runtime_error("cannot make a private folder " + name + ": " + std::strerror(errno));
         path_ = name;
+        if (mode != 0700) ::chmod(path_.c_str(), mode);
     }
     PrivateFolder(const PrivateFolder&) = delete;
     PrivateFolder& operator=(const PrivateFolder&) = delete;
@@ -78,6 +84,121 @@ std::vector<nlohmann::json> Filter(const std::vector<nlohmann::json>& events, co
 const std::string& PrivateDir() {
     static const PrivateFolder folder;
     return folder.path();
+}
+
+const std::string& SharedDir() {
+    static const PrivateFolder folder(0755);
+    return folder.path();
+}
+
+namespace {
+
+std::optional<SecondUser> LookForSecondUser(std::string& why) {
+    if (::geteuid() != 0) {
+        why = "acting as a second user needs root (this is uid " + std::to_string(::geteuid()) + ")";
+        return std::nullopt;
+    }
+    const passwd* pw = ::getpwnam("nobody");
+    if (!pw) {
+        why = "this machine has no user nobody";
+        return std::nullopt;
+    }
+    const SecondUser user{pw->pw_uid, pw->pw_gid};
+    // Every folder on the way to SharedDir() must let that user through.
+    const pid_t pid = ::fork();
+    if (pid == 0) _exit(BecomeSecondUser(user) && ::access(SharedDir().c_str(), X_OK) == 0 ? 0 : 1);
+    int status = 0;
+    if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        why = "user nobody cannot reach " + SharedDir() + " (a folder on the way is closed to other users)";
+        return std::nullopt;
+    }
+    return user;
+}
+
+}  // namespace
+
+std::optional<SecondUser> FindSecondUser(std::string& why) {
+    static std::string problem;
+    static const std::optional<SecondUser> user = LookForSecondUser(problem);
+    why = problem;
+    return user;
+}
+
+bool BecomeSecondUser(const SecondUser& user) {
+    return ::setgroups(0, nullptr) == 0 && ::setgid(user.gid) == 0 && ::setuid(user.uid) == 0;
+}
+
+ShellRun RunIn(const std::string& folder, const std::string& line, bool asSecondUser) {
+    std::string why;
+    const auto second = ::geteuid() == 0 ? FindSecondUser(why) : std::nullopt;
+    ShellRun r;
+    if (asSecondUser && !second) {
+        ADD_FAILURE() << "no second user for " << line << ": " << why;
+        return r;
+    }
+    const fs::path errFile = TempPath("run-in", ".err");
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::setpgid(0, 0);
+        const int out = ::open("/dev/null", O_WRONLY);
+        const int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) _exit(126);
+        ::setenv("PROGRAM", ProgramPath("varnel").c_str(), 1);
+        ::setenv("PROBE", ProgramPath("error_probe").c_str(), 1);
+        if (second) {
+            ::setenv("SECOND_UID", std::to_string(second->uid).c_str(), 1);
+            ::setenv("SECOND_GID", std::to_string(second->gid).c_str(), 1);
+        }
+        if (asSecondUser && !BecomeSecondUser(*second)) _exit(126);
+        if (::chdir(folder.c_str()) != 0) _exit(126);
+        ::execl("/bin/bash", "bash", "-c", line.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    if (pid < 0) {
+        ADD_FAILURE() << "cannot start bash";
+        return r;
+    }
+    ::setpgid(pid, pid);
+    int raw = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+    while (::waitpid(pid, &raw, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            ::kill(-pid, SIGKILL);
+            ::waitpid(pid, &raw, 0);
+            ADD_FAILURE() << line << " did not end within two minutes";
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    ::kill(-pid, SIGKILL);   // whatever it left running in the background
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+    r.err = FileContent(errFile.string());
+    std::error_code ec;
+    fs::remove(errFile, ec);
+    const std::string report = SanitizerReport(r.err);
+    if (!report.empty()) ADD_FAILURE() << line << " was stopped by a sanitizer:\n" << report;
+    return r;
+}
+
+std::string FileContent(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+std::vector<std::string> Listing(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        std::string name = entry.path().lexically_relative(folder).generic_string();
+        const auto status = entry.symlink_status();
+        if (fs::is_symlink(status)) name += " -> " + fs::read_symlink(entry.path()).string();
+        else if (fs::is_directory(status)) name += "/";
+        else if (fs::is_fifo(status)) name += "|";
+        names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::string TempPath(const std::string& stem, const std::string& ext) {

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,50 @@ const std::string& PrivateDir();
 // made there; a test that keeps a file it wrote may leave it to the folder's
 // removal.
 std::string TempPath(const std::string& stem, const std::string& ext);
+
+// ---- Files, folders and a second user -------------------------------------------
+
+// What a bash line run by RunIn ended with: its exit status (128 + N after a
+// signal) and what it wrote on stderr.
+struct ShellRun {
+    int status = -1;
+    std::string err;
+};
+
+// Runs a bash line in `folder`, stdout to the null device and stderr kept,
+// with the built programs in $PROGRAM (varnel) and $PROBE (error_probe) and
+// the second user's ids in $SECOND_UID and $SECOND_GID (when there is one);
+// as the second user when `asSecondUser`. A line that has not ended within
+// two minutes (a program waiting on a named pipe) is stopped with all it
+// started, and the test fails instead of hanging. A sanitizer's report on
+// stderr fails the test.
+ShellRun RunIn(const std::string& folder, const std::string& line, bool asSecondUser = false);
+
+// A whole file's bytes ("" when it cannot be read).
+std::string FileContent(const std::string& path);
+
+// Everything in `folder`, below it too, hidden entries included, sorted: a
+// folder as "name/", a link as "name -> where", a named pipe as "name|".
+std::vector<std::string> Listing(const std::string& folder);
+
+// A user other than the one running the tests (nobody), for what one user's
+// files in a shared folder do to another user's run.
+struct SecondUser {
+    unsigned uid = 0;
+    unsigned gid = 0;
+};
+// The second user, or nothing with the reason in `why` (a test skips with
+// it): acting as another user needs root, a user nobody, and SharedDir()
+// within that user's reach.
+std::optional<SecondUser> FindSecondUser(std::string& why);
+// Becomes the second user (groups, group and user), in a forked child;
+// false when it cannot.
+bool BecomeSecondUser(const SecondUser& user);
+// A folder of this process's own that every user may pass through (mode
+// 0755) for folders that a test opens to the second user; made on first use
+// under TMPDIR (or /tmp), removed with everything in it when the process
+// ends.
+const std::string& SharedDir();
 
 // ---- Key scripts ------------------------------------------------------------
 

@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/outputs.h"
 #include "platform/canvas.h"
 #include "platform/host.h"
 #include "platform/runtime.h"
@@ -88,7 +89,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(window_test::XServerRunning()) << window_test::XServerProblem();
         rt = std::make_unique<Runtime>(std::make_unique<plat::Canvas>(), plat::CreateSdlHost("window test"), nullptr,
-                                       std::string(), "12:00:00", "", "");
+                                       std::string(), "12:00:00", nullptr, "");
         // Something to show, and the first wait shows it.
         rt->RtLine(22, 10, 1342, 610, 15, BoxShape::Filled, 10);
         rt->WaitForKey(0);
@@ -278,7 +279,7 @@ protected:
         SDL_GetMemoryFunctions(&malloc_, &calloc_, &realloc_, &free_);
         SDL_SetMemoryFunctions(MallocOrFail, CallocOrFail, ReallocOrFail, std::free);
         rt = std::make_unique<Runtime>(std::make_unique<plat::Canvas>(), plat::CreateSdlHost("16-bit"), nullptr,
-                                       std::string(), "12:00:00", "", "");
+                                       std::string(), "12:00:00", nullptr, "");
     }
     void TearDown() override {
         rt.reset();
