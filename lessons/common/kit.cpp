@@ -539,10 +539,6 @@ void AskAnimationStep(Program& p, const Area& area) {
         Erase(p, area);
 }
 
-void AskAnimationStep(Program& p, float x1, float y1, float x2, float y2) {
-    AskAnimationStep(p, Area{x1, y1, x2, y2});
-}
-
 bool AnimationRuns(const Program& p) { return p.EntryValue != 1; }
 
 void Animate(Program& p, const AnimationStyle& style, const std::function<void()>& frame,

@@ -506,10 +506,16 @@ struct DottedArcStyle {
 void DottedArc(Program& p, Pt a, Pt b, const DottedArcStyle& style);
 
 // ---- Marks and middles on points of the point tables ------------------------
-// The calls above given entries of PointX/PointY, as AngleDot and AngleRange
-// are: each names its entries in the cells first, for a later step that reads
-// them, then draws (or finds the middle) and leaves its cells as its Pt form
-// does.
+// The marks come in two forms. The Pt form, above, takes the points
+// themselves and names no entry. The entry form, below (and AngleDot's and
+// AngleRange's), takes entries of PointX/PointY and names them in the cells
+// first: WorkA, WorkB, WorkC, or IndexA..IndexC for RightAngle. Then it draws
+// (or finds the middle) as the Pt form does on the entries' points and leaves
+// the Pt form's cells. No step reads those names. The entry form keeps them
+// because the topics named a figure's points in those cells by hand before
+// each mark, and a topic written with it still leaves every cell as its
+// steps always have. A topic that wants those cells as they stand uses the
+// Pt form.
 
 // Ticks across the segment from point a to point b; WorkA := a, WorkB := b.
 void Ticks(Program& p, int a, int b, const TickStyle& style);
@@ -586,10 +592,12 @@ void AngleRange(Program& p, int vertex, int b, int c, float shift = 1);
 // in the box from (16, 657), 480 by 36, bordered in kPink and filled in
 // kAmber at pen width 3 (written out from TextCell, which is left empty);
 // then a key is read (LastKey), the band (0, 657)-(992, 720) erased and the
-// pen width set back. The message keeps the pen colour it finds
-// (SavedPenColor) and sets it back when it closes: `penColor` sets PenColor
-// first (kBlack unless given; given {} PenColor stays as it stands). Returns
-// the key's code (KeyCode): the call site says what each key does.
+// pen width set back. `penColor` sets PenColor before the message (kBlack
+// unless given; given {} PenColor stays as it stands). The message keeps
+// that colour in SavedPenColor and sets it back when it closes, so the call
+// leaves PenColor and SavedPenColor at `penColor`: the colour PenColor held
+// before the call is not brought back. Returns the key's code (KeyCode):
+// the call site says what each key does.
 struct MessageStyle {
     std::optional<float> penColor = kBlack;
 };
@@ -616,7 +624,6 @@ bool AskToMoveAgain(Program& p, DecidingKey deciding);
 // animation (EntryValue := 1) and leaves the picture; any other key erases
 // `area` for the next frame.
 void AskAnimationStep(Program& p, const Area& area);
-void AskAnimationStep(Program& p, float x1, float y1, float x2, float y2);
 // True while the animation whose run flag is EntryValue goes on (it is not 1).
 bool AnimationRuns(const Program& p);
 
@@ -654,7 +661,10 @@ struct TurningCopy {
     Pt centre;
     int first = 1;
     int last = 1;
-    float degrees = 10;   // a step; counter-clockwise on the screen when positive
+    // A step; counter-clockwise on the screen when positive. BeginTurn's
+    // alone: it keeps the step in AngleStep, and TurnStep turns by that cell
+    // as it stands, not by this field.
+    float degrees = 10;
     // The cell counting the corners, as the library's loops keep theirs
     // (&Program::LoopIndex), left at `last`; none when null.
     float Program::*counter = nullptr;
@@ -669,8 +679,8 @@ struct TurningCopy {
 // placed again from the two.
 void BeginTurn(Program& p, const TurningCopy& copy);
 // The copy turned one step on: each corner's PointDirection(i) grown by
-// AngleStep (the cell, as BeginTurn or a later step left it) and the corner
-// placed again at its distance.
+// AngleStep (the cell, as BeginTurn or a later step left it; `degrees` is
+// not read) and the corner placed again at its distance.
 void TurnStep(Program& p, const TurningCopy& copy);
 
 // ---- Sub-menus --------------------------------------------------------------

@@ -84,7 +84,8 @@ void WriteReflectionDefinition(Program& p) {
 
 void TurnAboutAxisCentre(Program& p, int from, int to) {
     const float d = DirectionOf(p, P(p, 10), P(p, from));
-    p.Distance = std::sqrt((p.MarkBX - p.MarkAX) * (p.MarkBX - p.MarkAX) + (p.MarkBY - p.MarkAY) * (p.MarkBY - p.MarkAY));
+    p.Distance =
+        std::sqrt((p.MarkBX - p.MarkAX) * (p.MarkBX - p.MarkAX) + (p.MarkBY - p.MarkAY) * (p.MarkBY - p.MarkAY));
     SetP(p, to, Along(P(p, 10), p.Distance, d - p.TurnAngle));
 }
 

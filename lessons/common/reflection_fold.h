@@ -53,7 +53,7 @@ void TurnAboutAxisCentre(Program& p, int from, int to);
 // unfolded, else 5, labelled A', C', B' only when fully folded), the lines from
 // the folding A and C to their feet, the axis l with its label and the dotted
 // paths of A (every 6 degrees) and of B and C (every 3 degrees) up to the
-// fold. Leaves the pen width 5. Returns.
+// fold. Leaves the pen width 5.
 void RedrawReflectionFigure(Program& p);
 
 // "△ABC を ←→で動かす。Enterキーで終了" on the message bar (PenColor 0),
@@ -64,8 +64,9 @@ void ShowReflectionFoldPrompt(Program& p);
 // ask for a redraw (true); any other key changes nothing (false).
 bool ApplyReflectionArrowKey(Program& p);
 
-// The prompt loop of the fold: shows the fold prompt, waits for a key, folds and redraws on the arrow keys and asks again; returns
-// on Enter with the fold as it stands. Nothing is drawn on entry.
+// The prompt loop of the fold: shows the fold prompt, waits for a key, folds
+// and redraws on the arrow keys and asks again; returns on Enter with the
+// fold as it stands. Nothing is drawn on entry.
 void RunReflectionArrowKeyLoop(Program& p);
 
 // The finished figure: the figure area erased, ABC labelled in colour 3, its
