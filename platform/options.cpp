@@ -22,16 +22,107 @@
 
 namespace plat {
 
+namespace {
+
+// The keys a {Name} stands for, with the word a message uses for each.
+struct NamedKey {
+    const char* name;
+    int code;
+    const char* word;
+};
+constexpr NamedKey kNamedKeys[] = {
+    {"Enter", kKeyEnter, "Enter"},        {"BS", kKeyBackspace, "Backspace"}, {"Del", kKeyClear, "Delete"},
+    {"Right", kKeyRight, "right arrow"},  {"Left", kKeyLeft, "left arrow"},   {"Up", kKeyUp, "up arrow"},
+    {"Down", kKeyDown, "down arrow"},     {"Esc", kKeyEscape, "Escape"},
+};
+
+// The place of the byte at `pos`, counted in characters as an editor counts
+// them.
+std::string KeyScriptPlace(const std::string& script, size_t pos) {
+    const auto characters = std::count_if(script.begin(), script.begin() + static_cast<std::ptrdiff_t>(pos),
+                                          [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    return " at character " + std::to_string(characters + 1) + " of the key script";
+}
+
+std::string ByteCode(unsigned char b) {
+    static const char kHex[] = "0123456789ABCDEF";
+    return std::string("0x") + kHex[b >> 4] + kHex[b & 0xF];
+}
+
+// Why a control byte outside braces is refused: a program's key codes are
+// control bytes too, so a stray one (an editor's Escape or page break) would
+// be taken as a key press. The {Name} that was likely meant is offered.
+std::string ControlByteError(const std::string& script, size_t pos) {
+    const auto b = static_cast<unsigned char>(script[pos]);
+    std::string hint;
+    if (b == 0x7F) hint = " (write {Del} for the Delete key)";
+    else if (b == '\t') hint = " (the programs read no Tab key)";
+    for (const auto& key : kNamedKeys)
+        if (key.code == b) hint = std::string(" (write {") + key.name + "} for the " + key.word + " key)";
+    return "a control byte " + ByteCode(b) + " is not a key" + hint + KeyScriptPlace(script, pos);
+}
+
+// The length of the UTF-8 character at `pos` that a terminal shows as it is,
+// or 0 for a byte that is no such character's start: a control character
+// (C0, DEL, C1), a stray or missing continuation byte, an overlong or
+// surrogate form, or a code beyond U+10FFFF.
+size_t PrintableCharacterLength(const std::string& s, size_t pos) {
+    const auto b = static_cast<unsigned char>(s[pos]);
+    if (b < 0x80) return b >= 0x20 && b != 0x7F ? 1 : 0;
+    size_t length;
+    unsigned char low = 0x80, high = 0xBF;   // the second byte's range
+    if (b >= 0xC2 && b <= 0xDF) length = 2;
+    else if (b >= 0xE0 && b <= 0xEF) {
+        length = 3;
+        if (b == 0xE0) low = 0xA0;
+        if (b == 0xED) high = 0x9F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        length = 4;
+        if (b == 0xF0) low = 0x90;
+        if (b == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (pos + length > s.size()) return 0;
+    for (size_t k = 1; k < length; ++k) {
+        const auto c = static_cast<unsigned char>(s[pos + k]);
+        if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF)) return 0;
+    }
+    if (b == 0xC2 && static_cast<unsigned char>(s[pos + 1]) <= 0x9F) return 0;   // U+0080-U+009F: C1 controls
+    return length;
+}
+
+// A name from the script as a message shows it. A long one is cut to its
+// first kShown characters and "…": the start says which it is, and the message
+// stays short. A byte that is not part of a printable character (a
+// control byte, broken UTF-8) counts as one character and is shown by its
+// code, as <0x1B>, so that nothing of the file reaches the terminal as a
+// command.
+std::string ShownName(const std::string& name) {
+    constexpr size_t kShown = 40;
+    std::string shown;
+    size_t pos = 0;
+    for (size_t characters = 0; pos < name.size() && characters < kShown; ++characters) {
+        if (const size_t length = PrintableCharacterLength(name, pos)) {
+            shown.append(name, pos, length);
+            pos += length;
+        } else {
+            shown += "<" + ByteCode(static_cast<unsigned char>(name[pos])) + ">";
+            ++pos;
+        }
+    }
+    if (pos < name.size()) shown += "…";
+    return shown;
+}
+
+}  // namespace
+
 std::optional<std::string> ParseKeyScript(const std::string& script, std::string& error) {
-    static const std::pair<const char*, int> kNamed[] = {
-        {"Enter", kKeyEnter}, {"BS", kKeyBackspace}, {"Del", kKeyClear}, {"Right", kKeyRight},
-        {"Left", kKeyLeft},   {"Up", kKeyUp},        {"Down", kKeyDown}, {"Esc", kKeyEscape},
-    };
     std::string keys;
     size_t i = 0;
-    auto at = [](size_t pos) { return " at character " + std::to_string(pos + 1) + " of the key script"; };
     while (i < script.size()) {
-        char c = script[i];
+        const char c = script[i];
+        const auto byte = static_cast<unsigned char>(c);
         if (c == '{') {
             if (i + 1 < script.size() && script[i + 1] == '{') {
                 keys += '{';
@@ -40,28 +131,21 @@ std::optional<std::string> ParseKeyScript(const std::string& script, std::string
             }
             size_t close = script.find('}', i);
             if (close == std::string::npos) {
-                error = "unclosed '{'" + at(i);
+                error = "unclosed '{'" + KeyScriptPlace(script, i);
                 return std::nullopt;
             }
             std::string name;
             for (size_t j = i + 1; j < close; ++j)
                 if (script[j] != '\n' && script[j] != '\r') name += script[j];   // layout, as outside braces
             bool found = false;
-            for (const auto& [n, code] : kNamed) {
-                if (name == n) {
-                    keys += static_cast<char>(code);
+            for (const auto& key : kNamedKeys) {
+                if (name == key.name) {
+                    keys += static_cast<char>(key.code);
                     found = true;
                 }
             }
             if (!found) {
-                // A long one is cut: the start says which it is.
-                constexpr size_t kShown = 40;
-                if (name.size() > kShown) {
-                    size_t cut = kShown;
-                    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;   // whole characters
-                    name = name.substr(0, cut) + "…";
-                }
-                error = "unknown key {" + name + "}" + at(i);
+                error = "unknown key {" + ShownName(name) + "}" + KeyScriptPlace(script, i);
                 return std::nullopt;
             }
             i = close + 1;
@@ -71,8 +155,12 @@ std::optional<std::string> ParseKeyScript(const std::string& script, std::string
             ++i;
             continue;
         }
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            error = "a character that is not a key (only ASCII keys can be typed)" + at(i);
+        if (byte < 0x20 || byte == 0x7F) {
+            error = ControlByteError(script, i);
+            return std::nullopt;
+        }
+        if (byte >= 0x80) {
+            error = "a character that is not a key (only ASCII keys can be typed)" + KeyScriptPlace(script, i);
             return std::nullopt;
         }
         keys += c;

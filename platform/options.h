@@ -35,12 +35,18 @@ struct ParseResult {
 };
 ParseResult ParseOptions(int argc, char** argv, const std::string& program, const std::string& description);
 
-// A key script: characters stand for themselves; {Enter}, {BS}, {Del},
-// {Right}, {Left}, {Up}, {Down}, {Esc} and {{ for the keys and the brace;
-// line breaks are ignored, inside a {Name} too. Returns the key codes, one per byte, or nothing
-// for a malformed script, with the reason (the token, cut when long, and its
-// place) in `error`. A key file's leading byte-order mark is skipped when it
-// is read.
+// A key script: printable ASCII characters stand for themselves; {Enter},
+// {BS}, {Del}, {Right}, {Left}, {Up}, {Down}, {Esc} and {{ for the keys and
+// the brace; line breaks (\n, \r) are ignored, inside a {Name} too. Any other
+// control byte (below 0x20, or 0x7F) outside braces is refused, as is a
+// character beyond ASCII: an editor's stray Escape or page break would
+// otherwise be a key press. Returns the key codes, one per byte, or nothing
+// for a malformed script, with the reason and its place (in characters) in
+// `error`. An unknown {Name} is echoed whole up to 40 characters, a longer
+// one by its first 40 and "…"; a byte that is no printable character (a
+// control byte, broken UTF-8) counts as one and is shown by its code, as
+// <0x1B>, so that no control byte of the script reaches a terminal.
+// A key file's leading byte-order mark is skipped when it is read.
 std::optional<std::string> ParseKeyScript(const std::string& script, std::string& error);
 
 // The largest key file read (a generous bound: a whole lesson tour is a few
