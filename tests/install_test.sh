@@ -10,9 +10,9 @@
 #     --install build --prefix /usr/local"`), then the user's own install from
 #     it (what ./test.sh's install test does too): it passes, and leaves
 #     nothing of root's in the folder. Root ignores file permissions, so the
-#     user is another one: this part runs as root, with the user nobody, and
+#     user is another one: this case runs as root, with the user nobody, and
 #     is skipped, with the reason, where no other user can be had.
-# Parts 2 and 3 use a build folder of their own, configured from a copy of the
+# Cases 2 and 3 use a build folder of their own, configured from a copy of the
 # sources (which every user can read, wherever the clone lies) with neither
 # tests nor benchmarks, that holds copies of the files the build made. It is
 # built with the install's RPATH, so that the copies install as they are.
@@ -25,25 +25,25 @@ programs=("$@")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-failed=0 part_failed=0
+failed=0 case_failed=0
 fail() {
-  echo "FAIL [$part]: $*"
-  failed=1 part_failed=1
+  echo "FAIL [$case_name]: $*"
+  failed=1 case_failed=1
 }
-# start_part NAME; end_part: what the last install said, where the part failed.
-start_part() {
-  part=$1 part_failed=0
+# start_case NAME; end_case: what the last install said, where the case failed.
+start_case() {
+  case_name=$1 case_failed=0
   : > "$work/install.log"
 }
-end_part() {
-  [ $part_failed -eq 0 ] || sed 's/^/  install: /' "$work/install.log"
+end_case() {
+  [ $case_failed -eq 0 ] || sed 's/^/  install: /' "$work/install.log"
 }
 # listed MANIFEST PREFIX: the manifest lists exactly the files under PREFIX.
 listed() {
   [ -f "$1" ] && [ "$(sort "$1")" = "$(find "$2" -type f -o -type l | sort)" ]
 }
 
-start_part "install from the build"
+start_case "install from the build"
 prefix=$work/"pre fix"
 if ! cmake --install "$build" --prefix "$prefix" > "$work/install.log" 2>&1; then
   fail "the install failed"
@@ -60,9 +60,9 @@ else
   done
   listed "$build/install_manifest.txt" "$prefix" || fail "the manifest does not list exactly the files installed"
 fi
-end_part
+end_case
 
-# The user who owns the build folder of parts 2 and 3: nobody where this runs
+# The user who owns the build folder of cases 2 and 3: nobody where this runs
 # as root and nobody can reach the work folder, else whoever runs this.
 as_user=()
 no_other_user=""
@@ -119,7 +119,7 @@ built() {
   done
 }
 
-start_part "install with varnel alone built"
+start_case "install with varnel alone built"
 built libgeo_common.so bin/varnel
 prefix=$work/"pre fix 2"
 if as_user cmake --install "$own_build" --prefix "$prefix" > "$work/install.log" 2>&1; then
@@ -144,9 +144,9 @@ else
     fail "the command that builds them is not given, or not quoted: $command"
   fi
 fi
-end_part
+end_case
 
-start_part "root's install, then the user's own"
+start_case "root's install, then the user's own"
 if [ ${#as_user[@]} -eq 0 ]; then
   echo "install: SKIPPED root's install before another user's: $no_other_user"
 else
@@ -164,6 +164,6 @@ else
   elif [ -n "$(find "$own_build" ! -user nobody)" ]; then
     fail "root's files are left in the build folder: $(find "$own_build" ! -user nobody)"
   fi
-  end_part
+  end_case
 fi
 exit $failed
