@@ -80,8 +80,14 @@ geo_wait_for_package_lock() {
   done
 }
 
+# Everything the set-up says, and everything apt-get and dpkg print, goes to
+# stderr: run.sh leaves stdout to the program alone.
 geo_install_missing() {
-  local missing=()
+  geo_install_missing_said >&2
+}
+
+geo_install_missing_said() {
+  local missing=() pkg
   for pkg in "${GEO_PACKAGES[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
       missing+=("$pkg")
@@ -95,13 +101,25 @@ geo_install_missing() {
   local sudo=""
   if [ "$(id -u)" -ne 0 ]; then
     if ! command -v sudo >/dev/null 2>&1; then
-      {
-        echo "Missing packages: ${missing[*]}"
-        echo "Installing them needs root, and sudo is not installed. Install them as root"
-        echo "(su asks for root's password), then run this again:"
-        echo "  $as_root"
-      } >&2
+      echo "Missing packages: ${missing[*]}"
+      echo "Installing them needs root, and sudo is not installed. Install them as root"
+      echo "(su asks for root's password), then run this again:"
+      echo "  $as_root"
       return 1
+    fi
+    # Each sudo call below would ask for the password of a user that sudo
+    # refuses, again and again: ask once, here, and not at all where sudo
+    # needs no password (NOPASSWD, or a password given a moment ago). The
+    # calls after it use what sudo remembers of this one.
+    if ! sudo -n true 2>/dev/null; then
+      echo "Missing packages: ${missing[*]}"
+      echo "Installing them needs root: sudo asks for your password."
+      if ! sudo -v; then
+        echo "sudo gave no root rights. Install them as root (su asks for"
+        echo "root's password), then run this again:"
+        echo "  $as_root"
+        return 1
+      fi
     fi
     sudo="sudo"
   fi
@@ -110,21 +128,21 @@ geo_install_missing() {
   # where it says so (apt-get with -qq would wait without a word), then in
   # apt-get itself, for a lock taken meanwhile.
   geo_wait_for_package_lock "$sudo" || return 1
-  local apt=(apt-get -o DPkg::Lock::Timeout=600)
+  # DEBIAN_FRONTEND is set after sudo, which does not pass on the caller's
+  # environment.
+  local apt=(env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600)
   # An install that was interrupted leaves packages unpacked but not
   # configured, and apt refuses everything until that is repaired.
   if [ -n "$($sudo dpkg --audit 2>/dev/null)" ]; then
     echo "Repairing an interrupted package install first"
-    DEBIAN_FRONTEND=noninteractive $sudo dpkg --configure -a || true
-    DEBIAN_FRONTEND=noninteractive $sudo "${apt[@]}" install -f -y -qq || true
+    $sudo env DEBIAN_FRONTEND=noninteractive dpkg --configure -a || true
+    $sudo "${apt[@]}" install -f -y -qq || true
   fi
   if ! { $sudo "${apt[@]}" update -qq &&
-         DEBIAN_FRONTEND=noninteractive $sudo "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"; }; then
-    {
-      echo "Could not install: ${missing[*]}"
-      echo "Install them as root, then run this again:"
-      echo "  $as_root"
-    } >&2
+         $sudo "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"; }; then
+    echo "Could not install: ${missing[*]}"
+    echo "Install them as root, then run this again:"
+    echo "  $as_root"
     return 1
   fi
 }
