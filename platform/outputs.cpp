@@ -16,6 +16,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/signals.h"
+
 namespace plat {
 namespace {
 
@@ -248,12 +250,18 @@ std::size_t WriteAll(int fd, std::string_view bytes, off_t offset = -1) {
         const ssize_t n = offset < 0 ? write(fd, bytes.data() + done, bytes.size() - done)
                                      : pwrite(fd, bytes.data() + done, bytes.size() - done,
                                               offset + static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EINTR && !StopInterrupts(errno)) continue;
         if (n <= 0) {
             if (n == 0) errno = ENOSPC;
             break;
         }
         done += static_cast<std::size_t>(n);
+        // A write a signal cut short returns what it wrote: a stop signal
+        // ends the run rather than waiting on (a pipe nobody reads).
+        if (done < bytes.size() && PendingStopSignal() != 0) {
+            errno = EINTR;
+            break;
+        }
     }
     return done;
 }

@@ -313,7 +313,9 @@ void Runtime::TraceRun(const char* routine, float x, float y, float color, const
 void Runtime::Emit(nlohmann::json&& event) {
     if (!trace_) return;
     if (Measuring()) event["measure"] = true;
-    if (!trace_->Write(event)) OutputFailed("cannot write the trace file " + trace_->Path() + ": " + trace_->Reason());
+    if (trace_->Write(event)) return;
+    if (trace_->Interrupted()) StopOnSignal();
+    OutputFailed("cannot write the trace file " + trace_->Path() + ": " + trace_->Reason());
 }
 
 Runtime::MeasureScope::MeasureScope(Runtime& rt) : rt_(rt) { ++rt_.measureDepth_; }
@@ -333,7 +335,7 @@ int Runtime::Finish(int status, ExitReason reason) {
         if (shots_) WriteNextShot(&bytes);
         if (!screenshot_.empty()) WriteScreenshot(bytes);
     }
-    if (trace_ && !trace_->Flush() && outputError_.empty())
+    if (trace_ && !trace_->Flush() && outputError_.empty() && !trace_->Interrupted())
         outputError_ = "cannot write the trace file " + trace_->Path() + ": " + trace_->Reason();
     if (trace_) {
         auto endEvent = [&](bool failed) {
@@ -348,12 +350,14 @@ int Runtime::Finish(int status, ExitReason reason) {
         };
         trace_->WriteLast(endEvent(!outputError_.empty()), endEvent(true));
     }
-    if (trace_ && !trace_->Close() && outputError_.empty()) outputError_ = "cannot write the trace file " + trace_->Path() + ": " + trace_->Reason();
+    if (trace_ && !trace_->Close() && outputError_.empty() && !trace_->Interrupted())
+        outputError_ = "cannot write the trace file " + trace_->Path() + ": " + trace_->Reason();
     return outputError_.empty() ? status : kExitOutputFailed;
 }
 
 void Runtime::FlushTrace() {
-    if (trace_ && !trace_->Flush()) OutputFailed("cannot write the trace file " + trace_->Path() + ": " + trace_->Reason());
+    if (trace_ && !trace_->Flush() && trace_->Interrupted()) StopOnSignal();
+    if (trace_ && trace_->Failed()) OutputFailed("cannot write the trace file " + trace_->Path() + ": " + trace_->Reason());
 }
 
 int Runtime::PixelColor(int x, int y) const { return canvas_->PixelColor(x, y); }

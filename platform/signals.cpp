@@ -19,7 +19,9 @@ void CatchStopSignals() {
     struct sigaction action {};
     action.sa_handler = Note;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
+    // No SA_RESTART: a write that blocks (a trace into a pipe nobody reads)
+    // returns, so that the run can end.
+    action.sa_flags = 0;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
 }

@@ -6,12 +6,17 @@
 // a close request.)
 #pragma once
 
+#include <cerrno>
+
 namespace plat {
 
 // From here on SIGINT and SIGTERM are noted instead of ending the process.
 void CatchStopSignals();
 // The stop signal noted, or 0.
 int PendingStopSignal();
+// True when a call interrupted by a signal (EINTR) should give up rather
+// than be made again: a stop signal is waiting to end the run.
+inline bool StopInterrupts(int error) { return error == EINTR && PendingStopSignal() != 0; }
 // Forgets a noted signal (for tests).
 void ClearStopSignal();
 // "SIGINT", "SIGTERM", or "signal N".

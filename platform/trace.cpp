@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "platform/outputs.h"
+#include "platform/signals.h"
 
 namespace plat {
 
@@ -44,12 +45,18 @@ std::size_t WriteAll(int fd, const std::string& data, std::size_t from = 0) {
     std::size_t done = from;
     while (done < data.size()) {
         const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EINTR && !StopInterrupts(errno)) continue;
         if (n <= 0) {
             if (n == 0) errno = ENOSPC;
             break;
         }
         done += static_cast<std::size_t>(n);
+        // A write a signal cut short returns what it wrote: a stop signal
+        // ends the run rather than waiting on (a pipe nobody reads).
+        if (done < data.size() && PendingStopSignal() != 0) {
+            errno = EINTR;
+            break;
+        }
     }
     return done - from;
 }
@@ -68,7 +75,10 @@ Trace::Trace(const std::string& path) : path_(path) {
 Trace::~Trace() { Close(); }
 
 void Trace::Fail() {
-    if (!failed_) reason_ = std::strerror(errno);
+    if (!failed_) {
+        reason_ = std::strerror(errno);
+        interrupted_ = StopInterrupts(errno);
+    }
     failed_ = true;
 }
 

@@ -37,6 +37,9 @@ public:
     bool Failed() const { return failed_; }
     // Why the file could not take it ("No space left on device").
     const std::string& Reason() const { return reason_; }
+    // True when the write that failed was given up for a stop signal (a
+    // pipe nobody read): the run ends by the signal, not by a failed output.
+    bool Interrupted() const { return interrupted_; }
     const std::string& Path() const { return path_; }
 
 private:
@@ -48,6 +51,7 @@ private:
     std::vector<long long> lineEnds_;   // where the last of them end, in a file of its own
     bool failed_ = false;
     std::string reason_;
+    bool interrupted_ = false;
     void Fail();
     // Writes what is pending; after a failure cuts an own file back to its
     // last whole line.

@@ -16,6 +16,7 @@
 #include <thread>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -486,13 +487,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- Runs that are stopped ----------------------------------------------------
 
-// A program started in `folder` (stdout and stderr to the null device), not
-// waited for.
-pid_t Start(const fs::path& folder, const std::vector<std::string>& args) {
+// A program started in `folder` (stdout to `out`, else with stderr to the
+// null device), not waited for.
+pid_t Start(const fs::path& folder, const std::vector<std::string>& args, int out = -1) {
     const pid_t pid = fork();
     if (pid == 0) {
         const int null = open("/dev/null", O_RDWR);
-        if (null < 0 || dup2(null, 1) < 0 || dup2(null, 2) < 0 || chdir(folder.c_str()) != 0) _exit(126);
+        if (null < 0 || dup2(out >= 0 ? out : null, 1) < 0 || dup2(null, 2) < 0 || chdir(folder.c_str()) != 0)
+            _exit(126);
         std::vector<std::string> all{testing_support::ProgramPath("varnel")};
         all.insert(all.end(), args.begin(), args.end());
         std::vector<char*> argv;
@@ -504,10 +506,19 @@ pid_t Start(const fs::path& folder, const std::vector<std::string>& args) {
     return pid;
 }
 
-// Waits for `pid` to end: its status, 128 + N when a signal ended it.
+// Waits for `pid` to end: its status, 128 + N when a signal ended it. One
+// that has not ended two minutes on is killed, and the test fails.
 int Ended(pid_t pid) {
     int raw = 0;
-    while (waitpid(pid, &raw, 0) < 0 && errno == EINTR) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+    while (waitpid(pid, &raw, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &raw, 0);
+            ADD_FAILURE() << "the program did not end within two minutes of its signal";
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
 }
@@ -521,6 +532,13 @@ bool AppearsWithin(const fs::path& path, pid_t pid) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     return true;
+}
+
+// True when the process `pid` sleeps (blocked in a call), as /proc says.
+bool Asleep(pid_t pid) {
+    const std::string stat = Content("/proc/" + std::to_string(pid) + "/stat");
+    const auto close = stat.rfind(')');
+    return close != std::string::npos && close + 2 < stat.size() && stat[close + 2] == 'S';
 }
 
 // Keys enough for a run that is still going when a test stops it: each key
@@ -589,17 +607,33 @@ INSTANTIATE_TEST_SUITE_P(Signals, StoppedRun,
                          [](const testing::TestParamInfo<StopCase>& tp) { return std::string(tp.param.name); });
 
 // Two runs never mix their shots in one folder: a second run into a folder a
-// run is writing is refused, and the first run's shots stay its own.
+// run is writing is refused, and the first run's shots stay its own. The
+// first run writes its trace into a pipe nobody reads, so it is surely still
+// going (held in that write) when the second starts, and a stop signal still
+// ends it there.
 TEST(ShotsFolders, ASecondRunIntoAFolderARunIsWritingIsRefused) {
     const fs::path folder = fs::path(testing_support::PrivateDir()) / "two-runs";
     fs::remove_all(folder);
     fs::create_directories(folder);
-    const pid_t first = Start(folder, {"--headless", "--keys", kManyKeys, "--shots", "pics"});
+    int pipeFds[2];
+    ASSERT_EQ(pipe2(pipeFds, O_CLOEXEC), 0);
+    const pid_t first =
+        Start(folder, {"--headless", "--keys", kManyKeys, "--shots", "pics", "--trace", "/dev/stdout"}, pipeFds[1]);
+    close(pipeFds[1]);
     ASSERT_GT(first, 0);
     const bool going = AppearsWithin(folder / "pics" / "0002.png", first);
+    // The first run held in its write: asleep, with the pipe no longer
+    // filling (a headless run sleeps nowhere else).
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+    for (int queued = 0, before = -1; going && std::chrono::steady_clock::now() < deadline; before = queued) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        ASSERT_EQ(ioctl(pipeFds[0], FIONREAD, &queued), 0);
+        if (queued > 0 && queued == before && Asleep(first)) break;
+    }
     const Shell second = RunIn(folder, "\"$PROGRAM\" --headless --keys 3 --shots pics --screenshot end.png");
     kill(first, SIGTERM);
     const int status = Ended(first);
+    close(pipeFds[0]);
     ASSERT_TRUE(going) << "the first run made no second shot (status " << status << ")";
     EXPECT_EQ(second.status, 2) << second.err;
     EXPECT_NE(second.err.find("another run is writing its shots in pics"), std::string::npos) << second.err;

@@ -105,8 +105,10 @@ std::optional<SecondUser> LookForSecondUser(std::string& why) {
     }
     const SecondUser user{pw->pw_uid, pw->pw_gid};
     // Every folder on the way to SharedDir() must let that user through.
+    // (Made here, by this process, which removes it at its end.)
+    const std::string& shared = SharedDir();
     const pid_t pid = ::fork();
-    if (pid == 0) _exit(BecomeSecondUser(user) && ::access(SharedDir().c_str(), X_OK) == 0 ? 0 : 1);
+    if (pid == 0) _exit(BecomeSecondUser(user) && ::access(shared.c_str(), X_OK) == 0 ? 0 : 1);
     int status = 0;
     if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         why = "user nobody cannot reach " + SharedDir() + " (a folder on the way is closed to other users)";
@@ -130,12 +132,13 @@ bool BecomeSecondUser(const SecondUser& user) {
 
 ShellRun RunIn(const std::string& folder, const std::string& line, bool asSecondUser) {
     std::string why;
-    const auto second = ::geteuid() == 0 ? FindSecondUser(why) : std::nullopt;
+    const auto second = asSecondUser ? FindSecondUser(why) : std::nullopt;
     ShellRun r;
     if (asSecondUser && !second) {
         ADD_FAILURE() << "no second user for " << line << ": " << why;
         return r;
     }
+    const passwd* nobody = ::getpwnam("nobody");   // for $SECOND_UID, looked up before the fork
     const fs::path errFile = TempPath("run-in", ".err");
     const pid_t pid = ::fork();
     if (pid == 0) {
@@ -145,9 +148,9 @@ ShellRun RunIn(const std::string& folder, const std::string& line, bool asSecond
         if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) _exit(126);
         ::setenv("PROGRAM", ProgramPath("varnel").c_str(), 1);
         ::setenv("PROBE", ProgramPath("error_probe").c_str(), 1);
-        if (second) {
-            ::setenv("SECOND_UID", std::to_string(second->uid).c_str(), 1);
-            ::setenv("SECOND_GID", std::to_string(second->gid).c_str(), 1);
+        if (nobody) {
+            ::setenv("SECOND_UID", std::to_string(nobody->pw_uid).c_str(), 1);
+            ::setenv("SECOND_GID", std::to_string(nobody->pw_gid).c_str(), 1);
         }
         if (asSecondUser && !BecomeSecondUser(*second)) _exit(126);
         if (::chdir(folder.c_str()) != 0) _exit(126);
