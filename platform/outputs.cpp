@@ -242,30 +242,6 @@ void RemoveIfSame(int folder, const std::string& name, int fd) {
     errno = e;
 }
 
-// Writes all of `bytes` at `offset` (or at the file position when -1); how
-// much landed, errno set when short.
-std::size_t WriteAll(int fd, std::string_view bytes, off_t offset = -1) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = offset < 0 ? write(fd, bytes.data() + done, bytes.size() - done)
-                                     : pwrite(fd, bytes.data() + done, bytes.size() - done,
-                                              offset + static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR && !StopInterrupts(errno)) continue;
-        if (n <= 0) {
-            if (n == 0) errno = ENOSPC;
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-        // A write a signal cut short returns what it wrote: a stop signal
-        // ends the run rather than waiting on (a pipe nobody reads).
-        if (done < bytes.size() && PendingStopSignal() != 0) {
-            errno = EINTR;
-            break;
-        }
-    }
-    return done;
-}
-
 bool WriteStraight(int fd, std::string_view bytes, std::string& why) {
     if (fd < 0) return Fail(errno, why, Reason(errno));
     if (WriteAll(fd, bytes) != bytes.size()) return Fail(errno, why, Reason(errno));
@@ -325,7 +301,9 @@ bool WriteInPlace(int folder, const std::string& name, const std::string& shown,
         got += static_cast<std::size_t>(n);
     }
     const std::size_t landed = WriteAll(fd.get(), bytes, 0);
-    if (landed == bytes.size() && (bytes.size() >= oldSize || ftruncate(fd.get(), static_cast<off_t>(bytes.size())) == 0))
+    // Cut to the new length only once all of it is there.
+    if (landed == bytes.size() &&
+        (bytes.size() >= oldSize || ftruncate(fd.get(), static_cast<off_t>(bytes.size())) == 0))
         return true;
     const int e = errno;
     WriteAll(fd.get(), std::string_view(kept).substr(0, std::min(landed, kept.size())), 0);
@@ -488,6 +466,28 @@ int HeldDescriptor(const std::string& path) {
     }
     if (fd < 0 || fcntl(fd, F_GETFD) == -1) return -1;
     return fd;
+}
+
+std::size_t WriteAll(int fd, std::string_view bytes, long long offset) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = offset < 0 ? write(fd, bytes.data() + done, bytes.size() - done)
+                                     : pwrite(fd, bytes.data() + done, bytes.size() - done,
+                                              static_cast<off_t>(offset) + static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR && !StopInterrupts(errno)) continue;
+        if (n <= 0) {
+            if (n == 0) errno = ENOSPC;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+        // A write a signal cut short returns what it wrote: a stop signal
+        // ends the run rather than waiting on (a pipe nobody reads).
+        if (done < bytes.size() && PendingStopSignal() != 0) {
+            errno = EINTR;
+            break;
+        }
+    }
+    return done;
 }
 
 std::string CheckWritableFile(const std::string& path) {

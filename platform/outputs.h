@@ -54,6 +54,12 @@ std::string CheckUsableFolder(const std::string& path);
 // which of the two it was.
 int OpenOutputStream(const std::string& path, bool& held, std::string& why);
 
+// Writes all of `bytes` to `fd`, at `offset` (where the file stands when
+// -1), again where a signal cut a write short, unless a stop signal waits to
+// end the run (a pipe nobody reads would hold it for good). How much landed;
+// errno set when short.
+std::size_t WriteAll(int fd, std::string_view bytes, long long offset = -1);
+
 // How a picture's part is made; tests choose the named way and the names.
 struct PartMaking {
     bool unnamed = true;   // a part of no name where the file system has them

@@ -218,7 +218,8 @@ bool Runtime::WriteNextShot(const std::string* encoded) {
     std::string why;
     if (shots_->Place(name, encoded ? *encoded : own, why)) return true;
     if (outputError_.empty())
-        outputError_ = "cannot write the picture " + (std::filesystem::path(shots_->Path()) / name).string() + ": " + why;
+        outputError_ =
+            "cannot write the picture " + (std::filesystem::path(shots_->Path()) / name).string() + ": " + why;
     return false;
 }
 
@@ -315,7 +316,7 @@ void Runtime::Emit(nlohmann::json&& event) {
     if (Measuring()) event["measure"] = true;
     if (trace_->Write(event)) return;
     if (trace_->Interrupted()) StopOnSignal();
-    OutputFailed("cannot write the trace file " + trace_->Path() + ": " + trace_->Reason());
+    OutputFailed(TraceFailure());
 }
 
 Runtime::MeasureScope::MeasureScope(Runtime& rt) : rt_(rt) { ++rt_.measureDepth_; }
@@ -336,7 +337,7 @@ int Runtime::Finish(int status, ExitReason reason) {
         if (!screenshot_.empty()) WriteScreenshot(bytes);
     }
     if (trace_ && !trace_->Flush() && outputError_.empty() && !trace_->Interrupted())
-        outputError_ = "cannot write the trace file " + trace_->Path() + ": " + trace_->Reason();
+        outputError_ = TraceFailure();
     if (trace_) {
         auto endEvent = [&](bool failed) {
             json end{{"op", "end"}, {"status", failed ? int{kExitOutputFailed} : status},
@@ -351,13 +352,17 @@ int Runtime::Finish(int status, ExitReason reason) {
         trace_->WriteLast(endEvent(!outputError_.empty()), endEvent(true));
     }
     if (trace_ && !trace_->Close() && outputError_.empty() && !trace_->Interrupted())
-        outputError_ = "cannot write the trace file " + trace_->Path() + ": " + trace_->Reason();
+        outputError_ = TraceFailure();
     return outputError_.empty() ? status : kExitOutputFailed;
+}
+
+std::string Runtime::TraceFailure() const {
+    return "cannot write the trace file " + trace_->Path() + ": " + trace_->Reason();
 }
 
 void Runtime::FlushTrace() {
     if (trace_ && !trace_->Flush() && trace_->Interrupted()) StopOnSignal();
-    if (trace_ && trace_->Failed()) OutputFailed("cannot write the trace file " + trace_->Path() + ": " + trace_->Reason());
+    if (trace_ && trace_->Failed()) OutputFailed(TraceFailure());
 }
 
 int Runtime::PixelColor(int x, int y) const { return canvas_->PixelColor(x, y); }

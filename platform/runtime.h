@@ -196,6 +196,8 @@ private:
     bool WriteNextShot(const std::string* bytes = nullptr);
     // Writes the --screenshot picture, where a link leads.
     bool WriteScreenshot(const std::string& bytes);
+    // "cannot write the trace file PATH: why".
+    std::string TraceFailure() const;
     // Ends the run when a stop signal was caught (ProgramExit).
     void StopOnSignal();
     // Records an output that could not be written and ends the program.

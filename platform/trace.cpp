@@ -40,27 +40,6 @@ constexpr std::size_t kTraceBuffer = 16 * 1024;
 // any few lines).
 constexpr std::size_t kLinesKept = 64;
 
-// Writes all of `data` from `from`; how much landed (errno set when short).
-std::size_t WriteAll(int fd, const std::string& data, std::size_t from = 0) {
-    std::size_t done = from;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR && !StopInterrupts(errno)) continue;
-        if (n <= 0) {
-            if (n == 0) errno = ENOSPC;
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-        // A write a signal cut short returns what it wrote: a stop signal
-        // ends the run rather than waiting on (a pipe nobody reads).
-        if (done < data.size() && PendingStopSignal() != 0) {
-            errno = EINTR;
-            break;
-        }
-    }
-    return done - from;
-}
-
 }  // namespace
 
 Trace::Trace(const std::string& path) : path_(path) {

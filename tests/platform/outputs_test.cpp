@@ -95,14 +95,6 @@ plat::PartMaking MakingFor(Parts parts) {
     return how;
 }
 
-// True when the file system at `folder` makes files with no name.
-bool MakesUnnamedFiles(const fs::path& folder) {
-    const int fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
-    close(fd);
-    return true;
-}
-
 struct ActResult {
     bool ok = false;
     std::string why;
@@ -194,12 +186,12 @@ TEST_P(Outputs, TouchOnlyWhatTheyName) {
     if (needsUser && !user) GTEST_SKIP() << "no second user: " << problem;
     // In SharedDir() when a second user takes part (the folder is open to
     // them on the way), else in this process's own folder.
-    const fs::path folder =
-        fs::path(needsUser ? testing_support::SharedDir() : testing_support::PrivateDir()) / (std::string("o-") + c.name);
+    const std::string& base = needsUser ? testing_support::SharedDir() : testing_support::PrivateDir();
+    const fs::path folder = fs::path(base) / (std::string("o-") + c.name);
     fs::remove_all(folder);
     fs::create_directories(folder);
     fs::permissions(folder, fs::perms(0755));
-    if (c.parts == Parts::NoNameToBeHad && !MakesUnnamedFiles(folder))
+    if (c.parts == Parts::NoNameToBeHad && !testing_support::MakesUnnamedFiles(folder))
         GTEST_SKIP() << folder << ": this file system makes no file without a name";
     const auto setup = testing_support::RunIn(folder.string(), c.setup);
     ASSERT_EQ(setup.status, 0) << c.setup << ": " << setup.err;
@@ -255,12 +247,14 @@ INSTANTIATE_TEST_SUITE_P(
         OutputCase{"AnotherUsersLinkIsNotFollowedByTheTrace", "chmod 1777 .; echo notes > notes.txt",
                    "ln -s notes.txt t.jsonl", Act::Stream, "t.jsonl", false, false,
                    "the link t.jsonl belongs to another user", {"notes.txt", "t.jsonl -> notes.txt"}, {"notes.txt"}},
-        OutputCase{"AnotherUsersLinkAtTheEndOfAChainIsNotFollowed", "chmod 1777 .; echo notes > notes.txt; ln -s b.png a.png",
-                   "ln -s notes.txt b.png", Act::Follow, "a.png", false, false, "the link ./b.png belongs to another user",
+        OutputCase{"AnotherUsersLinkAtTheEndOfAChainIsNotFollowed",
+                   "chmod 1777 .; echo notes > notes.txt; ln -s b.png a.png", "ln -s notes.txt b.png", Act::Follow,
+                   "a.png", false, false, "the link ./b.png belongs to another user",
                    {"a.png -> b.png", "b.png -> notes.txt", "notes.txt"}, {"notes.txt"}},
         // The runner's own link, and the folder owner's, are followed.
-        OutputCase{"TheRunnersOwnLinkIsFollowed", "chmod 1777 .; echo notes > notes.txt; ln -s notes.txt result.png", "",
-                   Act::Follow, "result.png", false, true, "", {"notes.txt", "result.png -> notes.txt"}, {},
+        OutputCase{"TheRunnersOwnLinkIsFollowed",
+                   "chmod 1777 .; echo notes > notes.txt; ln -s notes.txt result.png", "", Act::Follow, "result.png",
+                   false, true, "", {"notes.txt", "result.png -> notes.txt"}, {},
                    [](const fs::path& d) { EXPECT_TRUE(IsPicture(d / "notes.txt")); }},
         OutputCase{"TheFolderOwnersLinkIsFollowed", "chmod 1777 .; ln -s made.png result.png", "", Act::Follow,
                    "result.png", true, true, "", {"made.png", "result.png -> made.png"}, {},
@@ -436,7 +430,8 @@ TEST_P(TraceCutBack, KeepsWholeLinesAndEndsWithTheLastEvent) {
     const CutCase& c = GetParam();
     const std::string path = testing_support::TempPath("cut", ".jsonl");
     const auto event = [&](int i) {
-        return nlohmann::json{{"op", "line"}, {"n", i}, {"pad", std::string(static_cast<std::size_t>(c.eventBytes), 'p')}};
+        const std::string pad(static_cast<std::size_t>(c.eventBytes), 'p');
+        return nlohmann::json{{"op", "line"}, {"n", i}, {"pad", pad}};
     };
     const nlohmann::json last{{"op", "end"}, {"status", 0}, {"reason", "keys ran out"}};
     const nlohmann::json failed{{"op", "end"}, {"status", 4}, {"reason", "output failed"}};

@@ -545,15 +545,6 @@ bool Asleep(pid_t pid) {
 // read writes a shot.
 const std::string kManyKeys(3000, 'x');
 
-// True when the file system at `folder` makes files without a name (a
-// killed run then leaves no part behind).
-bool MakesUnnamedFiles(const fs::path& folder) {
-    const int fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
-    close(fd);
-    return true;
-}
-
 struct StopCase {
     const char* name;
     int signal;
@@ -585,7 +576,8 @@ TEST_P(StoppedRun, LeavesWholeShotsAndATraceThatSaysWhy) {
         for (std::size_t i = 0; i < names.size(); ++i)
             EXPECT_EQ(names[i], plat::ShotName(static_cast<long>(i) + 1)) << "stopped at shot " << at;
         if (c.signal == SIGKILL) {
-            if (!MakesUnnamedFiles(folder)) GTEST_SKIP() << folder << ": no unnamed files on this file system";
+            if (!testing_support::MakesUnnamedFiles(folder))
+                GTEST_SKIP() << folder << ": no unnamed files on this file system";
             continue;
         }
         for (const auto& name : names)

@@ -183,6 +183,13 @@ ShellRun RunIn(const std::string& folder, const std::string& line, bool asSecond
     return r;
 }
 
+bool MakesUnnamedFiles(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
+}
+
 std::string FileContent(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream ss;

@@ -108,6 +108,10 @@ bool BecomeSecondUser(const SecondUser& user);
 // ends.
 const std::string& SharedDir();
 
+// True when the file system at `folder` makes files with no name
+// (O_TMPFILE), as the programs' pictures are made until they are whole.
+bool MakesUnnamedFiles(const std::string& folder);
+
 // ---- Key scripts ------------------------------------------------------------
 
 // A key text repeated n times ("{Right}" x 12).
