@@ -485,6 +485,74 @@ INSTANTIATE_TEST_SUITE_P(
                     }}),
     [](const testing::TestParamInfo<SurviveCase>& tp) { return std::string(tp.param.name); });
 
+// ---- Runs in a shared folder, beside a second user ---------------------------
+
+// The case's folder lies in a folder every user may pass through; the set-up
+// runs as the test's user (root), `other` as the second user, and the run as
+// either.
+struct SharedCase {
+    const char* name;
+    const char* setup;
+    const char* other;
+    const char* run;
+    bool asSecondUser;
+    int status;
+    const char* message;   // part of what stderr says ("": nothing asked)
+    std::vector<std::string> listing;
+    std::vector<std::string> kept;
+};
+
+void PrintTo(const SharedCase& c, std::ostream* os) { *os << c.name; }
+
+class SharedFolders : public testing::TestWithParam<SharedCase> {};
+
+TEST_P(SharedFolders, KeepTheKernelsRulesForOtherUsersLinksAndFiles) {
+    const SharedCase& c = GetParam();
+    std::string problem;
+    if (!testing_support::FindSecondUser(problem)) GTEST_SKIP() << "no second user: " << problem;
+    const fs::path folder = fs::path(testing_support::SharedDir()) / (std::string("shared-") + c.name);
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    if (c.asSecondUser && RunIn(folder, "test -x \"$PROGRAM\"", true).status != 0)
+        GTEST_SKIP() << "user nobody cannot run " << testing_support::ProgramPath("varnel")
+                     << " (a folder on the way is closed to other users)";
+    ASSERT_EQ(RunIn(folder, c.setup).status, 0) << c.setup;
+    ASSERT_EQ(RunIn(folder, c.other, true).status, 0) << c.other;
+    std::vector<std::string> before;
+    for (const auto& name : c.kept) before.push_back(Content(folder / name));
+    const Shell r = RunIn(folder, c.run, c.asSecondUser);
+    EXPECT_EQ(r.status, c.status) << r.err;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    EXPECT_EQ(Listing(folder), c.listing);
+    for (std::size_t i = 0; i < c.kept.size(); ++i)
+        EXPECT_TRUE(Content(folder / c.kept[i]) == before[i]) << c.kept[i] << " was changed";
+    fs::remove_all(folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, SharedFolders,
+    testing::Values(
+        SharedCase{"AnotherUsersLinkAsTheScreenshot", "chmod 1777 .; echo notes > notes.txt",
+                   "ln -s notes.txt result.png", "\"$PROGRAM\" --headless --keys 3 --screenshot result.png", false, 2,
+                   "the link result.png belongs to another user", {"notes.txt", "result.png -> notes.txt"},
+                   {"notes.txt"}},
+        SharedCase{"AnotherUsersLinkAsTheTrace", "chmod 1777 .; echo notes > notes.txt", "ln -s notes.txt t.jsonl",
+                   "\"$PROGRAM\" --headless --keys 3 --trace t.jsonl", false, 2,
+                   "the link t.jsonl belongs to another user", {"notes.txt", "t.jsonl -> notes.txt"}, {"notes.txt"}},
+        SharedCase{"AnotherUsersFileAsTheScreenshot", "chmod 1777 .", "echo theirs > f.png; chmod 666 f.png",
+                   "\"$PROGRAM\" --headless --keys 3 --screenshot f.png", false, 2,
+                   "f.png belongs to another user", {"f.png"}, {"f.png"}},
+        SharedCase{"AnotherUsersShotInTheShotsFolder", "chmod 1777 .", "echo theirs > 0001.png",
+                   "\"$PROGRAM\" --headless --keys 3 --shots .", false, 2, "0001.png belongs to another user",
+                   {"0001.png"}, {"0001.png"}},
+        // The runner's own file in a folder the runner may not write in:
+        // a write cut short puts it back as it was.
+        SharedCase{"OwnFileInAClosedFolderUnderASizeLimit",
+                   "head -c 30000 /dev/urandom > pic.png; chown \"$SECOND_UID\" pic.png", "true",
+                   "ulimit -f 4; \"$PROGRAM\" --headless --keys 3 --screenshot pic.png", true, 4,
+                   "cannot write the picture pic.png: File too large", {"pic.png"}, {"pic.png"}}),
+    [](const testing::TestParamInfo<SharedCase>& tp) { return std::string(tp.param.name); });
+
 // ---- Runs that are stopped ----------------------------------------------------
 
 // A program started in `folder` (stdout to `out`, else with stderr to the
